@@ -1,0 +1,59 @@
+#include "app/core/mdlLibrary.h"
+
+#include "platform/files/WholeFile.h"
+#include "platform/text/AnsiCodePage.h"
+
+namespace mdlLibrary {
+
+namespace files = platform::files;
+
+bool IsFileExist(const QString &path)
+{
+    return files::IsFile(path);
+}
+
+bool IsFolderExist(const QString &path)
+{
+    return files::IsFolder(path);
+}
+
+bool IsTextFile(const QString &path)
+{
+    return files::CanRead(path);
+}
+
+QString FileReadText(const QString &path, TextEncoding encoding)
+{
+    const files::ReadResult read = files::ReadWhole(path);
+    if (!read.ok())
+        return {};
+    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(read.bytes)
+                                          : platform::text::AnsiToString(read.bytes);
+}
+
+bool FileWriteText(const QString &path, const QString &text, TextEncoding encoding)
+{
+    const QByteArray bytes = encoding == TextEncoding::Utf8 ? text.toUtf8() : platform::text::StringToAnsi(text);
+    return files::WriteWhole(path, bytes) == files::FileError::None;
+}
+
+QStringList SplitLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+} // namespace mdlLibrary

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "app/core/SharedTypes.h"
+#include "app/core/Table.h"
+
+#include <QString>
+
+// The program's folders and files, its settings (setting.ini and user.ini) and the settings' reading,
+// repair and writing.
+namespace mdlLoad {
+
+// ---- Folders and files: set once at start; every folder ends with "/" --------------------------------
+
+inline QString ProgramFolder, TmpFolder, ButtonsFolder, IconsFolder, TabImagesFolder, HelpFolder,
+    PatternFolder, LanguageFolder, SettingFolder;
+inline QString SettingIni, UserIni, MoneyHtm, TmpMoneyHtm, AdviceIni, TypefileIni, LanguageIni, CodeIni,
+    HelpIni, NewfileIni, PatternIni, ColorIni, PhraseIni, SymbolIni, PanelIni, ButtonIni, TesterIni, ServerIni,
+    AdviceHtm, TmpAdviceHtm, TesterFullHtm, TesterGroupHtm, TesterManHtm, TmpTesterHtm;
+
+// Sets every folder and file above from the program's own folder (the executable's).
+void InitPaths(const QString &applicationPath);
+
+// False while the main window loads, True from the splash's end until the exit has closed every document.
+inline bool ProgramLoaded = false;
+
+// ---- Screen measures ------------------------------------------------------------------------------
+
+// Lengths are twips while the program runs; setting.ini stores pixels.
+inline constexpr int TwipsPerPixelX = 15;
+inline constexpr int TwipsPerPixelY = 15;
+
+// Set by the window side before the settings are read: the screen and the main window's inner area.
+struct ScreenMetrics {
+    int ScreenWidth = 1024 * TwipsPerPixelX;
+    int ScreenHeight = 768 * TwipsPerPixelY;
+    int MainScaleWidth = 1024 * TwipsPerPixelX;
+    int MainScaleHeight = 700 * TwipsPerPixelY;
+};
+inline ScreenMetrics Screen;
+
+// ---- setting.ini ----------------------------------------------------------------------------------
+
+// [start_program]
+inline bool FileCreat, DialogNew, DialogOpen, DialogAdvice;
+inline int NewFile, AdviceNow;
+// [setting_common]
+inline QString PathOpen, PathSave;
+inline bool PathOsEqual;
+inline QString TypeviewOpen, TypeviewSave;
+inline int MaxMagazine;
+inline bool MagazineClearStart, MainCode1, MainCode2, SaveF2, StatusFullpath, TabsfilesTop, PrintSetup,
+    OpenUpdate, SaveUpdate;
+// [setting_edit]
+inline bool ViewSpace, ViewSpaceReg;
+inline QString ColorPink;
+inline int SaveCode;
+inline bool SaveView, SaveBrowser, UseDefaultLng, ViewTmpfile, BrowserTmpfile;
+inline QString FilenameMax;
+inline bool FiletabPicture;
+inline int CodeMaxlen;
+inline bool ServerView, ServerBrowser;
+// [view_panel]
+inline bool ViewPanelStandart, ViewPanelServise, ViewPanelTegs, ViewPanelFiles, ViewPanelStatus;
+// [position]; geometry in twips
+inline int NewDialog, OpenDialog, SaveDialog, PanelButtons, PanelServis, MagazineName, MagazinePath;
+inline QString FilterMain, Code1Main, Code2Main;
+inline bool EditMaxform, FormMaxsize;
+inline int FormLeft, FormTop, FormWidth, FormHeight, ServiseWidth, ServiseHeight;
+inline int FilenewLeft, FilenewTop, FilenewWidth, FilenewHeight;
+inline int FileopenLeft, FileopenTop, FileopenWidth, FileopenHeight;
+inline int FilesaveLeft, FilesaveTop, FilesaveWidth, FilesaveHeight;
+inline int AdviceLeft, AdviceTop, AdviceWidth, AdviceHeight;
+inline int CodeLeft, CodeTop, CodeWidth, CodeHeight;
+inline int TesterLeft, TesterTop, TesterWidth, TesterHeight;
+// [open_file]: the recent files, oldest first (name, folder)
+inline Table<StringPair> Magazine;
+
+// ---- user.ini ---------------------------------------------------------------------------------------
+
+inline int StartCount;
+inline bool Updated, Viewform;
+
+// ---- Reading, repair, writing ----------------------------------------------------------------------
+
+void LoadSettings(const QString &path);
+void ValidateSettings();
+void LoadUserIni(const QString &path);
+// The whole texts that the writers put into the files.
+QString SettingIniText();
+QString UserIniText();
+bool SaveSettingIni(const QString &path);
+bool SaveUserIni(const QString &path);
+QString BoolToStr(bool value);
+
+} // namespace mdlLoad

@@ -1,0 +1,11 @@
+#include "app/documents/mdlFile.h"
+
+namespace mdlFile {
+
+void ClearDocuments()
+{
+    Documents.clear();
+    DocumentRecords.clear();
+}
+
+} // namespace mdlFile

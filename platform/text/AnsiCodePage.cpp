@@ -1,0 +1,90 @@
+#include "platform/text/AnsiCodePage.h"
+
+#include <array>
+
+namespace platform::text {
+namespace {
+
+// Characters of the bytes 0x80 to 0xFF; 0x98 has none in Windows-1251 and keeps its control character.
+constexpr std::array<char16_t, 128> HighHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, // 98
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, // A0
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, // A8
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, // B0
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, // B8
+    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, // C0
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, // C8
+    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, // D0
+    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, // D8
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, // E0
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, // E8
+    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447, // F0
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, // F8
+};
+
+constexpr int NoByte = -1;
+
+// Reverse table over the whole 16-bit range: built once, then every conversion is one lookup.
+struct ReverseTable {
+    std::array<short, 0x10000> bytes{};
+    ReverseTable()
+    {
+        bytes.fill(NoByte);
+        for (int b = 0; b < 0x80; ++b)
+            bytes[b] = short(b);
+        for (int b = 0x80; b < 0x100; ++b)
+            bytes[HighHalf[b - 0x80]] = short(b);
+    }
+};
+
+const ReverseTable &Reverse()
+{
+    static const ReverseTable table;
+    return table;
+}
+
+} // namespace
+
+char16_t AnsiToChar(unsigned char b)
+{
+    return b < 0x80 ? char16_t(b) : HighHalf[b - 0x80];
+}
+
+bool IsAnsiChar(char16_t c)
+{
+    return Reverse().bytes[c] != NoByte;
+}
+
+unsigned char CharToAnsi(char16_t c)
+{
+    const short b = Reverse().bytes[c];
+    return b == NoByte ? '?' : static_cast<unsigned char>(b);
+}
+
+QString AnsiToString(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i)
+        out[i] = in[i] < 0x80 ? char16_t(in[i]) : HighHalf[in[i] - 0x80];
+    return text;
+}
+
+QByteArray StringToAnsi(const QString &text)
+{
+    const auto &table = Reverse().bytes;
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    const char16_t *in = reinterpret_cast<const char16_t *>(text.constData());
+    char *out = bytes.data();
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        const short b = table[in[i]];
+        out[i] = b == NoByte ? '?' : char(b);
+    }
+    return bytes;
+}
+
+} // namespace platform::text

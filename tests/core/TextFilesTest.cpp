@@ -1,0 +1,84 @@
+#include "app/core/mdlLibrary.h"
+
+#include "tests/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace mdlLibrary;
+
+TEST(TextFiles, ReadGivesEmptyTextForMissingEmptyAndFolderPaths)
+{
+    TempFolder folder;
+    folder.write("empty.txt", "");
+    EXPECT_EQ(FileReadText(folder.path("none.txt")), QString());
+    EXPECT_EQ(FileReadText(folder.path("empty.txt")), QString());
+    EXPECT_EQ(FileReadText(folder.path()), QString());
+}
+
+TEST(TextFiles, IsTextFileAsksOnlyWhetherTheFileReads)
+{
+    TempFolder folder;
+    folder.write("empty.txt", "");
+    folder.write("binary.bin", QByteArray("\x00\x01\xff\xfe", 4));
+    EXPECT_TRUE(IsTextFile(folder.path("empty.txt")));
+    EXPECT_TRUE(IsTextFile(folder.path("binary.bin")));
+    EXPECT_FALSE(IsTextFile(folder.path()));
+    EXPECT_FALSE(IsTextFile(folder.path("none.txt")));
+    EXPECT_FALSE(IsTextFile(QString()));
+}
+
+TEST(TextFiles, WriteIsExactAndReadKeepsMarksAndLineEnds)
+{
+    TempFolder folder;
+    EXPECT_TRUE(FileWriteText(folder.path("abc.txt"), "abc"));
+    EXPECT_EQ(folder.read("abc.txt"), QByteArray("abc"));
+
+    const QByteArray bytes("\xef\xbb\xbfone\r\ntwo\nthree\rfour\r\n");
+    folder.write("marked.txt", bytes);
+    const QString text = FileReadText(folder.path("marked.txt"));
+    EXPECT_EQ(text.size(), bytes.size());
+    EXPECT_TRUE(FileWriteText(folder.path("copy.txt"), text));
+    EXPECT_EQ(folder.read("copy.txt"), bytes);
+}
+
+TEST(TextFiles, WriteIntoAMissingFolderFailsAndCreatesNothing)
+{
+    TempFolder folder;
+    EXPECT_FALSE(FileWriteText(folder.path("no/such/a.txt"), "abc"));
+    EXPECT_FALSE(QFileInfo::exists(folder.path("no")));
+}
+
+TEST(TextFiles, Utf8FilesHoldHostPaths)
+{
+    TempFolder folder;
+    const QString path = QStringLiteral("/home/пользователь/страница.html");
+    EXPECT_TRUE(FileWriteText(folder.path("send.txt"), path, TextEncoding::Utf8));
+    EXPECT_EQ(folder.read("send.txt"), path.toUtf8());
+    EXPECT_EQ(FileReadText(folder.path("send.txt"), TextEncoding::Utf8), path);
+}
+
+TEST(TextFiles, EveryKindOfLineEndEndsALine)
+{
+    EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\nb\r\n"), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("\n"), (QStringList{""}));
+    EXPECT_EQ(SplitLines(""), QStringList());
+}
+
+TEST(Conversions, WholeNumbersAndBooleans)
+{
+    EXPECT_EQ(ToWholeNumber(" 07 "), 7);
+    EXPECT_EQ(ToWholeNumber("12.5"), 12);
+    EXPECT_EQ(ToWholeNumber("13.5"), 14);
+    EXPECT_EQ(ToWholeNumber("-3"), -3);
+    EXPECT_EQ(ToWholeNumber("abc"), std::nullopt);
+    EXPECT_EQ(ToWholeNumber("12abc"), std::nullopt);
+    EXPECT_EQ(ToWholeNumber(""), std::nullopt);
+    EXPECT_EQ(ToWholeNumber("99999999999"), std::nullopt);
+    EXPECT_EQ(ToBoolean("TRUE"), true);
+    EXPECT_EQ(ToBoolean("false"), false);
+    EXPECT_EQ(ToBoolean("0"), false);
+    EXPECT_EQ(ToBoolean("-1"), true);
+    EXPECT_EQ(ToBoolean("yes"), std::nullopt);
+    EXPECT_EQ(TrimSpaces("  a\tb \t "), QString("a\tb \t"));
+}

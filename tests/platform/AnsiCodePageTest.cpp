@@ -1,0 +1,52 @@
+#include "platform/text/AnsiCodePage.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace platform::text;
+
+namespace {
+
+QByteArray AllBytes()
+{
+    QByteArray bytes(256, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b)
+        bytes[b] = char(b);
+    return bytes;
+}
+
+} // namespace
+
+TEST(AnsiCodePage, EveryByteComesBackUnchanged)
+{
+    const QByteArray bytes = AllBytes();
+    const QString text = AnsiToString(bytes);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(StringToAnsi(text), bytes);
+    for (int b = 0; b < 256; ++b)
+        EXPECT_TRUE(IsAnsiChar(text[b].unicode())) << b;
+}
+
+TEST(AnsiCodePage, AgreesWithIconvOnEveryDefinedByte)
+{
+    QByteArray defined = AllBytes();
+    defined.remove(0x98, 1); // undefined in Windows-1251; iconv refuses it
+    QProcess iconv;
+    iconv.start(QStringLiteral("iconv"), {QStringLiteral("-f"), QStringLiteral("CP1251"), QStringLiteral("-t"),
+                                          QStringLiteral("UTF-8")});
+    ASSERT_TRUE(iconv.waitForStarted());
+    iconv.write(defined);
+    iconv.closeWriteChannel();
+    ASSERT_TRUE(iconv.waitForFinished());
+    ASSERT_EQ(iconv.exitCode(), 0);
+    EXPECT_EQ(AnsiToString(defined), QString::fromUtf8(iconv.readAllStandardOutput()));
+}
+
+TEST(AnsiCodePage, CharactersOutsideTheCodePageBecomeQuestionMarks)
+{
+    EXPECT_EQ(StringToAnsi(QStringLiteral("a\u4e2d\u0410")), QByteArray("a?\xc0"));
+    EXPECT_FALSE(IsAnsiChar(u'\u4e2d'));
+    EXPECT_EQ(AnsiToChar(0x98), u'\u0098');
+    EXPECT_EQ(CharToAnsi(u'\u0451'), 0xb8); // ё
+}
