@@ -20,6 +20,8 @@ bool IsFolderExist(const QString &path);
 bool IsTextFile(const QString &path);
 // The whole file, line ends kept; empty for a missing, unreadable or empty file.
 QString FileReadText(const QString &path, TextEncoding encoding = TextEncoding::Ansi);
+// The same, telling a failed read (nothing) from an empty file.
+std::optional<QString> TryReadText(const QString &path, TextEncoding encoding = TextEncoding::Ansi);
 // Writes `text` exactly as the whole file; a failed write leaves any old file untouched.
 bool FileWriteText(const QString &path, const QString &text, TextEncoding encoding = TextEncoding::Ansi);
 

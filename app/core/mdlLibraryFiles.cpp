@@ -22,13 +22,18 @@ bool IsTextFile(const QString &path)
     return files::CanRead(path);
 }
 
-QString FileReadText(const QString &path, TextEncoding encoding)
+std::optional<QString> TryReadText(const QString &path, TextEncoding encoding)
 {
     const files::ReadResult read = files::ReadWhole(path);
     if (!read.ok())
-        return {};
+        return std::nullopt;
     return encoding == TextEncoding::Utf8 ? QString::fromUtf8(read.bytes)
                                           : platform::text::AnsiToString(read.bytes);
+}
+
+QString FileReadText(const QString &path, TextEncoding encoding)
+{
+    return TryReadText(path, encoding).value_or(QString());
 }
 
 bool FileWriteText(const QString &path, const QString &text, TextEncoding encoding)

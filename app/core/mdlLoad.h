@@ -23,6 +23,9 @@ void InitPaths(const QString &applicationPath);
 // False while the main window loads, True from the splash's end until the exit has closed every document.
 inline bool ProgramLoaded = false;
 
+// The text of the message that a file cannot be opened, shown under "Ошибка чтения".
+QString CannotOpenMessage(const QString &name);
+
 // ---- Screen measures ------------------------------------------------------------------------------
 
 // Lengths are twips while the program runs; setting.ini stores pixels.

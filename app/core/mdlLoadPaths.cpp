@@ -47,3 +47,13 @@ void InitPaths(const QString &applicationPath)
 }
 
 } // namespace mdlLoad
+
+namespace mdlLoad {
+
+QString CannotOpenMessage(const QString &name)
+{
+    return QStringLiteral("Не удается открыть файл:\r\n") + name +
+           QStringLiteral("\r\nВозможно файл не существует\r\nили не является текстовым.");
+}
+
+} // namespace mdlLoad

@@ -31,5 +31,22 @@ inline int DocumentCount() { return DocumentRecords.count(); }
 
 // Empties both tables; documents are numbered from 1 again.
 void ClearDocuments();
+// Appends an empty element to both tables and returns its number.
+int AppendDocument();
+
+int CountOpenDocuments();
+// The open document with this path (host paths compare exactly); 0 when none.
+int FindDocumentByPath(const QString &path);
+int FindDocumentByMenu(int n);
+int FindDocumentByTab(int n);
+// The name as tabs and menus show it: the base cut to the `FilenameMax` setting, the extension kept.
+QString ShortFileName(const QString &name);
+
+// ---- Recent files --------------------------------------------------------------------------------
+
+// Puts the path at the end of the recent files, moving it there when it is listed already.
+void AddToMagazine(const QString &path);
+// Drops the oldest entries beyond `MaxMagazine`.
+void TrimMagazine();
 
 } // namespace mdlFile

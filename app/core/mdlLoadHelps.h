@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/core/SharedTypes.h"
+#include "app/core/Table.h"
+
+#include <QString>
+
+// The Help menu's entries: `First` the caption ("-" for a separator line), `Second` the target, a file in
+// the help folder or an address beginning with "http:", "ftp:" or "mailto:".
+namespace mdlLoad {
+
+inline Table<StringPair> Helps;
+
+// The five built-in entries, then, when help.ini is readable, a separator and one entry per line:
+// "target|caption", or a separator for a line without "|".
+void LoadHelps(const QString &path);
+
+} // namespace mdlLoad
