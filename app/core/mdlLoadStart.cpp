@@ -2,8 +2,15 @@
 
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadCodes.h"
+#include "app/core/mdlLoadHelps.h"
+#include "app/core/mdlLoadNewFiles.h"
+#include "app/core/mdlLoadTypeFiles.h"
 #include "app/core/mdlProgram.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/documents/mdlLanguage.h"
+#include "app/documents/mdlLanguageApply.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 
@@ -37,17 +44,21 @@ void InitPathsAndLoad()
     LoadSettings(SettingIni);
     ValidateSettings();
     LoadUserIni(UserIni);
+    mdlLanguage::InitLanguages(LanguageIni, LanguageFolder);
+    mdlLanguage::FillLanguageMenu();
+    LoadTypeFiles(TypefileIni);
+    LoadCodes(CodeIni);
+    LoadHelps(HelpIni);
+    LoadNewFiles(NewfileIni);
+    LoadPatterns(PatternIni);
     RestoreMainWindow();
+    mdlFile::TrimMagazine();
 }
 
 void RestoreMainWindow()
 {
     frmMain *main = forms::frmMain.get();
-    if (FormMaxsize) {
-        main->setWindowState(main->windowState() | Qt::WindowMaximized);
-        return;
-    }
-    if (FormWidth < 1 || FormHeight < 1) {
+    if (FormMaxsize || FormWidth < 1 || FormHeight < 1) {
         main->setWindowState(main->windowState() | Qt::WindowMaximized);
         return;
     }
@@ -60,9 +71,20 @@ void OpenOnStart(const QString &commandLine)
 {
     QString path;
     if (mdlProgram::GetCommandFile(path, commandLine)) {
+        mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
         const QString folder = mdlLibrary::GetFolderOf(path);
         if (mdlLibrary::IsFolderExist(folder))
             PathOpen = folder;
+        return;
+    }
+    if (FileCreat && NewFile >= 1) {
+        if (NewFile <= NewFiles.count()) {
+            const NewFileType &kind = NewFiles[NewFile];
+            mdlFile::NewDocumentEmpty(kind.BaseName, kind.Ext, kind.Type, false);
+        } else if (NewFile <= NewFiles.count() + Patterns.count()) {
+            const NewFilePattern &pattern = Patterns[NewFile - NewFiles.count()];
+            mdlFile::NewDocumentFromPattern(pattern.BaseName, pattern.Ext, pattern.Type, pattern.TemplateFile, false);
+        }
     }
 }
 

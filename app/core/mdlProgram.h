@@ -8,6 +8,8 @@ namespace mdlProgram {
 
 // The message that hands the file over: a double-click on the running copy's main window.
 inline constexpr unsigned WM_LBUTTONDBLCLK = 0x203;
+// The request to close a window, as its close box gives it.
+inline constexpr unsigned WM_CLOSE = 0x10;
 
 // Windows collected by FindPrevInstance; element 0 stays empty.
 inline QList<qint32> WindowHandles;

@@ -5,16 +5,22 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
 #include "app/core/mdlProgram.h"
+#include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/documents/mdlFileWindows.h"
+#include "app/documents/mdlLanguageApply.h"
 #include "platform/application/Application.h"
+#include "platform/widgets/StatusBar.h"
+#include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
-
-#include <cmath>
+#include <QVBoxLayout>
 
 namespace {
 const QString ProductTitle = QStringLiteral("Marrowin Vellicor");
@@ -24,23 +30,65 @@ frmMain::frmMain()
 {
     setWindowTitle(ProductTitle);
     resize(800, 600);
-    mdiArea = new QMdiArea(this);
-    setCentralWidget(mdiArea);
-    mdiArea->viewport()->installEventFilter(this);
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
-    mnuFile_Exit = mnuFile->addAction(QStringLiteral("Выход"));
-    connect(mnuFile_Exit, &QAction::triggered, this, &frmMain::mnuFile_Exit_Click);
+    auto *frame = new QWidget(this);
+    auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    mdiArea = new QMdiArea(frame);
+    mdiArea->viewport()->installEventFilter(this);
+    tbsFiles = new TabStrip(frame);
+    tbsFiles->Add(1, QStringLiteral("nothing"), QStringLiteral("файлов нет"));
+    layout->addWidget(mdiArea, 1);
+    layout->addWidget(tbsFiles);
+    setCentralWidget(frame);
+    connect(tbsFiles, &TabStrip::Click, this, &frmMain::tbsFiles_Click);
+
+    sttMain = new StatusBar({{QStringLiteral("namefile"), QStringLiteral("Имя документа"), true},
+                             {QStringLiteral("sizefile"), QStringLiteral("Размер документа")},
+                             {QStringLiteral("poscur"), QStringLiteral("Номер текущей строки и символа в строке")},
+                             {QStringLiteral("code"), QStringLiteral("Кодировка файла / текущая кодировка")},
+                             {QStringLiteral("empty"), QString()}},
+                            this);
+    setStatusBar(sttMain);
+    CreateMenus();
 
     hWnd = platform::windows::RegisterWindow(this, [this](unsigned message, qint32, qint32) {
         if (message == mdlProgram::WM_LBUTTONDBLCLK)
             MDIForm_DblClick();
+        else if (message == mdlProgram::WM_CLOSE)
+            close();
     });
 }
 
 frmMain::~frmMain()
 {
     platform::windows::UnregisterWindow(hWnd);
+}
+
+void frmMain::CreateMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
+    mnuFile_CloseAll = mnuFile->addAction(QStringLiteral("Закрыть все"));
+    connect(mnuFile_CloseAll, &QAction::triggered, this, &frmMain::mnuFile_CloseAll_Click);
+    mnuFile->addSeparator();
+    mnuFile_Exit = mnuFile->addAction(QStringLiteral("Выход"));
+    connect(mnuFile_Exit, &QAction::triggered, this, &frmMain::mnuFile_Exit_Click);
+
+    mnuView = menuBar()->addMenu(QStringLiteral("&Вид"));
+    mnuView_Syntax = mnuView->addMenu(QStringLiteral("Синтаксис"));
+    QAction *template_ = mnuView_Syntax->addAction(QString());
+    template_->setVisible(false);
+    template_->setEnabled(false);
+    mnuView_Syntax_Lang.append(template_);
+
+    mnuWindows = menuBar()->addMenu(QStringLiteral("&Окна"));
+    mnuWindows_Cascade = mnuWindows->addAction(QStringLiteral("Каскадом"));
+    connect(mnuWindows_Cascade, &QAction::triggered, this, &frmMain::mnuWindows_Cascade_Click);
+    mnuWindows->addSeparator();
+    QAction *empty = mnuWindows->addAction(QStringLiteral("(пусто)"));
+    empty->setVisible(false);
+    mnuWindows_File.append(empty);
 }
 
 void frmMain::MDIForm_Load()
@@ -52,23 +100,53 @@ void frmMain::MDIForm_Load()
     mdlLoad::InitPathsAndLoad();
     show();
 
-    QApplication::restoreOverrideCursor();
     mdlLoad::ProgramLoaded = true;
     setEnabled(true);
+    QApplication::restoreOverrideCursor();
     activateWindow();
     mdlLoad::OpenOnStart(platform::application::CommandLine());
 }
 
+void frmMain::MDIForm_Activate()
+{
+    if (ActiveFileIndex > 0 && mdlFile::Documents[ActiveFileIndex])
+        mdlFile::Documents[ActiveFileIndex]->SetFocusForm();
+}
+
 void frmMain::MDIForm_DblClick()
 {
+    const int previous = ActiveFileIndex;
     const QString sendFile = mdlLoad::TmpFolder + QStringLiteral("send.txt");
     if (!mdlLibrary::IsTextFile(sendFile))
         return;
     const QString path = mdlLibrary::FileReadText(sendFile, mdlLibrary::TextEncoding::Utf8);
     if (path.isEmpty())
         return;
-    // Opening and activating the handed-over document comes with the document side.
-    Q_UNUSED(path);
+    // An open document is activated through the document table, so its tab and Window-menu item follow.
+    if (const int open = mdlFile::FindDocumentByPath(path); open > 0)
+        mdlFile::ActivateDocument(open, true, false);
+    else if (mdlLibrary::IsTextFile(path))
+        mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
+    ReturnFocus(previous);
+}
+
+void frmMain::MDIForm_OLEDragDrop(const QStringList &files)
+{
+    for (const QString &path : files)
+        if (mdlLibrary::IsTextFile(path))
+            mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
+}
+
+void frmMain::ReturnFocus(int previous)
+{
+    using mdlFile::DocumentRecords;
+    using mdlFile::Documents;
+    for (const int index : {ActiveFileIndex, previous}) {
+        if (DocumentRecords.contains(index) && !DocumentRecords[index].Closed && Documents[index]) {
+            Documents[index]->SetFocusForm();
+            return;
+        }
+    }
 }
 
 void frmMain::MDIForm_QueryUnload(bool &cancel)
@@ -94,6 +172,13 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void frmMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        MDIForm_Activate();
+    QMainWindow::changeEvent(event);
+}
+
 void frmMain::StoreWindowPosition()
 {
     if (isMinimized())
@@ -112,9 +197,69 @@ void frmMain::StoreWindowPosition()
 
 void frmMain::mnuFile_Exit_Click()
 {
+    const int previous = ActiveFileIndex;
     mdlExit::ExitProgram();
+    if (mdlLoad::ProgramLoaded)
+        ReturnFocus(previous);
 }
 
 void frmMain::mnuFile_CloseAll_Click()
 {
+    using mdlFile::DocumentRecords;
+    for (int i = 1; i <= DocumentRecords.count(); ++i) {
+        if (DocumentRecords[i].Closed)
+            continue;
+        mdlFile::Documents[i]->subWindow->close();
+        if (!DocumentRecords[i].Closed) {
+            ActiveFileIndex = i;
+            return;
+        }
+    }
+    ActiveFileIndex = 0;
+}
+
+void frmMain::mnuWindows_Cascade_Click()
+{
+    mdiArea->cascadeSubWindows();
+}
+
+void frmMain::mnuWindows_File_Click(int index)
+{
+    mdlFile::ActivateDocument(mdlFile::FindDocumentByMenu(index), true, false);
+}
+
+void frmMain::tbsFiles_Click()
+{
+    mdlFile::ActivateDocument(mdlFile::FindDocumentByTab(tbsFiles->SelectedPosition()), true, false);
+}
+
+void frmMain::mnuView_Syntax_Lang_Click(int index)
+{
+    const int active = ActiveFileIndex;
+    if (active < 1 || !mdlFile::Documents[active])
+        return;
+    mdlFile::DocumentRecords[active].Language = index;
+    mdlLanguage::SetDocumentLanguage(mdlFile::Documents[active]->txtContent, index, QString(), true);
+    if (mdlFile::Documents[active])
+        mdlFile::Documents[active]->SetFocusForm();
+}
+
+int frmMain::AddSyntaxItem(const QString &caption)
+{
+    QAction *item = mnuView_Syntax->addAction(caption);
+    item->setCheckable(true);
+    const int index = int(mnuView_Syntax_Lang.size());
+    mnuView_Syntax_Lang.append(item);
+    connect(item, &QAction::triggered, this, [this, index] { mnuView_Syntax_Lang_Click(index); });
+    return index;
+}
+
+int frmMain::AddWindowItem(const QString &caption)
+{
+    QAction *item = mnuWindows->addAction(caption);
+    item->setCheckable(true);
+    const int index = int(mnuWindows_File.size());
+    mnuWindows_File.append(item);
+    connect(item, &QAction::triggered, this, [this, index] { mnuWindows_File_Click(index); });
+    return index;
 }

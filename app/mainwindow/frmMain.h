@@ -3,11 +3,14 @@
 #include "platform/forms/GlobalForm.h"
 #include "platform/windows/WindowTable.h"
 
+#include <QList>
 #include <QMainWindow>
 
-class QMdiArea;
 class QAction;
+class QMdiArea;
 class QMenu;
+class StatusBar;
+class TabStrip;
 
 // The program's MDI frame: every document window lives inside it.
 class frmMain : public QMainWindow {
@@ -22,24 +25,52 @@ public:
     platform::windows::Handle hWnd = 0;
 
     QMdiArea *mdiArea = nullptr;
+    TabStrip *tbsFiles = nullptr;
+    StatusBar *sttMain = nullptr;
+
     QMenu *mnuFile = nullptr;
+    QAction *mnuFile_CloseAll = nullptr;
     QAction *mnuFile_Exit = nullptr;
+    QMenu *mnuView = nullptr;
+    QMenu *mnuView_Syntax = nullptr;
+    // The Syntax menu's languages; element 0 is the hidden template.
+    QList<QAction *> mnuView_Syntax_Lang;
+    QMenu *mnuWindows = nullptr;
+    QAction *mnuWindows_Cascade = nullptr;
+    // The Window menu's document items; element 0 is the designed, hidden "(пусто)".
+    QList<QAction *> mnuWindows_File;
 
     // Drives the whole start of a first copy.
     void MDIForm_Load();
+    void MDIForm_Activate();
     // A double-click on the frame's background: also the receiving end of a second copy's hand-over.
     void MDIForm_DblClick();
     void MDIForm_QueryUnload(bool &cancel);
+    // Opens every dropped file that reads as a new document, without recoding.
+    void MDIForm_OLEDragDrop(const QStringList &files);
 
     void mnuFile_Exit_Click();
     void mnuFile_CloseAll_Click();
+    void mnuView_Syntax_Lang_Click(int index);
+    void mnuWindows_Cascade_Click();
+    void mnuWindows_File_Click(int index);
+    void tbsFiles_Click();
 
+    // Loads a further Syntax-menu item and returns its index.
+    int AddSyntaxItem(const QString &caption);
+    // Loads a further Window-menu item and returns its index.
+    int AddWindowItem(const QString &caption);
     // Copies the frame's placement into the stored position.
     void StoreWindowPosition();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void CreateMenus();
+    void ReturnFocus(int previous);
 };
 
 namespace forms {

@@ -129,7 +129,7 @@ private:
                 continue;
             QString title = window.title();
             title.replace(u'\n', u' ');
-            text += QString::number(handle) + u'\t' + title + u'\n';
+            text += QString::number(handle) + QLatin1StringView(window.object ? "\tW\t" : "\tA\t") + title + u'\n';
         }
         QSaveFile file(ListFile(QCoreApplication::applicationPid()));
         if (file.open(QIODevice::WriteOnly)) {
@@ -227,9 +227,10 @@ QList<WindowEntry> ReadList(const QString &file)
     if (!list.open(QIODevice::ReadOnly))
         return entries;
     for (const QString &line : QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        const qsizetype tab = line.indexOf(u'\t');
-        if (tab > 0)
-            entries.append({Handle(line.left(tab).toInt()), line.mid(tab + 1)});
+        // "handle TAB kind TAB title", kind W for a window, A for the application's own.
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() >= 3)
+            entries.append({Handle(fields[0].toInt()), line.section(u'\t', 2), fields[1] == u"A"});
     }
     return entries;
 }

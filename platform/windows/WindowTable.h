@@ -23,6 +23,8 @@ inline constexpr int SW_RESTORE = 9;
 struct WindowEntry {
     Handle handle = 0;
     QString title;
+    // The application's own window, which stands for a copy while it starts, before its main window.
+    bool application = false;
 };
 
 using MessageHandler = std::function<void(unsigned message, qint32 wParam, qint32 lParam)>;

@@ -1,0 +1,271 @@
+#include "app/documents/frmContent.h"
+
+#include "app/core/mdlExit.h"
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadCodes.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileRecode.h"
+#include "app/documents/mdlFileWindows.h"
+#include "app/documents/mdlLanguageApply.h"
+#include "app/mainwindow/frmMain.h"
+#include "app/core/mdlLibrary.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/editor/Editor.h"
+#include "platform/widgets/StatusBar.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <Qsci/qsciscintilla.h>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+const QString ProductTitle = QStringLiteral("Marrowin Vellicor");
+
+using mdlFile::DocumentRecord;
+using mdlFile::DocumentRecords;
+
+} // namespace
+
+frmContent::frmContent(int number) : tag_(number)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    txtContent = new platform::editor::Editor(this);
+    txtContent->SetFont(QFont(QStringLiteral("Courier New"), 10));
+    layout->addWidget(txtContent);
+    txtContent->Control()->installEventFilter(this);
+
+    connect(txtContent, &platform::editor::Editor::Change, this, [this] {
+        DocumentRecord &record = DocumentRecords[tag_];
+        if (record.State == 0 || record.State == 2) {
+            ++record.State;
+            mdlFile::UpdateDocumentTabImage(tag_);
+        }
+        Size_Exchange();
+        Change_Position();
+    });
+    connect(txtContent, &platform::editor::Editor::KeyUp, this, [this](int, int) { Change_Position(); });
+    connect(txtContent, &platform::editor::Editor::MouseUp, this,
+            [this](int, int, int, int, bool &) { Change_Position(); });
+
+    subWindow = forms::frmMain->mdiArea->addSubWindow(this);
+    subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+    subWindow->installEventFilter(this);
+    Form_Load();
+}
+
+frmContent::~frmContent() = default;
+
+void frmContent::Form_Load()
+{
+    panel_visible = true;
+    browse_mode = false;
+    if (mdlFile::CountOpenDocuments() == 1) {
+        if (mdlLoad::EditMaxform) {
+            subWindow->setWindowState(Qt::WindowMaximized);
+        } else {
+            subWindow->setWindowState(Qt::WindowNoState);
+            forms::frmMain->mnuWindows_Cascade_Click();
+        }
+    }
+}
+
+void frmContent::ShowWindow()
+{
+    subWindow->show();
+}
+
+void frmContent::Unload()
+{
+    unloading_ = true;
+    forms::frmMain->mdiArea->removeSubWindow(subWindow);
+    subWindow->deleteLater();
+}
+
+void frmContent::SetFocusForm()
+{
+    if (!mdlLoad::ProgramLoaded)
+        return;
+    Form_Activate();
+    forms::frmMain->mdiArea->setActiveSubWindow(subWindow);
+    SetFocusForm2();
+}
+
+void frmContent::SetFocusForm2()
+{
+    txtContent->Control()->setFocus();
+}
+
+void frmContent::Form_Activate()
+{
+    if (!DocumentRecords.contains(tag_))
+        return;
+    mdlFile::ActivateDocument(tag_, !subWindow->isMinimized(), false);
+    Size_Exchange();
+    Change_Position();
+    const DocumentRecord &record = DocumentRecords[tag_];
+    mdlLanguage::CheckLanguageMenu(record.Language);
+    StatusBar *status = forms::frmMain->sttMain;
+    const bool hasFile = record.State == 2 || record.State == 3;
+    status->SetPanelText(1, (mdlLoad::StatusFullpath && hasFile ? record.Path : record.Name) + u' ');
+    const auto &codes = mdlLoad::Codes;
+    if (codes.contains(record.FileCode) && codes.contains(record.ViewCode))
+        status->SetPanelText(4, codes[record.FileCode].Title + QStringLiteral(" / ") + codes[record.ViewCode].Title +
+                                    u' ');
+    UpdateMainCaption(true);
+}
+
+void frmContent::ViewSpaceChange(bool typeSpace)
+{
+    DocumentRecords[tag_].ViewSpace = typeSpace;
+    txtContent->SetDisplayWhitespace(typeSpace);
+}
+
+void frmContent::Size_Exchange()
+{
+    // Kilobytes with two decimals and a decimal comma, whatever the host's locale.
+    const double kilobytes = std::nearbyint(txtContent->TextLength() / 1024.0 * 100.0) / 100.0;
+    QString text = QString::number(kilobytes, 'f', 2);
+    text.replace(u'.', u',');
+    forms::frmMain->sttMain->SetPanelText(2, text + QStringLiteral(" Kb "));
+}
+
+void frmContent::Change_Position()
+{
+    forms::frmMain->sttMain->SetPanelText(
+        3, QStringLiteral(" %1 : %2 ").arg(PositionLine() + 1).arg(PositionCol() + 1));
+}
+
+int frmContent::PositionLine() const
+{
+    return txtContent->GetSel(false).EndLine;
+}
+
+int frmContent::PositionCol() const
+{
+    return txtContent->GetSel(false).EndCol;
+}
+
+void frmContent::UpdateMainCaption(bool active)
+{
+    frmMain *main = forms::frmMain.get();
+    if (!active) {
+        main->setWindowTitle(ProductTitle);
+        return;
+    }
+    const QString &name = DocumentRecords[tag_].Name;
+    subWindow->setWindowTitle(subWindow->isMaximized() ? QString() : name);
+    main->setWindowTitle(name + QStringLiteral(" - ") + ProductTitle);
+}
+
+void frmContent::ActivateNextForm(bool backward)
+{
+    const int n = mdlFile::Documents.count();
+    int i = tag_;
+    for (int step = 0; step < n; ++step) {
+        i = backward ? (i <= 1 ? n : i - 1) : (i >= n ? 1 : i + 1);
+        if (!DocumentRecords[i].Closed) {
+            forms::frmMain->mnuWindows_File_Click(DocumentRecords[i].MenuIndex);
+            return;
+        }
+    }
+}
+
+void frmContent::Form_QueryUnload(bool &cancel)
+{
+    namespace dialogs = platform::dialogs;
+    frmMain *main = forms::frmMain.get();
+    main->ActiveFileIndex = tag_;
+    SetFocusForm();
+    mdlLoad::EditMaxform = subWindow->isMaximized();
+
+    DocumentRecord &record = DocumentRecords[tag_];
+    const int style = dialogs::vbYesNoCancel | dialogs::vbQuestion | 512; // Cancel is the default
+    const QString title = QStringLiteral("Предупреждение");
+    if (record.State == 1 && txtContent->TextLength() > 0) {
+        // Saving a document that never had a file goes through the Save dialog, which comes with it.
+        const int answer = dialogs::MsgBox(QStringLiteral("Файл ") + record.Name +
+                                               QStringLiteral(" не сохранен. \r\nВ случае закрытия документа "
+                                                              "данные будут утеряны.\r\nСохранить Файл?"),
+                                           style, title, main);
+        if (answer != dialogs::vbNo) {
+            cancel = true;
+            if (answer == dialogs::vbCancel)
+                SetFocusForm();
+            return;
+        }
+    } else if (record.State == 3) {
+        const int answer = dialogs::MsgBox(QStringLiteral("Файл ") + record.Name +
+                                               QStringLiteral(" был изменен.\r\nСохранить изменения?"),
+                                           style, title, main);
+        if (answer == dialogs::vbCancel) {
+            cancel = true;
+            return;
+        }
+        if (answer == dialogs::vbYes) {
+            const int code = mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
+            const QString text = mdlFile::RecodeText(txtContent->Text(), record.ViewCode, code, QStringLiteral("?"));
+            if (!mdlLibrary::FileWriteText(record.Path, text)) {
+                dialogs::MsgBox(QStringLiteral("Невозможно записать файл ") + record.Name, dialogs::vbCritical,
+                                QStringLiteral("Ошибка записи"), main);
+                cancel = true;
+                return;
+            }
+            record.State = 2;
+        }
+    }
+    cancel = false;
+    ClosingSteps();
+}
+
+void frmContent::ClosingSteps()
+{
+    DocumentRecord &record = DocumentRecords[tag_];
+    record.Closed = true;
+    if (record.State == 1 || record.State == 3)
+        --record.State;
+    txtContent->SetText(QString());
+    txtContent->ClearUndo();
+    frmMain *main = forms::frmMain.get();
+    main->ActiveFileIndex = 0;
+    for (int panel = 1; panel <= 4; ++panel)
+        main->sttMain->SetPanelText(panel, QString());
+    mdlFile::RemoveDocumentTab(tag_);
+    UpdateMainCaption(false);
+    // The window goes; its slot stays, marked closed, and no longer refers to it.
+    mdlFile::Documents[tag_] = nullptr;
+    Unload();
+}
+
+bool frmContent::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == subWindow) {
+        if (event->type() == QEvent::Close && !unloading_) {
+            bool cancel = false;
+            Form_QueryUnload(cancel);
+            if (cancel)
+                event->ignore();
+            return true;
+        }
+        if (event->type() == QEvent::WindowActivate && mdlLoad::ProgramLoaded)
+            Form_Activate();
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers();
+        if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier) {
+            mdlExit::ExitProgram();
+            return true;
+        }
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (mods & Qt::ControlModifier)) {
+            ActivateNextForm(key->key() == Qt::Key_Backtab || (mods & Qt::ShiftModifier));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

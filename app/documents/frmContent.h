@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+class QMdiSubWindow;
+
+namespace platform::editor {
+class Editor;
+}
+
+// The document window: one per document number, an MDI child of the main window holding the editor.
+class frmContent : public QWidget {
+    Q_OBJECT
+
+public:
+    // Creates the window for document `number` inside the main window and runs its load.
+    explicit frmContent(int number);
+    ~frmContent() override;
+
+    bool browse_mode = false;
+    bool panel_visible = true;
+    QString filetmp_path;
+
+    platform::editor::Editor *txtContent = nullptr;
+    QMdiSubWindow *subWindow = nullptr;
+
+    // The document number, as the window's tag holds it.
+    int Tag() const { return tag_; }
+
+    void SetFocusForm();
+    void SetFocusForm2();
+    void Form_Activate();
+    void ViewSpaceChange(bool typeSpace);
+    void Size_Exchange();
+    void Change_Position();
+    int PositionLine() const;
+    int PositionCol() const;
+    // Asks about saving a changed document; sets `cancel` when the window is to stay open.
+    void Form_QueryUnload(bool &cancel);
+
+    // Shows the window as a child of the frame.
+    void ShowWindow();
+    // Destroys the window without asking (its close was already decided).
+    void Unload();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void UpdateMainCaption(bool active);
+    void ActivateNextForm(bool backward);
+    void ClosingSteps();
+
+    int tag_ = 0;
+    bool unloading_ = false;
+};

@@ -1,0 +1,263 @@
+#pragma once
+
+#include "platform/editor/Language.h"
+
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QKeyEvent;
+class QPrinter;
+class QsciScintilla;
+
+namespace platform::editor {
+
+class SyntaxLexer;
+class EditorSearch;
+
+// A stretch of text. Lines and columns count from 0; a column counts characters (UTF-16 code units of
+// the QString text) within its line.
+struct Range {
+    int StartLine = 0;
+    int StartCol = 0;
+    int EndLine = 0;
+    int EndCol = 0;
+};
+
+// Kinds of token, numbered as the editor numbers its font styles (SetFontStyle) and its styles at a
+// text position (StyleAt). LineNumber is the line-number margin.
+enum TokenKind {
+    TokenText = 0,
+    TokenNumber = 1,
+    TokenKeyword = 2,
+    TokenOperator = 3,
+    TokenScopeKeyword = 4,
+    TokenComment = 5,
+    TokenString = 6,
+    TokenTagText = 7,
+    TokenTagEntity = 8,
+    TokenTagElementName = 9,
+    TokenTagAttributeName = 10,
+    TokenLineNumber = 11,
+};
+constexpr int TokenKindCount = 12;
+
+// Font styles, added together.
+enum FontStyleFlag { FontStyleNormal = 0, FontStyleBold = 1, FontStyleItalic = 2, FontStyleUnderline = 4 };
+
+// Colour indices of SetColor. Every token kind has a foreground and a background (Bk) colour.
+enum ColorIndex {
+    ColorWindow = 0,
+    ColorLeftMargin = 1,
+    ColorBookmark = 2,
+    ColorBookmarkBk = 3,
+    ColorText = 4,
+    ColorTextBk = 5,
+    ColorNumber = 6,
+    ColorNumberBk = 7,
+    ColorKeyword = 8,
+    ColorKeywordBk = 9,
+    ColorOperator = 10,
+    ColorOperatorBk = 11,
+    ColorScopeKeyword = 12,
+    ColorScopeKeywordBk = 13,
+    ColorComment = 14,
+    ColorCommentBk = 15,
+    ColorString = 16,
+    ColorStringBk = 17,
+    ColorTagText = 18,
+    ColorTagTextBk = 19,
+    ColorTagEntity = 20,
+    ColorTagEntityBk = 21,
+    ColorTagElementName = 22,
+    ColorTagElementNameBk = 23,
+    ColorTagAttributeName = 24,
+    ColorTagAttributeNameBk = 25,
+    ColorLineNumber = 26,
+    ColorLineNumberBk = 27,
+    ColorHDividerLines = 28,
+    ColorVDividerLines = 29,
+};
+constexpr int ColorIndexCount = 30;
+
+// Command numbers of ExecuteCmd.
+enum EditorCommand {
+    CmdWordRightExtend = 102,
+    CmdWordRight = 103,
+    CmdWordLeftExtend = 107,
+    CmdWordLeft = 108,
+    CmdGotoLine = 168,
+    CmdReplace = 169,
+    CmdFindNext = 176,
+    CmdFind = 178,
+    CmdDocumentStartExtend = 188,
+    CmdDocumentStart = 189,
+    CmdDocumentEndExtend = 190,
+    CmdDocumentEnd = 191,
+    CmdBookmarkPrev = 205,
+    CmdBookmarkNext = 206,
+};
+
+// Shift states of the key and mouse events, added together.
+enum ShiftState { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
+
+// Mouse buttons of the mouse events.
+enum MouseButtonCode { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+
+// The syntax-colouring text editor. The text is kept as given, line ends included (CR LF, LF or CR);
+// lines typed or inserted by the editor take the line end of the text last set (LF for a text without one).
+class Editor : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Editor(QWidget *parent = nullptr);
+    ~Editor() override;
+
+    // The whole text. Setting it is not an edit: it raises no Change, empties the undo history and
+    // clears the bookmarks.
+    QString Text() const;
+    void SetText(const QString &text);
+
+    // Number of characters of the whole text, line ends included.
+    int TextLength() const;
+
+    QFont Font() const;
+    void SetFont(const QFont &font);
+
+    // Display settings.
+    void SetColorSyntax(bool on);
+    void SetDisplayWhitespace(bool on);
+    bool DisplayWhitespace() const;
+    // Tab key inserts spaces.
+    void SetExpandTabs(bool on);
+    // While the text is scrolled, a tool tip names the top line.
+    void SetLineToolTips(bool on);
+    // The bookmark margin.
+    void SetDisplayLeftMargin(bool on);
+    // False lets the caret and the selection go past the end of a line.
+    void SetSelBounds(bool on);
+    void SetLineNumbering(bool on);
+    bool LineNumbering() const;
+    // Number shown for the first line.
+    void SetLineNumberStart(int start);
+    // Keywords typed in another letter case take the case of the keyword list (languages that ignore case).
+    void SetNormalizeCase(bool on);
+
+    // Switches to the language defined under that name; an unknown name gives plain text.
+    void SetLanguage(const QString &name);
+    QString Language() const;
+
+    void SetTabSize(int size);
+    // 0 no indent, any other value indents a new line as the previous one.
+    void SetAutoIndentMode(int mode);
+
+    int LineCount() const;
+    // Line text and length without the line end. A line outside the text gives "" and 0.
+    QString GetLine(int line) const;
+    int GetLineLength(int line) const;
+
+    // The selection. Normalized, the start comes first; otherwise the start is the anchor and the end
+    // the caret.
+    Range GetSel(bool normalized = true) const;
+    // Selects from the start (anchor) to the end (caret); places beyond the text are clamped.
+    void SetSel(const Range &range, bool makeVisible = true);
+    QString SelText() const;
+    // Replaces the selection as one undo step and selects the new text.
+    void SetSelText(const QString &text);
+    // Number of selected characters.
+    int SelLength() const;
+    void DeleteSel();
+    // Moves the caret; a column past the line end goes to the line end.
+    void SetCaretPos(int line, int column);
+
+    // Colour number red + 256 × green + 65536 × blue; a negative background takes the window colour.
+    void SetColor(int index, int color);
+    int GetColor(int index) const;
+    // Font style (FontStyleFlag) of a token kind.
+    void SetFontStyle(int index, int style);
+    int GetFontStyle(int index) const;
+
+    // Runs one of the EditorCommand numbers; other numbers do nothing. `argument` is not used by them.
+    void ExecuteCmd(int command, int argument = 0);
+
+    bool CanUndo() const;
+    bool CanRedo() const;
+    bool CanCut() const;
+    bool CanCopy() const;
+    bool CanPaste() const;
+    void Undo();
+    void Redo();
+    void Cut();
+    void Copy();
+    void Paste();
+    void ClearUndo();
+
+    void SetBookmark(int line, bool on);
+    bool GetBookmark(int line) const;
+    // Bookmarks exactly the listed lines; -1 and lines outside the text name none.
+    void SetAllBookmarks(const QList<int> &lines);
+    QList<int> GetAllBookmarks() const;
+
+    // Prints the whole text with the font enlarged or reduced to `pointSize`. Flags 0 first asks the
+    // user through the print dialog (false when cancelled); 1 prints on `printer` as it is set.
+    bool PrintContents(QPrinter &printer, int flags, int pointSize);
+
+    // Style (TokenKind) of the character at a line and column, once the text there has been coloured.
+    int StyleAt(int line, int column);
+
+    // The inner control, for focus and geometry.
+    QsciScintilla *Control() const;
+
+signals:
+    // The text was edited (typing, SelText, clipboard, undo, replace).
+    void Change();
+    // Key codes are Windows virtual-key codes (65 'A', 35 End, 191 '/', ...) of the key's place on a
+    // US keyboard, whatever the layout; `shift` is a ShiftState sum. Setting `cancel` keeps the key from
+    // the editor.
+    void KeyDown(int keyCode, int shift, bool &cancel);
+    void KeyUp(int keyCode, int shift);
+    // Button is a MouseButtonCode; x and y are pixels in the text area. Setting `cancel` keeps the
+    // press from the editor.
+    void MouseDown(int button, int shift, int x, int y, bool &cancel);
+    void MouseUp(int button, int shift, int x, int y, bool &cancel);
+    // The editor shows no menu of its own; `cancel` also keeps the click from the editor.
+    void RClick(bool &cancel);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Byte position of a line and column, and back.
+    long PositionOf(int line, int column) const;
+    void LineColumnOf(long position, int &line, int &column) const;
+    QString Bytes(long from, long to) const;
+    void ApplyStyles();
+    void UpdateMargins();
+    // Styling starts again from the top, as far as the text is shown.
+    void Restyle();
+    void OnModified(int position, int type, const char *text, int length);
+    void NormalizeCase(int added);
+
+    QsciScintilla *control_ = nullptr;
+    SyntaxLexer *lexer_ = nullptr;
+    EditorSearch *search_ = nullptr;
+    QString language_;
+    QFont font_;
+    int colors_[ColorIndexCount] = {};
+    int fontStyles_[TokenKindCount] = {};
+    bool lineNumbering_ = false;
+    int lineNumberStart_ = 1;
+    bool displayLeftMargin_ = false;
+    bool normalizeCase_ = false;
+    bool lineToolTips_ = false;
+    bool settingText_ = false;
+    // Characters of the text, kept up to date with every change.
+    long textLength_ = 0;
+};
+
+// The Windows virtual-key code and ShiftState of a key event, as the key events pass them.
+int VirtualKeyCode(const QKeyEvent &event);
+int ShiftStateOf(Qt::KeyboardModifiers modifiers);
+
+} // namespace platform::editor

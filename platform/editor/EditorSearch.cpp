@@ -1,0 +1,150 @@
+#include "platform/editor/EditorSearch.h"
+
+#include "platform/dialogs/MessageBox.h"
+#include "platform/editor/Editor.h"
+#include "platform/editor/ScintillaCall.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QLineEdit>
+
+namespace platform::editor {
+
+namespace {
+
+int SearchFlags(const SearchRequest &request)
+{
+    return (request.matchCase ? QsciScintillaBase::SCFIND_MATCHCASE : 0) |
+           (request.wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0);
+}
+
+} // namespace
+
+EditorSearch::EditorSearch(Editor &editor, QsciScintilla &control) : editor_(editor), control_(control) {}
+
+void EditorSearch::Find()
+{
+    FindDialog dialog(last_, &editor_);
+    if (editor_.SelLength() > 0 && !editor_.SelText().contains(QLatin1Char('\n')) &&
+        !editor_.SelText().contains(QLatin1Char('\r')))
+        dialog.findEdit->setText(editor_.SelText());
+    if (dialogs::ShowModal(dialog) != QDialog::Accepted)
+        return;
+    last_ = dialog.Request();
+    if (!SelectNext(last_))
+        ReportNotFound(last_.text);
+}
+
+void EditorSearch::FindNext()
+{
+    if (last_.text.isEmpty()) {
+        Find();
+        return;
+    }
+    if (!SelectNext(last_))
+        ReportNotFound(last_.text);
+}
+
+void EditorSearch::Replace()
+{
+    ReplaceDialog dialog(last_, replacement_, &editor_);
+    QObject::connect(&dialog, &ReplaceDialog::FindNextClicked, &dialog, [&] {
+        dialog.ShowResult(SelectNext(dialog.Request()) ? QString() : QStringLiteral("Текст не найден"));
+    });
+    QObject::connect(&dialog, &ReplaceDialog::ReplaceClicked, &dialog, [&] {
+        const SearchRequest request = dialog.Request();
+        if (SelectionMatches(request))
+            ReplaceSelection(dialog.Replacement());
+        dialog.ShowResult(SelectNext(request) ? QString() : QStringLiteral("Текст не найден"));
+    });
+    QObject::connect(&dialog, &ReplaceDialog::ReplaceAllClicked, &dialog, [&] {
+        dialog.ShowResult(QStringLiteral("Заменено: %1").arg(ReplaceAll(dialog.Request(), dialog.Replacement())));
+    });
+    dialogs::ShowModal(dialog);
+    last_ = dialog.Request();
+    replacement_ = dialog.Replacement();
+}
+
+void EditorSearch::GotoLine()
+{
+    GotoLineDialog dialog(editor_.LineCount(), editor_.GetSel(false).EndLine + 1, &editor_);
+    if (dialogs::ShowModal(dialog) != QDialog::Accepted)
+        return;
+    editor_.SetCaretPos(dialog.LineNumber() - 1, 0);
+}
+
+bool EditorSearch::SelectNext(const SearchRequest &request)
+{
+    if (request.text.isEmpty())
+        return false;
+    const QByteArray needle = request.text.toUtf8();
+    const long length = Sci(&control_, QsciScintillaBase::SCI_GETLENGTH);
+    const long selStart = Sci(&control_, QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const long selEnd = Sci(&control_, QsciScintillaBase::SCI_GETSELECTIONEND);
+    Sci(&control_, QsciScintillaBase::SCI_SETSEARCHFLAGS, static_cast<unsigned long>(SearchFlags(request)));
+    // A target running backwards searches backwards.
+    const long ranges[2][2] = {
+        {request.backward ? selStart : selEnd, request.backward ? 0 : length},
+        {request.backward ? length : 0, request.backward ? selStart : selEnd},
+    };
+    for (const auto &range : ranges) {
+        Sci(&control_, QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(range[0]));
+        Sci(&control_, QsciScintillaBase::SCI_SETTARGETEND, static_cast<unsigned long>(range[1]));
+        if (control_.SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, static_cast<uintptr_t>(needle.size()),
+                                   needle.constData()) >= 0) {
+            const long start = Sci(&control_, QsciScintillaBase::SCI_GETTARGETSTART);
+            const long end = Sci(&control_, QsciScintillaBase::SCI_GETTARGETEND);
+            Sci(&control_, QsciScintillaBase::SCI_SETSEL, static_cast<unsigned long>(start), end);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EditorSearch::SelectionMatches(const SearchRequest &request) const
+{
+    return editor_.SelLength() > 0 &&
+           editor_.SelText().compare(request.text, request.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0;
+}
+
+void EditorSearch::ReplaceSelection(const QString &replacement)
+{
+    editor_.SetSelText(replacement);
+    // Continue after the replacement, not inside it.
+    const long end = Sci(&control_, QsciScintillaBase::SCI_GETSELECTIONEND);
+    Sci(&control_, QsciScintillaBase::SCI_SETEMPTYSELECTION, static_cast<unsigned long>(end));
+}
+
+int EditorSearch::ReplaceAll(const SearchRequest &request, const QString &replacement)
+{
+    if (request.text.isEmpty())
+        return 0;
+    const QByteArray needle = request.text.toUtf8();
+    const QByteArray bytes = replacement.toUtf8();
+    Sci(&control_, QsciScintillaBase::SCI_SETSEARCHFLAGS, static_cast<unsigned long>(SearchFlags(request)));
+    int count = 0;
+    long from = 0;
+    Sci(&control_, QsciScintillaBase::SCI_BEGINUNDOACTION);
+    for (;;) {
+        Sci(&control_, QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(from));
+        Sci(&control_, QsciScintillaBase::SCI_SETTARGETEND,
+            static_cast<unsigned long>(Sci(&control_, QsciScintillaBase::SCI_GETLENGTH)));
+        if (control_.SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, static_cast<uintptr_t>(needle.size()),
+                                   needle.constData()) < 0)
+            break;
+        control_.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()),
+                               bytes.constData());
+        from = Sci(&control_, QsciScintillaBase::SCI_GETTARGETEND);
+        ++count;
+    }
+    Sci(&control_, QsciScintillaBase::SCI_ENDUNDOACTION);
+    return count;
+}
+
+void EditorSearch::ReportNotFound(const QString &text)
+{
+    dialogs::MsgBox(QStringLiteral("Текст \"%1\" не найден.").arg(text), dialogs::vbInformation,
+                    QStringLiteral("Найти"), &editor_);
+}
+
+} // namespace platform::editor

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "tests/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+// A complete program folder of its own in a temporary directory: the built executable and the shipped
+// data, with a window table of its own so that copies started by different tests never meet.
+class ProgramFolder {
+public:
+    ProgramFolder()
+    {
+        CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), root.path());
+        QFile::remove(root.path("CMakeLists.txt"));
+        QFile::copy(QStringLiteral(VELLICOR_EXECUTABLE), executable());
+        QDir().mkpath(windowTable());
+    }
+
+    QString path(const QString &name = QString()) const { return root.path(name); }
+    QString executable() const { return root.path("Vellicor"); }
+    QString windowTable() const { return root.path(".windows"); }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("VELLICOR_WINDOW_TABLE", windowTable());
+        return env;
+    }
+
+    // Starts a copy of the program with `arguments`; the caller waits for it.
+    void start(QProcess &process, const QStringList &arguments = {}) const
+    {
+        process.setProcessEnvironment(environment());
+        process.setWorkingDirectory(root.path());
+        process.start(executable(), arguments);
+        process.waitForStarted();
+    }
+
+    TempFolder root;
+
+private:
+    static void CopyTree(const QString &from, const QString &to)
+    {
+        QDir source(from);
+        QDir().mkpath(to);
+        for (const QFileInfo &entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString target = to + u'/' + entry.fileName();
+            if (entry.isDir())
+                CopyTree(entry.filePath(), target);
+            else
+                QFile::copy(entry.filePath(), target);
+        }
+    }
+};
