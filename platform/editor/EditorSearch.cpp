@@ -18,6 +18,50 @@ int SearchFlags(const SearchRequest &request)
            (request.wholeWord ? QsciScintillaBase::SCFIND_WHOLEWORD : 0);
 }
 
+// Character offset of a line and column in `text`, lines ending at CR LF, LF or a lone CR.
+qsizetype OffsetOf(const QString &text, int line, int column)
+{
+    qsizetype at = 0;
+    for (int l = 0; l < line && at < text.size(); ++l) {
+        while (at < text.size() && text[at] != u'\r' && text[at] != u'\n')
+            ++at;
+        if (at < text.size() && text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n')
+            ++at;
+        ++at;
+    }
+    return std::min<qsizetype>(at + column, text.size());
+}
+
+Range RangeOf(const QString &text, qsizetype start, qsizetype end)
+{
+    Range range;
+    int line = 0;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < end; ++i) {
+        if (i == start) {
+            range.StartLine = line;
+            range.StartCol = int(start - lineStart);
+        }
+        const QChar c = text[i];
+        if (c == u'\n' || (c == u'\r' && (i + 1 >= text.size() || text[i + 1] != u'\n'))) {
+            ++line;
+            lineStart = i + 1;
+        }
+    }
+    if (start == end) {
+        range.StartLine = line;
+        range.StartCol = int(start - lineStart);
+    }
+    range.EndLine = line;
+    range.EndCol = int(end - lineStart);
+    return range;
+}
+
+bool IsWordAt(const QString &text, qsizetype at)
+{
+    return at >= 0 && at < text.size() && (text[at].isLetterOrNumber() || text[at] == u'_');
+}
+
 } // namespace
 
 EditorSearch::EditorSearch(Editor &editor, QsciScintilla &control) : editor_(editor), control_(control) {}
@@ -77,6 +121,12 @@ bool EditorSearch::SelectNext(const SearchRequest &request)
 {
     if (request.text.isEmpty())
         return false;
+    // The control folds letter case for Latin text only; Cyrillic and other text is searched here.
+    bool ascii = true;
+    for (const QChar c : request.text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (!request.matchCase && !ascii)
+        return SelectNextFolded(request);
     const QByteArray needle = request.text.toUtf8();
     const long length = Sci(&control_, QsciScintillaBase::SCI_GETLENGTH);
     const long selStart = Sci(&control_, QsciScintillaBase::SCI_GETSELECTIONSTART);
@@ -99,6 +149,39 @@ bool EditorSearch::SelectNext(const SearchRequest &request)
         }
     }
     return false;
+}
+
+bool EditorSearch::SelectNextFolded(const SearchRequest &request)
+{
+    const QString text = editor_.Text();
+    const Range selection = editor_.GetSel(true);
+    const qsizetype selStart = OffsetOf(text, selection.StartLine, selection.StartCol);
+    const qsizetype selEnd = OffsetOf(text, selection.EndLine, selection.EndCol);
+    const qsizetype n = request.text.size();
+    auto matchAt = [&](qsizetype at) {
+        return !request.wholeWord || (!IsWordAt(text, at - 1) && !IsWordAt(text, at + n));
+    };
+    auto forward = [&](qsizetype from, qsizetype limit) -> qsizetype {
+        for (qsizetype at = text.indexOf(request.text, from, Qt::CaseInsensitive); at >= 0 && at + n <= limit;
+             at = text.indexOf(request.text, at + 1, Qt::CaseInsensitive))
+            if (matchAt(at))
+                return at;
+        return -1;
+    };
+    auto backward = [&](qsizetype from, qsizetype limit) -> qsizetype {
+        for (qsizetype at = text.lastIndexOf(request.text, from, Qt::CaseInsensitive); at >= limit;
+             at = at > 0 ? text.lastIndexOf(request.text, at - 1, Qt::CaseInsensitive) : -1)
+            if (matchAt(at))
+                return at;
+        return -1;
+    };
+    qsizetype found = request.backward ? backward(selStart - n, 0) : forward(selEnd, text.size());
+    if (found < 0) // wrap around
+        found = request.backward ? backward(text.size() - n, selStart) : forward(0, selEnd);
+    if (found < 0)
+        return false;
+    editor_.SetSel(RangeOf(text, found, found + n));
+    return true;
 }
 
 bool EditorSearch::SelectionMatches(const SearchRequest &request) const

@@ -22,6 +22,7 @@ public:
 private:
     // Selects the next match after (or before) the selection; false when there is none.
     bool SelectNext(const SearchRequest &request);
+    bool SelectNextFolded(const SearchRequest &request);
     bool SelectionMatches(const SearchRequest &request) const;
     void ReplaceSelection(const QString &replacement);
     int ReplaceAll(const SearchRequest &request, const QString &replacement);
