@@ -13,7 +13,7 @@ class ProgramFolder {
 public:
     ProgramFolder()
     {
-        CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), root.path());
+        TempFolder::CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), root.path());
         QFile::remove(root.path("CMakeLists.txt"));
         QFile::copy(QStringLiteral(VELLICOR_EXECUTABLE), executable());
         QDir().mkpath(windowTable());
@@ -41,18 +41,4 @@ public:
     }
 
     TempFolder root;
-
-private:
-    static void CopyTree(const QString &from, const QString &to)
-    {
-        QDir source(from);
-        QDir().mkpath(to);
-        for (const QFileInfo &entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString target = to + u'/' + entry.fileName();
-            if (entry.isDir())
-                CopyTree(entry.filePath(), target);
-            else
-                QFile::copy(entry.filePath(), target);
-        }
-    }
 };

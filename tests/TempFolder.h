@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -28,6 +29,19 @@ public:
     {
         QFile in(path(name));
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+
+    // Copies the folder `from` with everything in it to `to`.
+    static void CopyTree(const QString &from, const QString &to)
+    {
+        QDir().mkpath(to);
+        for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString target = to + u'/' + entry.fileName();
+            if (entry.isDir())
+                CopyTree(entry.filePath(), target);
+            else
+                QFile::copy(entry.filePath(), target);
+        }
     }
 
 private:

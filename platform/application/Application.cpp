@@ -6,11 +6,17 @@
 namespace platform::application {
 namespace {
 bool ended = false;
-}
+QString pathOverride;
+} // namespace
 
 QString Path()
 {
-    return QCoreApplication::applicationDirPath();
+    return pathOverride.isEmpty() ? QCoreApplication::applicationDirPath() : pathOverride;
+}
+
+void SetPath(const QString &folder)
+{
+    pathOverride = folder;
 }
 
 QString Title()

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadStart.h"
+#include "app/documents/frmContent.h"
+#include "app/documents/mdlFile.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/application/Application.h"
+#include "platform/dialogs/MessageBox.h"
+#include "tests/TempFolder.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QList>
+
+#include <gtest/gtest.h>
+
+// The program's windows in this process on a program folder of their own: the shipped data copied to a
+// temporary folder, the start-up loader run and the main window shown, as after a start without a
+// command line. Message boxes are recorded and answered from `answers` in turn (vbNo once it runs dry).
+class LoadedProgram : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TempFolder::CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), folder.path());
+        platform::application::SetPath(folder.path());
+        platform::dialogs::SetMessageBoxHook([this](const platform::dialogs::MessageBoxCall &call) {
+            boxes.append(call);
+            return answers.isEmpty() ? platform::dialogs::vbNo : answers.takeFirst();
+        });
+        mdlLoad::FileCreat = false;
+        mdlLoad::InitPathsAndLoad();
+        mdlLoad::FileCreat = false; // no new document of the configured kind: each test makes its own
+        main()->show();
+        mdlLoad::ProgramLoaded = true;
+    }
+
+    void TearDown() override
+    {
+        for (int i = 1; i <= mdlFile::Documents.count(); ++i) {
+            if (frmContent *document = mdlFile::Documents[i]) {
+                document->Unload();
+                mdlFile::Documents[i] = nullptr;
+            }
+        }
+        forms::frmMain.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        mdlLoad::ProgramLoaded = false;
+        mdlFile::ClearDocuments();
+        platform::dialogs::SetMessageBoxHook(nullptr);
+        platform::application::SetPath(QString());
+    }
+
+    static frmMain *main() { return forms::frmMain.get(); }
+    static frmContent *document(int number) { return mdlFile::Documents[number]; }
+    static const mdlFile::DocumentRecord &record(int number) { return mdlFile::DocumentRecords[number]; }
+
+    TempFolder folder;
+    QList<int> answers;
+    QList<platform::dialogs::MessageBoxCall> boxes;
+};
