@@ -6,11 +6,15 @@
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The page engine refuses its sandbox to a process run by root, as test machines often do.
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     // Windows made in this process list themselves in a window table of the run's own, so that they
     // never meet a running copy of the program.
     QTemporaryDir windowTable;
     qputenv("VELLICOR_WINDOW_TABLE", windowTable.path().toUtf8());
     testing::InitGoogleTest(&argc, argv);
+    // The page engine shares its graphics context with the windows; this must precede the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     QApplication::setQuitOnLastWindowClosed(false);

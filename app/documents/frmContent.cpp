@@ -180,6 +180,7 @@ void frmContent::ActivateNextForm(bool backward)
 void frmContent::Form_QueryUnload(bool &cancel)
 {
     namespace dialogs = platform::dialogs;
+    txtContent->FlushChange();
     frmMain *main = forms::frmMain.get();
     main->ActiveFileIndex = tag_;
     SetFocusForm();

@@ -13,8 +13,13 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
+#include "platform/files/WholeFile.h"
+#include "platform/text/AnsiCodePage.h"
 
+#include <QFile>
 #include <QMdiSubWindow>
+
+#include <functional>
 
 namespace mdlFile {
 namespace {
@@ -39,8 +44,64 @@ void FinishDocument(int number, frmContent *window, const QString &previewBase)
     window->ViewSpaceChange(record.ViewSpace);
     RefreshWindowMenu();
     window->filetmp_path = PreviewCopyPath(number, previewBase);
-    mdlLibrary::FileWriteText(window->filetmp_path, window->txtContent->Text());
     ActivateDocument(number, true, false);
+}
+
+// The file's text as its document shows it, slice by slice: read, turned into characters and recoded
+// from the file's code page to the view's. Slices keep a large file from being held whole beside the
+// editor's own copy.
+// Slices of 32 KB stay in the processor's cache and are served again and again from the same memory.
+constexpr qint64 SliceSize = 32 * 1024;
+
+platform::files::FileError ReadViewText(const QString &path, int fileCode, int viewCode,
+                                        const std::function<void(const QString &)> &take)
+{
+    return platform::files::ReadSlices(path, SliceSize, [&](QByteArrayView bytes) {
+        const QString text = platform::text::AnsiToString(bytes);
+        take(fileCode == viewCode ? text : RecodeText(text, fileCode, viewCode, QStringLiteral("?")));
+    });
+}
+
+// Puts the file's text into the new document's editor and its preview copy; false when the file fails
+// to read, which leaves both incomplete.
+bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform::editor::Editor &editor,
+                      const QString &previewPath)
+{
+    using platform::files::FileError;
+    using platform::files::ReadSlices;
+    namespace text = platform::text;
+    const bool recode = fileCode != viewCode;
+    // A first pass measures the text, so that the editor makes room for all of it at once.
+    qsizetype utf8Bytes = 0;
+    const FileError measured =
+        recode ? ReadViewText(path, fileCode, viewCode,
+                              [&](const QString &slice) { utf8Bytes += text::Utf8Length(slice); })
+               : ReadSlices(path, SliceSize, [&](QByteArrayView bytes) { utf8Bytes += text::AnsiUtf8Length(bytes); });
+    if (measured != FileError::None)
+        return false;
+
+    editor.BeginText(utf8Bytes);
+    FileError read = FileError::None;
+    if (recode) {
+        platform::files::SliceWriter preview(previewPath);
+        read = ReadViewText(path, fileCode, viewCode, [&](const QString &slice) {
+            editor.AppendText(slice);
+            preview.Write(text::StringToAnsi(slice));
+        });
+        preview.Commit();
+    } else {
+        // Without recoding the bytes go to the editor with no text in between, and the preview copy is
+        // the file itself.
+        QByteArray utf8;
+        read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) {
+            text::AnsiToUtf8(bytes, utf8);
+            editor.AppendUtf8(utf8);
+        });
+        QFile::remove(previewPath);
+        QFile::copy(path, previewPath);
+    }
+    editor.EndText();
+    return read == FileError::None;
 }
 
 } // namespace
@@ -77,8 +138,8 @@ void NewDocument(const QString &baseName, const QString &ext, const QString &lan
     mdlLanguage::SetDocumentLanguage(window->txtContent, 0, languageName, true);
     DocumentRecords[n].Language = mdlLanguage::FindLanguage(languageName);
     DocumentRecords[n].State = 0;
-    // The preview copy of a new document starts empty, also when a template filled it.
     FinishDocument(n, window, baseName);
+    // The preview copy of a new document starts empty, also when a template filled it.
     mdlLibrary::FileWriteText(window->filetmp_path, QString());
 }
 
@@ -104,16 +165,15 @@ void NewDocumentFromPattern(const QString &baseName, const QString &ext, const Q
 
 bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode, int viewCode)
 {
+    const auto readError = [&] {
+        platform::dialogs::MsgBox(mdlLoad::CannotOpenMessage(fileName), platform::dialogs::vbCritical,
+                                  QStringLiteral("Ошибка чтения"), forms::frmMain.get());
+        return false;
+    };
     // A file that fails to read opens nothing: an empty document bound to the path would overwrite the
     // file at the next save.
-    const std::optional<QString> content = mdlLibrary::TryReadText(path);
-    if (!content) {
-        platform::dialogs::MsgBox(mdlLoad::CannotOpenMessage(fileName),
-                                  platform::dialogs::vbCritical, QStringLiteral("Ошибка чтения"),
-                                  forms::frmMain.get());
-        return false;
-    }
-    AddToMagazine(path);
+    if (!mdlLibrary::IsTextFile(path))
+        return readError();
     const int pages = mdlLoad::Codes.count();
     if (fileCode == 0 || fileCode > pages)
         fileCode = 1;
@@ -128,8 +188,13 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
     record.ViewCode = viewCode;
     record.ViewSpace = mdlLoad::ViewSpace;
     frmContent *window = CreateDocumentWindow(n);
-    window->txtContent->SetText(fileCode == 1 && viewCode == 1 ? *content
-                                                               : RecodeText(*content, fileCode, viewCode, "?"));
+    if (!LoadDocumentText(path, fileCode, viewCode, *window->txtContent, PreviewCopyPath(n, fileName))) {
+        window->Unload();
+        Documents[n] = nullptr;
+        DocumentRecords[n].Closed = true;
+        return readError();
+    }
+    AddToMagazine(path);
     const int language = mdlLanguage::FindLanguage(GetTypeLanguage(mdlLibrary::GetFileExt(fileName)));
     mdlLanguage::SetDocumentLanguage(window->txtContent, language, QString(), true);
     DocumentRecords[n].Language = language;

@@ -4,10 +4,12 @@
 #include "platform/editor/EditorSearch.h"
 #include "platform/editor/ScintillaCall.h"
 #include "platform/editor/SyntaxLexer.h"
+#include "platform/text/AnsiCodePage.h"
 
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,6 +24,17 @@
 namespace platform::editor {
 
 namespace {
+
+// The control's own accessibility answers every change and every caret move with a count of the
+// characters from the text's start, so a key typed at the end of a large text would cost as much as
+// reading all of it. The editor is described as a plain editable widget instead. Qt asks the factories
+// in the order they were installed, and this one goes in before the control's first instance.
+QAccessibleInterface *PlainAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QsciScintilla") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::EditableText);
+    return nullptr;
+}
 
 using Base = QsciScintillaBase;
 
@@ -64,6 +77,8 @@ bool IsWordChar(int c)
 
 Editor::Editor(QWidget *parent) : QWidget(parent)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(PlainAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     control_ = new QsciScintilla(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,10 +88,13 @@ Editor::Editor(QWidget *parent) : QWidget(parent)
     control_->setUtf8(true);
     lexer_ = new SyntaxLexer(control_);
     control_->setLexer(lexer_);
-    // Style and line-state changes are the lexer's own business; nobody listens for them.
+    // Only the notices that come before a change are asked for: the control answers every notice of a
+    // change made with a count of the characters from the text's start, which would make each key
+    // typed at the end of a large text cost as much as reading all of it.
     Sci(control_, Base::SCI_SETMODEVENTMASK,
-        static_cast<unsigned long>(Base::SC_MODEVENTMASKALL & ~(Base::SC_MOD_CHANGESTYLE | Base::SC_MOD_CHANGELINESTATE)));
+        static_cast<unsigned long>(Base::SC_MOD_BEFOREINSERT | Base::SC_MOD_BEFOREDELETE));
     Sci(control_, Base::SCI_SETEOLMODE, Base::SC_EOL_LF);
+    Sci(control_, Base::SCI_ALLOCATELINECHARACTERINDEX, Base::SC_LINECHARACTERINDEX_UTF16);
     for (unsigned long margin = 0; margin < 5; ++margin)
         Sci(control_, Base::SCI_SETMARGINWIDTHN, margin, 0);
     Sci(control_, Base::SCI_SETMARGINTYPEN, NumberMargin, Base::SC_MARGIN_NUMBER);
@@ -101,14 +119,8 @@ Editor::Editor(QWidget *parent) : QWidget(parent)
     control_->installEventFilter(this);
     control_->viewport()->installEventFilter(this);
     connect(control_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int type, const char *text, int length, int, int, int, int, int, int) {
-                OnModified(position, type, text, length);
-            });
+            [this](int, int, const char *, int, int, int, int, int, int, int) { OnModified(); });
     connect(control_, &QsciScintillaBase::SCN_CHARADDED, this, [this](int added) { NormalizeCase(added); });
-    connect(control_, &QsciScintilla::linesChanged, this, [this] {
-        if (lineNumbering_)
-            UpdateMargins();
-    });
     connect(control_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int firstLine) {
         if (lineToolTips_ && control_->verticalScrollBar()->isSliderDown())
             QToolTip::showText(QCursor::pos(), QStringLiteral("Строка %1").arg(firstLine + lineNumberStart_), this);
@@ -143,28 +155,54 @@ QString Editor::Text() const
 
 void Editor::SetText(const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
+    BeginText(text::Utf8Length(text));
+    constexpr qsizetype slice = 1 << 20;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype size = std::min(slice, text.size() - at);
+        if (at + size < text.size() && text[at + size - 1].isHighSurrogate())
+            ++size;
+        AppendText(QStringView(text).sliced(at, size));
+        at += size;
+    }
+    EndText();
+}
+
+void Editor::BeginText(qsizetype utf8Bytes)
+{
     settingText_ = true;
     Sci(control_, Base::SCI_SETUNDOCOLLECTION, 0);
     Sci(control_, Base::SCI_CLEARALL);
+    // Room for the whole text at once: growing step by step would copy a large text again and again.
+    Sci(control_, Base::SCI_ALLOCATE, static_cast<unsigned long>(utf8Bytes + 1));
+}
+
+void Editor::AppendText(QStringView slice)
+{
+    AppendUtf8(slice.toUtf8());
+}
+
+void Editor::AppendUtf8(QByteArrayView slice)
+{
     // The length is passed, so that a NUL character does not end the text.
-    control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(slice.size()), slice.data());
+}
+
+void Editor::EndText()
+{
     Sci(control_, Base::SCI_SETUNDOCOLLECTION, 1);
     Sci(control_, Base::SCI_EMPTYUNDOBUFFER);
     Sci(control_, Base::SCI_SETSAVEPOINT);
     Sci(control_, Base::SCI_MARKERDELETEALL, BookmarkMarker);
     Sci(control_, Base::SCI_GOTOPOS, 0);
     settingText_ = false;
-    textLength_ = text.size();
 
+    // New lines are typed with the line end that the text's first line ends with.
     int eolMode = Base::SC_EOL_LF;
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        if (text[at] == QLatin1Char('\n'))
-            break;
-        if (text[at] == QLatin1Char('\r')) {
-            eolMode = at + 1 < text.size() && text[at + 1] == QLatin1Char('\n') ? Base::SC_EOL_CRLF : Base::SC_EOL_CR;
-            break;
-        }
+    if (LineCount() > 1) {
+        const long end = Sci(control_, Base::SCI_GETLINEENDPOSITION, 0);
+        if (Sci(control_, Base::SCI_GETCHARAT, static_cast<unsigned long>(end)) == '\r')
+            eolMode = Sci(control_, Base::SCI_GETCHARAT, static_cast<unsigned long>(end + 1)) == '\n' ? Base::SC_EOL_CRLF
+                                                                                                   : Base::SC_EOL_CR;
     }
     Sci(control_, Base::SCI_SETEOLMODE, static_cast<unsigned long>(eolMode));
     if (lineNumbering_)
@@ -173,19 +211,35 @@ void Editor::SetText(const QString &text)
 
 int Editor::TextLength() const
 {
-    return static_cast<int>(textLength_);
+    // The control keeps where each line starts in UTF-16 units, so only the last line is counted.
+    const long lastLine = Sci(control_, Base::SCI_GETLINECOUNT) - 1;
+    const long lastStart = Sci(control_, Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(lastLine));
+    return static_cast<int>(
+        Sci(control_, Base::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(lastLine),
+            Base::SC_LINECHARACTERINDEX_UTF16) +
+        Sci(control_, Base::SCI_COUNTCODEUNITS, static_cast<unsigned long>(lastStart), Sci(control_, Base::SCI_GETLENGTH)));
 }
 
-void Editor::OnModified(int position, int type, const char *text, int length)
+void Editor::OnModified()
 {
     if (settingText_)
         return;
-    if (type & Base::SC_MOD_BEFOREDELETE)
-        textLength_ -= Sci(control_, Base::SCI_COUNTCODEUNITS, static_cast<unsigned long>(position), position + length);
-    if (type & Base::SC_MOD_INSERTTEXT)
-        textLength_ += Utf16Units(text, length);
-    if (type & (Base::SC_MOD_INSERTTEXT | Base::SC_MOD_DELETETEXT))
-        emit Change();
+    // The change itself happens after this notice: Change is raised once it is done, at the end of the
+    // editing call that made it or, for the user's own edits, when the event loop comes back.
+    if (!changePending_) {
+        changePending_ = true;
+        QMetaObject::invokeMethod(this, &Editor::FlushChange, Qt::QueuedConnection);
+    }
+}
+
+void Editor::FlushChange()
+{
+    if (!changePending_)
+        return;
+    changePending_ = false;
+    if (lineNumbering_ && LineCount() != marginLines_)
+        UpdateMargins();
+    emit Change();
 }
 
 QFont Editor::Font() const
@@ -234,6 +288,7 @@ void Editor::ApplyStyles()
 
 void Editor::UpdateMargins()
 {
+    marginLines_ = LineCount();
     if (lineNumbering_) {
         const QByteArray widest =
             "_" + QByteArray::number(static_cast<qlonglong>(LineCount()) + std::max(lineNumberStart_, 1));
@@ -435,6 +490,7 @@ QString Editor::SelText() const
 
 void Editor::SetSelText(const QString &text)
 {
+    const EditCall call{*this};
     const QByteArray bytes = text.toUtf8();
     const long start = Sci(control_, Base::SCI_GETSELECTIONSTART);
     Sci(control_, Base::SCI_BEGINUNDOACTION);
@@ -453,6 +509,7 @@ int Editor::SelLength() const
 
 void Editor::DeleteSel()
 {
+    const EditCall call{*this};
     if (Sci(control_, Base::SCI_GETSELECTIONSTART) != Sci(control_, Base::SCI_GETSELECTIONEND))
         control_->SendScintilla(Base::SCI_REPLACESEL, static_cast<uintptr_t>(0), "");
 }
@@ -499,6 +556,7 @@ int Editor::StyleAt(int line, int column)
 
 void Editor::ExecuteCmd(int command, int)
 {
+    const EditCall call{*this};
     static constexpr struct {
         int command;
         unsigned int message;
@@ -578,16 +636,19 @@ bool Editor::CanPaste() const
 
 void Editor::Undo()
 {
+    const EditCall call{*this};
     Sci(control_, Base::SCI_UNDO);
 }
 
 void Editor::Redo()
 {
+    const EditCall call{*this};
     Sci(control_, Base::SCI_REDO);
 }
 
 void Editor::Cut()
 {
+    const EditCall call{*this};
     Sci(control_, Base::SCI_CUT);
 }
 
@@ -598,6 +659,7 @@ void Editor::Copy()
 
 void Editor::Paste()
 {
+    const EditCall call{*this};
     Sci(control_, Base::SCI_PASTE);
 }
 

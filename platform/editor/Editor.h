@@ -118,9 +118,19 @@ public:
     // clears the bookmarks.
     QString Text() const;
     void SetText(const QString &text);
+    // The same for a text that comes in slices, so that a large file needs no whole copy beside the
+    // control's own: BeginText makes room for `utf8Bytes`, AppendText adds each slice in turn, EndText
+    // finishes. Neither an undo step nor Change comes of it.
+    void BeginText(qsizetype utf8Bytes);
+    void AppendText(QStringView slice);
+    void AppendUtf8(QByteArrayView slice);
+    void EndText();
 
     // Number of characters of the whole text, line ends included.
     int TextLength() const;
+    // Raises Change now for edits not reported yet: the user's own edits are reported when the event
+    // loop comes back, and code that reads a document's state straight after one calls this first.
+    void FlushChange();
 
     QFont Font() const;
     void SetFont(const QFont &font);
@@ -236,7 +246,12 @@ private:
     void UpdateMargins();
     // Styling starts again from the top, as far as the text is shown.
     void Restyle();
-    void OnModified(int position, int type, const char *text, int length);
+    void OnModified();
+    // Runs FlushChange when an editing call ends, so that its caller sees Change before it goes on.
+    struct EditCall {
+        Editor &editor;
+        ~EditCall() { editor.FlushChange(); }
+    };
     void NormalizeCase(int added);
 
     QsciScintilla *control_ = nullptr;
@@ -252,8 +267,10 @@ private:
     bool normalizeCase_ = false;
     bool lineToolTips_ = false;
     bool settingText_ = false;
-    // Characters of the text, kept up to date with every change.
-    long textLength_ = 0;
+    // A change was announced and Change is still to be raised.
+    bool changePending_ = false;
+    // The line count that the line-number margin was last sized for.
+    int marginLines_ = 0;
 };
 
 // The Windows virtual-key code and ShiftState of a key event, as the key events pass them.

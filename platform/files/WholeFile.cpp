@@ -41,21 +41,58 @@ ReadResult ReadWhole(const QString &path)
     return result;
 }
 
+FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<void(QByteArrayView)> &take)
+{
+    if (!IsFile(path))
+        return FileError::Missing;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileError::Unreadable;
+    QByteArray buffer(sliceSize, Qt::Uninitialized);
+    while (true) {
+        const qint64 read = file.read(buffer.data(), sliceSize);
+        if (read < 0)
+            return FileError::Unreadable;
+        if (read == 0)
+            return FileError::None;
+        take(QByteArrayView(buffer.constData(), read));
+    }
+}
+
 FileError WriteWhole(const QString &path, const QByteArray &bytes)
 {
-    if (path.isEmpty())
-        return FileError::Unwritable;
+    SliceWriter writer(path);
+    writer.Write(bytes);
+    return writer.Commit();
+}
+
+SliceWriter::SliceWriter(const QString &path)
+{
     const QFileInfo info(path);
-    if (info.isDir() || (info.exists() && !info.isWritable()))
-        return FileError::Unwritable;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileError::Unwritable;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    if (path.isEmpty() || info.isDir() || (info.exists() && !info.isWritable())) {
+        failed_ = true;
+        return;
+    }
+    file_ = std::make_unique<QSaveFile>(path);
+    failed_ = !file_->open(QIODevice::WriteOnly);
+}
+
+SliceWriter::~SliceWriter() = default;
+
+void SliceWriter::Write(const QByteArray &slice)
+{
+    if (!failed_ && file_->write(slice) != slice.size())
+        failed_ = true;
+}
+
+FileError SliceWriter::Commit()
+{
+    if (failed_) {
+        if (file_)
+            file_->cancelWriting();
         return FileError::Unwritable;
     }
-    return file.commit() ? FileError::None : FileError::Unwritable;
+    return file_->commit() ? FileError::None : FileError::Unwritable;
 }
 
 } // namespace platform::files

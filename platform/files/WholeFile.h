@@ -1,7 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
+#include <memory>
+
+class QSaveFile;
 
 // Whole-file access: a file is read or written at once, never in place.
 namespace platform::files {
@@ -27,9 +33,28 @@ bool CanRead(const QString &path);
 
 ReadResult ReadWhole(const QString &path);
 
+// Reads the whole file a slice of at most `sliceSize` bytes at a time, handing each to `take` in turn, so
+// that a large file is never held whole.
+// The slice is valid only during the call: one buffer serves every slice.
+FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<void(QByteArrayView)> &take);
+
 // Replaces the file with `bytes` atomically: the bytes go to a temporary file in the same folder, which
 // then takes the file's place. On failure the old file stays exactly as it was. A file that exists but is
 // not writable is refused, as the platform's own write would refuse it.
 FileError WriteWhole(const QString &path, const QByteArray &bytes);
+
+// The same write for bytes that come in slices: the file is replaced only by Commit, and only when every
+// slice was written.
+class SliceWriter {
+public:
+    explicit SliceWriter(const QString &path);
+    ~SliceWriter();
+    void Write(const QByteArray &slice);
+    FileError Commit();
+
+private:
+    std::unique_ptr<QSaveFile> file_;
+    bool failed_ = false;
+};
 
 } // namespace platform::files

@@ -1,6 +1,8 @@
 #include "platform/text/AnsiCodePage.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace platform::text {
 namespace {
@@ -64,7 +66,7 @@ unsigned char CharToAnsi(char16_t c)
     return b == NoByte ? '?' : static_cast<unsigned char>(b);
 }
 
-QString AnsiToString(const QByteArray &bytes)
+QString AnsiToString(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
@@ -72,6 +74,52 @@ QString AnsiToString(const QByteArray &bytes)
     for (qsizetype i = 0, n = bytes.size(); i < n; ++i)
         out[i] = in[i] < 0x80 ? char16_t(in[i]) : HighHalf[in[i] - 0x80];
     return text;
+}
+
+namespace {
+
+// Each byte's character as UTF-8: its length in the first element, then up to three bytes.
+using Utf8Sequences = std::array<std::array<char, 4>, 256>;
+
+const Utf8Sequences &Utf8Of()
+{
+    static const Utf8Sequences sequences = [] {
+        Utf8Sequences table{};
+        for (int b = 0; b < 256; ++b) {
+            const char16_t c = AnsiToChar(static_cast<unsigned char>(b));
+            const QByteArray utf8 = QString(QChar(c)).toUtf8();
+            table[b][0] = static_cast<char>(utf8.size());
+            std::copy(utf8.begin(), utf8.end(), table[b].begin() + 1);
+        }
+        return table;
+    }();
+    return sequences;
+}
+
+} // namespace
+
+qsizetype AnsiUtf8Length(QByteArrayView bytes)
+{
+    const Utf8Sequences &table = Utf8Of();
+    qsizetype length = 0;
+    for (const char b : bytes)
+        length += table[static_cast<unsigned char>(b)][0];
+    return length;
+}
+
+void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8)
+{
+    const Utf8Sequences &table = Utf8Of();
+    utf8.resize(bytes.size() * 3);
+    char *out = utf8.data();
+    for (const char b : bytes) {
+        const auto &sequence = table[static_cast<unsigned char>(b)];
+        // Three bytes go out whatever the length: three bytes of room per byte always hold them, and
+        // the next character overwrites what is surplus.
+        std::memcpy(out, sequence.data() + 1, 3);
+        out += sequence[0];
+    }
+    utf8.resize(out - utf8.data());
 }
 
 QByteArray StringToAnsi(const QString &text)

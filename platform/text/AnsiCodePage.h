@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // The system's single-byte code page, Windows-1251. Every byte maps to one character and back, so a file
 // read and written without recoding keeps every byte: the bytes that Windows-1251 leaves undefined map to
@@ -17,7 +19,23 @@ unsigned char CharToAnsi(char16_t c);
 // Whether the code page has a byte for `c`.
 bool IsAnsiChar(char16_t c);
 
-QString AnsiToString(const QByteArray &bytes);
+QString AnsiToString(QByteArrayView bytes);
+// Number of UTF-8 bytes of the characters that `bytes` stand for.
+qsizetype AnsiUtf8Length(QByteArrayView bytes);
+// The characters that `bytes` stand for, as UTF-8 into `utf8` (replacing what it held), with no text
+// in between.
+void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8);
 QByteArray StringToAnsi(const QString &text);
+
+// Number of UTF-8 bytes of a text; a surrogate pair makes four.
+inline qsizetype Utf8Length(QStringView text)
+{
+    qsizetype bytes = 0;
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        bytes += unit < 0x80 ? 1 : unit < 0x800 || c.isSurrogate() ? 2 : 3;
+    }
+    return bytes;
+}
 
 } // namespace platform::text

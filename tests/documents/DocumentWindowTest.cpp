@@ -38,6 +38,7 @@ protected:
         QsciScintilla *control = document(number)->txtContent->Control();
         control->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "x");
         control->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0UL, 1L);
+        QCoreApplication::sendPostedEvents();
     }
 
     static bool close(int number)
@@ -178,6 +179,7 @@ TEST_F(DocumentWindow, TheClosePromptsKeepOrDropTheText)
 {
     const int n = open("page.html", "<p>old</p>");
     document(n)->txtContent->Control()->append(QStringLiteral("new"));
+    QCoreApplication::sendPostedEvents();
     ASSERT_EQ(record(n).State, 3);
 
     answers = {dialogs::vbCancel};

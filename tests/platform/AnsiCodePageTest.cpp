@@ -50,3 +50,16 @@ TEST(AnsiCodePage, CharactersOutsideTheCodePageBecomeQuestionMarks)
     EXPECT_EQ(AnsiToChar(0x98), u'\u0098');
     EXPECT_EQ(CharToAnsi(u'\u0451'), 0xb8); // ё
 }
+
+TEST(AnsiCodePage, BytesGoStraightToUtf8AsTheirCharactersWould)
+{
+    const QByteArray bytes = AllBytes() + "tail \xc0\xe0\x85";
+    QByteArray utf8 = "left over from before";
+    AnsiToUtf8(bytes, utf8);
+    EXPECT_EQ(utf8, AnsiToString(bytes).toUtf8());
+    EXPECT_EQ(AnsiUtf8Length(bytes), utf8.size());
+    EXPECT_EQ(Utf8Length(AnsiToString(bytes)), utf8.size());
+    AnsiToUtf8(QByteArrayView(), utf8);
+    EXPECT_TRUE(utf8.isEmpty());
+    EXPECT_EQ(Utf8Length(QStringLiteral("a\u0410\u20ac\U0001F600")), 1 + 2 + 3 + 4);
+}

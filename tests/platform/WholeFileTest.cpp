@@ -66,3 +66,37 @@ TEST(WholeFile, ReadTellsMissingFromFolder)
     EXPECT_EQ(ReadWhole(folder.path("none")).error, FileError::Missing);
     EXPECT_EQ(ReadWhole(folder.path()).error, FileError::Missing);
 }
+
+TEST(WholeFile, SlicesReadTheWholeFileInOrderAndWriteItOnlyOnCommit)
+{
+    TempFolder folder;
+    QByteArray bytes;
+    for (int i = 0; i < 10000; ++i)
+        bytes += char(i * 7);
+    const QString path = folder.write("big.bin", bytes);
+    QByteArray joined;
+    int slices = 0;
+    ASSERT_EQ(ReadSlices(path, 4096, [&](QByteArrayView slice) {
+                  joined += slice;
+                  ++slices;
+              }),
+              FileError::None);
+    EXPECT_EQ(joined, bytes);
+    EXPECT_EQ(slices, 3);
+    EXPECT_EQ(ReadSlices(folder.path("none"), 4096, [](QByteArrayView) {}), FileError::Missing);
+
+    const QString copy = folder.write("copy.bin", "old");
+    {
+        SliceWriter writer(copy);
+        writer.Write(bytes.left(5000));
+        writer.Write(bytes.mid(5000));
+        EXPECT_EQ(folder.read("copy.bin"), "old") << "nothing shows before the commit";
+        EXPECT_EQ(writer.Commit(), FileError::None);
+    }
+    EXPECT_EQ(folder.read("copy.bin"), bytes);
+    {
+        SliceWriter dropped(copy);
+        dropped.Write("never committed");
+    }
+    EXPECT_EQ(folder.read("copy.bin"), bytes) << "a writer dropped without a commit leaves the file";
+}

@@ -1,0 +1,146 @@
+// Opens a 100 MB Windows-1251 HTML page as the command line would and times it to the first painted
+// screen with colouring; prints the peak memory the open added and the recoding speed beside a plain
+// memory copy of the same size. Run by hand: build/bench/DocumentOpenBench [megabytes]
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadCodes.h"
+#include "app/core/mdlLoadStart.h"
+#include "app/documents/frmContent.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/documents/mdlFileRecode.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/application/Application.h"
+#include "platform/editor/Editor.h"
+#include "platform/text/AnsiCodePage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <Qsci/qsciscintilla.h>
+
+#include <cstdio>
+#include <ctime>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+void CopyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + u'/' + entry.fileName();
+        if (entry.isDir())
+            CopyTree(entry.filePath(), target);
+        else
+            QFile::copy(entry.filePath(), target);
+    }
+}
+
+// Resident and peak resident memory of this process, in bytes.
+qint64 StatusValue(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(int(std::strlen(key))).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return 0;
+}
+
+// Resets the peak to the present resident size, so that the next peak is the open's own.
+void ResetPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+QByteArray MakePage(qint64 size)
+{
+    const QByteArray line = platform::text::StringToAnsi(QStringLiteral(
+        "<p class=\"text\">Съешь же ещё этих мягких французских булок, да выпей чаю. <b>Line</b> &amp; more</p>\r\n"));
+    QByteArray page = "<html><head><title>Проба</title></head><body>\r\n";
+    page.reserve(size + line.size());
+    while (page.size() < size)
+        page += line;
+    page += "</body></html>\r\n";
+    return page;
+}
+
+double Seconds(const QElapsedTimer &timer) { return timer.nsecsElapsed() / 1e9; }
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
+    const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100;
+
+    QTemporaryDir program, files;
+    qputenv("VELLICOR_WINDOW_TABLE", program.path().toUtf8());
+    CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program.path());
+    platform::application::SetPath(program.path());
+    mdlLoad::InitPathsAndLoad();
+    mdlLoad::FileCreat = false;
+    forms::frmMain->show();
+    mdlLoad::ProgramLoaded = true;
+    QApplication::processEvents();
+
+    const QString path = files.filePath(QStringLiteral("big.html"));
+    {
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write(MakePage(megabytes * 1024 * 1024));
+    }
+    const qint64 fileSize = QFileInfo(path).size();
+
+    const qint64 before = StatusValue("VmRSS:");
+    ResetPeak();
+    QElapsedTimer timer;
+    timer.start();
+    const std::clock_t openClock = std::clock();
+    mdlFile::OpenDocumentFile(path, QStringLiteral("big.html"), 0, 0);
+    frmContent *document = mdlFile::Documents[mdlFile::DocumentCount()];
+    document->txtContent->Control()->viewport()->repaint();
+    const double openSeconds = Seconds(timer);
+    const double openProcessor = double(std::clock() - openClock) / CLOCKS_PER_SEC;
+    const qint64 peak = StatusValue("VmHWM:") - before;
+
+    // Typing at the end: the lexer styles only what is shown, so the cost stays that of a screen.
+    QsciScintilla *control = document->txtContent->Control();
+    timer.restart();
+    control->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    control->viewport()->repaint();
+    const double endSeconds = Seconds(timer);
+    timer.restart();
+    for (int i = 0; i < 200; ++i) {
+        control->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 1UL, "x");
+        control->viewport()->repaint();
+    }
+    const double typeSeconds = Seconds(timer) / 200;
+
+    // Recoding beside a plain copy of the same bytes.
+    const QString text = document->txtContent->Text();
+    timer.restart();
+    const QString recoded = mdlFile::RecodeText(text, 1, 2, QStringLiteral("?"));
+    const double recodeSeconds = Seconds(timer);
+    std::vector<char16_t> copy(text.size());
+    timer.restart();
+    std::memcpy(copy.data(), text.constData(), text.size() * sizeof(char16_t));
+    const double copySeconds = Seconds(timer);
+
+    std::printf("file: %.1f MB\n", fileSize / 1048576.0);
+    std::printf("open to first painted screen: %.3f s (goal <= 1.0 s); processor time %.3f s\n", openSeconds,
+                openProcessor);
+    std::printf("peak memory added by the open: %.1f MB = %.2f x the file (goal <= 4 x)\n", peak / 1048576.0,
+                double(peak) / fileSize);
+    std::printf("jump to the end, painted: %.3f s\n", endSeconds);
+    std::printf("typing at the end, per key with repaint: %.2f ms\n", typeSeconds * 1000);
+    std::printf("recoding %lld characters: %.3f s; memory copy: %.3f s; ratio %.2f (goal >= 0.10)\n",
+                static_cast<long long>(recoded.size()), recodeSeconds, copySeconds, copySeconds / recodeSeconds);
+    return 0;
+}
