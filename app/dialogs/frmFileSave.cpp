@@ -1,0 +1,248 @@
+#include "app/dialogs/frmFileSave.h"
+
+#include "app/core/mdlLibrary.h"
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadTypeFiles.h"
+#include "app/dialogs/DialogHandOver.h"
+#include "app/dialogs/DialogLists.h"
+#include "app/dialogs/FolderPane.h"
+#include "app/dialogs/MwFSOControls.h"
+#include "app/documents/frmContent.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileRecode.h"
+#include "app/documents/mdlLanguage.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/editor/Editor.h"
+#include "platform/widgets/TabStrip.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace dialogs = platform::dialogs;
+namespace fso = MwFSOControls;
+using mdlFile::DocumentRecord;
+
+namespace {
+
+constexpr int Twips = mdlLoad::TwipsPerPixelX;
+// The second button is the default one.
+constexpr int DefaultButton2 = 256;
+// Cancel, Try Again and Continue.
+constexpr int CancelTryContinue = 6;
+
+// The document that the dialog saves; null when the number names no open document.
+frmContent *SavedDocument()
+{
+    const int n = mdlFile::SaveDocIndex;
+    if (!mdlFile::DocumentRecords.contains(n) || mdlFile::DocumentRecords[n].Closed)
+        return nullptr;
+    return mdlFile::Documents[n];
+}
+
+} // namespace
+
+frmFileSave::frmFileSave()
+    : QDialog(forms::frmMain.loaded()), frame_(this, QStringLiteral("Сохранить"), QStyle::SP_DialogSaveButton)
+{
+    Form_Load();
+}
+
+frmFileSave::~frmFileSave() = default;
+
+void frmFileSave::Form_Load()
+{
+    setWindowTitle(QStringLiteral("Сохранить файл"));
+    setModal(true);
+    tbsListFiles = frame_.tbsListFiles;
+    cmmSave = frame_.cmmAccept;
+    cmmCancel = frame_.cmmCancel;
+    cmmSave->setEnabled(false);
+    tbsListFiles->Add(1, QStringLiteral("disk"), QStringLiteral("На диске"));
+
+    picListFiles = new FolderPane(mdlLoad::TypeviewSave, frame_.pages);
+    lblFileName = new QLabel(QStringLiteral("Имя файла:"), picListFiles);
+    txtFileName = new QLineEdit(picListFiles);
+    lblFilter = new QLabel(QStringLiteral("Тип файлов:"), picListFiles);
+    cmbFilter = new QComboBox(picListFiles);
+    lblCode = new QLabel(QStringLiteral("В кодировке:"), picListFiles);
+    cmbCode = new QComboBox(picListFiles);
+    picListFiles->AddField(lblFileName, txtFileName);
+    picListFiles->AddField(lblFilter, cmbFilter);
+    picListFiles->AddField(lblCode, cmbCode);
+    frame_.AddPage(picListFiles);
+
+    setGeometry(mdlLoad::FilesaveLeft / Twips, mdlLoad::FilesaveTop / Twips, mdlLoad::FilesaveWidth / Twips,
+                mdlLoad::FilesaveHeight / Twips);
+    mdlLoad::FillTypeFileCombo(cmbFilter, QString());
+    mdlLoad::FillCodeCombo(cmbCode, QString());
+    if (cmbCode->count() > 0)
+        cmbCode->setCurrentIndex(0);
+    ConnectControls();
+}
+
+void frmFileSave::ConnectControls()
+{
+    connect(cmmSave, &QPushButton::clicked, this, &frmFileSave::cmmSave_Click);
+    connect(cmmCancel, &QPushButton::clicked, this, &frmFileSave::cmmCancel_Click);
+    connect(tbsListFiles, &TabStrip::Click, this, [this] { picListFiles->FocusList(); });
+    connect(cmbFilter, &QComboBox::currentIndexChanged, this,
+            [this](int index) { picListFiles->SetPattern(mdlLoad::GetTypeFileFilter(index)); });
+    connect(txtFileName, &QLineEdit::textChanged, this,
+            [this](const QString &text) { cmmSave->setEnabled(!text.isEmpty()); });
+
+    picListFiles->OnDriveEvent(fso::TreeOrComboEvent::ItemClick, [this](const QString &path, int) {
+        picListFiles->SetDrivePath(path);
+        picListFiles->SetListPath(path);
+    });
+    picListFiles->OnDriveEvent(fso::TreeOrComboEvent::ItemGoto, [this](const QString &path, int typeItem) {
+        cmmSave->setEnabled(typeItem != fso::ElementTypePathComputer);
+        picListFiles->SetListPath(path);
+        if (mdlLoad::PathOsEqual)
+            mdlLoad::PathOpen = path;
+    });
+    picListFiles->OnListEvent(fso::ListEvent::ItemDblClick, [this](const QString &path, int typeItem) {
+        if (typeItem == fso::ElementTypePathFile) {
+            txtFileName->setText(mdlLibrary::GetFileName(path));
+        } else {
+            picListFiles->SetListPath(path);
+            picListFiles->SetDrivePath(path);
+        }
+    });
+    picListFiles->OnListEvent(fso::ListEvent::ItemGoto,
+                              [this](const QString &path, int) { picListFiles->SetDrivePath(path); });
+}
+
+void frmFileSave::Form_Activate()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int n = mdlFile::SaveDocIndex;
+    const DocumentRecord record = mdlFile::DocumentRecords.contains(n) ? mdlFile::DocumentRecords[n]
+                                                                        : DocumentRecord();
+    if (mdlLoad::PathOsEqual)
+        mdlLoad::PathSave = mdlLoad::PathOpen;
+    tbsListFiles->Select(mdlLoad::SaveDialog);
+    if (!mdlLibrary::TrimSpaces(record.Path).isEmpty())
+        mdlLoad::PathSave = mdlLibrary::GetPathPart(record.Path, 1, 1, 0, 2, 1);
+    picListFiles->ShowFolder(mdlLoad::PathSave);
+    picListFiles->ApplyTypeView(mdlLoad::TypeviewSave);
+    txtFileName->setText(record.Name);
+    mdlLoad::SelectListIndex(cmbFilter, GetFilterIndex(record.Language));
+    if (cmbCode->count() > 0) {
+        const int code = mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
+        mdlLoad::SelectListIndex(cmbCode, code - 1);
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+int frmFileSave::GetFilterIndex(int language) const
+{
+    if (language < 0 || language > mdlLanguage::LangHeader.count())
+        return 0;
+    const QString &syntaxName = mdlLanguage::LangHeader[language].SyntaxName;
+    int match = 0;
+    for (int i = 1; i <= mdlLoad::TypeFiles.count(); ++i)
+        if (mdlLoad::TypeFiles[i].Language == syntaxName)
+            match = i;
+    return match > 0 ? match - 1 : 0;
+}
+
+void frmFileSave::cmmSave_Click()
+{
+    frmContent *document = SavedDocument();
+    if (!document)
+        return;
+    txtFileName->setText(mdlLoad::GetTypeFileExt(cmbFilter->currentIndex(), txtFileName->text()));
+    const QString name = txtFileName->text();
+    // Only a folder of the disk takes the file: at the computer level there is none, and a bare name
+    // would land in whatever folder the program runs in.
+    QString folder = picListFiles->ListPath();
+    if (!folder.startsWith(u'/') || name.isEmpty())
+        return;
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    const QString path = folder + name;
+
+    // Every existing file is asked about, hidden ones too.
+    if (QFileInfo(path).isFile() &&
+        dialogs::MsgBox(QStringLiteral("Файл с именем ") + name + QStringLiteral(" уже существует.\r\nПерезаписать файл?"),
+                        dialogs::vbYesNo | dialogs::vbQuestion | DefaultButton2, QStringLiteral("Предупреждение"),
+                        this) != dialogs::vbYes)
+        return;
+    if (!WriteDocument(path))
+        return;
+
+    DocumentRecord &record = mdlFile::DocumentRecords[mdlFile::SaveDocIndex];
+    if (mdlFile::SaveMode == u"saveas" || path == record.Path) {
+        record.Name = name;
+        record.Path = path;
+        record.State = 2;
+        record.FileCode = cmbCode->currentIndex() + 1;
+    }
+    mdlLoad::PathSave = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
+    mdlFile::AddToMagazine(path);
+    Form_Deactivate();
+    done(QDialog::Accepted);
+}
+
+bool frmFileSave::WriteDocument(const QString &path)
+{
+    const DocumentRecord &record = mdlFile::DocumentRecords[mdlFile::SaveDocIndex];
+    const QString text = mdlFile::RecodeText(SavedDocument()->txtContent->Text(), record.ViewCode,
+                                             cmbCode->currentIndex() + 1, QStringLiteral("?"));
+    if (mdlLibrary::FileWriteText(path, text))
+        return true;
+    dialogs::MsgBox(QStringLiteral("Файл не удалось записать"), dialogs::vbCritical | CancelTryContinue,
+                    QStringLiteral("Ошибка записи"), this);
+    return false;
+}
+
+void frmFileSave::Form_Deactivate()
+{
+    if (picListFiles->HasList()) {
+        mdlLoad::PathSave = picListFiles->ListPath();
+        if (mdlLoad::PathOsEqual)
+            mdlLoad::PathOpen = mdlLoad::PathSave;
+    }
+    mdlLoad::SaveDialog = tbsListFiles->SelectedPosition();
+    mdlLoad::FilesaveLeft = x() * Twips;
+    mdlLoad::FilesaveTop = y() * Twips;
+    mdlLoad::FilesaveWidth = width() * Twips;
+    mdlLoad::FilesaveHeight = height() * Twips;
+}
+
+void frmFileSave::cmmCancel_Click()
+{
+    Form_Deactivate();
+    done(QDialog::Rejected);
+}
+
+void frmFileSave::reject()
+{
+    cmmCancel_Click();
+}
+
+void frmFileSave::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void frmFileSave::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    cmmCancel_Click();
+}
+
+void frmFileSave::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (mdlLoad::ProgramLoaded && isVisible())
+        picListFiles->FocusList();
+}

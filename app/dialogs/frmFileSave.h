@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/dialogs/FileDialogFrame.h"
+#include "platform/forms/GlobalForm.h"
+
+#include <QDialog>
+
+class FolderPane;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TabStrip;
+
+// The program's Save dialog: writes document mdlFile::SaveDocIndex to a file picked by folder and name,
+// in a code page picked from the list. mdlFile::SaveMode "saveas" binds the document to the file written;
+// any other mode writes a copy and leaves the document's record alone, unless the copy lands on the
+// document's own path. The caller learns the outcome from the record's State. Loaded hidden at start and
+// kept until the program ends: closing it only hides it.
+class frmFileSave : public QDialog {
+    Q_OBJECT
+
+public:
+    frmFileSave();
+    ~frmFileSave() override;
+
+    TabStrip *tbsListFiles = nullptr;
+    FolderPane *picListFiles = nullptr;
+    QLabel *lblFileName = nullptr;
+    QLineEdit *txtFileName = nullptr;
+    QLabel *lblFilter = nullptr;
+    QComboBox *cmbFilter = nullptr;
+    QLabel *lblCode = nullptr;
+    QComboBox *cmbCode = nullptr;
+    QPushButton *cmmSave = nullptr;
+    QPushButton *cmmCancel = nullptr;
+
+    // Each showing: folder, view, name, file type and code page from the document and the settings.
+    void Form_Activate();
+    // Copies the folder, tab and window rectangle into the settings.
+    void Form_Deactivate();
+    void cmmSave_Click();
+    void cmmCancel_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    // Esc.
+    void reject() override;
+
+private:
+    void Form_Load();
+    void ConnectControls();
+    // The file-type entry of a document's syntax language.
+    int GetFilterIndex(int language) const;
+    // Writes the document's text as `path`; false after telling the user that it failed.
+    bool WriteDocument(const QString &path);
+
+    FileDialogFrame frame_;
+};
+
+namespace forms {
+inline GlobalForm<::frmFileSave> frmFileSave;
+}

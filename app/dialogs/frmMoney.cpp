@@ -1,0 +1,188 @@
+#include "app/dialogs/frmMoney.h"
+
+#include "app/core/mdlLibrary.h"
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadStart.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/pages/PagePane.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Designed sizes in twips.
+constexpr int InnerWidth = 7485;
+constexpr int InnerHeight = 4710;
+constexpr int CloseWidth = 1215;
+constexpr int CloseHeight = 375;
+constexpr int CheckHeight = 300;
+constexpr int BoxMargin = 60;
+constexpr int SmallestInner = 600;
+constexpr int KeyEscape = 27;
+
+int Twips(int pixels)
+{
+    return pixels * mdlLoad::TwipsPerPixelX;
+}
+
+int Pixels(int twips)
+{
+    return qRound(twips / double(mdlLoad::TwipsPerPixelX));
+}
+
+void Place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+}
+
+} // namespace
+
+frmMoney::frmMoney()
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Автор ждет..."));
+    resize(Pixels(InnerWidth), Pixels(InnerHeight));
+
+    picBox = new QWidget(this);
+    picBox->installEventFilter(this);
+    wbbMoney = platform::pages::CreatePagePane(picBox);
+    connect(wbbMoney, &platform::pages::PagePane::onkeydown, this, &frmMoney::wbbMoney_onkeydown);
+    chcView = new QCheckBox(QStringLiteral("Больше никогда не показывать это окно"), picBox);
+    chcView->resize(chcView->width(), Pixels(CheckHeight));
+    cmmClose = new QPushButton(QStringLiteral("Закрыть"), picBox);
+    cmmClose->resize(Pixels(CloseWidth), Pixels(CloseHeight));
+    cmmClose->setDefault(true);
+    connect(cmmClose, &QPushButton::clicked, this, &frmMoney::cmmClose_Click);
+    Form_Load();
+}
+
+void frmMoney::Form_Load()
+{
+    Form_Resize();
+    if (!mdlLoad::Viewform)
+        chcView->setCheckState(Qt::Checked);
+    // The page is shown from a copy in tmp/; a missing page gives an empty copy and an empty page.
+    mdlLibrary::FileWriteText(mdlLoad::TmpMoneyHtm, mdlLibrary::FileReadText(mdlLoad::MoneyHtm));
+    wbbMoney->LoadDocument(mdlLoad::TmpMoneyHtm);
+    wbbMoney->SetBaseURL(mdlLoad::SettingFolder);
+}
+
+void frmMoney::ShowMoney(QWidget *owner)
+{
+    if (owner && parentWidget() != owner)
+        setParent(owner, windowFlags());
+    if (QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    platform::dialogs::ShowModal(*this);
+}
+
+bool frmMoney::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}
+
+void frmMoney::Form_Activate()
+{
+    wbbMoney->setFocus();
+}
+
+void frmMoney::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMoney::Form_Resize()
+{
+    const int width = Twips(this->width());
+    const int height = Twips(this->height());
+    if (width < SmallestInner || height < SmallestInner)
+        return;
+    Place(picBox, BoxMargin, BoxMargin, width - 2 * BoxMargin, height - 2 * BoxMargin);
+}
+
+bool frmMoney::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picBox && event->type() == QEvent::Resize)
+        picBox_Resize();
+    return QDialog::eventFilter(watched, event);
+}
+
+// Button at the lower right, the check box above it across the width, the page above both; each step
+// needs room, and the first one without it leaves the rest as they were.
+void frmMoney::picBox_Resize()
+{
+    // The container has no border: its inner area starts at 0, 0.
+    const int w = Twips(picBox->width());
+    const int h = Twips(picBox->height());
+    const int closeWidth = Twips(cmmClose->width());
+    const int closeHeight = Twips(cmmClose->height());
+    if (w < closeWidth || h < closeHeight)
+        return;
+    const int closeTop = h - closeHeight;
+    Place(cmmClose, w - closeWidth, closeTop, closeWidth, closeHeight);
+
+    const int checkHeight = Twips(chcView->height());
+    if (closeTop < 80 || closeTop - checkHeight < 20)
+        return;
+    const int checkTop = closeTop - checkHeight - 20;
+    Place(chcView, 0, checkTop, w, checkHeight);
+
+    if (checkTop < 80)
+        return;
+    Place(wbbMoney, 0, 0, w, checkTop - 80);
+}
+
+void frmMoney::keyPressEvent(QKeyEvent *event)
+{
+    // The close button is also the cancel button.
+    if (event->key() == Qt::Key_Escape) {
+        cmmClose_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmMoney::wbbMoney_onkeydown(int keyCode, bool shift, bool ctrl, bool alt)
+{
+    MoneyKey(keyCode, shift, ctrl, alt);
+}
+
+void frmMoney::MoneyKey(int keyCode, bool, bool, bool)
+{
+    if (keyCode == KeyEscape)
+        cmmClose_Click();
+}
+
+void frmMoney::cmmClose_Click()
+{
+    SaveMoneyState();
+    mdlLoad::UnloadForm(forms::frmMoney);
+}
+
+void frmMoney::closeEvent(QCloseEvent *event)
+{
+    Form_QueryUnload();
+    QDialog::closeEvent(event);
+    // Every close unloads the window, so that the next showing loads it afresh.
+    if (event->isAccepted() && forms::frmMoney.loaded() == this)
+        mdlLoad::UnloadForm(forms::frmMoney);
+}
+
+void frmMoney::Form_QueryUnload()
+{
+    SaveMoneyState();
+}
+
+// Only a ticked box stops the showing; a grey one counts as not ticked.
+void frmMoney::SaveMoneyState()
+{
+    mdlLoad::Viewform = chcView->checkState() != Qt::Checked;
+}

@@ -1,0 +1,465 @@
+#include "controls/MwFSOControlClasses.h"
+
+#include "controls/MwFSOCombo.h"
+#include "controls/MwFSOList.h"
+#include "controls/MwFSOPaths.h"
+#include "controls/MwFSOTree.h"
+#include "controls/MwFSOTypeLibrary.h"
+
+#include "platform/components/ControlObject.h"
+#include "platform/components/PropertyBag.h"
+
+#include <QAbstractScrollArea>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace MwFSO {
+
+using platform::components::Arguments;
+using platform::components::Variant;
+
+namespace {
+
+struct KeyPair {
+    int key;
+    qint16 code;
+};
+
+// Keys whose Qt and virtual-key codes differ; letters and digits agree, F1 to F24 are 112 on.
+constexpr KeyPair keyCodes[] = {
+    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},
+    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},      {Qt::Key_Escape, 27},
+    {Qt::Key_Space, 32},    {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},     {Qt::Key_Left, 37},    {Qt::Key_Up, 38},       {Qt::Key_Right, 39},
+    {Qt::Key_Down, 40},     {Qt::Key_Insert, 45},  {Qt::Key_Delete, 46},   {Qt::Key_Menu, 93},
+};
+
+qint16 VirtualKeyOf(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<qint16>(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return static_cast<qint16>(112 + (key - Qt::Key_F1));
+    for (const KeyPair &pair : keyCodes) {
+        if (pair.key == key)
+            return pair.code;
+    }
+    return 0;
+}
+
+int QtKeyOf(qint16 code)
+{
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+        return code;
+    if (code >= 112 && code < 112 + 24)
+        return Qt::Key_F1 + (code - 112);
+    for (const KeyPair &pair : keyCodes) {
+        if (pair.code == code)
+            return pair.key;
+    }
+    return 0;
+}
+
+qint16 ShiftOf(Qt::KeyboardModifiers modifiers)
+{
+    qint16 shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= 1;
+    if (modifiers & Qt::ControlModifier)
+        shift |= 2;
+    if (modifiers & Qt::AltModifier)
+        shift |= 4;
+    return shift;
+}
+
+// The character code that KeyPress reports for a key's text; 0 when it has none.
+qint16 CharCodeOf(const QString &text)
+{
+    if (text.size() != 1 || text.at(0).unicode() >= 0x8000)
+        return 0;
+    return static_cast<qint16>(text.at(0).unicode());
+}
+
+} // namespace
+
+FileSystemControl::FileSystemControl(QWidget *parent) : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+}
+
+void FileSystemControl::WatchView(QWidget *view, QWidget *mouseArea)
+{
+    view->installEventFilter(this);
+    views_.append(view);
+    if (mouseArea) {
+        mouseArea->installEventFilter(this);
+        mouseAreas_.append(mouseArea);
+    }
+}
+
+bool FileSystemControl::Enabled() const
+{
+    return views_.isEmpty() || !views_.first() || views_.first()->isEnabled();
+}
+
+void FileSystemControl::SetEnabled(bool enabled)
+{
+    for (const QPointer<QWidget> &view : views_) {
+        if (view)
+            view->setEnabled(enabled);
+    }
+    Changed(QStringLiteral("Enabled"));
+}
+
+void FileSystemControl::Raise(const QString &event, Arguments args)
+{
+    if (!events_)
+        return;
+    // A handler may replace the sink (or the host drop the control): call the one in place now.
+    const EventSink sink = events_;
+    try {
+        sink(event, args);
+    } catch (...) {
+        // A failing handler is the host's matter; the control carries on.
+    }
+}
+
+void FileSystemControl::RaiseItem(const QString &event, const QString &path)
+{
+    Raise(event, {Variant(path), Variant(static_cast<std::int32_t>(GetPathType(path)))});
+}
+
+void FileSystemControl::Changed(const QString &property)
+{
+    if (changes_)
+        changes_(property);
+}
+
+void FileSystemControl::DeliverRightClick(const QString &path)
+{
+    if (!rightClickPending_)
+        return;
+    rightClickPending_ = false;
+    Raise(QStringLiteral("ItemRightClick"),
+          {Variant(path), Variant(static_cast<std::int32_t>(GetPathType(path))), Variant(clickX_), Variant(clickY_)});
+}
+
+void FileSystemControl::KeyDownDone(qint16, qint16) {}
+
+void FileSystemControl::RaiseKey(const QString &event, qint16 &keyCode, qint16 &shift)
+{
+    Variant code(keyCode);
+    Variant state(shift);
+    Raise(event, {Variant::Ref(code), Variant::Ref(state)});
+    keyCode = code.ToInt16();
+    shift = state.ToInt16();
+}
+
+bool FileSystemControl::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        for (const QPointer<QWidget> &view : views_) {
+            if (view == watched)
+                return FilterKey(watched, static_cast<QKeyEvent *>(event));
+        }
+        break;
+    case QEvent::MouseButtonPress: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::RightButton)
+            break;
+        // Every right press forgets the one before; it counts only over a selected item.
+        rightClickPending_ = false;
+        if (HasSelectedItem()) {
+            rightClickPending_ = true;
+            clickX_ = static_cast<qint32>(mouse->position().x() * TwipsPerPixel);
+            clickY_ = static_cast<qint32>(mouse->position().y() * TwipsPerPixel);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Raises KeyDown, KeyPress or KeyUp with the key's codes by reference; what the handlers leave is what the
+// view then receives: a code of 0 swallows the key, another code or character replaces it.
+bool FileSystemControl::FilterKey(QObject *watched, QKeyEvent *event)
+{
+    if (replaying_)
+        return false;
+    const QPointer<FileSystemControl> alive(this);
+    const qint16 originalCode = VirtualKeyOf(event->key());
+    qint16 code = originalCode;
+    qint16 shift = ShiftOf(event->modifiers());
+    if (event->type() == QEvent::KeyRelease) {
+        if (event->isAutoRepeat() || originalCode == 0)
+            return false;
+        RaiseKey(QStringLiteral("KeyUp"), code, shift);
+        return alive && code == 0;
+    }
+    if (code != 0) {
+        if (code == 116 || (shift == 2 && code == 82))
+            Refresh();
+        if (!alive)
+            return true;
+        RaiseKey(QStringLiteral("KeyDown"), code, shift);
+        if (!alive)
+            return true;
+        if (code == 0)
+            return true;
+        KeyDownDone(code, shift);
+        if (!alive)
+            return true;
+    }
+    const qint16 originalChar = CharCodeOf(event->text());
+    qint16 character = originalChar;
+    if (character != 0) {
+        Variant ascii(character);
+        Raise(QStringLiteral("KeyPress"), {Variant::Ref(ascii)});
+        if (!alive)
+            return true;
+        character = ascii.ToInt16();
+    }
+    if (code == originalCode && character == originalChar)
+        return false;
+    const int key = code == originalCode ? event->key() : QtKeyOf(code);
+    const QString text = character == 0 ? QString() : QString(QChar(static_cast<char16_t>(character)));
+    if (key == 0 && text.isEmpty())
+        return true;
+    QKeyEvent replaced(QEvent::KeyPress, key, event->modifiers(), text, event->isAutoRepeat());
+    replaying_ = true;
+    QCoreApplication::sendEvent(watched, &replaced);
+    if (alive)
+        replaying_ = false;
+    return true;
+}
+
+Hourglass::Hourglass(QWidget *control, QWidget *view) : control_(control), view_(view)
+{
+    if (control_)
+        control_->setCursor(Qt::WaitCursor);
+    if (view_)
+        view_->setCursor(Qt::WaitCursor);
+}
+
+Hourglass::~Hourglass()
+{
+    if (view_)
+        view_->unsetCursor();
+    if (control_)
+        control_->unsetCursor();
+}
+
+RedrawFreeze::RedrawFreeze(QWidget *view) : view_(view), wasEnabled_(view && view->updatesEnabled())
+{
+    if (view_)
+        view_->setUpdatesEnabled(false);
+}
+
+RedrawFreeze::~RedrawFreeze()
+{
+    if (view_ && wasEnabled_)
+        view_->setUpdatesEnabled(true);
+}
+
+} // namespace MwFSO
+
+// ---- Component objects --------------------------------------------------------------------------------
+
+namespace MwFSO {
+
+namespace {
+
+using platform::components::ControlObject;
+using platform::components::DispatchObject;
+using platform::components::HResult;
+using platform::components::PropertyBag;
+
+// A member's failure stays inside the control: the host gets the default result.
+template <typename Step>
+Variant Quietly(Step &&step)
+{
+    try {
+        return step();
+    } catch (...) {
+        return Variant();
+    }
+}
+
+// The component object of one control: its members bound by name to the control's default interface,
+// its events raised by name, its saved properties read and written through the host's property bag.
+template <class Control>
+class ControlClass : public ControlObject {
+public:
+    HResult Load(const PropertyBag &bag) override
+    {
+        Quietly([&] {
+            LoadProperties(bag);
+            return Variant();
+        });
+        return platform::components::S_OK;
+    }
+
+    HResult Save(PropertyBag &bag) override
+    {
+        Quietly([&] {
+            SaveProperties(bag);
+            return Variant();
+        });
+        return platform::components::S_OK;
+    }
+
+protected:
+    explicit ControlClass(const char *className) : ControlObject(MwFSOTypeLibrary(), QString::fromLatin1(className))
+    {
+        Property("Enabled", [this] { return Variant(Ctl()->Enabled()); },
+                 [this](const Variant &value) { Ctl()->SetEnabled(value.ToBool()); });
+        Property("Path", [this] { return Variant(Ctl()->Path()); },
+                 [this](const Variant &value) { Ctl()->SetPath(value.ToString()); });
+        Method("Refresh", [this](Arguments &) {
+            Ctl()->Refresh();
+            return Variant();
+        });
+    }
+
+    ~ControlClass() override { delete control_.data(); }
+
+    // The control; made anew when the host's window destroyed the one it had.
+    Control *Ctl()
+    {
+        if (!control_) {
+            control_ = new Control;
+            control_->SetEventSink([this](const QString &event, Arguments &args) { RaiseEvent(event, args); });
+            control_->SetChangeSink([this](const QString &property) { PropertyChanged(property); });
+        }
+        return control_;
+    }
+
+    void Property(const char *name, std::function<Variant()> get, std::function<void(const Variant &)> put)
+    {
+        BindProperty(QString::fromLatin1(name), [get] { return Quietly(get); },
+                     [put](const Variant &value) {
+                         Quietly([&] {
+                             put(value);
+                             return Variant();
+                         });
+                     });
+    }
+
+    void Method(const char *name, std::function<Variant(Arguments &)> method)
+    {
+        BindMethod(QString::fromLatin1(name), [method](Arguments &args) { return Quietly([&] { return method(args); }); });
+    }
+
+    virtual void LoadProperties(const PropertyBag &bag) = 0;
+    virtual void SaveProperties(PropertyBag &bag) = 0;
+
+private:
+    QWidget *CreateWidget(QWidget *parent) override
+    {
+        Control *control = Ctl();
+        control->setParent(parent);
+        return control;
+    }
+
+    QPointer<Control> control_;
+};
+
+// The tree and the combo save their enabled state and path; a loaded path is not navigated to.
+template <class Control>
+class FolderControlClass : public ControlClass<Control> {
+protected:
+    using ControlClass<Control>::ControlClass;
+    using ControlClass<Control>::Ctl;
+
+    void LoadProperties(const PropertyBag &bag) override
+    {
+        Ctl()->SetEnabled(bag.Read(QStringLiteral("Enabled"), Variant(true)).ToBool());
+        Ctl()->LoadPath(bag.Read(QStringLiteral("Path"), Variant(QString())).ToString());
+    }
+
+    void SaveProperties(PropertyBag &bag) override
+    {
+        bag.Write(QStringLiteral("Enabled"), Variant(Ctl()->Enabled()));
+        bag.Write(QStringLiteral("Path"), Variant(Ctl()->Path()));
+    }
+};
+
+class TreeClass : public FolderControlClass<MwFSOTree> {
+public:
+    TreeClass() : FolderControlClass("MwFSOTree") {}
+};
+
+class ComboClass : public FolderControlClass<MwFSOCombo> {
+public:
+    ComboClass() : FolderControlClass("MwFSOCombo") {}
+};
+
+class ListClass : public ControlClass<MwFSOList> {
+public:
+    ListClass() : ControlClass("MwFSOList")
+    {
+        Property("Pattern", [this] { return Variant(Ctl()->Pattern()); },
+                 [this](const Variant &value) { Ctl()->SetPattern(value.ToString()); });
+        Property("TypeView", [this] { return Variant(static_cast<std::int32_t>(Ctl()->TypeView())); },
+                 [this](const Variant &value) { Ctl()->SetTypeView(value.ToInt32()); });
+        Method("GotoUp", [this](Arguments &) { return Variant(Ctl()->GotoUp()); });
+        Method("Selected", [this](Arguments &args) {
+            qint32 type = ElementTypePathNothing;
+            const QString name = Ctl()->Selected(&type);
+            if (!args.isEmpty() && args[0].IsRef())
+                args[0].Assign(Variant(static_cast<std::int32_t>(type)));
+            return Variant(name);
+        });
+        Method("Selecting", [this](Arguments &args) {
+            const bool isPath = args.size() < 2 || args[1].IsMissing() || args[1].ToBool();
+            return Variant(Ctl()->Selecting(args.value(0).ToString(), isPath));
+        });
+    }
+
+private:
+    // Hosts rely on this order: the first drive is shown while the pattern is applied, then the saved path
+    // and view.
+    void LoadProperties(const PropertyBag &bag) override
+    {
+        Ctl()->SetEnabled(bag.Read(QStringLiteral("Enabled"), Variant(true)).ToBool());
+        Ctl()->LoadStart();
+        Ctl()->SetPattern(bag.Read(QStringLiteral("Pattern"), Variant(QStringLiteral("*.*"))).ToString());
+        Ctl()->SetPath(bag.Read(QStringLiteral("Path"), Variant(QString())).ToString());
+        Ctl()->SetTypeView(bag.Read(QStringLiteral("TypeView"), Variant(std::int16_t(1))).ToInt32());
+    }
+
+    void SaveProperties(PropertyBag &bag) override
+    {
+        bag.Write(QStringLiteral("Enabled"), Variant(Ctl()->Enabled()));
+        bag.Write(QStringLiteral("Pattern"), Variant(Ctl()->Pattern()));
+        bag.Write(QStringLiteral("Path"), Variant(Ctl()->Path()));
+        bag.Write(QStringLiteral("TypeView"), Variant(static_cast<std::int16_t>(Ctl()->TypeView())));
+    }
+};
+
+} // namespace
+
+DispatchObject *CreateTreeObject()
+{
+    return new TreeClass;
+}
+
+DispatchObject *CreateComboObject()
+{
+    return new ComboClass;
+}
+
+DispatchObject *CreateListObject()
+{
+    return new ListClass;
+}
+
+} // namespace MwFSO

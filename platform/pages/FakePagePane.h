@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/pages/PagePane.h"
+
+#include <QList>
+#include <QPointer>
+
+// A pane that shows nothing and records what it was asked to show, for tests of the windows that hold
+// page panes. While a FakePagePanes object lives, every pane made is one of these.
+namespace platform::pages {
+
+class FakePagePane : public PagePane {
+public:
+    using PagePane::PagePane;
+
+    struct Call {
+        QString operation;
+        QString argument;
+        bool operator==(const Call &) const = default;
+    };
+    QList<Call> calls;
+
+    void LoadDocument(const QString &path) override { calls.append({QStringLiteral("LoadDocument"), path}); }
+    void LoadURL(const QString &address) override { calls.append({QStringLiteral("LoadURL"), address}); }
+    void SetBaseURL(const QString &folder) override { calls.append({QStringLiteral("BaseURL"), folder}); }
+    void SetBrowseMode(const QString &mode) override { calls.append({QStringLiteral("BrowseMode"), mode}); }
+
+    // A key press in the page, as the page reports it.
+    void PressKey(int keyCode, bool shift = false, bool ctrl = false, bool alt = false)
+    {
+        emit onkeydown(keyCode, shift, ctrl, alt);
+    }
+};
+
+class FakePagePanes {
+public:
+    FakePagePanes()
+    {
+        SetPagePaneFactory([this](QWidget *parent) {
+            auto *pane = new FakePagePane(parent);
+            made.append(pane);
+            return pane;
+        });
+    }
+    ~FakePagePanes() { SetPagePaneFactory({}); }
+    FakePagePanes(const FakePagePanes &) = delete;
+    FakePagePanes &operator=(const FakePagePanes &) = delete;
+
+    FakePagePane *last() const { return made.isEmpty() ? nullptr : made.last().data(); }
+
+    QList<QPointer<FakePagePane>> made;
+};
+
+} // namespace platform::pages

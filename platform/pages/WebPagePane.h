@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/pages/PagePane.h"
+
+class QWebEngineView;
+
+namespace platform::pages {
+
+// The page pane over Qt WebEngine. The engine starts only when the first page is shown, so that a
+// window holding a pane opens without it; pages without a declared charset read as windows-1251.
+class WebPagePane : public PagePane {
+    Q_OBJECT
+
+public:
+    explicit WebPagePane(QWidget *parent = nullptr);
+
+    void LoadDocument(const QString &path) override;
+    void LoadURL(const QString &address) override;
+    void SetBaseURL(const QString &folder) override;
+    void SetBrowseMode(const QString &mode) override;
+
+    // The engine's view; nothing until the first page was shown.
+    QWebEngineView *View() const { return view_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QWebEngineView *EnsureView();
+    void WatchInput(QObject *object);
+    void EmitKey(const QKeyEvent &event);
+
+    QWebEngineView *view_ = nullptr;
+    // The local page file shown, kept to show it again against another base folder.
+    QString document_;
+};
+
+} // namespace platform::pages

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadCodes.h"
+#include "app/dialogs/DialogHandOver.h"
+#include "app/dialogs/MwFSOControls.h"
+#include "platform/components/Registry.h"
+#include "platform/dialogs/MessageBox.h"
+#include "tests/LoadedProgram.h"
+#include "tests/TempFolder.h"
+#include "tests/TempRegistry.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QTest>
+#include <QToolBar>
+
+#include <functional>
+
+// The loaded program with a component registry of its own, for the Open and Save dialogs. The registry
+// stays empty, so the dialogs load without their MwFSO controls, unless a test asks for the controls.
+class FileDialogFixture : public LoadedProgram {
+protected:
+    void SetUp() override
+    {
+        LoadedProgram::SetUp();
+        mdlFile::OpenPath.clear();
+        mdlFile::OpenName.clear();
+        mdlFile::OpenCodeFrom = mdlFile::OpenCodeTo = 0;
+        mdlFile::SaveDocIndex = 0;
+        mdlFile::SaveMode.clear();
+    }
+
+    void TearDown() override
+    {
+        platform::dialogs::SetDialogHook(nullptr);
+        LoadedProgram::TearDown();
+    }
+
+    // Registers the built MwFSO library; false when it is not built (yet) or lacks the dialogs' controls.
+    bool RegisterControls()
+    {
+        const QString library = QStringLiteral(VELLICOR_PROGRAM_FOLDER "/MwFSO.so");
+        return QFile::exists(library) && registry.Register(library) &&
+               platform::components::FindClassRegistration(MwFSOControls::CLSID_MwFSOCombo) &&
+               platform::components::FindClassRegistration(MwFSOControls::CLSID_MwFSOList);
+    }
+
+    // Shows `dialog` modal as the main window does, `act` standing in for the user while it is shown;
+    // returns the modal result.
+    int ShowModal(QDialog &dialog, const std::function<void()> &act)
+    {
+        platform::dialogs::SetDialogHook([&](QDialog &shown) {
+            shown.setResult(0);
+            shown.show();
+            act();
+            const int result = shown.result();
+            shown.hide();
+            return result;
+        });
+        const int result = platform::dialogs::ShowModal(dialog);
+        platform::dialogs::SetDialogHook(nullptr);
+        return result;
+    }
+
+    // Presses the dialog's tool bar button with this key.
+    static void PressButton(QToolBar *toolBar, const QString &key)
+    {
+        for (QAction *action : toolBar->actions())
+            if (action->objectName() == key)
+                action->trigger();
+    }
+
+    // The shown view of the pane's file list control and its row that shows `name`.
+    static QAbstractItemView *ListView(QWidget *pane)
+    {
+        for (QAbstractItemView *view : pane->findChildren<QAbstractItemView *>())
+            if (view->isVisible())
+                return view;
+        return nullptr;
+    }
+    static QModelIndex Row(QAbstractItemView *view, const QString &name)
+    {
+        const QModelIndexList found =
+            view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        return found.value(0);
+    }
+    // Clicks the row, then double-clicks it, as the user would.
+    static void DoubleClick(QAbstractItemView *view, const QModelIndex &row)
+    {
+        const QPoint at = view->visualRect(row).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // Index of the code page with this short name in the code-page combos.
+    static int CodeEntry(const QString &shortName)
+    {
+        for (int i = 1; i <= mdlLoad::Codes.count(); ++i)
+            if (mdlLoad::Codes[i].Title == shortName)
+                return i - 1;
+        return -1;
+    }
+
+    TempRegistry registry;
+    TempFolder files;
+};

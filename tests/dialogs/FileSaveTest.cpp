@@ -1,0 +1,230 @@
+#include "app/core/mdlLoad.h"
+#include "app/dialogs/DialogHandOver.h"
+#include "app/dialogs/FolderPane.h"
+#include "app/dialogs/frmFileSave.h"
+#include "app/documents/mdlFileOpen.h"
+#include "platform/editor/Editor.h"
+#include "tests/dialogs/FileDialogFixture.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <Qsci/qsciscintilla.h>
+
+#include <gtest/gtest.h>
+
+namespace dialogs = platform::dialogs;
+
+namespace {
+
+// "Привет, мир" in Windows-1251 and in KOI8-R.
+const QByteArray Win1251 = QByteArray::fromHex("cff0e8e2e5f22c20ece8f0");
+const QByteArray Koi8 = QByteArray::fromHex("f0d2c9d7c5d42c20cdc9d2");
+
+class FileSave : public FileDialogFixture {
+protected:
+    void SetUp() override
+    {
+        FileDialogFixture::SetUp();
+        mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+        number = mdlFile::DocumentCount();
+        // Typed, so that the document counts as changed.
+        document(number)->txtContent->Control()->append(QStringLiteral("Привет, мир"));
+        QCoreApplication::sendPostedEvents();
+        ASSERT_EQ(record(number).State, 1);
+        mdlFile::SaveDocIndex = number;
+        mdlFile::SaveMode = "saveas";
+        mdlLoad::PathOsEqual = false;
+        mdlLoad::PathSave = folder();
+        mdlLoad::Magazine.clear();
+    }
+
+    static frmFileSave *dialog() { return forms::frmFileSave.get(); }
+
+    QString folder() const { return files.path() + u'/'; }
+
+    // Shows the dialog, types `name`, picks the code page and presses Save; `then` runs while the
+    // dialog would still be open.
+    int Save(const QString &name, const QString &code, const std::function<void()> &then = [] {})
+    {
+        return ShowModal(*dialog(), [&] {
+            dialog()->txtFileName->setText(name);
+            dialog()->cmbCode->setCurrentIndex(CodeEntry(code));
+            dialog()->cmmSave->click();
+            then();
+            if (dialog()->isVisible())
+                dialog()->cmmCancel->click();
+        });
+    }
+
+    int number = 0;
+};
+
+// The file list gives the folder to save into.
+#define NEED_CONTROLS()                                                                                        \
+    if (!RegisterControls())                                                                                   \
+    GTEST_SKIP() << "the MwFSO library is not built"
+
+TEST_F(FileSave, SaveAsWritesTheChosenCodePageAndBindsTheDocumentToTheFile)
+{
+    NEED_CONTROLS();
+    const int result = Save("page", "KOI");
+
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(files.read("page.html"), Koi8) << "the HTML type's default extension is appended";
+    EXPECT_EQ(dialog()->txtFileName->text(), "page.html");
+    EXPECT_EQ(record(number).Name, "page.html");
+    EXPECT_EQ(record(number).Path, folder() + "page.html");
+    EXPECT_EQ(record(number).State, 2);
+    EXPECT_EQ(record(number).FileCode, CodeEntry("KOI") + 1);
+    EXPECT_EQ(record(number).ViewCode, 1);
+    ASSERT_EQ(mdlLoad::Magazine.count(), 1);
+    EXPECT_EQ(mdlLoad::Magazine[1], (StringPair{"page.html", folder()}));
+    EXPECT_EQ(mdlLoad::PathSave, folder());
+    EXPECT_TRUE(boxes.isEmpty());
+}
+
+TEST_F(FileSave, SaveCopyWritesTheFileAndLeavesTheRecordAlone)
+{
+    NEED_CONTROLS();
+    mdlFile::SaveMode = "savecopy";
+    const mdlFile::DocumentRecord before = record(number);
+
+    Save("copy.html", "WIN");
+
+    EXPECT_EQ(files.read("copy.html"), Win1251);
+    EXPECT_EQ(record(number).Name, before.Name);
+    EXPECT_EQ(record(number).Path, before.Path);
+    EXPECT_EQ(record(number).State, before.State);
+    EXPECT_EQ(record(number).FileCode, before.FileCode);
+    ASSERT_EQ(mdlLoad::Magazine.count(), 1) << "the copy enters the recent files all the same";
+    EXPECT_EQ(mdlLoad::Magazine[1].First, "copy.html");
+}
+
+TEST_F(FileSave, EveryExistingTargetIsAskedAboutAndNoLeavesItUntouched)
+{
+    NEED_CONTROLS();
+    for (const QString name : {"page.html", ".hidden.html"}) {
+        files.write(name, "old");
+        boxes.clear();
+        answers = {dialogs::vbNo};
+        const int state = record(number).State;
+
+        Save(name, "WIN", [&] { EXPECT_TRUE(dialog()->isVisible()) << "No keeps the dialog open"; });
+
+        ASSERT_EQ(boxes.size(), 1) << name.toStdString();
+        EXPECT_EQ(boxes[0].prompt, "Файл с именем " + name + " уже существует.\r\nПерезаписать файл?");
+        EXPECT_EQ(boxes[0].title, "Предупреждение");
+        EXPECT_EQ(boxes[0].buttons, 292);
+        EXPECT_EQ(files.read(name), "old");
+        EXPECT_EQ(record(number).State, state);
+
+        answers = {dialogs::vbYes};
+        Save(name, "WIN");
+        EXPECT_EQ(files.read(name), Win1251);
+    }
+}
+
+TEST_F(FileSave, AnUnwritableTargetIsReportedAndTheDocumentStaysChanged)
+{
+    NEED_CONTROLS();
+    // A folder where the file would go: unwritable even for root.
+    QDir().mkpath(files.path("page.html"));
+
+    Save("page.html", "WIN", [&] { EXPECT_TRUE(dialog()->isVisible()); });
+
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].prompt, "Файл не удалось записать");
+    EXPECT_EQ(boxes[0].title, "Ошибка записи");
+    EXPECT_EQ(boxes[0].buttons, 22);
+    EXPECT_EQ(record(number).State, 1);
+    EXPECT_TRUE(record(number).Path.isEmpty());
+    EXPECT_EQ(mdlLoad::Magazine.count(), 0);
+}
+
+TEST_F(FileSave, AtTheComputerLevelNothingIsSaved)
+{
+    const bool controls = RegisterControls();
+    const QString workingFolder = QDir::currentPath();
+    TempFolder elsewhere;
+    QDir::setCurrent(elsewhere.path());
+
+    ShowModal(*dialog(), [&] {
+        if (controls)
+            dialog()->picListFiles->SetListPath(QString());
+        EXPECT_EQ(dialog()->picListFiles->ListPath(), "");
+        dialog()->txtFileName->setText("page.html");
+        dialog()->cmmSave->click();
+        EXPECT_TRUE(dialog()->isVisible());
+        dialog()->cmmCancel->click();
+    });
+    QDir::setCurrent(workingFolder);
+
+    EXPECT_FALSE(QFile::exists(elsewhere.path("page.html"))) << "no bare name in the working folder";
+    EXPECT_TRUE(boxes.isEmpty());
+    EXPECT_EQ(record(number).State, 1);
+    EXPECT_TRUE(record(number).Path.isEmpty());
+}
+
+TEST_F(FileSave, ASavedDocumentOpensTheDialogInItsOwnFolder)
+{
+    NEED_CONTROLS();
+    const QString own = files.path("own") + u'/';
+    QDir().mkpath(own);
+    files.write("own/page.html", "text");
+    ASSERT_TRUE(mdlFile::OpenDocumentFile(own + "page.html", "page.html", 0, 0));
+    mdlFile::SaveDocIndex = mdlFile::DocumentCount();
+
+    ShowModal(*dialog(), [&] {
+        EXPECT_EQ(dialog()->picListFiles->ListPath(), own);
+        EXPECT_EQ(dialog()->txtFileName->text(), "page.html");
+        EXPECT_EQ(dialog()->cmbFilter->currentText(), "HTML-документы");
+        dialog()->cmmCancel->click();
+    });
+    EXPECT_EQ(mdlLoad::PathSave, own);
+}
+
+TEST_F(FileSave, WithOneSharedFolderANewDocumentStartsInTheOpenDialogsFolder)
+{
+    NEED_CONTROLS();
+    const QString shared = files.path("shared") + u'/';
+    QDir().mkpath(shared);
+    mdlLoad::PathOsEqual = true;
+    mdlLoad::PathOpen = shared;
+    mdlLoad::PathSave = "/";
+
+    ShowModal(*dialog(), [&] {
+        EXPECT_EQ(dialog()->picListFiles->ListPath(), shared);
+        dialog()->picListFiles->SetListPath(folder());
+        dialog()->cmmCancel->click();
+    });
+    EXPECT_EQ(mdlLoad::PathSave, folder());
+    EXPECT_EQ(mdlLoad::PathOpen, folder()) << "the folder left in this dialog is the Open dialog's too";
+}
+
+TEST_F(FileSave, TheFileListEntersFoldersAndLendsFileNames)
+{
+    NEED_CONTROLS();
+    files.write("inner/taken.html", "old");
+    const QString inner = files.path("inner") + u'/';
+    mdlFile::SaveMode = "savecopy";
+
+    ShowModal(*dialog(), [&] {
+        QAbstractItemView *view = ListView(dialog()->picListFiles);
+        ASSERT_NE(view, nullptr);
+        DoubleClick(view, Row(view, "inner"));
+        EXPECT_EQ(dialog()->picListFiles->ListPath(), inner);
+        EXPECT_EQ(dialog()->picListFiles->DrivePath(), inner);
+        view = ListView(dialog()->picListFiles);
+        DoubleClick(view, Row(view, "taken.html"));
+        EXPECT_EQ(dialog()->txtFileName->text(), "taken.html");
+        EXPECT_TRUE(dialog()->isVisible()) << "a file's name is taken, nothing is saved yet";
+        dialog()->cmmCancel->click();
+    });
+    EXPECT_EQ(mdlLoad::PathSave, inner);
+    EXPECT_EQ(files.read("inner/taken.html"), "old");
+}
+
+} // namespace

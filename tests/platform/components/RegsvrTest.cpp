@@ -1,0 +1,69 @@
+#include "tests/platform/components/ComponentFixture.h"
+#include "tests/TempRegistry.h"
+
+#include "platform/components/Registry.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace platform::components;
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    QString errors;
+};
+
+// The register tool as a process of its own, writing into `registry`.
+Outcome Regsvr(const TempRegistry &registry, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VELLICOR_COMPONENT_REGISTRY"), registry.FilePath());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VELLICOR_PROGRAM_FOLDER "/regsvr"), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+TEST(Regsvr, RegistersAndUnregistersTheLibrary)
+{
+    TempRegistry registry;
+    const Outcome registered = Regsvr(registry, {fixture::kLibraryPath});
+    EXPECT_EQ(registered.exitCode, 0) << registered.errors.toStdString();
+    ASSERT_TRUE(FindClassRegistration(fixture::kKnobClsid));
+    EXPECT_EQ(FindClassRegistration(fixture::kKnobClsid)->server, fixture::kLibraryPath);
+    EXPECT_EQ(FindProgId(QStringLiteral("VellicorFixture.Counter")), fixture::kCounterClsid);
+
+    const Outcome unregistered = Regsvr(registry, {QStringLiteral("-u"), fixture::kLibraryPath});
+    EXPECT_EQ(unregistered.exitCode, 0) << unregistered.errors.toStdString();
+    EXPECT_FALSE(FindClassRegistration(fixture::kKnobClsid));
+    EXPECT_FALSE(FindProgId(QStringLiteral("VellicorFixture.Counter")));
+}
+
+TEST(Regsvr, FailsWithAMessage)
+{
+    TempRegistry registry;
+    const struct {
+        const char *what;
+        QStringList arguments;
+        int exitCode;
+    } cases[] = {
+        {"no library named", {}, 2},
+        {"two libraries", {fixture::kLibraryPath, fixture::kLibraryPath}, 2},
+        {"unknown option", {QStringLiteral("-x"), fixture::kLibraryPath}, 2},
+        {"missing file", {QStringLiteral("/nonexistent/library.so")}, 1},
+        {"no component library", {QStringLiteral(VELLICOR_PROGRAM_FOLDER "/regsvr")}, 1},
+    };
+    for (const auto &c : cases) {
+        const Outcome run = Regsvr(registry, c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.what;
+        EXPECT_FALSE(run.errors.isEmpty()) << c.what;
+    }
+    EXPECT_FALSE(QFile::exists(registry.FilePath())) << "a failed run writes nothing";
+}
+
+} // namespace
