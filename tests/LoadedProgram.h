@@ -43,9 +43,10 @@ protected:
                 mdlFile::Documents[i] = nullptr;
             }
         }
+        // Before the frame goes, so that its close does not run the exit routine.
+        mdlLoad::ProgramLoaded = false;
         forms::frmMain.unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        mdlLoad::ProgramLoaded = false;
         mdlFile::ClearDocuments();
         platform::dialogs::SetMessageBoxHook(nullptr);
         platform::application::SetPath(QString());

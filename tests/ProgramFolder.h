@@ -17,6 +17,11 @@ public:
         QFile::remove(root.path("CMakeLists.txt"));
         QFile::copy(QStringLiteral(VELLICOR_EXECUTABLE), executable());
         QDir().mkpath(windowTable());
+        // The copy's dialogs find MwFSO's controls through a registry of the folder's own.
+        QProcess regsvr;
+        regsvr.setProcessEnvironment(environment());
+        regsvr.start(QStringLiteral(VELLICOR_PROGRAM_FOLDER "/regsvr"), {QStringLiteral(VELLICOR_PROGRAM_FOLDER "/MwFSO.so")});
+        regsvr.waitForFinished();
     }
 
     QString path(const QString &name = QString()) const { return root.path(name); }
@@ -28,6 +33,8 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("VELLICOR_WINDOW_TABLE", windowTable());
+        env.insert("VELLICOR_COMPONENT_REGISTRY", root.path(".components.json"));
+        env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
         return env;
     }
 

@@ -2,6 +2,10 @@
 
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
+#include "app/dialogs/frmFileOpen.h"
+#include "app/dialogs/frmFileSave.h"
+#include "app/dialogs/frmMoney.h"
+#include "app/documents/mdlFile.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 
@@ -12,7 +16,8 @@ void ExitProgram()
     if (!mdlLoad::ProgramLoaded)
         return;
     frmMain *main = forms::frmMain.loaded();
-    if (main && main->ActiveFileIndex > 0 && !CloseAllFiles())
+    // Every changed document still open is asked about, whatever the active-document number says.
+    if (main && mdlFile::CountOpenDocuments() > 0 && !CloseAllFiles())
         return;
     mdlLoad::ProgramLoaded = false;
     DeleteTempFiles();
@@ -27,11 +32,14 @@ bool CloseAllFiles()
 {
     frmMain *main = forms::frmMain.get();
     main->mnuFile_CloseAll_Click();
-    return main->ActiveFileIndex == 0;
+    return mdlFile::CountOpenDocuments() == 0;
 }
 
 void UnloadMainAndEnd()
 {
+    mdlLoad::UnloadForm(forms::frmFileOpen);
+    mdlLoad::UnloadForm(forms::frmFileSave);
+    mdlLoad::UnloadForm(forms::frmMoney);
     mdlLoad::UnloadForm(forms::frmMain);
     platform::application::End();
 }

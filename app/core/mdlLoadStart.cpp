@@ -9,12 +9,16 @@
 #include "app/core/mdlProgram.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
+#include "app/documents/mdlFileWindows.h"
 #include "app/documents/mdlLanguage.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
+#include "platform/widgets/TabStrip.h"
 
 #include <QDir>
+#include <QIcon>
+#include <QPixmap>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -69,22 +73,45 @@ void RestoreMainWindow()
 
 void OpenOnStart(const QString &commandLine)
 {
+    frmMain *main = forms::frmMain.get();
     QString path;
     if (mdlProgram::GetCommandFile(path, commandLine)) {
         mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
         const QString folder = mdlLibrary::GetFolderOf(path);
         if (mdlLibrary::IsFolderExist(folder))
             PathOpen = folder;
-        return;
-    }
-    if (FileCreat && NewFile >= 1) {
-        if (NewFile <= NewFiles.count()) {
-            const NewFileType &kind = NewFiles[NewFile];
-            mdlFile::NewDocumentEmpty(kind.BaseName, kind.Ext, kind.Type, false);
-        } else if (NewFile <= NewFiles.count() + Patterns.count()) {
-            const NewFilePattern &pattern = Patterns[NewFile - NewFiles.count()];
-            mdlFile::NewDocumentFromPattern(pattern.BaseName, pattern.Ext, pattern.Type, pattern.TemplateFile, false);
+    } else {
+        if (FileCreat && NewFile >= 1) {
+            if (NewFile <= NewFiles.count()) {
+                const NewFileType &kind = NewFiles[NewFile];
+                mdlFile::NewDocumentEmpty(kind.BaseName, kind.Ext, kind.Type, false);
+            } else if (NewFile <= NewFiles.count() + Patterns.count()) {
+                const NewFilePattern &pattern = Patterns[NewFile - NewFiles.count()];
+                mdlFile::NewDocumentFromPattern(pattern.BaseName, pattern.Ext, pattern.Type, pattern.TemplateFile,
+                                                false);
+            }
         }
+        if (DialogOpen)
+            main->mnuFile_Open_Click();
+    }
+    // The start counter was raised for this start already: the page shows on the 20th, 40th, ... start.
+    if (Viewform && StartCount % 20 == 0)
+        main->mnuHelp_User_Click();
+}
+
+void LoadFileTabImages()
+{
+    TabStrip *tabs = forms::frmMain->tbsFiles;
+    int *indices[] = {&mdlFile::TabImageNew, &mdlFile::TabImageNewChanged, &mdlFile::TabImageOpen,
+                      &mdlFile::TabImageOpenChanged};
+    const char *files[] = {"new.gif", "newch.gif", "open.gif", "opench.gif"};
+    for (int i = 0; i < 4; ++i) {
+        *indices[i] = 0;
+        const QPixmap picture(TabImagesFolder + QLatin1String(files[i]));
+        if (picture.isNull())
+            continue;
+        tabs->Images.append(QIcon(picture));
+        *indices[i] = static_cast<int>(tabs->Images.size());
     }
 }
 

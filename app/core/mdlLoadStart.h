@@ -11,6 +11,8 @@ void InitPathsAndLoad();
 void OpenOnStart(const QString &commandLine);
 // Places the main window as the stored position says.
 void RestoreMainWindow();
+// Loads the pictures of the document tabs' four states into the tab strip's image list.
+void LoadFileTabImages();
 
 // Unloads a window and drops its reference; errors are ignored.
 template <typename Form>

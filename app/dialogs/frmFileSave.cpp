@@ -3,7 +3,7 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadTypeFiles.h"
-#include "app/dialogs/DialogHandOver.h"
+#include "app/documents/mdlFile.h"
 #include "app/dialogs/DialogLists.h"
 #include "app/dialogs/FolderPane.h"
 #include "app/dialogs/MwFSOControls.h"

@@ -5,6 +5,7 @@
 #include "app/core/mdlLoadCodes.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileRecode.h"
+#include "app/documents/mdlFileSave.h"
 #include "app/documents/mdlFileWindows.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "app/mainwindow/frmMain.h"
@@ -190,16 +191,22 @@ void frmContent::Form_QueryUnload(bool &cancel)
     const int style = dialogs::vbYesNoCancel | dialogs::vbQuestion | 512; // Cancel is the default
     const QString title = QStringLiteral("Предупреждение");
     if (record.State == 1 && txtContent->TextLength() > 0) {
-        // Saving a document that never had a file goes through the Save dialog, which comes with it.
         const int answer = dialogs::MsgBox(QStringLiteral("Файл ") + record.Name +
                                                QStringLiteral(" не сохранен. \r\nВ случае закрытия документа "
                                                               "данные будут утеряны.\r\nСохранить Файл?"),
                                            style, title, main);
-        if (answer != dialogs::vbNo) {
+        if (answer == dialogs::vbCancel) {
             cancel = true;
-            if (answer == dialogs::vbCancel)
-                SetFocusForm();
+            SetFocusForm();
             return;
+        }
+        // A document that never had a file is saved through the Save dialog; cancelled there, it stays.
+        if (answer == dialogs::vbYes) {
+            main->mnuFile_Save_Click();
+            if (DocumentRecords[tag_].State == 1) {
+                cancel = true;
+                return;
+            }
         }
     } else if (record.State == 3) {
         const int answer = dialogs::MsgBox(QStringLiteral("Файл ") + record.Name +
@@ -210,15 +217,12 @@ void frmContent::Form_QueryUnload(bool &cancel)
             return;
         }
         if (answer == dialogs::vbYes) {
-            const int code = mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
-            const QString text = mdlFile::RecodeText(txtContent->Text(), record.ViewCode, code, QStringLiteral("?"));
-            if (!mdlLibrary::FileWriteText(record.Path, text)) {
+            if (!mdlFile::WriteDocumentFile(tag_)) {
                 dialogs::MsgBox(QStringLiteral("Невозможно записать файл ") + record.Name, dialogs::vbCritical,
                                 QStringLiteral("Ошибка записи"), main);
                 cancel = true;
                 return;
             }
-            record.State = 2;
         }
     }
     cancel = false;

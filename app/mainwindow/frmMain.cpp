@@ -5,6 +5,9 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
 #include "app/core/mdlProgram.h"
+#include "app/dialogs/frmAbout.h"
+#include "app/dialogs/frmFileOpen.h"
+#include "app/dialogs/frmFileSave.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
@@ -68,12 +71,25 @@ frmMain::~frmMain()
 
 void frmMain::CreateMenus()
 {
+    const auto item = [this](QMenu *menu, const QString &caption, void (frmMain::*handler)(),
+                             const QKeySequence &shortcut = {}) {
+        QAction *action = menu->addAction(caption);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
     mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
-    mnuFile_CloseAll = mnuFile->addAction(QStringLiteral("Закрыть все"));
-    connect(mnuFile_CloseAll, &QAction::triggered, this, &frmMain::mnuFile_CloseAll_Click);
+    mnuFile_Open = item(mnuFile, QStringLiteral("Открыть..."), &frmMain::mnuFile_Open_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFile->addSeparator();
-    mnuFile_Exit = mnuFile->addAction(QStringLiteral("Выход"));
-    connect(mnuFile_Exit, &QAction::triggered, this, &frmMain::mnuFile_Exit_Click);
+    mnuFile_Save = item(mnuFile, QStringLiteral("Сохранить"), &frmMain::mnuFile_Save_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFile->addSeparator();
+    mnuFile_SaveAs = item(mnuFile, QStringLiteral("Сохранить как..."), &frmMain::mnuFile_SaveAs_Click);
+    mnuFile_SaveCopy = item(mnuFile, QStringLiteral("Сохранить копию"), &frmMain::mnuFile_SaveCopy_Click);
+    mnuFile->addSeparator();
+    mnuFile_Close = item(mnuFile, QStringLiteral("Закрыть"), &frmMain::mnuFile_Close_Click, QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuFile_CloseAll = item(mnuFile, QStringLiteral("Закрыть все"), &frmMain::mnuFile_CloseAll_Click);
+    mnuFile->addSeparator();
+    mnuFile_Exit = item(mnuFile, QStringLiteral("Выход"), &frmMain::mnuFile_Exit_Click);
 
     mnuView = menuBar()->addMenu(QStringLiteral("&Вид"));
     mnuView_Syntax = mnuView->addMenu(QStringLiteral("Синтаксис"));
@@ -89,6 +105,10 @@ void frmMain::CreateMenus()
     QAction *empty = mnuWindows->addAction(QStringLiteral("(пусто)"));
     empty->setVisible(false);
     mnuWindows_File.append(empty);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Справка"));
+    mnuHelp_User = item(mnuHelp, QStringLiteral("Автор ждет..."), &frmMain::mnuHelp_User_Click);
+    mnuHelp_About = item(mnuHelp, QStringLiteral("О программе"), &frmMain::mnuHelp_About_Click);
 }
 
 void frmMain::MDIForm_Load()
@@ -96,13 +116,36 @@ void frmMain::MDIForm_Load()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     mdlLoad::ProgramLoaded = false;
+    // Whatever step fails, the frame is left enabled and without the hourglass, so it can be closed.
+    struct LoadEnd {
+        frmMain *main;
+        ~LoadEnd()
+        {
+            if (forms::frmAbout.isLoaded())
+                mdlLoad::UnloadForm(forms::frmAbout);
+            main->setEnabled(true);
+            while (QApplication::overrideCursor())
+                QApplication::restoreOverrideCursor();
+        }
+    } end{this};
 
+    forms::frmAbout->ShowSplash(this);
+    forms::frmAbout->SetLoadingValue(10);
     mdlLoad::InitPathsAndLoad();
+    forms::frmAbout->SetLoadingValue(40);
     show();
+    forms::frmAbout->SetLoadingValue(50);
+    forms::frmFileOpen.get();
+    forms::frmAbout->SetLoadingValue(80);
+    forms::frmFileSave.get();
+    forms::frmAbout->SetLoadingValue(100);
+    forms::frmAbout->unsetCursor();
+    mdlLoad::UnloadForm(forms::frmAbout);
 
+    QApplication::restoreOverrideCursor();
     mdlLoad::ProgramLoaded = true;
     setEnabled(true);
-    QApplication::restoreOverrideCursor();
+    mdlLoad::LoadFileTabImages();
     activateWindow();
     mdlLoad::OpenOnStart(platform::application::CommandLine());
 }
@@ -193,29 +236,6 @@ void frmMain::StoreWindowPosition()
     mdlLoad::FormTop = y() * mdlLoad::TwipsPerPixelY;
     mdlLoad::FormWidth = width() * mdlLoad::TwipsPerPixelX;
     mdlLoad::FormHeight = height() * mdlLoad::TwipsPerPixelY;
-}
-
-void frmMain::mnuFile_Exit_Click()
-{
-    const int previous = ActiveFileIndex;
-    mdlExit::ExitProgram();
-    if (mdlLoad::ProgramLoaded)
-        ReturnFocus(previous);
-}
-
-void frmMain::mnuFile_CloseAll_Click()
-{
-    using mdlFile::DocumentRecords;
-    for (int i = 1; i <= DocumentRecords.count(); ++i) {
-        if (DocumentRecords[i].Closed)
-            continue;
-        mdlFile::Documents[i]->subWindow->close();
-        if (!DocumentRecords[i].Closed) {
-            ActiveFileIndex = i;
-            return;
-        }
-    }
-    ActiveFileIndex = 0;
 }
 
 void frmMain::mnuWindows_Cascade_Click()

@@ -29,6 +29,11 @@ public:
     StatusBar *sttMain = nullptr;
 
     QMenu *mnuFile = nullptr;
+    QAction *mnuFile_Open = nullptr;
+    QAction *mnuFile_Save = nullptr;
+    QAction *mnuFile_SaveAs = nullptr;
+    QAction *mnuFile_SaveCopy = nullptr;
+    QAction *mnuFile_Close = nullptr;
     QAction *mnuFile_CloseAll = nullptr;
     QAction *mnuFile_Exit = nullptr;
     QMenu *mnuView = nullptr;
@@ -39,6 +44,9 @@ public:
     QAction *mnuWindows_Cascade = nullptr;
     // The Window menu's document items; element 0 is the designed, hidden "(пусто)".
     QList<QAction *> mnuWindows_File;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelp_User = nullptr;
+    QAction *mnuHelp_About = nullptr;
 
     // Drives the whole start of a first copy.
     void MDIForm_Load();
@@ -49,8 +57,15 @@ public:
     // Opens every dropped file that reads as a new document, without recoding.
     void MDIForm_OLEDragDrop(const QStringList &files);
 
+    void mnuFile_Open_Click();
+    void mnuFile_Save_Click();
+    void mnuFile_SaveAs_Click();
+    void mnuFile_SaveCopy_Click();
+    void mnuFile_Close_Click();
     void mnuFile_Exit_Click();
     void mnuFile_CloseAll_Click();
+    void mnuHelp_User_Click();
+    void mnuHelp_About_Click();
     void mnuView_Syntax_Lang_Click(int index);
     void mnuWindows_Cascade_Click();
     void mnuWindows_File_Click(int index);
@@ -71,6 +86,9 @@ protected:
 private:
     void CreateMenus();
     void ReturnFocus(int previous);
+    // Shows the Save dialog for the active document in `mode` ("saveas", "savecopy"); true when the
+    // document's state is then saved.
+    bool ShowSaveDialog(const QString &mode);
 };
 
 namespace forms {

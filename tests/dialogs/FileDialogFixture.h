@@ -2,7 +2,7 @@
 
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadCodes.h"
-#include "app/dialogs/DialogHandOver.h"
+#include "app/documents/mdlFile.h"
 #include "app/dialogs/MwFSOControls.h"
 #include "platform/components/Registry.h"
 #include "platform/dialogs/MessageBox.h"

@@ -1,5 +1,5 @@
 #include "app/core/mdlLoad.h"
-#include "app/dialogs/DialogHandOver.h"
+#include "app/documents/mdlFile.h"
 #include "app/dialogs/FolderPane.h"
 #include "app/dialogs/frmFileSave.h"
 #include "app/documents/mdlFileOpen.h"

@@ -1,0 +1,23 @@
+#include "app/documents/mdlFileSave.h"
+
+#include "app/core/mdlLibrary.h"
+#include "app/core/mdlLoad.h"
+#include "app/documents/frmContent.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileRecode.h"
+#include "platform/editor/Editor.h"
+
+namespace mdlFile {
+
+bool WriteDocumentFile(int number)
+{
+    DocumentRecord &record = DocumentRecords[number];
+    const int code = mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
+    const QString text = RecodeText(Documents[number]->txtContent->Text(), record.ViewCode, code, QStringLiteral("?"));
+    if (!mdlLibrary::FileWriteText(record.Path, text))
+        return false;
+    record.State = 2;
+    return true;
+}
+
+} // namespace mdlFile

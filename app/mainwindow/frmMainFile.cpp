@@ -1,0 +1,156 @@
+// The main window's file and Help commands.
+#include "app/mainwindow/frmMain.h"
+
+#include "app/core/mdlExit.h"
+#include "app/core/mdlLoad.h"
+#include "app/dialogs/frmAbout.h"
+#include "app/dialogs/frmFileOpen.h"
+#include "app/dialogs/frmFileSave.h"
+#include "app/dialogs/frmMoney.h"
+#include "app/documents/frmContent.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/documents/mdlFileSave.h"
+#include "app/documents/mdlFileWindows.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/widgets/StatusBar.h"
+
+#include <QMdiSubWindow>
+#include <QTime>
+
+namespace {
+
+using mdlFile::DocumentRecords;
+using mdlFile::Documents;
+
+bool IsOpen(int number)
+{
+    return DocumentRecords.contains(number) && !DocumentRecords[number].Closed && Documents[number];
+}
+
+// "Файл … сохранен" after a save, with the time as "09:05" (a plain save) or as "9:5" (the Save dialog).
+QString SavedText(const QString &path, bool padded)
+{
+    const QTime now = QTime::currentTime();
+    const QString time = padded ? now.toString(QStringLiteral("hh:mm"))
+                                : QString::number(now.hour()) + u':' + QString::number(now.minute());
+    return time + QStringLiteral(" - Файл ") + path + QStringLiteral(" сохранен");
+}
+
+} // namespace
+
+void frmMain::mnuFile_Open_Click()
+{
+    const int previous = ActiveFileIndex;
+    platform::dialogs::ShowModal(*forms::frmFileOpen);
+    if (!mdlFile::OpenPath.isEmpty()) {
+        if (const int open = mdlFile::FindDocumentByPath(mdlFile::OpenPath); open > 0) {
+            mdlFile::AddToMagazine(mdlFile::OpenPath);
+            Documents[open]->SetFocusForm();
+            return;
+        }
+        mdlFile::OpenDocumentFile(mdlFile::OpenPath, mdlFile::OpenName, mdlFile::OpenCodeFrom, mdlFile::OpenCodeTo);
+    }
+    ReturnFocus(previous);
+}
+
+void frmMain::mnuFile_Save_Click()
+{
+    const int n = ActiveFileIndex;
+    if (IsOpen(n)) {
+        const int state = DocumentRecords[n].State;
+        if (state == 0 || state == 1) {
+            mnuFile_SaveAs_Click();
+            return;
+        }
+        if (mdlFile::WriteDocumentFile(n)) {
+            sttMain->SetPanelText(2, SavedText(DocumentRecords[n].Path, true));
+        } else {
+            platform::dialogs::MsgBox(QStringLiteral("Файл нельзя записать,\r\nтак как он недоступен для записи."),
+                                      platform::dialogs::vbCritical, QStringLiteral("Ошибка записи"), this);
+            sttMain->SetPanelText(2, QString());
+        }
+    }
+    mdlFile::UpdateDocumentTab(n);
+}
+
+bool frmMain::ShowSaveDialog(const QString &mode)
+{
+    const int n = ActiveFileIndex;
+    Documents[n]->SetFocusForm();
+    mdlFile::SaveDocIndex = n;
+    mdlFile::SaveMode = mode;
+    platform::dialogs::ShowModal(*forms::frmFileSave);
+    mdlFile::SaveDocIndex = 0;
+    const bool saved = DocumentRecords[n].State == 2;
+    sttMain->SetPanelText(2, saved ? SavedText(DocumentRecords[n].Path, false) : QString());
+    return saved;
+}
+
+void frmMain::mnuFile_SaveAs_Click()
+{
+    const int n = ActiveFileIndex;
+    if (!IsOpen(n))
+        return;
+    if (ShowSaveDialog(QStringLiteral("saveas"))) {
+        Documents[n]->subWindow->setWindowTitle(DocumentRecords[n].Name);
+        sttMain->SetPanelText(1, DocumentRecords[n].Name);
+    }
+    mdlFile::UpdateDocumentTab(n);
+    if (IsOpen(n))
+        Documents[n]->SetFocusForm();
+}
+
+void frmMain::mnuFile_SaveCopy_Click()
+{
+    const int n = ActiveFileIndex;
+    if (!IsOpen(n))
+        return;
+    ShowSaveDialog(QStringLiteral("savecopy"));
+    if (IsOpen(n))
+        Documents[n]->SetFocusForm();
+}
+
+void frmMain::mnuFile_Close_Click()
+{
+    if (IsOpen(ActiveFileIndex))
+        Documents[ActiveFileIndex]->subWindow->close();
+}
+
+void frmMain::mnuFile_CloseAll_Click()
+{
+    const int previous = ActiveFileIndex;
+    // Every open document is asked about, whichever one the active-document number names.
+    for (int i = 1; i <= DocumentRecords.count(); ++i) {
+        if (!IsOpen(i))
+            continue;
+        ActiveFileIndex = i;
+        Documents[i]->SetFocusForm();
+        mnuFile_Close_Click();
+        if (IsOpen(i)) {
+            ActiveFileIndex = i;
+            return;
+        }
+        ActiveFileIndex = 0;
+    }
+    if (IsOpen(previous))
+        Documents[previous]->SetFocusForm();
+}
+
+void frmMain::mnuFile_Exit_Click()
+{
+    const int previous = ActiveFileIndex;
+    mdlExit::ExitProgram();
+    if (mdlLoad::ProgramLoaded)
+        ReturnFocus(previous);
+}
+
+void frmMain::mnuHelp_User_Click()
+{
+    forms::frmMoney->ShowMoney(this);
+}
+
+void frmMain::mnuHelp_About_Click()
+{
+    forms::frmAbout->ShowAbout(this);
+}

@@ -1,0 +1,194 @@
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadStart.h"
+#include "app/dialogs/frmAbout.h"
+#include "app/dialogs/frmFileOpen.h"
+#include "app/dialogs/frmFileSave.h"
+#include "app/dialogs/frmMoney.h"
+#include "app/documents/frmContent.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/documents/mdlFileWindows.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/application/Application.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/editor/Editor.h"
+#include "tests/TempFolder.h"
+#include "tests/TempRegistry.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <Qsci/qsciscintilla.h>
+
+#include <gtest/gtest.h>
+
+namespace dialogs = platform::dialogs;
+
+namespace {
+
+// The whole start of a first copy, run in this process by the main window's load handler on a program
+// folder of its own, with MwFSO registered for the dialogs' controls. Modal dialogs are recorded by class
+// and cancelled; message boxes are answered from `answers` (vbNo when it runs dry).
+class MainWindowStart : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TempFolder::CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), folder.path());
+        registry.Register(QStringLiteral(VELLICOR_PROGRAM_FOLDER "/MwFSO.so"));
+        platform::application::SetPath(folder.path());
+        dialogs::SetDialogHook([this](QDialog &dialog) {
+            shown.append(QString::fromLatin1(dialog.metaObject()->className()));
+            return int(QDialog::Rejected);
+        });
+        dialogs::SetMessageBoxHook([this](const dialogs::MessageBoxCall &call) {
+            boxes.append(call);
+            return answers.isEmpty() ? dialogs::vbNo : answers.takeFirst();
+        });
+    }
+
+    void TearDown() override
+    {
+        for (int i = 1; i <= mdlFile::Documents.count(); ++i)
+            if (frmContent *document = mdlFile::Documents[i]) {
+                document->Unload();
+                mdlFile::Documents[i] = nullptr;
+            }
+        forms::frmFileOpen.unload();
+        forms::frmFileSave.unload();
+        forms::frmMoney.unload();
+        // Before the frame goes, so that its close does not run the exit routine.
+        mdlLoad::ProgramLoaded = false;
+        forms::frmMain.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        mdlFile::ClearDocuments();
+        dialogs::SetDialogHook(nullptr);
+        dialogs::SetMessageBoxHook(nullptr);
+        platform::application::SetPath(QString());
+    }
+
+    void settings(const QByteArray &startProgram, const QByteArray &user = {})
+    {
+        folder.write("setting.ini", "[start_program]\r\n" + startProgram);
+        if (!user.isEmpty())
+            folder.write("user.ini", user);
+    }
+
+    static frmMain *start()
+    {
+        frmMain *main = forms::frmMain.get();
+        main->MDIForm_Load();
+        return main;
+    }
+
+    TempFolder folder;
+    TempRegistry registry;
+    QStringList shown;
+    QList<int> answers;
+    QList<dialogs::MessageBoxCall> boxes;
+};
+
+TEST_F(MainWindowStart, TheSplashGivesWayToAnEnabledFrameWithTheFileDialogsLoadedHidden)
+{
+    settings("file_creat=False\r\n");
+    frmMain *main = start();
+    EXPECT_TRUE(mdlLoad::ProgramLoaded);
+    EXPECT_TRUE(main->isEnabled());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(forms::frmAbout.isLoaded()) << "the splash is unloaded";
+    ASSERT_TRUE(forms::frmFileOpen.isLoaded());
+    ASSERT_TRUE(forms::frmFileSave.isLoaded());
+    EXPECT_FALSE(forms::frmFileOpen->isVisible());
+    EXPECT_FALSE(forms::frmFileSave->isVisible());
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(mdlFile::DocumentCount(), 0);
+    for (const int picture : {mdlFile::TabImageNew, mdlFile::TabImageNewChanged, mdlFile::TabImageOpen,
+                              mdlFile::TabImageOpenChanged})
+        EXPECT_GT(picture, 0) << "each tab state has its picture";
+}
+
+TEST_F(MainWindowStart, TheConfiguredNewDocumentAndTheOpenDialogComeAtStart)
+{
+    settings("file_creat=True\r\nnew_file=1\r\ndialog_open=True\r\n");
+    start();
+    ASSERT_EQ(mdlFile::DocumentCount(), 1);
+    EXPECT_EQ(mdlFile::DocumentRecords[1].State, 0);
+    EXPECT_EQ(shown, QStringList{"frmFileOpen"});
+}
+
+TEST_F(MainWindowStart, ACommandLineFileIsOpenedInsteadOfTheStartWindows)
+{
+    settings("file_creat=True\r\nnew_file=1\r\ndialog_open=True\r\n");
+    const QString page = folder.write("docs/page.html", "<p>text</p>");
+    frmMain *main = forms::frmMain.get();
+    mdlLoad::InitPathsAndLoad();
+    mdlLoad::ProgramLoaded = true;
+    mdlLoad::OpenOnStart(QLatin1Char('"') + page + QLatin1Char('"'));
+    ASSERT_EQ(mdlFile::DocumentCount(), 1);
+    EXPECT_EQ(mdlFile::DocumentRecords[1].Path, page);
+    EXPECT_EQ(mdlLoad::PathOpen, folder.path("docs") + u'/');
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(main->ActiveFileIndex, 1);
+}
+
+TEST_F(MainWindowStart, EveryTwentiethStartShowsTheSupportPageUnlessSwitchedOff)
+{
+    struct Case {
+        const char *user;
+        bool shows;
+    } cases[] = {{"start_count=19\r\n", true},
+                 {"start_count=39\r\n", true},
+                 {"start_count=20\r\n", false},
+                 {"start_count=19\r\nviewform=False\r\n", false}};
+    for (const Case &c : cases) {
+        settings("file_creat=False\r\n", c.user);
+        shown.clear();
+        start();
+        EXPECT_EQ(shown.contains("frmMoney"), c.shows) << c.user;
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(MainWindowStart, ExitAsksAboutEveryChangedDocumentAndACancelKeepsTheProgramRunning)
+{
+    settings("file_creat=False\r\n");
+    frmMain *main = start();
+    const QString a = folder.write("a.txt", "a"), b = folder.write("b.txt", "b");
+    ASSERT_TRUE(mdlFile::OpenDocumentFile(a, "a.txt", 0, 0));
+    ASSERT_TRUE(mdlFile::OpenDocumentFile(b, "b.txt", 0, 0));
+    for (int n : {1, 2})
+        mdlFile::Documents[n]->txtContent->Control()->append(QStringLiteral("!"));
+    QCoreApplication::sendPostedEvents();
+    // The bookkeeping may name no document at all: both are asked about all the same.
+    main->ActiveFileIndex = 0;
+    QFile::remove(folder.path("setting.ini"));
+
+    answers = {dialogs::vbNo, dialogs::vbCancel};
+    main->mnuFile_Exit_Click();
+    EXPECT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(mdlLoad::ProgramLoaded) << "the program runs on";
+    EXPECT_TRUE(mdlFile::DocumentRecords[1].Closed);
+    EXPECT_FALSE(mdlFile::DocumentRecords[2].Closed);
+    EXPECT_FALSE(QFile::exists(folder.path("setting.ini"))) << "the settings are not written";
+    EXPECT_EQ(folder.read("a.txt"), "a");
+}
+
+TEST_F(MainWindowStart, ANewDocumentWhoseSaveDialogIsCancelledStaysOpen)
+{
+    settings("file_creat=False\r\n");
+    frmMain *main = start();
+    mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+    mdlFile::Documents[1]->txtContent->Control()->append(QStringLiteral("<p>typed</p>"));
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(mdlFile::DocumentRecords[1].State, 1);
+
+    answers = {dialogs::vbYes};
+    EXPECT_FALSE(mdlFile::Documents[1]->subWindow->close());
+    EXPECT_EQ(shown, QStringList{"frmFileSave"});
+    EXPECT_FALSE(mdlFile::DocumentRecords[1].Closed);
+    EXPECT_EQ(mdlFile::DocumentRecords[1].State, 1);
+    EXPECT_EQ(main->ActiveFileIndex, 1);
+}
+
+} // namespace
