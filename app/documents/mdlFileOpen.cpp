@@ -95,7 +95,7 @@ bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform:
         QByteArray utf8;
         read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) {
             text::AnsiToUtf8(bytes, utf8);
-            editor.AppendUtf8(utf8);
+            editor.AppendUtf8(utf8, bytes.size()); // one character for each byte
         });
         QFile::remove(previewPath);
         QFile::copy(path, previewPath);

@@ -75,14 +75,20 @@ QString RecodeText(const QString &text, int fromCode, int toCode, const QString 
     const char16_t missingChar = dropMissing ? Missing : missing[0].unicode();
     QString result(text.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(result.data());
-    qsizetype length = 0;
-    for (const QChar c : text) {
-        const char16_t mapped = map[c.unicode()];
-        if (mapped != Missing)
-            out[length++] = mapped;
-        else if (!dropMissing)
-            out[length++] = missingChar;
+    const char16_t *in = reinterpret_cast<const char16_t *>(text.constData());
+    const qsizetype size = text.size();
+    if (!dropMissing) {
+        // One character out for each in, chosen without a branch: the common case runs at memory speed.
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t mapped = map[in[i]];
+            out[i] = mapped == Missing ? missingChar : mapped;
+        }
+        return result;
     }
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        if (const char16_t mapped = map[in[i]]; mapped != Missing)
+            out[length++] = mapped;
     result.truncate(length);
     return result;
 }

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <unistd.h>
+
 namespace platform::application {
 namespace {
 bool ended = false;
@@ -27,6 +29,14 @@ QString Title()
 QString CommandLine()
 {
     return QCoreApplication::arguments().mid(1).join(u' ');
+}
+
+void UseHugePages(char **argv)
+{
+    if (qEnvironmentVariableIsSet("GLIBC_TUNABLES"))
+        return;
+    qputenv("GLIBC_TUNABLES", "glibc.malloc.hugetlb=1");
+    execv("/proc/self/exe", argv);
 }
 
 void End(int code)

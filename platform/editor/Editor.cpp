@@ -94,7 +94,6 @@ Editor::Editor(QWidget *parent) : QWidget(parent)
     Sci(control_, Base::SCI_SETMODEVENTMASK,
         static_cast<unsigned long>(Base::SC_MOD_BEFOREINSERT | Base::SC_MOD_BEFOREDELETE));
     Sci(control_, Base::SCI_SETEOLMODE, Base::SC_EOL_LF);
-    Sci(control_, Base::SCI_ALLOCATELINECHARACTERINDEX, Base::SC_LINECHARACTERINDEX_UTF16);
     for (unsigned long margin = 0; margin < 5; ++margin)
         Sci(control_, Base::SCI_SETMARGINWIDTHN, margin, 0);
     Sci(control_, Base::SCI_SETMARGINTYPEN, NumberMargin, Base::SC_MARGIN_NUMBER);
@@ -119,7 +118,9 @@ Editor::Editor(QWidget *parent) : QWidget(parent)
     control_->installEventFilter(this);
     control_->viewport()->installEventFilter(this);
     connect(control_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int, const char *, int, int, int, int, int, int, int) { OnModified(); });
+            [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
+                OnModified(position, type, length);
+            });
     connect(control_, &QsciScintillaBase::SCN_CHARADDED, this, [this](int added) { NormalizeCase(added); });
     connect(control_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int firstLine) {
         if (lineToolTips_ && control_->verticalScrollBar()->isSliderDown())
@@ -174,17 +175,20 @@ void Editor::BeginText(qsizetype utf8Bytes)
     Sci(control_, Base::SCI_CLEARALL);
     // Room for the whole text at once: growing step by step would copy a large text again and again.
     Sci(control_, Base::SCI_ALLOCATE, static_cast<unsigned long>(utf8Bytes + 1));
+    textLength_ = 0;
+    pendingInsert_ = {};
 }
 
 void Editor::AppendText(QStringView slice)
 {
-    AppendUtf8(slice.toUtf8());
+    AppendUtf8(slice.toUtf8(), slice.size());
 }
 
-void Editor::AppendUtf8(QByteArrayView slice)
+void Editor::AppendUtf8(QByteArrayView slice, qsizetype characters)
 {
     // The length is passed, so that a NUL character does not end the text.
     control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(slice.size()), slice.data());
+    textLength_ += characters;
 }
 
 void Editor::EndText()
@@ -211,19 +215,33 @@ void Editor::EndText()
 
 int Editor::TextLength() const
 {
-    // The control keeps where each line starts in UTF-16 units, so only the last line is counted.
-    const long lastLine = Sci(control_, Base::SCI_GETLINECOUNT) - 1;
-    const long lastStart = Sci(control_, Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(lastLine));
-    return static_cast<int>(
-        Sci(control_, Base::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(lastLine),
-            Base::SC_LINECHARACTERINDEX_UTF16) +
-        Sci(control_, Base::SCI_COUNTCODEUNITS, static_cast<unsigned long>(lastStart), Sci(control_, Base::SCI_GETLENGTH)));
+    const long pending = pendingInsert_.length > 0 ? CodeUnits(pendingInsert_.position, pendingInsert_.length) : 0;
+    return static_cast<int>(textLength_ + pending);
 }
 
-void Editor::OnModified()
+long Editor::CodeUnits(long position, long length) const
+{
+    return Sci(control_, Base::SCI_COUNTCODEUNITS, static_cast<unsigned long>(position), position + length);
+}
+
+void Editor::CountPendingInsert()
+{
+    if (pendingInsert_.length > 0)
+        textLength_ += CodeUnits(pendingInsert_.position, pendingInsert_.length);
+    pendingInsert_ = {};
+}
+
+void Editor::OnModified(long position, int type, long length)
 {
     if (settingText_)
         return;
+    // The text's length follows every change. An insertion is counted once its text is in place: at the
+    // next notice, or when Change is raised.
+    CountPendingInsert();
+    if (type & Base::SC_MOD_BEFOREDELETE)
+        textLength_ -= CodeUnits(position, length);
+    if (type & Base::SC_MOD_BEFOREINSERT)
+        pendingInsert_ = {position, length};
     // The change itself happens after this notice: Change is raised once it is done, at the end of the
     // editing call that made it or, for the user's own edits, when the event loop comes back.
     if (!changePending_) {
@@ -234,6 +252,7 @@ void Editor::OnModified()
 
 void Editor::FlushChange()
 {
+    CountPendingInsert();
     if (!changePending_)
         return;
     changePending_ = false;

@@ -123,7 +123,8 @@ public:
     // finishes. Neither an undo step nor Change comes of it.
     void BeginText(qsizetype utf8Bytes);
     void AppendText(QStringView slice);
-    void AppendUtf8(QByteArrayView slice);
+    // `characters`: the slice's length in UTF-16 code units, which the caller knows already.
+    void AppendUtf8(QByteArrayView slice, qsizetype characters);
     void EndText();
 
     // Number of characters of the whole text, line ends included.
@@ -246,7 +247,9 @@ private:
     void UpdateMargins();
     // Styling starts again from the top, as far as the text is shown.
     void Restyle();
-    void OnModified();
+    void OnModified(long position, int type, long length);
+    long CodeUnits(long position, long length) const;
+    void CountPendingInsert();
     // Runs FlushChange when an editing call ends, so that its caller sees Change before it goes on.
     struct EditCall {
         Editor &editor;
@@ -271,6 +274,12 @@ private:
     bool changePending_ = false;
     // The line count that the line-number margin was last sized for.
     int marginLines_ = 0;
+    // The text's length in UTF-16 code units, and an insertion announced but not counted yet.
+    long textLength_ = 0;
+    struct {
+        long position = 0;
+        long length = 0;
+    } pendingInsert_;
 };
 
 // The Windows virtual-key code and ShiftState of a key event, as the key events pass them.
