@@ -43,6 +43,34 @@ TEST_F(EditorTest, TextComesBackWithItsOwnLineEnds)
     }
 }
 
+TEST_F(EditorTest, TheLengthAndChangeFollowEveryEdit)
+{
+    int changes = 0;
+    QObject::connect(&editor, &Editor::Change, [&] { ++changes; });
+    editor.SetText(QStringLiteral("Привет\r\nмир"));
+    EXPECT_EQ(changes, 0) << "setting the text is no change";
+    QsciScintilla *control = editor.Control();
+
+    // The user's own edits: Change comes when the event loop does.
+    control->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, 0UL, "\xf0\x9f\x98\x80\xd0\x96"); // 😀Ж
+    control->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, 0UL, 4L);
+    EXPECT_EQ(editor.TextLength(), 12) << "the insertion is counted even before Change";
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(changes, 1) << "edits in one go are one Change";
+    EXPECT_EQ(editor.TextLength(), editor.Text().size());
+
+    // Edits through the editor's own calls raise Change before they return.
+    editor.SetSel({0, 0, 0, 3});
+    editor.SetSelText(QStringLiteral("ab"));
+    EXPECT_EQ(changes, 2);
+    editor.Undo();
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(editor.Text(), QStringLiteral("ЖПривет\r\nмир"));
+    EXPECT_EQ(editor.TextLength(), editor.Text().size());
+    editor.Redo();
+    EXPECT_EQ(editor.TextLength(), editor.Text().size());
+}
+
 TEST_F(EditorTest, LinesCountCharactersWithoutTheirEnds)
 {
     editor.SetText(QStringLiteral("Привет, мир\r\n\r\nend"));
