@@ -115,7 +115,9 @@ FolderPane::FolderPane(QString &typeView, QWidget *parent) : QWidget(parent), ty
     top->setContentsMargins(0, 0, 0, 0);
     top->setSpacing(Pixels(100));
     top->addWidget(drivePlace, 1);
-    top->addWidget(tlbMenu, 1);
+    // Every button stays in sight: the drive combo gives way, never the tool bar.
+    tlbMenu->setMinimumWidth(tlbMenu->sizeHint().width());
+    top->addWidget(tlbMenu);
 
     fields_ = new QGridLayout;
     fields_->setContentsMargins(0, 0, 0, 0);

@@ -55,8 +55,12 @@ frmContent::frmContent(int number) : tag_(number)
     connect(txtContent, &platform::editor::Editor::MouseUp, this,
             [this](int, int, int, int, bool &) { Change_Position(); });
 
-    subWindow = forms::frmMain->mdiArea->addSubWindow(this);
+    QMdiArea *area = forms::frmMain->mdiArea;
+    subWindow = area->addSubWindow(this);
     subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+    // A window that is not maximised starts at three quarters of the frame's client area, as MDI
+    // children do, rather than at the editor's small natural size.
+    subWindow->resize(area->size() * 3 / 4);
     subWindow->installEventFilter(this);
     Form_Load();
 }

@@ -1,0 +1,117 @@
+// Takes pictures of the main window with an HTML page open and of the Open and Save dialogs, as a user
+// meets them, into the folder given as the first argument. tools/take-screenshots runs it under Xvfb.
+#include "app/core/mdlLoad.h"
+#include "app/dialogs/frmFileOpen.h"
+#include "app/dialogs/frmFileSave.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/application/Application.h"
+#include "platform/components/Creation.h"
+#include "platform/text/AnsiCodePage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+void CopyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + u'/' + entry.fileName();
+        if (entry.isDir())
+            CopyTree(entry.filePath(), target);
+        else
+            QFile::copy(entry.filePath(), target);
+    }
+}
+
+void Settle()
+{
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(25);
+    }
+}
+
+void Picture(QWidget *window, const QString &file)
+{
+    Settle();
+    window->grab().save(file);
+}
+
+const char *Page = R"(<!DOCTYPE html>
+<html lang="ru">
+<head>
+  <meta charset="windows-1251">
+  <title>Пример страницы</title>
+  <link rel="stylesheet" href="style.css">
+</head>
+<body>
+  <!-- Шапка страницы -->
+  <h1 class="title">Добро пожаловать</h1>
+  <p>Это <b>пример</b> страницы, набранной в редакторе &laquo;Vellicor&raquo;.</p>
+  <ul>
+    <li><a href="news.html">Новости</a></li>
+    <li><a href="about.html">О нас</a></li>
+  </ul>
+  <script>
+    document.title = "Пример: " + new Date().getFullYear();
+  </script>
+</body>
+</html>
+)";
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(out);
+
+    QTemporaryDir scratch;
+    const QString program = scratch.filePath(QStringLiteral("program"));
+    CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program);
+    qputenv("VELLICOR_WINDOW_TABLE", scratch.path().toUtf8());
+    qputenv("VELLICOR_COMPONENT_REGISTRY", scratch.filePath(QStringLiteral("components.json")).toUtf8());
+    platform::components::RegisterServerLibrary(program + QStringLiteral("/MwFSO.so"));
+    platform::application::SetPath(program);
+
+    const QString site = scratch.filePath(QStringLiteral("site"));
+    QDir().mkpath(site);
+    QFile page(site + QStringLiteral("/index.html"));
+    page.open(QIODevice::WriteOnly);
+    page.write(platform::text::StringToAnsi(QString::fromUtf8(Page)));
+    page.close();
+    QFile(site + QStringLiteral("/style.css")).open(QIODevice::WriteOnly);
+
+    frmMain *main = forms::frmMain.get();
+    main->resize(1000, 700);
+    main->MDIForm_Load();
+    main->resize(1000, 700);
+    mdlLoad::PathOpen = site + u'/';
+    main->mnuFile_CloseAll_Click();
+    mdlFile::OpenDocumentFile(page.fileName(), QStringLiteral("index.html"), 0, 0);
+    Picture(main, out + QStringLiteral("/main-window.png"));
+
+    forms::frmFileOpen->show();
+    Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));
+    forms::frmFileOpen->hide();
+
+    mdlFile::SaveDocIndex = main->ActiveFileIndex;
+    mdlFile::SaveMode = QStringLiteral("saveas");
+    forms::frmFileSave->show();
+    Picture(forms::frmFileSave.get(), out + QStringLiteral("/save-dialog.png"));
+    forms::frmFileSave->hide();
+    mdlFile::SaveDocIndex = 0;
+
+    mdlLoad::ProgramLoaded = false;
+    std::_Exit(0);
+}
