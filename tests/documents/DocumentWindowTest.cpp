@@ -128,6 +128,25 @@ TEST_F(DocumentWindow, AnOpenedFileIsFoundByItsPathAndListedAmongRecentFiles)
     EXPECT_EQ(main()->tbsFiles->SelectedPosition(), mdlFile::GetDocumentTabIndex(a));
 }
 
+TEST_F(DocumentWindow, TabsAndWindowItemsFollowOpenAndClose)
+{
+    for (const char *name : {"one.txt", "two.txt", "three.txt"})
+        ASSERT_GT(open(name, "x"), 0);
+    EXPECT_EQ(record(3).TabIndex, 3);
+    EXPECT_EQ(record(3).MenuIndex, 3);
+
+    EXPECT_TRUE(close(2));
+    EXPECT_EQ(main()->tbsFiles->Count(), 2);
+    EXPECT_EQ(record(1).TabIndex, 1);
+    EXPECT_EQ(record(3).TabIndex, 2) << "the later tab moves up";
+    EXPECT_EQ(windowMenu(), (QStringList{"one.txt", "three.txt"}));
+
+    ASSERT_GT(open("four.txt", "x"), 0);
+    EXPECT_EQ(record(4).TabIndex, 3);
+    EXPECT_EQ(record(4).MenuIndex, 4) << "a closed document's item number is not given again";
+    EXPECT_EQ(main()->tbsFiles->tabToolTip(1), files.path("three.txt")) << "the tab at position 2";
+}
+
 TEST_F(DocumentWindow, AFileThatCannotBeReadOpensNoDocument)
 {
     QDir().mkpath(files.path("folder.html"));
