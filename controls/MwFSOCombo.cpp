@@ -77,10 +77,7 @@ void MwFSOCombo::SetPath(const QString &value)
             FillComboRoot(*combo_, Fso());
             FillComboPath(current_, *combo_, Fso());
         }
-        const QStringList drives = ComboDrives(*combo_);
-        if (!current_.isEmpty() && KnownDriveOf(drives, path) == KnownDriveOf(drives, current_)
-            && (!Ask<bool>([&] { return Fso().DriveExists(path); })
-                || !Ask<bool>([&] { return Fso().DriveIsReady(path); }))) {
+        if (CurrentDriveLost(Fso(), ComboDrives(*combo_), current_, path)) {
             SetPath(QString());
             return;
         }

@@ -117,6 +117,12 @@ bool KnowsDriveOf(MwLibFSO &fso, const QStringList &shown, const QString &path)
     return drive.isEmpty() || shown.contains(drive);
 }
 
+bool CurrentDriveLost(MwLibFSO &fso, const QStringList &shown, const QString &current, const QString &path)
+{
+    return !current.isEmpty() && KnownDriveOf(shown, path) == KnownDriveOf(shown, current)
+           && (!Ask<bool>([&] { return fso.DriveExists(path); }) || !Ask<bool>([&] { return fso.DriveIsReady(path); }));
+}
+
 // ---- Folder tree --------------------------------------------------------------------------------------
 
 QString NodeKey(const QTreeWidgetItem *node)

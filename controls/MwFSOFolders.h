@@ -39,6 +39,9 @@ QString KnownDriveOf(const QStringList &drives, const QString &path);
 // Whether the drives that a control shows (`shown`) hold the drive of `path` as the drives are now; a
 // drive mounted after the control read its drives is not known.
 bool KnowsDriveOf(MwLibFSO &fso, const QStringList &shown, const QString &path);
+// Whether `path` lies on the same of the `shown` drives as the control's `current` path and that drive is
+// now gone or not ready, so that the control goes back to the computer.
+bool CurrentDriveLost(MwLibFSO &fso, const QStringList &shown, const QString &current, const QString &path);
 
 // ---- Folder tree --------------------------------------------------------------------------------------
 

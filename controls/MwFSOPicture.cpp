@@ -13,29 +13,14 @@ enum PictureMember : DispId { PictureType = 3, PictureWidth = 4, PictureHeight =
 
 constexpr std::int32_t PictureTypeIcon = 3;
 
-class Picture final : public IDispatch {
+class Picture final : public LibraryObject<IDispatch> {
 public:
-    explicit Picture(const QIcon &icon) : icon_(icon) { ModuleAddRef(); }
+    explicit Picture(const QIcon &icon) : icon_(icon) {}
 
+    // A picture answers to its own interface identifier as well as to dispatch.
     HResult QueryInterface(const Guid &iid, void **out) override
     {
-        if (!out)
-            return E_POINTER;
-        if (iid != IID_IUnknown && iid != IDispatch::IID && iid != IID_Picture) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<IDispatch *>(this);
-        AddRef();
-        return S_OK;
-    }
-    std::uint32_t AddRef() override { return ++references_; }
-    std::uint32_t Release() override
-    {
-        const std::uint32_t left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
+        return LibraryObject::QueryInterface(iid == IID_Picture ? IDispatch::IID : iid, out);
     }
 
     HResult GetIDsOfNames(const QString &name, DispId *id) override
@@ -75,10 +60,7 @@ public:
     }
 
 private:
-    ~Picture() { ModuleRelease(); }
-
     QIcon icon_;
-    std::uint32_t references_ = 1;
 };
 
 } // namespace

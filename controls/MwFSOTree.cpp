@@ -59,10 +59,7 @@ void MwFSOTree::SetPath(const QString &value)
         // A drive mounted since the drives were read: read them again, or the path could never be shown.
         if (!KnowsDriveOf(Fso(), TreeDrives(*tree_), path))
             ReadDrives();
-        const QStringList drives = TreeDrives(*tree_);
-        if (!current_.isEmpty() && KnownDriveOf(drives, path) == KnownDriveOf(drives, current_)
-            && (!Ask<bool>([&] { return Fso().DriveExists(path); })
-                || !Ask<bool>([&] { return Fso().DriveIsReady(path); }))) {
+        if (CurrentDriveLost(Fso(), TreeDrives(*tree_), current_, path)) {
             SetPath(QString());
             return;
         }

@@ -15,6 +15,56 @@ bool Plain(const QFileInfo &folder)
     return Items::AttributesOf(folder) == FileAttributeDirectory;
 }
 
+// Created, modified or accessed, as FileInfoDate and FolderInfoDate both number them.
+Date DateOf(const QFileInfo &item, qint32 which)
+{
+    static_assert(qint32(FileInfoDateCreated) == qint32(FolderInfoDateCreated)
+                  && qint32(FileInfoDateModified) == qint32(FolderInfoDateModified));
+    return which == FileInfoDateCreated    ? Items::CreatedOf(item)
+           : which == FileInfoDateModified ? Items::ModifiedOf(item)
+                                           : Items::AccessedOf(item);
+}
+
+// The names and places that every file record read from an existing file holds.
+template <class Record>
+void ReadFileNames(Record &info, const QString &path, const QFileInfo &file)
+{
+    info.FileInfoPath = Items::PathOf(file);
+    info.FileInfoName = file.fileName();
+    info.FileInfoBaseName = BaseName(path);
+    info.FileInfoExt = ExtensionName(path);
+    info.FileInfoParentDrive = Items::DriveTextOf(file);
+    info.FileInfoParentFolder = Items::ParentTextOf(file);
+}
+
+// The kind, attribute set and size of the two longer file records.
+template <class Record>
+void ReadFileKind(Record &info, const QFileInfo &file)
+{
+    info.FileInfoType = Items::TypeOf(file);
+    info.FileInfoAttributes = Items::AttributesOf(file);
+    info.FileInfoSize = file.size();
+}
+
+// The path, name and drive of a folder record; each record reads the parent folder in its own way.
+template <class Record>
+void ReadFolderNames(Record &info, const QFileInfo &folder)
+{
+    info.FolderInfoPath = Items::PathOf(folder);
+    info.FolderInfoName = QFileInfo(info.FolderInfoPath).fileName();
+    info.FolderInfoParentDrive = Items::DriveTextOf(folder);
+}
+
+// The counts are read when the attribute set is exactly a directory's, and stay 0 otherwise.
+template <class Record>
+void ReadFolderCounts(Record &info, const QFileInfo &folder)
+{
+    if (info.FolderInfoAttributes == FileAttributeDirectory) {
+        info.FolderInfoCountSubFolders = Items::CountSubFolders(folder);
+        info.FolderInfoCountFiles = Items::CountFiles(folder);
+    }
+}
+
 } // namespace
 
 // ---- Files -----------------------------------------------------------------------------------------------
@@ -31,13 +81,7 @@ FileInfoShort MwLibFSO::FileObjInfoShort(const QString &strFilePath, bool boolAb
             info.FileInfoParentDrive = DriveOf(strFilePath);
             info.FileInfoParentFolder = strFilePath.chopped(info.FileInfoName.size());
         } else if (info.FileInfoExist) {
-            const QFileInfo file = Items::GetFile(strFilePath);
-            info.FileInfoPath = Items::PathOf(file);
-            info.FileInfoName = file.fileName();
-            info.FileInfoBaseName = BaseName(strFilePath);
-            info.FileInfoExt = ExtensionName(strFilePath);
-            info.FileInfoParentDrive = Items::DriveTextOf(file);
-            info.FileInfoParentFolder = Items::ParentTextOf(file);
+            ReadFileNames(info, strFilePath, Items::GetFile(strFilePath));
         }
     });
 }
@@ -49,15 +93,8 @@ FileInfo MwLibFSO::FileObjInfo(const QString &strFilePath)
         if (!info.FileInfoExist)
             return;
         const QFileInfo file = Items::GetFile(strFilePath);
-        info.FileInfoPath = Items::PathOf(file);
-        info.FileInfoName = file.fileName();
-        info.FileInfoBaseName = BaseName(strFilePath);
-        info.FileInfoExt = ExtensionName(strFilePath);
-        info.FileInfoParentDrive = Items::DriveTextOf(file);
-        info.FileInfoParentFolder = Items::ParentTextOf(file);
-        info.FileInfoType = Items::TypeOf(file);
-        info.FileInfoAttributes = Items::AttributesOf(file);
-        info.FileInfoSize = file.size();
+        ReadFileNames(info, strFilePath, file);
+        ReadFileKind(info, file);
     });
 }
 
@@ -68,20 +105,13 @@ FileInfoFull MwLibFSO::FileObjInfoFull(const QString &strFilePath)
         if (!info.FileInfoExist)
             return;
         const QFileInfo file = Items::GetFile(strFilePath);
-        info.FileInfoPath = Items::PathOf(file);
-        info.FileInfoName = file.fileName();
-        info.FileInfoBaseName = BaseName(strFilePath);
-        info.FileInfoExt = ExtensionName(strFilePath);
+        ReadFileNames(info, strFilePath, file);
         info.FileInfoShortPath = info.FileInfoPath;
         info.FileInfoShortName = info.FileInfoName;
-        info.FileInfoParentDrive = Items::DriveTextOf(file);
-        info.FileInfoParentFolder = Items::ParentTextOf(file);
         info.FileInfoDateCreated = Items::CreatedOf(file);
         info.FileInfoDateModified = Items::ModifiedOf(file);
         info.FileInfoDateAccessed = Items::AccessedOf(file);
-        info.FileInfoType = Items::TypeOf(file);
-        info.FileInfoAttributes = Items::AttributesOf(file);
-        info.FileInfoSize = file.size();
+        ReadFileKind(info, file);
     });
 }
 
@@ -109,12 +139,8 @@ Date MwLibFSO::GetFileInfoDate(const QString &strFilePath, enum FileInfoDate udt
 {
     if (udtTypeInfo < FileInfoDateCreated || udtTypeInfo > FileInfoDateAccessed)
         return Date();
-    return Guarded("GetFileInfoDate", Date(), [&](Date &value) {
-        const QFileInfo file = Items::GetFile(strFilePath);
-        value = udtTypeInfo == FileInfoDateCreated    ? Items::CreatedOf(file)
-                : udtTypeInfo == FileInfoDateModified ? Items::ModifiedOf(file)
-                                                      : Items::AccessedOf(file);
-    });
+    return Guarded("GetFileInfoDate", Date(),
+                   [&](Date &value) { value = DateOf(Items::GetFile(strFilePath), udtTypeInfo); });
 }
 
 qint64 MwLibFSO::GetFileInfoSize(const QString &strFilePath)
@@ -145,9 +171,7 @@ FolderInfoShort MwLibFSO::FolderObjInfoShort(const QString &strFolderPath, bool 
             return;
         }
         const QFileInfo folder = Items::GetFolder(strFolderPath);
-        info.FolderInfoPath = Items::PathOf(folder);
-        info.FolderInfoName = QFileInfo(info.FolderInfoPath).fileName();
-        info.FolderInfoParentDrive = Items::DriveTextOf(folder);
+        ReadFolderNames(info, folder);
         info.FolderInfoParentFolder = Items::ParentTextOf(folder);
         info.FolderInfoCountSubFolders = Plain(folder) ? Items::CountSubFolders(folder) : 0;
     });
@@ -160,17 +184,12 @@ FolderInfo MwLibFSO::FolderObjInfo(const QString &strFolderPath)
         if (!info.FolderInfoExist)
             return;
         const QFileInfo folder = Items::GetFolder(strFolderPath);
-        info.FolderInfoPath = Items::PathOf(folder);
-        info.FolderInfoName = QFileInfo(info.FolderInfoPath).fileName();
-        info.FolderInfoParentDrive = Items::DriveTextOf(folder);
+        ReadFolderNames(info, folder);
         if (strFolderPath != info.FolderInfoParentDrive)
             info.FolderInfoParentFolder = Items::ParentTextOf(folder);
         info.FolderInfoType = Items::TypeOf(folder);
         info.FolderInfoAttributes = Items::AttributesOf(folder);
-        if (info.FolderInfoAttributes == FileAttributeDirectory) {
-            info.FolderInfoCountSubFolders = Items::CountSubFolders(folder);
-            info.FolderInfoCountFiles = Items::CountFiles(folder);
-        }
+        ReadFolderCounts(info, folder);
     });
 }
 
@@ -181,11 +200,9 @@ FolderInfoFull MwLibFSO::FolderObjInfoFull(const QString &strFolderPath)
         if (!info.FolderInfoExist)
             return;
         const QFileInfo folder = Items::GetFolder(strFolderPath);
-        info.FolderInfoPath = Items::PathOf(folder);
-        info.FolderInfoName = QFileInfo(info.FolderInfoPath).fileName();
+        ReadFolderNames(info, folder);
         info.FolderInfoShortPath = info.FolderInfoPath;
         info.FolderInfoShortName = info.FolderInfoName;
-        info.FolderInfoParentDrive = Items::DriveTextOf(folder);
         info.FolderInfoParentFolder = Items::ParentTextOf(folder);
         info.FolderInfoDateCreated = Items::CreatedOf(folder);
         info.FolderInfoDateModified = Items::ModifiedOf(folder);
@@ -193,10 +210,7 @@ FolderInfoFull MwLibFSO::FolderObjInfoFull(const QString &strFolderPath)
         info.FolderInfoType = Items::TypeOf(folder);
         info.FolderInfoAttributes = Items::AttributesOf(folder);
         info.FolderInfoSize = Items::FolderSize(folder);
-        if (info.FolderInfoAttributes == FileAttributeDirectory) {
-            info.FolderInfoCountSubFolders = Items::CountSubFolders(folder);
-            info.FolderInfoCountFiles = Items::CountFiles(folder);
-        }
+        ReadFolderCounts(info, folder);
     });
 }
 
@@ -222,12 +236,8 @@ Date MwLibFSO::GetFolderInfoDate(const QString &strFolderPath, enum FolderInfoDa
 {
     if (udtTypeInfo < FolderInfoDateCreated || udtTypeInfo > FolderInfoDateAccessed)
         return Date();
-    return Guarded("GetFolderInfoDate", Date(), [&](Date &value) {
-        const QFileInfo folder = Items::GetFolder(strFolderPath);
-        value = udtTypeInfo == FolderInfoDateCreated    ? Items::CreatedOf(folder)
-                : udtTypeInfo == FolderInfoDateModified ? Items::ModifiedOf(folder)
-                                                        : Items::AccessedOf(folder);
-    });
+    return Guarded("GetFolderInfoDate", Date(),
+                   [&](Date &value) { value = DateOf(Items::GetFolder(strFolderPath), udtTypeInfo); });
 }
 
 qint64 MwLibFSO::GetFolderInfoLng(const QString &strFolderPath, FolderInfoLng udtTypeInfo)

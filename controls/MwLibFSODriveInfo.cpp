@@ -47,6 +47,15 @@ qint32 SerialNumber(const QStorageInfo &drive)
     return static_cast<qint32>(status.f_fsid);
 }
 
+// The root and kind that the short and the full drive record both hold.
+template <class Record>
+void ReadDriveRootAndKind(Record &info, const QStorageInfo &drive)
+{
+    info.DriveInfoDriveLetter = RootOf(drive);
+    info.DriveInfoDriveType = DriveKindOf(drive);
+    info.DriveInfoPath = RootOf(drive);
+}
+
 } // namespace
 
 DriveInfoShort MwLibFSO::DriveObjInfoShort(const QString &strDrivePath)
@@ -55,10 +64,7 @@ DriveInfoShort MwLibFSO::DriveObjInfoShort(const QString &strDrivePath)
         info.DriveInfoExist = DriveExists(strDrivePath);
         if (!info.DriveInfoExist)
             return;
-        const QStorageInfo drive = GetDrive(strDrivePath);
-        info.DriveInfoDriveLetter = RootOf(drive);
-        info.DriveInfoDriveType = DriveKindOf(drive);
-        info.DriveInfoPath = RootOf(drive);
+        ReadDriveRootAndKind(info, GetDrive(strDrivePath));
     });
 }
 
@@ -69,12 +75,10 @@ DriveInfo MwLibFSO::DriveObjInfo(const QString &strDrivePath)
         if (!info.DriveInfoExist)
             return;
         const QStorageInfo drive = GetDrive(strDrivePath);
-        info.DriveInfoDriveLetter = RootOf(drive);
-        info.DriveInfoDriveType = DriveKindOf(drive);
+        ReadDriveRootAndKind(info, drive);
         info.DriveInfoFileSystem = QString::fromLatin1(Ready(drive).fileSystemType());
         info.DriveInfoFreeSpace = Ready(drive).bytesAvailable();
         info.DriveInfoIsReady = drive.isReady();
-        info.DriveInfoPath = RootOf(drive);
         info.DriveInfoSerialNumber = SerialNumber(drive);
         info.DriveInfoTotalSize = Ready(drive).bytesTotal();
         info.DriveInfoVolumeName = VolumeName(drive);

@@ -1,35 +1,15 @@
 #include "platform/components/HostedControl.h"
 
 #include "platform/components/Creation.h"
+#include "platform/components/RefCounted.h"
 
 namespace platform::components {
 
 // The host's side of the control's connection point: each event goes to the handler of its dispatch
 // identifier.
-class EventSink final : public IDispatch {
+class EventSink final : public RefCounted<IDispatch> {
 public:
     static constexpr Guid IID = IDispatch::IID;
-
-    HResult QueryInterface(const Guid &iid, void **out) override
-    {
-        if (!out)
-            return E_POINTER;
-        if (iid != IID_IUnknown && iid != IDispatch::IID) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<IDispatch *>(this);
-        AddRef();
-        return S_OK;
-    }
-    std::uint32_t AddRef() override { return ++references_; }
-    std::uint32_t Release() override
-    {
-        const std::uint32_t left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     HResult GetIDsOfNames(const QString &, DispId *) override { return E_NOTIMPL; }
 
@@ -55,7 +35,6 @@ public:
 
 private:
     QHash<DispId, std::function<void(Arguments &)>> handlers_;
-    std::uint32_t references_ = 1;
 };
 
 std::unique_ptr<HostedControl> HostedControl::Create(const Guid &clsid, QWidget *parent, HResult *status)

@@ -16,40 +16,7 @@ namespace {
 std::atomic<int> liveObjects{0};
 std::atomic<int> locks{0};
 
-// Reference counting shared by the server's own small objects; each counts as a live object of the
-// library, so that the library stays loaded while a host holds one.
-template <class Interface>
-class ServerObject : public Interface {
-public:
-    ServerObject() { ModuleAddRef(); }
-    virtual ~ServerObject() { ModuleRelease(); }
-
-    HResult QueryInterface(const Guid &iid, void **out) override
-    {
-        if (!out)
-            return E_POINTER;
-        if (iid != IID_IUnknown && iid != Interface::IID) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<Interface *>(this);
-        AddRef();
-        return S_OK;
-    }
-    std::uint32_t AddRef() override { return ++references_; }
-    std::uint32_t Release() override
-    {
-        const std::uint32_t left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
-private:
-    std::uint32_t references_ = 1;
-};
-
-class ClassFactory final : public ServerObject<IClassFactory> {
+class ClassFactory final : public LibraryObject<IClassFactory> {
 public:
     explicit ClassFactory(IUnknown *(*create)()) : create_(create) {}
 
@@ -76,7 +43,7 @@ private:
     IUnknown *(*create_)();
 };
 
-class TypeLibrarySource final : public ServerObject<ITypeLibrarySource> {
+class TypeLibrarySource final : public LibraryObject<ITypeLibrarySource> {
 public:
     explicit TypeLibrarySource(const TypeLibrary &types) : types_(types) {}
     QByteArray Serialized() override { return SerializeTypeLibrary(types_); }

@@ -2,6 +2,7 @@
 
 #include "platform/components/Guid.h"
 #include "platform/components/Interfaces.h"
+#include "platform/components/RefCounted.h"
 #include "platform/components/Status.h"
 #include "platform/components/TypeLibrary.h"
 
@@ -12,10 +13,19 @@
 // self-registration. A library links this layer statically, so every count here is the library's own.
 namespace platform::components {
 
-// Every object of the library counts itself while it lives (DispatchObject does so), so that the library
-// is not unloaded under it.
+// Every object of the library counts itself while it lives (DispatchObject and LibraryObject do so), so
+// that the library is not unloaded under it.
 void ModuleAddRef();
 void ModuleRelease();
+
+// A small object of the library (RefCounted) that counts as one of its live objects.
+template <class Interface>
+class LibraryObject : public RefCounted<Interface> {
+protected:
+    LibraryObject() { ModuleAddRef(); }
+    ~LibraryObject() override { ModuleRelease(); }
+};
+
 // IClassFactory::LockServer of any of the library's factories.
 void ModuleLock(bool lock);
 // True while an object lives or a lock is held.

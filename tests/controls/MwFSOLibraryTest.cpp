@@ -1,5 +1,6 @@
 #include "controls/MwFSOTypeLibrary.h"
 #include "controls/MwFSOError.h"
+#include "controls/MwFSOPicture.h"
 
 #include "../TempFolder.h"
 #include "../TempRegistry.h"
@@ -184,6 +185,27 @@ TEST_F(MwFSOLibraryRegistered, APictureKeepsTheLibraryLoadedUntilItIsReleased)
     picture = Variant();
     CoFreeUnusedLibraries();
     EXPECT_FALSE(IsLibraryLoaded(Library));
+}
+
+TEST_F(MwFSOLibraryRegistered, APictureAnswersForDispatchAndThePictureInterfaceOnly)
+{
+    Variant picture;
+    ASSERT_EQ(Call("GetElementIcon", {Variant(QStringLiteral("/")), Variant(std::int32_t(256)), Variant(std::int32_t(0))},
+                   &picture),
+              S_OK);
+    const ComPtr<IDispatch> object = picture.ToObject();
+    ASSERT_TRUE(object);
+    for (const Guid &iid : {IID_IUnknown, IDispatch::IID, IID_Picture}) {
+        void *out = nullptr;
+        EXPECT_EQ(object->QueryInterface(iid, &out), S_OK);
+        EXPECT_EQ(out, static_cast<void *>(object.Get()));
+        if (out)
+            static_cast<IDispatch *>(out)->Release();
+    }
+    void *out = &picture;
+    EXPECT_EQ(object->QueryInterface(IConnectionPoint::IID, &out), E_NOINTERFACE);
+    EXPECT_EQ(out, nullptr);
+    EXPECT_EQ(object->QueryInterface(IDispatch::IID, nullptr), E_POINTER);
 }
 
 TEST_F(MwFSOLibraryRegistered, FailuresReachTheClientWithTheirNumberAndText)

@@ -4,6 +4,7 @@
 
 #include "platform/components/Creation.h"
 #include "platform/components/Interfaces.h"
+#include "platform/components/RefCounted.h"
 #include "platform/components/Variant.h"
 
 #include <gtest/gtest.h>
@@ -28,27 +29,11 @@ inline ComPtr<IDispatch> CreateFromFile(const Guid &clsid)
 }
 
 // An event sink that hands every event to one function.
-class Sink final : public IDispatch {
+class Sink final : public RefCounted<IDispatch> {
 public:
     static constexpr Guid IID = IDispatch::IID;
     explicit Sink(std::function<void(DispId, Arguments &)> handle) : handle_(std::move(handle)) {}
 
-    HResult QueryInterface(const Guid &iid, void **out) override
-    {
-        if (iid != IID_IUnknown && iid != IDispatch::IID)
-            return E_NOINTERFACE;
-        *out = static_cast<IDispatch *>(this);
-        AddRef();
-        return S_OK;
-    }
-    std::uint32_t AddRef() override { return ++references_; }
-    std::uint32_t Release() override
-    {
-        const std::uint32_t left = --references_;
-        if (left == 0)
-            delete this;
-        return left;
-    }
     HResult GetIDsOfNames(const QString &, DispId *) override { return E_NOTIMPL; }
     HResult Invoke(DispId id, InvokeKind, Arguments &args, Variant *, ExceptionInfo *) override
     {
@@ -58,7 +43,6 @@ public:
 
 private:
     std::function<void(DispId, Arguments &)> handle_;
-    std::uint32_t references_ = 1;
 };
 
 } // namespace fixture
