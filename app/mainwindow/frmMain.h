@@ -86,8 +86,8 @@ protected:
 private:
     void CreateMenus();
     void ReturnFocus(int previous);
-    // Shows the Save dialog for the active document in `mode` ("saveas", "savecopy"); true when the
-    // document's state is then saved.
+    // Shows the Save dialog for the active document in `mode` ("saveas", "savecopy") and brings the
+    // window, its tab and the status bar up to date; true when the document is then saved.
     bool ShowSaveDialog(const QString &mode);
 };
 

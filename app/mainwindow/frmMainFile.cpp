@@ -83,32 +83,30 @@ bool frmMain::ShowSaveDialog(const QString &mode)
     platform::dialogs::ShowModal(*forms::frmFileSave);
     mdlFile::SaveDocIndex = 0;
     const bool saved = DocumentRecords[n].State == 2;
+    if (mode == QLatin1String("saveas")) {
+        if (saved)
+            Documents[n]->subWindow->setWindowTitle(DocumentRecords[n].Name);
+        mdlFile::UpdateDocumentTab(n);
+    }
+    if (IsOpen(n))
+        Documents[n]->SetFocusForm();
+    // The status texts come last, so that giving the focus back does not overwrite them.
+    if (saved && mode == QLatin1String("saveas"))
+        sttMain->SetPanelText(1, DocumentRecords[n].Name);
     sttMain->SetPanelText(2, saved ? SavedText(DocumentRecords[n].Path, false) : QString());
     return saved;
 }
 
 void frmMain::mnuFile_SaveAs_Click()
 {
-    const int n = ActiveFileIndex;
-    if (!IsOpen(n))
-        return;
-    if (ShowSaveDialog(QStringLiteral("saveas"))) {
-        Documents[n]->subWindow->setWindowTitle(DocumentRecords[n].Name);
-        sttMain->SetPanelText(1, DocumentRecords[n].Name);
-    }
-    mdlFile::UpdateDocumentTab(n);
-    if (IsOpen(n))
-        Documents[n]->SetFocusForm();
+    if (IsOpen(ActiveFileIndex))
+        ShowSaveDialog(QStringLiteral("saveas"));
 }
 
 void frmMain::mnuFile_SaveCopy_Click()
 {
-    const int n = ActiveFileIndex;
-    if (!IsOpen(n))
-        return;
-    ShowSaveDialog(QStringLiteral("savecopy"));
-    if (IsOpen(n))
-        Documents[n]->SetFocusForm();
+    if (IsOpen(ActiveFileIndex))
+        ShowSaveDialog(QStringLiteral("savecopy"));
 }
 
 void frmMain::mnuFile_Close_Click()

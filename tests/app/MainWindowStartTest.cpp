@@ -8,6 +8,8 @@
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/documents/mdlFileWindows.h"
+#include "platform/widgets/StatusBar.h"
+#include "platform/widgets/TabStrip.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
@@ -16,7 +18,10 @@
 #include "tests/TempRegistry.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMdiSubWindow>
 #include <Qsci/qsciscintilla.h>
 
@@ -189,6 +194,36 @@ TEST_F(MainWindowStart, ANewDocumentWhoseSaveDialogIsCancelledStaysOpen)
     EXPECT_FALSE(mdlFile::DocumentRecords[1].Closed);
     EXPECT_EQ(mdlFile::DocumentRecords[1].State, 1);
     EXPECT_EQ(main->ActiveFileIndex, 1);
+}
+
+TEST_F(MainWindowStart, SaveAsGivesTheDocumentItsNewNameOnTheTabAndInTheWindowMenu)
+{
+    settings("file_creat=False\r\n");
+    frmMain *main = start();
+    mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+    mdlFile::Documents[1]->txtContent->Control()->append(QStringLiteral("<p>Привет</p>"));
+    QCoreApplication::sendPostedEvents();
+    mdlLoad::PathSave = folder.path("site") + u'/';
+    QDir().mkpath(mdlLoad::PathSave);
+    dialogs::SetDialogHook([](QDialog &dialog) {
+        auto *save = qobject_cast<frmFileSave *>(&dialog);
+        if (!save)
+            return int(QDialog::Rejected);
+        dialog.show();
+        save->txtFileName->setText(QStringLiteral("saved.html"));
+        save->cmmSave->click();
+        return int(dialog.result());
+    });
+
+    main->mnuFile_SaveAs_Click();
+    const mdlFile::DocumentRecord &record = mdlFile::DocumentRecords[1];
+    EXPECT_EQ(record.State, 2);
+    EXPECT_EQ(record.Path, folder.path("site/saved.html"));
+    EXPECT_EQ(folder.read("site/saved.html"), "<p>\xcf\xf0\xe8\xe2\xe5\xf2</p>");
+    EXPECT_EQ(main->tbsFiles->tabText(record.TabIndex - 1), "saved.html");
+    EXPECT_EQ(main->tbsFiles->tabToolTip(record.TabIndex - 1), record.Path);
+    EXPECT_EQ(main->mnuWindows_File[record.MenuIndex]->text(), "saved.html");
+    EXPECT_TRUE(main->sttMain->PanelText(2).endsWith(" - Файл " + record.Path + " сохранен"));
 }
 
 } // namespace
