@@ -14,6 +14,7 @@
 #include "platform/editor/Editor.h"
 #include "platform/widgets/StatusBar.h"
 
+#include <QDropEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLocale>
@@ -41,6 +42,7 @@ frmContent::frmContent(int number) : tag_(number)
     txtContent->SetFont(QFont(QStringLiteral("Courier New"), 10));
     layout->addWidget(txtContent);
     txtContent->Control()->installEventFilter(this);
+    txtContent->Control()->viewport()->installEventFilter(this);
 
     connect(txtContent, &platform::editor::Editor::Change, this, [this] {
         DocumentRecord &record = DocumentRecords[tag_];
@@ -264,6 +266,17 @@ bool frmContent::eventFilter(QObject *watched, QEvent *event)
         }
         if (event->type() == QEvent::WindowActivate && mdlLoad::ProgramLoaded)
             Form_Activate();
+    } else if (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) {
+        // Files dropped on the document go to the frame, which opens them; dragged text stays the
+        // editor's own.
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QStringList files = frmMain::DroppedFiles(drop->mimeData());
+        if (!files.isEmpty()) {
+            drop->acceptProposedAction();
+            if (event->type() == QEvent::Drop)
+                forms::frmMain->MDIForm_OLEDragDrop(files);
+            return true;
+        }
     } else if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const Qt::KeyboardModifiers mods = key->modifiers();

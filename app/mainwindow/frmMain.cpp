@@ -19,6 +19,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -33,6 +38,7 @@ frmMain::frmMain()
 {
     setWindowTitle(ProductTitle);
     resize(800, 600);
+    setAcceptDrops(true);
 
     auto *frame = new QWidget(this);
     auto *layout = new QVBoxLayout(frame);
@@ -171,6 +177,31 @@ void frmMain::MDIForm_DblClick()
     else if (mdlLibrary::IsTextFile(path))
         mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
     ReturnFocus(previous);
+}
+
+QStringList frmMain::DroppedFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (data->hasUrls())
+        for (const QUrl &url : data->urls())
+            if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
+                files << url.toLocalFile();
+    return files;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    MDIForm_OLEDragDrop(files);
 }
 
 void frmMain::MDIForm_OLEDragDrop(const QStringList &files)

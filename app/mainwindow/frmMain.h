@@ -9,6 +9,7 @@
 class QAction;
 class QMdiArea;
 class QMenu;
+class QMimeData;
 class StatusBar;
 class TabStrip;
 
@@ -56,6 +57,8 @@ public:
     void MDIForm_QueryUnload(bool &cancel);
     // Opens every dropped file that reads as a new document, without recoding.
     void MDIForm_OLEDragDrop(const QStringList &files);
+    // The local files that a drag carries, folders left out; empty when it carries none.
+    static QStringList DroppedFiles(const QMimeData *data);
 
     void mnuFile_Open_Click();
     void mnuFile_Save_Click();
@@ -80,6 +83,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 

@@ -14,6 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
@@ -145,6 +148,37 @@ TEST_F(DocumentWindow, TabsAndWindowItemsFollowOpenAndClose)
     EXPECT_EQ(record(4).TabIndex, 3);
     EXPECT_EQ(record(4).MenuIndex, 4) << "a closed document's item number is not given again";
     EXPECT_EQ(main()->tbsFiles->tabToolTip(1), files.path("three.txt")) << "the tab at position 2";
+}
+
+TEST_F(DocumentWindow, DroppedFilesOpenAsNewDocumentsEvenWhenOpenAlready)
+{
+    const QString page = files.write("page.html", "<p>x</p>");
+    QDir().mkpath(files.path("folder"));
+    const auto drop = [&](QWidget *target, const QStringList &paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        // As a drag does: it enters, and the widget that took it receives the drop.
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+        return event.isAccepted();
+    };
+
+    EXPECT_TRUE(drop(main(), {page, files.path("folder"), files.path("gone.html")}));
+    ASSERT_EQ(mdlFile::DocumentCount(), 1) << "the folder and the missing file are passed over";
+    // On a document window the drop reaches the frame just the same, and opens the file again.
+    EXPECT_TRUE(drop(document(1)->txtContent->Control()->viewport(), {page}));
+    ASSERT_EQ(mdlFile::DocumentCount(), 2);
+    EXPECT_EQ(record(2).Path, page);
+    EXPECT_EQ(document(1)->txtContent->Text(), "<p>x</p>") << "the file's path is not pasted as text";
+    EXPECT_FALSE(drop(main(), {files.path("folder")}));
+    EXPECT_TRUE(boxes.isEmpty());
 }
 
 TEST_F(DocumentWindow, AFileThatCannotBeReadOpensNoDocument)
