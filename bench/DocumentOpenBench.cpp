@@ -12,6 +12,7 @@
 #include "platform/application/Application.h"
 #include "platform/editor/Editor.h"
 #include "platform/text/AnsiCodePage.h"
+#include "tests/TempFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,18 +26,6 @@
 #include <cstring>
 
 namespace {
-
-void CopyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + u'/' + entry.fileName();
-        if (entry.isDir())
-            CopyTree(entry.filePath(), target);
-        else
-            QFile::copy(entry.filePath(), target);
-    }
-}
 
 // Resident and peak resident memory of this process, in bytes.
 qint64 StatusValue(const char *key)
@@ -83,7 +72,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir program, files;
     qputenv("VELLICOR_WINDOW_TABLE", program.path().toUtf8());
-    CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program.path());
+    TempFolder::CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program.path());
     platform::application::SetPath(program.path());
     mdlLoad::InitPathsAndLoad();
     mdlLoad::FileCreat = false;

@@ -3,6 +3,7 @@
 // of its own; the time ends when the main window answers a message, which it can only do once its load
 // handler has finished. Goal: 0.4 s. Run by hand: build/bench/StartupBench [runs]
 #include "platform/windows/WindowTable.h"
+#include "tests/TempFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,18 +18,6 @@
 #include <vector>
 
 namespace {
-
-void CopyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + u'/' + entry.fileName();
-        if (entry.isDir())
-            CopyTree(entry.filePath(), target);
-        else
-            QFile::copy(entry.filePath(), target);
-    }
-}
 
 // The main window of the copy being started, once it is listed; 0 until then.
 platform::windows::Handle MainWindow()
@@ -48,7 +37,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir scratch;
     const QString program = scratch.filePath(QStringLiteral("program"));
-    CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program);
+    TempFolder::CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program);
     const QString table = scratch.filePath(QStringLiteral("windows"));
     QDir().mkpath(table);
     qputenv("VELLICOR_WINDOW_TABLE", table.toUtf8());

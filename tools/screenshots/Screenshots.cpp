@@ -9,6 +9,7 @@
 #include "platform/application/Application.h"
 #include "platform/components/Creation.h"
 #include "platform/text/AnsiCodePage.h"
+#include "tests/TempFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,18 +18,6 @@
 #include <QThread>
 
 namespace {
-
-void CopyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + u'/' + entry.fileName();
-        if (entry.isDir())
-            CopyTree(entry.filePath(), target);
-        else
-            QFile::copy(entry.filePath(), target);
-    }
-}
 
 void Settle()
 {
@@ -78,7 +67,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir scratch;
     const QString program = scratch.filePath(QStringLiteral("program"));
-    CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program);
+    TempFolder::CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program);
     qputenv("VELLICOR_WINDOW_TABLE", scratch.path().toUtf8());
     qputenv("VELLICOR_COMPONENT_REGISTRY", scratch.filePath(QStringLiteral("components.json")).toUtf8());
     platform::components::RegisterServerLibrary(program + QStringLiteral("/MwFSO.so"));
