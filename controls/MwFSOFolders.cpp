@@ -12,7 +12,7 @@ namespace MwFSO {
 
 namespace {
 
-constexpr int PlaceholderRole = ItemKeyRole + 2;
+constexpr int UnreadMarkRole = ItemKeyRole + 2;
 
 // The icon of an item with its open picture as the selected state, so that a view shows the open
 // picture on the selected item. A failed question gives the generic icon of the item's kind.
@@ -130,21 +130,21 @@ QString NodeKey(const QTreeWidgetItem *node)
     return node ? node->data(0, ItemKeyRole).toString() : QString();
 }
 
-bool IsPlaceholder(const QTreeWidgetItem *node)
+bool IsUnreadMark(const QTreeWidgetItem *node)
 {
-    return node && node->data(0, PlaceholderRole).toBool();
+    return node && node->data(0, UnreadMarkRole).toBool();
 }
 
 bool IsUnread(const QTreeWidgetItem *node)
 {
-    return node && node->childCount() == 1 && IsPlaceholder(node->child(0));
+    return node && node->childCount() == 1 && IsUnreadMark(node->child(0));
 }
 
-void AddPlaceholder(QTreeWidgetItem *node)
+void AddUnreadMark(QTreeWidgetItem *node)
 {
-    auto *placeholder = new QTreeWidgetItem;
-    placeholder->setData(0, PlaceholderRole, true);
-    node->addChild(placeholder);
+    auto *unreadMark = new QTreeWidgetItem;
+    unreadMark->setData(0, UnreadMarkRole, true);
+    node->addChild(unreadMark);
 }
 
 QTreeWidgetItem *DriveNodeOf(QTreeWidget &tree, const QString &path)
@@ -184,7 +184,7 @@ void FillTreeRoot(QTreeWidget &tree, MwLibFSO &fso)
     for (const QString &drive : drives) {
         auto *node = new FolderNode(fso, drive, DriveCaption(fso, drive));
         root->addChild(node);
-        AddPlaceholder(node);
+        AddUnreadMark(node);
     }
     tree.setCurrentItem(root);
     root->setExpanded(true);
@@ -213,7 +213,7 @@ void FillTreeChildren(QTreeWidget &tree, QTreeWidgetItem *node, MwLibFSO &fso)
     for (const Entry &folder : folders) {
         auto *child = new FolderNode(fso, key + folder.name + QLatin1Char('/'), folder.name);
         if (folder.hasSubfolders)
-            AddPlaceholder(child);
+            AddUnreadMark(child);
         children.append(child);
     }
     const RedrawFreeze frozen(&tree);
@@ -228,7 +228,7 @@ bool ResetTreeDriveNode(const QString &path, QTreeWidget &tree, bool keepIfUnrea
     const QSignalBlocker quiet(tree);
     qDeleteAll(drive->takeChildren());
     drive->setExpanded(false);
-    AddPlaceholder(drive);
+    AddUnreadMark(drive);
     return true;
 }
 

@@ -46,10 +46,11 @@ bool CurrentDriveLost(MwLibFSO &fso, const QStringList &shown, const QString &cu
 // ---- Folder tree --------------------------------------------------------------------------------------
 
 QString NodeKey(const QTreeWidgetItem *node);
-bool IsPlaceholder(const QTreeWidgetItem *node);
-// The node's children are not read yet: its only child is a placeholder.
+// The empty child that stands in for children not read yet, so that the node shows it can expand.
+bool IsUnreadMark(const QTreeWidgetItem *node);
+// The node's children are not read yet: its only child is an unread mark.
 bool IsUnread(const QTreeWidgetItem *node);
-void AddPlaceholder(QTreeWidgetItem *node);
+void AddUnreadMark(QTreeWidgetItem *node);
 // The drive node a path lies on, or null.
 QTreeWidgetItem *DriveNodeOf(QTreeWidget &tree, const QString &path);
 QStringList TreeDrives(QTreeWidget &tree);

@@ -135,7 +135,7 @@ QStringList MwFSOTree::SelectTreePath(const QString &path)
         for (int i = 0; i < node->childCount(); ++i) {
             QTreeWidgetItem *child = node->child(i);
             const QString key = NodeKey(child);
-            if (!IsPlaceholder(child) && !key.isEmpty() && path.startsWith(key)
+            if (!IsUnreadMark(child) && !key.isEmpty() && path.startsWith(key)
                 && (!next || key.size() > NodeKey(next).size()))
                 next = child;
         }
@@ -177,7 +177,7 @@ void MwFSOTree::NodeClick(QTreeWidgetItem *node)
     } else {
         if (!key.isEmpty() && node->childCount() == 0
             && Ask<qint64>([&] { return Fso().GetFolderInfoLng(key, FolderInfoCountSubFolders); }) > 0)
-            AddPlaceholder(node);
+            AddUnreadMark(node);
         current_ = key;
     }
     NextGeneration();

@@ -2,8 +2,8 @@
 
 #include <QList>
 
-// The program's tables: entries numbered from 1 in the order they were added. Element 0 is a placeholder
-// that is never an entry, so a number of 0 can mean "none" everywhere.
+// The program's tables: entries numbered from 1 in the order they were added. Element 0 exists but
+// is never an entry, so a number of 0 can mean "none" everywhere.
 template <typename T>
 class Table {
 public:
@@ -23,7 +23,7 @@ public:
         return count();
     }
     void removeAt(int number) { items_.removeAt(number); }
-    // Keeps the placeholder only.
+    // Keeps element 0 only.
     void clear() { items_ = QList<T>(1); }
 
     // Entries 1 to count, for range-for.

@@ -31,7 +31,7 @@ protected:
     QTreeWidgetItem *Node(const QString &key) const
     {
         for (QTreeWidgetItemIterator it(tree.widget->Tree()); *it; ++it) {
-            if (MwFSO::NodeKey(*it) == key && !MwFSO::IsPlaceholder(*it))
+            if (MwFSO::NodeKey(*it) == key && !MwFSO::IsUnreadMark(*it))
                 return *it;
         }
         return nullptr;
