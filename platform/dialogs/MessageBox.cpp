@@ -32,6 +32,9 @@ std::vector<ButtonChoice> ButtonsOf(int style)
     case vbYesNo: return {{QMessageBox::YesRole, "Да", vbYes}, {QMessageBox::NoRole, "Нет", vbNo}};
     case vbRetryCancel:
         return {{QMessageBox::AcceptRole, "Повторить", vbRetry}, {QMessageBox::RejectRole, "Отмена", vbCancel}};
+    case vbCancelTryContinue:
+        return {{QMessageBox::RejectRole, "Отмена", vbCancel}, {QMessageBox::AcceptRole, "Повторить", vbTryAgain},
+                {QMessageBox::ActionRole, "Продолжить", vbContinue}};
     default: return {{QMessageBox::AcceptRole, "ОК", vbOK}};
     }
 }
@@ -65,6 +68,9 @@ int MsgBox(const QString &prompt, int buttons, const QString &title, QWidget *ow
             escape = button;
     }
     box.setEscapeButton(escape);
+    const size_t defaultIndex = (buttons & vbDefaultButton3) ? 2 : (buttons & vbDefaultButton2) ? 1 : 0;
+    if (defaultIndex < added.size())
+        box.setDefaultButton(static_cast<QPushButton *>(added[defaultIndex].first));
     box.exec();
     for (const auto &[button, result] : added)
         if (box.clickedButton() == button)

@@ -18,14 +18,28 @@ enum MessageBoxStyle {
     vbYesNoCancel = 3,
     vbYesNo = 4,
     vbRetryCancel = 5,
+    vbCancelTryContinue = 6,
     vbCritical = 16,
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    // Which button is the default: the first unless one of these is added.
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
 };
 
 // Answers.
-enum MessageBoxResult { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+enum MessageBoxResult {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7,
+    vbTryAgain = 10,
+    vbContinue = 11,
+};
 
 struct MessageBoxCall {
     QString prompt;
