@@ -266,7 +266,8 @@ bool frmContent::eventFilter(QObject *watched, QEvent *event)
         }
         if (event->type() == QEvent::WindowActivate && mdlLoad::ProgramLoaded)
             Form_Activate();
-    } else if (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) {
+    } else if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+               event->type() == QEvent::Drop) {
         // Files dropped on the document go to the frame, which opens them; dragged text stays the
         // editor's own.
         auto *drop = static_cast<QDropEvent *>(event);

@@ -195,6 +195,12 @@ void frmMain::dragEnterEvent(QDragEnterEvent *event)
         event->acceptProposedAction();
 }
 
+void frmMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!DroppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
 void frmMain::dropEvent(QDropEvent *event)
 {
     const QStringList files = DroppedFiles(event->mimeData());
