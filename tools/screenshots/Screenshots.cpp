@@ -1,5 +1,6 @@
-// Takes pictures of the main window with an HTML page open and of the Open and Save dialogs, as a user
-// meets them, into the folder given as the first argument. tools/take-screenshots runs it under Xvfb.
+// Takes pictures of the main window with an HTML page open, of the Open and Save dialogs, the about box
+// and the support page, as a user meets them, into the folder given as the first argument.
+// tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
@@ -8,29 +9,34 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 #include "platform/components/Creation.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/TempFolder.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 
+// Lets the windows paint for two seconds in a running event loop, which the page engine needs.
 void Settle()
 {
-    for (int i = 0; i < 20; ++i) {
-        QApplication::processEvents();
-        QThread::msleep(25);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
+// What the display shows of the window, page panes included, which a widget's own grab leaves blank.
 void Picture(QWidget *window, const QString &file)
 {
     Settle();
-    window->grab().save(file);
+    window->screen()->grabWindow(window->winId()).save(file);
 }
 
 const char *Page = R"(<!DOCTYPE html>
@@ -59,6 +65,7 @@ const char *Page = R"(<!DOCTYPE html>
 
 int main(int argc, char **argv)
 {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // as the program does, for the page engine
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -100,6 +107,19 @@ int main(int argc, char **argv)
     Picture(forms::frmFileSave.get(), out + QStringLiteral("/save-dialog.png"));
     forms::frmFileSave->hide();
     mdlFile::SaveDocIndex = 0;
+
+    // The about box and the support page are modal: each is pictured from inside its showing.
+    QString picture;
+    platform::dialogs::SetDialogHook([&](QDialog &dialog) {
+        dialog.show();
+        Picture(&dialog, picture);
+        dialog.hide();
+        return int(QDialog::Rejected);
+    });
+    picture = out + QStringLiteral("/about-box.png");
+    main->mnuHelp_About_Click();
+    picture = out + QStringLiteral("/support-page.png");
+    main->mnuHelp_User_Click();
 
     mdlLoad::ProgramLoaded = false;
     std::_Exit(0);
