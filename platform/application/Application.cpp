@@ -35,8 +35,14 @@ void UseHugePages(char **argv)
 {
     if (qEnvironmentVariableIsSet("GLIBC_TUNABLES"))
         return;
+    // The executable by its own path, so that the process keeps its name.
+    char executable[4096];
+    const ssize_t length = readlink("/proc/self/exe", executable, sizeof executable - 1);
+    if (length <= 0)
+        return;
+    executable[length] = '\0';
     qputenv("GLIBC_TUNABLES", "glibc.malloc.hugetlb=1");
-    execv("/proc/self/exe", argv);
+    execv(executable, argv);
 }
 
 void End(int code)
