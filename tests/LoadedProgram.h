@@ -2,6 +2,9 @@
 
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
+#include "app/dialogs/frmFileOpen.h"
+#include "app/dialogs/frmFileSave.h"
+#include "app/dialogs/frmMoney.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/mainwindow/frmMain.h"
@@ -14,6 +17,26 @@
 #include <QList>
 
 #include <gtest/gtest.h>
+
+// Destroys the document windows, the file dialogs and the frame without asking anything, and empties
+// the document table.
+inline void UnloadProgramWindows()
+{
+    for (int i = 1; i <= mdlFile::Documents.count(); ++i) {
+        if (frmContent *document = mdlFile::Documents[i]) {
+            document->Unload();
+            mdlFile::Documents[i] = nullptr;
+        }
+    }
+    forms::frmFileOpen.unload();
+    forms::frmFileSave.unload();
+    forms::frmMoney.unload();
+    // Before the frame goes, so that its close does not run the exit routine.
+    mdlLoad::ProgramLoaded = false;
+    forms::frmMain.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    mdlFile::ClearDocuments();
+}
 
 // The program's windows in this process on a program folder of their own: the shipped data copied to a
 // temporary folder, the start-up loader run and the main window shown, as after a start without a
@@ -37,17 +60,7 @@ protected:
 
     void TearDown() override
     {
-        for (int i = 1; i <= mdlFile::Documents.count(); ++i) {
-            if (frmContent *document = mdlFile::Documents[i]) {
-                document->Unload();
-                mdlFile::Documents[i] = nullptr;
-            }
-        }
-        // Before the frame goes, so that its close does not run the exit routine.
-        mdlLoad::ProgramLoaded = false;
-        forms::frmMain.unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        mdlFile::ClearDocuments();
+        UnloadProgramWindows();
         platform::dialogs::SetMessageBoxHook(nullptr);
         platform::application::SetPath(QString());
     }

@@ -39,10 +39,7 @@ constexpr int CancelTryContinue = 6;
 // The document that the dialog saves; null when the number names no open document.
 frmContent *SavedDocument()
 {
-    const int n = mdlFile::SaveDocIndex;
-    if (!mdlFile::DocumentRecords.contains(n) || mdlFile::DocumentRecords[n].Closed)
-        return nullptr;
-    return mdlFile::Documents[n];
+    return mdlFile::OpenDocumentWindow(mdlFile::SaveDocIndex);
 }
 
 } // namespace

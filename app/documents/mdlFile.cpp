@@ -25,6 +25,11 @@ int CountOpenDocuments()
     return count;
 }
 
+frmContent *OpenDocumentWindow(int number)
+{
+    return DocumentRecords.contains(number) && !DocumentRecords[number].Closed ? Documents[number] : nullptr;
+}
+
 int FindDocumentByPath(const QString &path)
 {
     for (int i = 1; i <= DocumentRecords.count(); ++i)

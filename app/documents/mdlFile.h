@@ -35,6 +35,9 @@ void ClearDocuments();
 int AppendDocument();
 
 int CountOpenDocuments();
+// The window of document `number` while it is open; null for a closed document or a number outside the
+// table.
+frmContent *OpenDocumentWindow(int number);
 // The open document with this path (host paths compare exactly); 0 when none.
 int FindDocumentByPath(const QString &path);
 int FindDocumentByMenu(int n);

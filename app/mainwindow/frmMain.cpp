@@ -219,11 +219,9 @@ void frmMain::MDIForm_OLEDragDrop(const QStringList &files)
 
 void frmMain::ReturnFocus(int previous)
 {
-    using mdlFile::DocumentRecords;
-    using mdlFile::Documents;
     for (const int index : {ActiveFileIndex, previous}) {
-        if (DocumentRecords.contains(index) && !DocumentRecords[index].Closed && Documents[index]) {
-            Documents[index]->SetFocusForm();
+        if (frmContent *document = mdlFile::OpenDocumentWindow(index)) {
+            document->SetFocusForm();
             return;
         }
     }

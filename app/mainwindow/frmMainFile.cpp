@@ -25,7 +25,7 @@ using mdlFile::Documents;
 
 bool IsOpen(int number)
 {
-    return DocumentRecords.contains(number) && !DocumentRecords[number].Closed && Documents[number];
+    return mdlFile::OpenDocumentWindow(number) != nullptr;
 }
 
 // "Файл … сохранен" after a save, with the time as "09:05" (a plain save) or as "9:5" (the Save dialog).

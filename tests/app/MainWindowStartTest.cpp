@@ -14,6 +14,7 @@
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
+#include "tests/LoadedProgram.h"
 #include "tests/TempFolder.h"
 #include "tests/TempRegistry.h"
 
@@ -53,19 +54,7 @@ protected:
 
     void TearDown() override
     {
-        for (int i = 1; i <= mdlFile::Documents.count(); ++i)
-            if (frmContent *document = mdlFile::Documents[i]) {
-                document->Unload();
-                mdlFile::Documents[i] = nullptr;
-            }
-        forms::frmFileOpen.unload();
-        forms::frmFileSave.unload();
-        forms::frmMoney.unload();
-        // Before the frame goes, so that its close does not run the exit routine.
-        mdlLoad::ProgramLoaded = false;
-        forms::frmMain.unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        mdlFile::ClearDocuments();
+        UnloadProgramWindows();
         dialogs::SetDialogHook(nullptr);
         dialogs::SetMessageBoxHook(nullptr);
         platform::application::SetPath(QString());
