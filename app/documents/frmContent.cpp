@@ -111,7 +111,8 @@ void frmContent::SetFocusForm2()
 
 void frmContent::Form_Activate()
 {
-    if (!DocumentRecords.contains(tag_))
+    // A document still being made has no tab or Window item yet: its making ends by activating it.
+    if (!DocumentRecords.contains(tag_) || DocumentRecords[tag_].MenuIndex == 0)
         return;
     mdlFile::ActivateDocument(tag_, !subWindow->isMinimized(), false);
     Size_Exchange();
@@ -126,6 +127,13 @@ void frmContent::Form_Activate()
         status->SetPanelText(4, codes[record.FileCode].Title + QStringLiteral(" / ") + codes[record.ViewCode].Title +
                                     u' ');
     UpdateMainCaption(true);
+}
+
+void frmContent::Form_Deactivate()
+{
+    mdlFile::ActivateDocument(tag_, false, true);
+    mdlLanguage::CheckLanguageMenu(0);
+    UpdateMainCaption(false);
 }
 
 void frmContent::ViewSpaceChange(bool typeSpace)
@@ -264,8 +272,6 @@ bool frmContent::eventFilter(QObject *watched, QEvent *event)
                 event->ignore();
             return true;
         }
-        if (event->type() == QEvent::WindowActivate && mdlLoad::ProgramLoaded)
-            Form_Activate();
     } else if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
                event->type() == QEvent::Drop) {
         // Files dropped on the document go to the frame, which opens them; dragged text stays the
@@ -278,17 +284,29 @@ bool frmContent::eventFilter(QObject *watched, QEvent *event)
                 forms::frmMain->MDIForm_OLEDragDrop(files);
             return true;
         }
-    } else if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers();
-        if (key->key() == Qt::Key_F4 && mods == Qt::AltModifier) {
-            mdlExit::ExitProgram();
-            return true;
-        }
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (mods & Qt::ControlModifier)) {
-            ActivateNextForm(key->key() == Qt::Key_Backtab || (mods & Qt::ShiftModifier));
-            return true;
-        }
+    } else if (event->type() == QEvent::KeyPress && KeyPreview(*static_cast<QKeyEvent *>(event))) {
+        return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool frmContent::KeyPreview(const QKeyEvent &event)
+{
+    int keyCode = platform::editor::VirtualKeyCode(event);
+    int shift = platform::editor::ShiftStateOf(event.modifiers());
+    FormKeyCommand(keyCode, shift);
+    return keyCode == 0;
+}
+
+void frmContent::FormKeyCommand(int &keyCode, int &shift)
+{
+    constexpr int VK_TAB = 9, VK_F4 = 115;
+    constexpr int ShiftKey = 1, CtrlKey = 2, AltKey = 4;
+    if (keyCode == VK_F4 && shift == AltKey)
+        mdlExit::ExitProgram();
+    else if (keyCode == VK_TAB && (shift == CtrlKey || shift == (CtrlKey | ShiftKey)))
+        ActivateNextForm(shift & ShiftKey);
+    else
+        return;
+    keyCode = shift = 0;
 }

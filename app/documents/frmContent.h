@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QMdiSubWindow;
 
 namespace platform::editor {
@@ -29,7 +30,10 @@ public:
 
     void SetFocusForm();
     void SetFocusForm2();
+    // Run by the frame whenever this window becomes the active one, whatever made it so, and when it
+    // stops being so.
     void Form_Activate();
+    void Form_Deactivate();
     void ViewSpaceChange(bool typeSpace);
     void Size_Exchange();
     void Change_Position();
@@ -37,6 +41,10 @@ public:
     int PositionCol() const;
     // Asks about saving a changed document; sets `cancel` when the window is to stay open.
     void Form_QueryUnload(bool &cancel);
+
+    // The window's key preview: keys that the window acts on before the editor sees them. True when the
+    // key was taken.
+    bool KeyPreview(const QKeyEvent &event);
 
     // Shows the window as a child of the frame.
     void ShowWindow();
@@ -50,6 +58,8 @@ private:
     void Form_Load();
     void UpdateMainCaption(bool active);
     void ActivateNextForm(bool backward);
+    // Takes the window's own keys, setting both codes to 0.
+    void FormKeyCommand(int &keyCode, int &shift);
     void ClosingSteps();
 
     int tag_ = 0;

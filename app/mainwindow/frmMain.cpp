@@ -27,6 +27,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -46,6 +47,10 @@ frmMain::frmMain()
     layout->setSpacing(0);
     mdiArea = new QMdiArea(frame);
     mdiArea->viewport()->installEventFilter(this);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
+    // The frame's area takes Ctrl+Tab for its own window switching through a filter on the application;
+    // one installed after it runs first and gives the keys to the documents' switching instead.
+    qApp->installEventFilter(this);
     tbsFiles = new TabStrip(frame);
     tbsFiles->Add(1, QStringLiteral("nothing"), QStringLiteral("файлов нет"));
     layout->addWidget(mdiArea, 1);
@@ -162,20 +167,33 @@ void frmMain::MDIForm_Activate()
         mdlFile::Documents[ActiveFileIndex]->SetFocusForm();
 }
 
+void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow *window)
+{
+    auto *shown = window ? qobject_cast<frmContent *>(window->widget()) : nullptr;
+    // The frame also reports no active window while the program itself is inactive; only the close of
+    // the last document window really leaves none.
+    if (!shown && mdlFile::CountOpenDocuments() > 0)
+        return;
+    if (shownDocument_ && shownDocument_ != shown)
+        shownDocument_->Form_Deactivate();
+    shownDocument_ = shown;
+    if (shown)
+        shown->Form_Activate();
+}
+
 void frmMain::MDIForm_DblClick()
 {
     const int previous = ActiveFileIndex;
     const QString sendFile = mdlLoad::TmpFolder + QStringLiteral("send.txt");
-    if (!mdlLibrary::IsTextFile(sendFile))
-        return;
-    const QString path = mdlLibrary::FileReadText(sendFile, mdlLibrary::TextEncoding::Utf8);
-    if (path.isEmpty())
-        return;
+    const QString path = mdlLibrary::IsTextFile(sendFile)
+                             ? mdlLibrary::FileReadText(sendFile, mdlLibrary::TextEncoding::Utf8)
+                             : QString();
     // An open document is activated through the document table, so its tab and Window-menu item follow.
-    if (const int open = mdlFile::FindDocumentByPath(path); open > 0)
+    if (const int open = path.isEmpty() ? 0 : mdlFile::FindDocumentByPath(path); open > 0)
         mdlFile::ActivateDocument(open, true, false);
-    else if (mdlLibrary::IsTextFile(path))
+    else if (!path.isEmpty() && mdlLibrary::IsTextFile(path))
         mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
+    // Also after an empty hand-over (a plain double-click), the focus goes back to a document.
     ReturnFocus(previous);
 }
 
@@ -244,6 +262,13 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier))
+            for (auto *widget = qobject_cast<QWidget *>(watched); widget; widget = widget->parentWidget())
+                if (auto *document = qobject_cast<frmContent *>(widget))
+                    return document->KeyPreview(*key);
+    }
     if (watched == mdiArea->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         MDIForm_DblClick();

@@ -5,11 +5,14 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QMdiArea;
 class QMenu;
+class QMdiSubWindow;
 class QMimeData;
+class frmContent;
 class StatusBar;
 class TabStrip;
 
@@ -91,10 +94,16 @@ protected:
 
 private:
     void CreateMenus();
+    // The frame made another document window active, or none: the window that stops being active is
+    // deactivated and the new one activated, so that every command finds the document the user sees.
+    void mdiArea_SubWindowActivated(QMdiSubWindow *window);
     void ReturnFocus(int previous);
     // Shows the Save dialog for the active document in `mode` ("saveas", "savecopy") and brings the
     // window, its tab and the status bar up to date; true when the document is then saved.
     bool ShowSaveDialog(const QString &mode);
+
+    // The document window the frame last showed active.
+    QPointer<frmContent> shownDocument_;
 };
 
 namespace forms {

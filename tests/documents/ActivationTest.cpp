@@ -1,0 +1,204 @@
+#include "app/core/mdlLibrary.h"
+#include "app/core/mdlLoad.h"
+#include "app/documents/frmContent.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/documents/mdlFileWindows.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/editor/Editor.h"
+#include "platform/widgets/StatusBar.h"
+#include "platform/widgets/TabStrip.h"
+#include "tests/LoadedProgram.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTest>
+#include <Qsci/qsciscintilla.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Which document the frame shows active, and whether everything that names "the active document" agrees:
+// the active-document number, the caption, the status bar, the selected tab and the Window-menu mark.
+class Activation : public LoadedProgram {
+protected:
+    void SetUp() override
+    {
+        LoadedProgram::SetUp();
+        mdlLoad::StatusFullpath = false;
+        main()->resize(900, 700);
+        QApplication::setActiveWindow(main());
+    }
+
+    int open(const QString &name, const QByteArray &bytes = "text")
+    {
+        const QString path = files.write(name, bytes);
+        EXPECT_TRUE(mdlFile::OpenDocumentFile(path, name, 0, 0));
+        settle();
+        return mdlFile::DocumentCount();
+    }
+
+    static void settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+
+    // The number of the document whose window the frame shows active; 0 when none.
+    static int shownActive()
+    {
+        QMdiSubWindow *window = main()->mdiArea->activeSubWindow();
+        for (int i = 1; i <= mdlFile::Documents.count(); ++i)
+            if (mdlFile::Documents[i] && mdlFile::Documents[i]->subWindow == window)
+                return i;
+        return 0;
+    }
+
+    void expectActive(int number)
+    {
+        ASSERT_EQ(shownActive(), number);
+        EXPECT_EQ(main()->ActiveFileIndex, number);
+        const mdlFile::DocumentRecord &r = record(number);
+        EXPECT_EQ(main()->windowTitle(), r.Name + " - Marrowin Vellicor");
+        EXPECT_EQ(main()->sttMain->PanelText(1), r.Name + ' ');
+        EXPECT_EQ(main()->tbsFiles->SelectedPosition(), r.TabIndex);
+        for (int i = 1; i < main()->mnuWindows_File.size(); ++i)
+            EXPECT_EQ(main()->mnuWindows_File[i]->isChecked(), i == r.MenuIndex) << "Window item " << i;
+    }
+
+    // Changes the document's text at its end and saves the active document through the File menu.
+    void editAndSave(int number, const QString &added)
+    {
+        document(number)->txtContent->Control()->append(added);
+        document(number)->txtContent->FlushChange();
+        main()->mnuFile_Save->trigger();
+        settle();
+    }
+
+    static void click(int number)
+    {
+        QWidget *viewport = document(number)->txtContent->Control()->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, 10));
+        settle();
+    }
+
+    static void ctrlTab(int number, bool backward = false)
+    {
+        QTest::keyClick(document(number)->txtContent->Control(), backward ? Qt::Key_Backtab : Qt::Key_Tab,
+                        backward ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+        settle();
+    }
+
+    TempFolder files;
+};
+
+TEST_F(Activation, AClickIntoAnotherWindowMakesItsDocumentTheOneSaved)
+{
+    const int a = open("a.txt", "a");
+    const int b = open("b.txt", "b");
+    expectActive(b);
+
+    click(a);
+    expectActive(a);
+    editAndSave(a, "!");
+    EXPECT_EQ(files.read("a.txt"), "a!");
+    EXPECT_EQ(files.read("b.txt"), "b");
+    EXPECT_TRUE(main()->sttMain->PanelText(2).contains(files.path("a.txt")));
+}
+
+TEST_F(Activation, ClosingOneOfTwoLeavesTheOtherActive)
+{
+    const int a = open("a.txt", "a");
+    const int b = open("b.txt", "b");
+    main()->mnuFile_Close->trigger();
+    settle();
+    EXPECT_TRUE(record(b).Closed);
+    expectActive(a);
+    editAndSave(a, "+");
+    EXPECT_EQ(files.read("a.txt"), "a+");
+
+    main()->mnuFile_Close->trigger();
+    settle();
+    EXPECT_EQ(main()->ActiveFileIndex, 0);
+    EXPECT_EQ(main()->windowTitle(), "Marrowin Vellicor");
+}
+
+TEST_F(Activation, ControlTabWalksInDocumentOrderAndWraps)
+{
+    const int a = open("a.txt", "a");
+    const int b = open("b.txt", "b");
+    const int c = open("c.txt", "c");
+    expectActive(c);
+
+    ctrlTab(c);
+    expectActive(a);
+    editAndSave(a, "1");
+    EXPECT_EQ(files.read("a.txt"), "a1");
+
+    ctrlTab(a, true);
+    expectActive(c);
+    ctrlTab(c, true);
+    expectActive(b);
+
+    // A closed document is passed over.
+    main()->mnuFile_Close->trigger();
+    settle();
+    const int now = main()->ActiveFileIndex;
+    ASSERT_NE(now, b);
+    ctrlTab(now);
+    expectActive(now == a ? c : a);
+}
+
+TEST_F(Activation, TheTabAndTheWindowMenuActivateWhatTheyName)
+{
+    const int a = open("a.txt", "a");
+    const int b = open("b.txt", "b");
+    main()->tbsFiles->Select(record(a).TabIndex);
+    settle();
+    expectActive(a);
+    main()->mnuWindows_File[record(b).MenuIndex]->trigger();
+    settle();
+    expectActive(b);
+}
+
+TEST_F(Activation, TheSyntaxMarkGoesWithTheLastDocument)
+{
+    const auto checkedLanguage = [] {
+        for (int i = 1; i < main()->mnuView_Syntax_Lang.size(); ++i)
+            if (main()->mnuView_Syntax_Lang[i]->isChecked())
+                return main()->mnuView_Syntax_Lang[i]->text();
+        return QString();
+    };
+    const int page = open("page.html", "<p>x</p>");
+    ASSERT_FALSE(checkedLanguage().isEmpty());
+    const QString html = checkedLanguage();
+    const int text = open("notes.txt", "x");
+    EXPECT_NE(checkedLanguage(), html);
+    click(page);
+    EXPECT_EQ(checkedLanguage(), html);
+    main()->mnuFile_Close->trigger();
+    settle();
+    expectActive(text);
+    main()->mnuFile_Close->trigger();
+    settle();
+    EXPECT_EQ(checkedLanguage(), QString()) << "no document, no mark";
+}
+
+TEST_F(Activation, AHandedOverFileThatIsOpenBecomesActive)
+{
+    const int a = open("a.txt", "a");
+    const int b = open("b.txt", "b");
+    expectActive(b);
+    ASSERT_TRUE(mdlLibrary::FileWriteText(mdlLoad::TmpFolder + "send.txt", files.path("a.txt"),
+                                          mdlLibrary::TextEncoding::Utf8));
+    main()->MDIForm_DblClick();
+    settle();
+    expectActive(a);
+    EXPECT_EQ(mdlLoad::Magazine[mdlLoad::Magazine.count()].First, "b.txt") << "the recent files stay as they were";
+}
+
+} // namespace
