@@ -43,8 +43,9 @@ QString GetTypeFileExt(int index, const QString &fileName)
         return fileName;
     const qsizetype dot = fileName.lastIndexOf(u'.');
     const QString ext = dot < 0 ? QString() : fileName.mid(dot + 1).toLower();
+    // The fallback type's "*" stands for every extension, so a name keeps the one it was given.
     for (const QString &extension : type.Extensions)
-        if (extension.toLower() == ext)
+        if (extension == QLatin1String("*") || extension.toLower() == ext)
             return fileName;
     return fileName + u'.' + type.DefaultExt;
 }

@@ -18,8 +18,8 @@ void FillTypeFileCombo(QComboBox *combo, const QString &prefix);
 QString GetTypeFileFilter(int index);
 
 // `fileName` with "." and the default extension of file type index + 1 appended, unless the type has
-// none, the index is past the table, or the name already ends in one of the type's extensions (letter
-// case ignored).
+// none, the index is past the table, the name already ends in one of the type's extensions (letter
+// case ignored), or the type is the fallback one, whose "*" stands for every extension.
 QString GetTypeFileExt(int index, const QString &fileName);
 
 // Selects entry `index` as a classic list index does: -1 clears the selection, an index past the end is

@@ -8,11 +8,13 @@
 #include "app/dialogs/MwFSOControls.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/forms/StoredRect.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -38,6 +40,12 @@ void SelectStored(QComboBox *combo, QString &setting)
         mdlLoad::SelectListIndex(combo, index);
     else
         setting = QStringLiteral("0");
+}
+
+// The dialog's rectangle in the settings.
+platform::forms::StoredRect StoredPosition()
+{
+    return {mdlLoad::FileopenLeft, mdlLoad::FileopenTop, mdlLoad::FileopenWidth, mdlLoad::FileopenHeight};
 }
 
 } // namespace
@@ -88,8 +96,7 @@ void frmFileOpen::Form_Load()
     frame_.AddPage(picMagazine);
     picMagazine->hide();
 
-    setGeometry(mdlLoad::FileopenLeft / Twips, mdlLoad::FileopenTop / Twips, mdlLoad::FileopenWidth / Twips,
-                mdlLoad::FileopenHeight / Twips);
+    platform::forms::RestoreRect(*this, StoredPosition());
     mdlLoad::FillTypeFileCombo(cmbFilter, QString());
     mdlLoad::FillCodeCombo(cmbCode, QString());
     mdlLoad::FillCodeCombo(cmbCode2, QString());
@@ -109,7 +116,7 @@ void frmFileOpen::ConnectControls()
             [](int index) { mdlLoad::Code1Main = QString::number(index); });
     connect(cmbCode2, &QComboBox::currentIndexChanged, this,
             [](int index) { mdlLoad::Code2Main = QString::number(index); });
-    connect(lstMagazine, &QTreeWidget::itemSelectionChanged, this, &frmFileOpen::lstMagazine_Click);
+    connect(lstMagazine, &QTreeWidget::itemSelectionChanged, this, &frmFileOpen::UpdateOpenButton);
     connect(lstMagazine, &QTreeWidget::itemDoubleClicked, this, &frmFileOpen::lstMagazine_DblClick);
 
     picListFiles->OnDriveEvent(fso::TreeOrComboEvent::ItemClick, [this](const QString &path, int) {
@@ -117,16 +124,11 @@ void frmFileOpen::ConnectControls()
         picListFiles->SetListPath(path);
     });
     picListFiles->OnDriveEvent(fso::TreeOrComboEvent::ItemGoto, [this](const QString &path, int) {
-        cmmOpen->setEnabled(false);
+        SelectFile(QString());
         picListFiles->SetListPath(path);
     });
     picListFiles->OnListEvent(fso::ListEvent::ItemClick, [this](const QString &path, int typeItem) {
-        if (typeItem == fso::ElementTypePathFile) {
-            strFileSelected = path;
-            cmmOpen->setEnabled(true);
-        } else {
-            cmmOpen->setEnabled(false);
-        }
+        SelectFile(typeItem == fso::ElementTypePathFile ? path : QString());
     });
     picListFiles->OnListEvent(fso::ListEvent::ItemDblClick, [this](const QString &path, int typeItem) {
         if (typeItem == fso::ElementTypePathFile) {
@@ -139,13 +141,15 @@ void frmFileOpen::ConnectControls()
     });
     picListFiles->OnListEvent(fso::ListEvent::ItemGoto, [this](const QString &path, int) {
         picListFiles->SetDrivePath(path);
-        cmmOpen->setEnabled(false);
+        SelectFile(QString());
     });
 }
 
 void frmFileOpen::Form_Activate()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A file chosen in an earlier showing is not the user's choice now.
+    strFileSelected.clear();
     picListFiles->ShowFolder(mdlLoad::PathOpen);
     SelectStored(cmbFilter, mdlLoad::FilterMain);
     SelectStored(cmbCode, mdlLoad::Code1Main);
@@ -186,10 +190,7 @@ void frmFileOpen::Form_Deactivate()
     mdlLoad::OpenDialog = tbsListFiles->SelectedPosition();
     mdlLoad::MagazineName = lstMagazine->columnWidth(0) * Twips;
     mdlLoad::MagazinePath = lstMagazine->columnWidth(1) * Twips;
-    mdlLoad::FileopenLeft = x() * Twips;
-    mdlLoad::FileopenTop = y() * Twips;
-    mdlLoad::FileopenWidth = width() * Twips;
-    mdlLoad::FileopenHeight = height() * Twips;
+    platform::forms::StoreRect(*this, StoredPosition());
 }
 
 void frmFileOpen::cmmOpen_Click()
@@ -202,6 +203,8 @@ void frmFileOpen::cmmOpen_Click()
         if (const QTreeWidgetItem *row = lstMagazine->currentItem())
             path = row->text(1) + row->text(0);
     }
+    if (path.isEmpty())
+        return;
     const QString name = mdlLibrary::GetFileName(path);
     mdlLoad::PathOpen = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
     if (!mdlLibrary::IsTextFile(path)) {
@@ -251,7 +254,15 @@ void frmFileOpen::resizeEvent(QResizeEvent *event)
 bool frmFileOpen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == lstMagazine && event->type() == QEvent::FocusIn)
-        lstMagazine_GotFocus();
+        UpdateOpenButton();
+    // Enter opens the recent file as it opens the file chosen on the disk page.
+    if (watched == lstMagazine && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            lstMagazine_DblClick();
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -278,20 +289,23 @@ void frmFileOpen::tbsListFiles_Click()
         picListFiles->show();
     else if (key == MagazineKey)
         picMagazine->show();
+    UpdateOpenButton();
     SetFocusToPage();
 }
 
-void frmFileOpen::lstMagazine_GotFocus()
+void frmFileOpen::SelectFile(const QString &path)
 {
-    cmmOpen->setEnabled(lstMagazine->topLevelItemCount() > 0 && lstMagazine->currentItem());
+    strFileSelected = path;
+    UpdateOpenButton();
 }
 
-void frmFileOpen::lstMagazine_Click()
+void frmFileOpen::UpdateOpenButton()
 {
-    if (lstMagazine->topLevelItemCount() == 0)
-        return;
+    const QString key = SelectedTabKey();
     const QTreeWidgetItem *row = lstMagazine->currentItem();
-    cmmOpen->setEnabled(row && !row->text(0).isEmpty());
+    cmmOpen->setEnabled(key == DiskKey     ? !strFileSelected.isEmpty()
+                        : key == MagazineKey ? row && !row->text(0).isEmpty()
+                                             : false);
 }
 
 void frmFileOpen::lstMagazine_DblClick()

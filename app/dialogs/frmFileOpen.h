@@ -36,7 +36,7 @@ public:
     QPushButton *cmmOpen = nullptr;
     QPushButton *cmmCancel = nullptr;
 
-    // The file last chosen in the file list.
+    // The file chosen in the file list in this showing; empty when the list's choice is no file.
     QString strFileSelected;
 
     // Each showing: the folder, combos, tab, recent files and view from the settings.
@@ -59,9 +59,10 @@ private:
     void ConnectControls();
     void FillMagazine();
     void tbsListFiles_Click();
-    void lstMagazine_GotFocus();
-    void lstMagazine_Click();
     void lstMagazine_DblClick();
+    void SelectFile(const QString &path);
+    // "Открыть" is enabled exactly when the shown page has a file chosen.
+    void UpdateOpenButton();
     void SetFocusToPage();
     // The key of the selected tab.
     QString SelectedTabKey() const;

@@ -13,6 +13,7 @@
 #include "app/documents/mdlLanguage.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/forms/StoredRect.h"
 #include "platform/editor/Editor.h"
 #include "platform/widgets/TabStrip.h"
 
@@ -30,7 +31,6 @@ using mdlFile::DocumentRecord;
 
 namespace {
 
-constexpr int Twips = mdlLoad::TwipsPerPixelX;
 // The second button is the default one.
 constexpr int DefaultButton2 = 256;
 // Cancel, Try Again and Continue.
@@ -40,6 +40,12 @@ constexpr int CancelTryContinue = 6;
 frmContent *SavedDocument()
 {
     return mdlFile::OpenDocumentWindow(mdlFile::SaveDocIndex);
+}
+
+// The dialog's rectangle in the settings.
+platform::forms::StoredRect StoredPosition()
+{
+    return {mdlLoad::FilesaveLeft, mdlLoad::FilesaveTop, mdlLoad::FilesaveWidth, mdlLoad::FilesaveHeight};
 }
 
 } // namespace
@@ -74,8 +80,7 @@ void frmFileSave::Form_Load()
     picListFiles->AddField(lblCode, cmbCode);
     frame_.AddPage(picListFiles);
 
-    setGeometry(mdlLoad::FilesaveLeft / Twips, mdlLoad::FilesaveTop / Twips, mdlLoad::FilesaveWidth / Twips,
-                mdlLoad::FilesaveHeight / Twips);
+    platform::forms::RestoreRect(*this, StoredPosition());
     mdlLoad::FillTypeFileCombo(cmbFilter, QString());
     mdlLoad::FillCodeCombo(cmbCode, QString());
     if (cmbCode->count() > 0)
@@ -181,6 +186,7 @@ void frmFileSave::cmmSave_Click()
         record.State = 2;
         record.FileCode = cmbCode->currentIndex() + 1;
     }
+    mdlFile::SavedPath = path;
     mdlLoad::PathSave = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
     mdlFile::AddToMagazine(path);
     Form_Deactivate();
@@ -207,10 +213,7 @@ void frmFileSave::Form_Deactivate()
             mdlLoad::PathOpen = mdlLoad::PathSave;
     }
     mdlLoad::SaveDialog = tbsListFiles->SelectedPosition();
-    mdlLoad::FilesaveLeft = x() * Twips;
-    mdlLoad::FilesaveTop = y() * Twips;
-    mdlLoad::FilesaveWidth = width() * Twips;
-    mdlLoad::FilesaveHeight = height() * Twips;
+    platform::forms::StoreRect(*this, StoredPosition());
 }
 
 void frmFileSave::cmmCancel_Click()

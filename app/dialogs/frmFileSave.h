@@ -15,7 +15,7 @@ class TabStrip;
 // The program's Save dialog: writes document mdlFile::SaveDocIndex to a file picked by folder and name,
 // in a code page picked from the list. mdlFile::SaveMode "saveas" binds the document to the file written;
 // any other mode writes a copy and leaves the document's record alone, unless the copy lands on the
-// document's own path. The caller learns the outcome from the record's State. Loaded hidden at start and
+// document's own path. The caller learns what was written from mdlFile::SavedPath. Loaded hidden at start and
 // kept until the program ends: closing it only hides it.
 class frmFileSave : public QDialog {
     Q_OBJECT

@@ -62,8 +62,10 @@ inline QString OpenName;
 inline int OpenCodeFrom = 0;
 inline int OpenCodeTo = 0;
 
-// Inputs of the Save dialog: the document to save and the mode, "saveas" or "savecopy".
+// Inputs of the Save dialog: the document to save and the mode, "saveas" or "savecopy". Its result: the
+// path it wrote, empty when it wrote nothing.
 inline int SaveDocIndex = 0;
 inline QString SaveMode;
+inline QString SavedPath;
 
 } // namespace mdlFile

@@ -99,8 +99,8 @@ private:
     void mdiArea_SubWindowActivated(QMdiSubWindow *window);
     void ReturnFocus(int previous);
     // Shows the Save dialog for the active document in `mode` ("saveas", "savecopy") and brings the
-    // window, its tab and the status bar up to date; true when the document is then saved.
-    bool ShowSaveDialog(const QString &mode);
+    // window, its tab and the status bar up to date.
+    void ShowSaveDialog(const QString &mode);
 
     // The document window the frame last showed active.
     QPointer<frmContent> shownDocument_;

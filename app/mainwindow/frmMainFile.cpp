@@ -74,27 +74,28 @@ void frmMain::mnuFile_Save_Click()
     mdlFile::UpdateDocumentTab(n);
 }
 
-bool frmMain::ShowSaveDialog(const QString &mode)
+void frmMain::ShowSaveDialog(const QString &mode)
 {
     const int n = ActiveFileIndex;
     Documents[n]->SetFocusForm();
     mdlFile::SaveDocIndex = n;
     mdlFile::SaveMode = mode;
+    mdlFile::SavedPath.clear();
     platform::dialogs::ShowModal(*forms::frmFileSave);
     mdlFile::SaveDocIndex = 0;
-    const bool saved = DocumentRecords[n].State == 2;
-    if (mode == QLatin1String("saveas")) {
-        if (saved)
-            Documents[n]->subWindow->setWindowTitle(DocumentRecords[n].Name);
+    // What the dialog wrote, not the record's state: a cancelled dialog on a saved document wrote nothing,
+    // and a copy is written elsewhere than the document's own file.
+    const QString written = mdlFile::SavedPath;
+    if (mode == QLatin1String("saveas"))
         mdlFile::UpdateDocumentTab(n);
-    }
-    if (IsOpen(n))
-        Documents[n]->SetFocusForm();
-    // The status texts come last, so that giving the focus back does not overwrite them.
-    if (saved && mode == QLatin1String("saveas"))
-        sttMain->SetPanelText(1, DocumentRecords[n].Name);
-    sttMain->SetPanelText(2, saved ? SavedText(DocumentRecords[n].Path, false) : QString());
-    return saved;
+    if (!IsOpen(n))
+        return;
+    // Activation brings the caption and the name panel up to date with a new name.
+    Documents[n]->SetFocusForm();
+    if (written.isEmpty())
+        Documents[n]->Size_Exchange();
+    else
+        sttMain->SetPanelText(2, SavedText(written, false));
 }
 
 void frmMain::mnuFile_SaveAs_Click()

@@ -215,4 +215,41 @@ TEST_F(MainWindowStart, SaveAsGivesTheDocumentItsNewNameOnTheTabAndInTheWindowMe
     EXPECT_TRUE(main->sttMain->PanelText(2).endsWith(" - Файл " + record.Path + " сохранен"));
 }
 
+TEST_F(MainWindowStart, TheStatusBarReportsOnlyWhatTheSaveDialogWrote)
+{
+    settings("file_creat=False\r\n");
+    frmMain *main = start();
+    const QString notes = folder.write("notes.txt", "text");
+    ASSERT_TRUE(mdlFile::OpenDocumentFile(notes, "notes.txt", 0, 0));
+    QString typed;
+    dialogs::SetDialogHook([&](QDialog &dialog) {
+        auto *save = qobject_cast<frmFileSave *>(&dialog);
+        if (!save || typed.isEmpty())
+            return int(QDialog::Rejected);
+        dialog.show();
+        save->txtFileName->setText(typed);
+        save->cmmSave->click();
+        return int(dialog.result());
+    });
+    const QString size = main->sttMain->PanelText(2);
+    ASSERT_TRUE(size.endsWith(" Kb "));
+
+    for (auto command : {&frmMain::mnuFile_SaveAs_Click, &frmMain::mnuFile_SaveCopy_Click}) {
+        (main->*command)();
+        EXPECT_EQ(main->sttMain->PanelText(2), size) << "a cancelled dialog saved nothing";
+    }
+
+    typed = "copy.txt";
+    main->mnuFile_SaveCopy_Click();
+    EXPECT_EQ(folder.read("copy.txt"), "text");
+    EXPECT_TRUE(main->sttMain->PanelText(2).endsWith(" - Файл " + folder.path("copy.txt") + " сохранен"));
+    EXPECT_EQ(mdlFile::DocumentRecords[1].Path, notes) << "a copy leaves the document where it is";
+
+    typed = "renamed.txt";
+    main->mnuFile_SaveAs_Click();
+    EXPECT_EQ(mdlFile::DocumentRecords[1].Path, folder.path("renamed.txt")) << "no second extension";
+    EXPECT_TRUE(QFile::exists(folder.path("renamed.txt")));
+    EXPECT_EQ(main->windowTitle(), "renamed.txt - Marrowin Vellicor");
+}
+
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+class QWidget;
+
+// A window's rectangle as the settings hold it, in twips (15 to a pixel). Both ways it is the inner area:
+// a hidden window does not know its frame yet, so a frame position restored before the first showing
+// would make the window creep by the frame's size at every start.
+namespace platform::forms {
+
+inline constexpr int TwipsPerPixel = 15;
+
+struct StoredRect {
+    int &Left;
+    int &Top;
+    int &Width;
+    int &Height;
+};
+
+void StoreRect(const QWidget &window, StoredRect rect);
+// A width or height that would be zero or negative is not applied: the window keeps its own size.
+void RestoreRect(QWidget &window, StoredRect rect);
+
+} // namespace platform::forms
