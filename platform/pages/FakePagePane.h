@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QUrl>
 
 // A pane that shows nothing and records what it was asked to show, for tests of the windows that hold
 // page panes. While a FakePagePanes object lives, every pane made is one of these.
@@ -24,6 +25,14 @@ public:
     void LoadURL(const QString &address) override { calls.append({QStringLiteral("LoadURL"), address}); }
     void SetBaseURL(const QString &folder) override { calls.append({QStringLiteral("BaseURL"), folder}); }
     void SetBrowseMode(const QString &mode) override { calls.append({QStringLiteral("BrowseMode"), mode}); }
+
+    // A click on a link in the page, as the engine's pane decides it; a link that the pane follows is
+    // recorded as "Link".
+    void ClickLink(const QUrl &link, bool newWindow = false)
+    {
+        if (FollowLink(link, newWindow))
+            calls.append({QStringLiteral("Link"), link.toString()});
+    }
 
     // A key press in the page, as the page reports it.
     void PressKey(int keyCode, bool shift = false, bool ctrl = false, bool alt = false)

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QUrl;
+
 // A pane that shows pages, view only: local page files and addresses. Windows hold it through this
 // interface; tests put a recording pane in its place (SetPagePaneFactory).
 namespace platform::pages {
@@ -31,6 +33,11 @@ signals:
     // The shown page changed (loaded) or was clicked.
     void DisplayChanged();
 };
+
+// A link clicked in a pane's page. Links between local pages stay in the pane; addresses ("http:",
+// "https:", "ftp:", "mailto:"), and local links that ask for a new window, go to the user's browser or
+// mail program through the shell. True when the pane is to follow the link itself.
+bool FollowLink(const QUrl &link, bool newWindow);
 
 // A new pane inside `parent`: the page engine's pane, or what the factory set for tests makes.
 PagePane *CreatePagePane(QWidget *parent);

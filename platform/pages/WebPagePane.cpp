@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -29,6 +31,28 @@ bool SameFolder(const QString &a, const QString &b)
     return QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
+// The page of a pane: a clicked link that leads out of the pane goes to the shell instead of loading.
+class PanePage : public QWebEnginePage {
+public:
+    explicit PanePage(QObject *parent) : QWebEnginePage(parent)
+    {
+        // The view makes no window of its own, so a link's request for one arrives here with its address.
+        // A page's script opening windows unasked reaches nobody.
+        connect(this, &QWebEnginePage::newWindowRequested, this, [](QWebEngineNewWindowRequest &request) {
+            if (request.isUserInitiated())
+                FollowLink(request.requestedUrl(), true);
+        });
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
+    {
+        if (type == NavigationTypeLinkClicked && !FollowLink(url, false))
+            return false;
+        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    }
+};
+
 } // namespace
 
 WebPagePane::WebPagePane(QWidget *parent) : PagePane(parent)
@@ -44,6 +68,7 @@ QWebEngineView *WebPagePane::EnsureView()
         return view_;
     const bool focused = hasFocus();
     view_ = new QWebEngineView(this);
+    view_->setPage(new PanePage(view_));
     view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1251"));
     layout()->addWidget(view_);
     setFocusProxy(view_);

@@ -1,5 +1,6 @@
 #include "platform/pages/FakePagePane.h"
 #include "platform/pages/WebPagePane.h"
+#include "platform/shell/Shell.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/TempFolder.h"
 
@@ -48,6 +49,23 @@ bool WaitForPage(QWebEngineView &view)
     return false;
 }
 
+// Records the targets handed to the shell while it lives; nothing is opened.
+class ShellRecorder {
+public:
+    ShellRecorder()
+    {
+        platform::shell::SetShellHook([this](const platform::shell::ShellCall &call) {
+            opened.append(call.file);
+            return true;
+        });
+    }
+    ~ShellRecorder() { platform::shell::SetShellHook(nullptr); }
+    ShellRecorder(const ShellRecorder &) = delete;
+    ShellRecorder &operator=(const ShellRecorder &) = delete;
+
+    QStringList opened;
+};
+
 } // namespace
 
 TEST(PagePane, TheEngineStartsOnlyWithTheFirstPage)
@@ -92,7 +110,37 @@ TEST(PagePane, WhileFakePanesAreInstalledEveryPaneMadeRecordsItsCalls)
     EXPECT_NE(dynamic_cast<pages::WebPagePane *>(real.get()), nullptr) << "the engine's pane is back";
 }
 
-// The one test on the real engine: a windows-1251 page without a declared charset, shown from its own
+TEST(PagePane, LinksBetweenLocalPagesStayAndEveryOtherLinkGoesToTheShell)
+{
+    ShellRecorder shell;
+    const struct {
+        const char *link;
+        bool newWindow;
+        bool followed; // by the pane itself
+        bool opened;   // by the shell
+    } cases[] = {
+        {"file:///p/tmp/b.htm#part", false, true, false},
+        {"file:///p/tmp/b.htm", true, false, true},
+        {"http://example.com/a%20b", false, false, true},
+        {"https://example.com/", true, false, true},
+        {"ftp://example.com/pub/", false, false, true},
+        {"mailto:info@example.com", false, false, true},
+        // Nothing the desktop could open: the engine keeps its own, and no window opens.
+        {"about:blank", false, true, false},
+        {"about:blank", true, false, false},
+    };
+    for (const auto &c : cases) {
+        pages::FakePagePane pane;
+        shell.opened.clear();
+        pane.ClickLink(QUrl(c.link), c.newWindow);
+        const QString link = QString::fromUtf8(c.link);
+        using Calls = QList<pages::FakePagePane::Call>;
+        EXPECT_EQ(pane.calls, (c.followed ? Calls{{"Link", link}} : Calls{})) << c.link << ' ' << c.newWindow;
+        EXPECT_EQ(shell.opened, c.opened ? QStringList{link} : QStringList{}) << c.link << ' ' << c.newWindow;
+    }
+}
+
+// The first test on the real engine: a windows-1251 page without a declared charset, shown from its own
 // folder and against another base folder.
 TEST(PagePane, TheEngineShowsAWindows1251PageAndResolvesAgainstTheBaseFolder)
 {
@@ -126,4 +174,52 @@ TEST(PagePane, TheEngineShowsAWindows1251PageAndResolvesAgainstTheBaseFolder)
     ASSERT_TRUE(WaitForPage(*pane.View()));
     EXPECT_EQ(QUrl(RunScript(*pane.View(), "document.images[0].src").toString()).toLocalFile(), base + "dot.png");
     EXPECT_EQ(RunScript(*pane.View(), "document.getElementById('t').textContent").toString(), text);
+}
+
+// The second test on the real engine: links clicked in a local page.
+TEST(PagePane, TheEngineFollowsALocalLinkAndHandsAnAddressToTheShell)
+{
+    TempFolder folder;
+    const QString first = folder.write("a.htm", "<html><body>"
+                                                "<p><a id=web href=\"http://example.invalid/page\">web</a></p>"
+                                                "<p><a id=blank href=\"b.htm\" target=\"_blank\">blank</a></p>"
+                                                "<p><a id=local href=\"b.htm\">local</a></p></body></html>");
+    const QString second = folder.write("b.htm", "<html><body><p id=t>b</p></body></html>");
+    ShellRecorder shell;
+    pages::WebPagePane pane;
+    pane.resize(400, 300);
+    pane.show();
+    pane.LoadDocument(first);
+    ASSERT_NE(pane.View(), nullptr);
+    if (!WaitForPage(*pane.View()))
+        GTEST_SKIP() << "Qt WebEngine did not load a page here (offscreen, without a GPU); the real engine "
+                        "is not tested on this machine";
+    QWidget *input = pane.View()->focusProxy();
+    ASSERT_NE(input, nullptr);
+    // Clicks the link as the user does, with the mouse.
+    const auto click = [&](const QString &id) {
+        const QString script = "(function() { const r = document.getElementById('" + id +
+                               "').getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()";
+        const QVariantList centre = RunScript(*pane.View(), script).toList();
+        ASSERT_EQ(centre.size(), 2) << id.toStdString();
+        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(centre[0].toInt(), centre[1].toInt()));
+    };
+    const auto shown = [&] { return QUrl(RunScript(*pane.View(), "location.href").toString()).toLocalFile(); };
+
+    click("web");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.opened.isEmpty(); }, 20000))
+        << "the address never reached the shell";
+    EXPECT_EQ(shell.opened, QStringList{"http://example.invalid/page"});
+    EXPECT_EQ(shown(), first) << "the address is not loaded in the pane";
+
+    click("blank");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell.opened.size() == 2; }, 20000))
+        << "the new window never reached the shell";
+    EXPECT_EQ(QUrl(shell.opened[1]).toLocalFile(), second);
+    EXPECT_EQ(shown(), first);
+
+    click("local");
+    ASSERT_TRUE(WaitForPage(*pane.View()));
+    EXPECT_EQ(shown(), second) << "a link to a local page stays in the pane";
+    EXPECT_EQ(shell.opened.size(), 2);
 }

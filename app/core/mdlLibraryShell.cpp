@@ -1,0 +1,24 @@
+#include "app/core/mdlLibraryShell.h"
+
+#include "app/core/mdlLibrary.h"
+#include "platform/shell/FolderPicker.h"
+#include "platform/shell/Shell.h"
+
+namespace mdlLibrary {
+
+bool ShellOpen(const QString &file, const QString &parameters, bool maximized)
+{
+    return platform::shell::ShellOpen(file, parameters, maximized);
+}
+
+QString BrowseFolder(QWidget *owner, const QString &title)
+{
+    const QString picked = platform::shell::BrowseFolder(owner, title);
+    // "/" is a folder like any other here; only the empty answer is a cancel.
+    if (picked.isEmpty())
+        return {};
+    int separatorKind = HostSeparatorKind;
+    return ConvertPath(picked, separatorKind, 3, 2);
+}
+
+} // namespace mdlLibrary

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace platform::shell {
+
+// Shows the folder picker modal over `owner` and returns the folder chosen, as the host names it;
+// empty when the user cancelled.
+QString BrowseFolder(QWidget *owner, const QString &title);
+
+} // namespace platform::shell

@@ -1,0 +1,42 @@
+#include "platform/shell/Shell.h"
+#include "tests/TempFolder.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace shell = platform::shell;
+
+// The one real start: a program of the test's own writes down the arguments it was given.
+TEST(Shell, AProgramGetsItsParametersAsOneArgumentUntouched)
+{
+    TempFolder folder;
+    const QString tool = folder.write("my tools/note args", "#!/bin/sh\n"
+                                                           "out=\"$(dirname \"$0\")/args\"\n"
+                                                           "printf '%s\\n' \"$#\" \"$@\" > \"$out.part\"\n"
+                                                           "mv \"$out.part\" \"$out\"\n");
+    QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner);
+    const QString parameters = QStringLiteral("/home/user/Мои страницы/a b \"c\" $HOME *.htm");
+
+    ASSERT_TRUE(shell::ShellOpen(tool, parameters, true));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.path("my tools/args")); }, 20000))
+        << "the program did not run";
+    EXPECT_EQ(folder.read("my tools/args").toStdString(), ("1\n" + parameters + '\n').toStdString());
+}
+
+TEST(Shell, ACallThatCannotStartReportsFailure)
+{
+    TempFolder folder;
+    const QString page = folder.write("page.htm", "<html></html>");
+    const struct {
+        QString file;
+        QString parameters;
+    } cases[] = {
+        {folder.path("missing/editor"), "-x"},
+        {page, "-x"}, // a document is no program
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_FALSE(shell::ShellOpen(c.file, c.parameters, false)) << c.file.toStdString();
+}
