@@ -2,6 +2,7 @@
 
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
+#include "app/dialogs/frmFileNew.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
 #include "app/dialogs/frmMoney.h"
@@ -28,6 +29,7 @@ inline void UnloadProgramWindows()
             mdlFile::Documents[i] = nullptr;
         }
     }
+    forms::frmFileNew.unload();
     forms::frmFileOpen.unload();
     forms::frmFileSave.unload();
     forms::frmMoney.unload();

@@ -91,6 +91,9 @@ void OpenOnStart(const QString &commandLine)
                                                 false);
             }
         }
+        // Each dialog is modal: the next one opens when the one before it has closed.
+        if (DialogNew)
+            main->mnuFile_New_Click();
         if (DialogOpen)
             main->mnuFile_Open_Click();
     }

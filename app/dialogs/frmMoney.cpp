@@ -3,6 +3,7 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
+#include "app/dialogs/TwipLayout.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/pages/PagePane.h"
 
@@ -15,30 +16,17 @@
 
 namespace {
 
+using TwipLayout::Pixels;
+using TwipLayout::Place;
+using TwipLayout::Twips;
+
 // Designed sizes in twips.
 constexpr int InnerWidth = 7485;
 constexpr int InnerHeight = 4710;
 constexpr int CloseWidth = 1215;
 constexpr int CloseHeight = 375;
 constexpr int CheckHeight = 300;
-constexpr int BoxMargin = 60;
-constexpr int SmallestInner = 600;
 constexpr int KeyEscape = 27;
-
-int Twips(int pixels)
-{
-    return pixels * mdlLoad::TwipsPerPixelX;
-}
-
-int Pixels(int twips)
-{
-    return qRound(twips / double(mdlLoad::TwipsPerPixelX));
-}
-
-void Place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
 
 } // namespace
 
@@ -101,11 +89,7 @@ void frmMoney::resizeEvent(QResizeEvent *event)
 
 void frmMoney::Form_Resize()
 {
-    const int width = Twips(this->width());
-    const int height = Twips(this->height());
-    if (width < SmallestInner || height < SmallestInner)
-        return;
-    Place(picBox, BoxMargin, BoxMargin, width - 2 * BoxMargin, height - 2 * BoxMargin);
+    TwipLayout::PlacePicBox(this, picBox);
 }
 
 bool frmMoney::eventFilter(QObject *watched, QEvent *event)

@@ -3,7 +3,9 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadCodes.h"
+#include "app/core/mdlLoadStart.h"
 #include "app/core/mdlLoadTypeFiles.h"
+#include "app/dialogs/frmFileNew.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileRecode.h"
@@ -127,7 +129,9 @@ QString PreviewCopyPath(int number, const QString &base)
 void NewDocument(const QString &baseName, const QString &ext, const QString &languageName, const QString &text,
                  bool closeNewDialog)
 {
-    Q_UNUSED(closeNewDialog); // the New dialog, which it would close, comes with the dialogs
+    // The New dialog goes before the document window comes, so that the window is not made under it.
+    if (closeNewDialog)
+        mdlLoad::UnloadForm(forms::frmFileNew);
     const int n = AppendDocument();
     DocumentRecord &record = DocumentRecords[n];
     record.Name = baseName + QString::number(n) + u'.' + ext;

@@ -63,6 +63,7 @@ public:
     // The local files that a drag carries, folders left out; empty when it carries none.
     static QStringList DroppedFiles(const QMimeData *data);
 
+    void mnuFile_New_Click();
     void mnuFile_Open_Click();
     void mnuFile_Save_Click();
     void mnuFile_SaveAs_Click();

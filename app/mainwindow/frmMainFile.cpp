@@ -4,6 +4,7 @@
 #include "app/core/mdlExit.h"
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmAbout.h"
+#include "app/dialogs/frmFileNew.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
 #include "app/dialogs/frmMoney.h"
@@ -38,6 +39,14 @@ QString SavedText(const QString &path, bool padded)
 }
 
 } // namespace
+
+// The dialog makes the document itself.
+void frmMain::mnuFile_New_Click()
+{
+    const int previous = ActiveFileIndex;
+    platform::dialogs::ShowModal(*forms::frmFileNew);
+    ReturnFocus(previous);
+}
 
 void frmMain::mnuFile_Open_Click()
 {

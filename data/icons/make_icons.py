@@ -37,6 +37,8 @@ ICONS = [
     ("page_html.png", "HTM", (214, 76, 36), True),
     ("page_css.png", "CSS", (38, 104, 196), True),
     ("page_xml.png", "XML", (46, 150, 70), True),
+    ("page_js.png", "JS", (222, 170, 20), True),
+    ("page_php.png", "PHP", (112, 94, 170), True),
 ]
 
 TRANSPARENT = (0, 0, 0, 0)

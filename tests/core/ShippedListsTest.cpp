@@ -63,7 +63,7 @@ TEST(ShippedLists, NewFileKindsAndTemplatesHaveTheirFiles)
     LoadNewFiles(Data + "setting/newfile.ini");
     LoadPatterns(Data + "setting/pattern.ini");
     ASSERT_EQ(NewFiles.count(), 7);
-    ASSERT_EQ(Patterns.count(), 3);
+    ASSERT_EQ(Patterns.count(), 7);
     EXPECT_EQ(NewFiles[1].Type, "HTML") << "the kind a new start creates";
     for (const NewFileType &kind : NewFiles) {
         EXPECT_TRUE(Languages.contains(kind.Type)) << qPrintable(kind.Type);

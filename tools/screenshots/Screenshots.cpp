@@ -1,5 +1,5 @@
-// Takes pictures of the main window with an HTML page open, of the Open and Save dialogs, the about box
-// and the support page, as a user meets them, into the folder given as the first argument.
+// Takes pictures of the main window with an HTML page open, of the New, Open and Save dialogs, the about
+// box and the support page, as a user meets them, into the folder given as the first argument.
 // tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -108,7 +108,8 @@ int main(int argc, char **argv)
     forms::frmFileSave->hide();
     mdlFile::SaveDocIndex = 0;
 
-    // The about box and the support page are modal: each is pictured from inside its showing.
+    // The New dialog, the about box and the support page are modal: each is pictured from inside its
+    // showing.
     QString picture;
     platform::dialogs::SetDialogHook([&](QDialog &dialog) {
         dialog.show();
@@ -116,6 +117,8 @@ int main(int argc, char **argv)
         dialog.hide();
         return int(QDialog::Rejected);
     });
+    picture = out + QStringLiteral("/new-dialog.png");
+    main->mnuFile_New_Click();
     picture = out + QStringLiteral("/about-box.png");
     main->mnuHelp_About_Click();
     picture = out + QStringLiteral("/support-page.png");
