@@ -31,6 +31,9 @@ public:
     void SetFocusForm2();
     void Form_Activate();
     void ViewSpaceChange(bool typeSpace);
+    // Replaces the whole text with `newText` as one edit, so that one Undo brings the old text back.
+    void PasteReCode(const QString &newText);
+    void SelectAllText();
     void Size_Exchange();
     void Change_Position();
     int PositionLine() const;
@@ -49,6 +52,8 @@ protected:
 private:
     void Form_Load();
     void UpdateMainCaption(bool active);
+    // Status panel 4: the file's and the view's code pages.
+    void ShowCodePages();
     void ActivateNextForm(bool backward);
     void ClosingSteps();
 
