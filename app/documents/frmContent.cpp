@@ -122,11 +122,17 @@ void frmContent::Form_Activate()
     StatusBar *status = forms::frmMain->sttMain;
     const bool hasFile = record.State == 2 || record.State == 3;
     status->SetPanelText(1, (mdlLoad::StatusFullpath && hasFile ? record.Path : record.Name) + u' ');
+    ShowCodePages();
+    UpdateMainCaption(true);
+}
+
+void frmContent::ShowCodePages()
+{
+    const DocumentRecord &record = DocumentRecords[tag_];
     const auto &codes = mdlLoad::Codes;
     if (codes.contains(record.FileCode) && codes.contains(record.ViewCode))
-        status->SetPanelText(4, codes[record.FileCode].Title + QStringLiteral(" / ") + codes[record.ViewCode].Title +
-                                    u' ');
-    UpdateMainCaption(true);
+        forms::frmMain->sttMain->SetPanelText(
+            4, codes[record.FileCode].Title + QStringLiteral(" / ") + codes[record.ViewCode].Title + u' ');
 }
 
 void frmContent::Form_Deactivate()
@@ -140,6 +146,19 @@ void frmContent::ViewSpaceChange(bool typeSpace)
 {
     DocumentRecords[tag_].ViewSpace = typeSpace;
     txtContent->SetDisplayWhitespace(typeSpace);
+}
+
+void frmContent::PasteReCode(const QString &newText)
+{
+    SelectAllText();
+    txtContent->SetSelText(newText);
+    ShowCodePages();
+}
+
+void frmContent::SelectAllText()
+{
+    const int lastLine = txtContent->LineCount() - 1;
+    txtContent->SetSel({0, 0, lastLine, txtContent->GetLineLength(lastLine)});
 }
 
 void frmContent::Size_Exchange()

@@ -35,6 +35,9 @@ public:
     void Form_Activate();
     void Form_Deactivate();
     void ViewSpaceChange(bool typeSpace);
+    // Replaces the whole text with `newText` as one edit, so that one Undo brings the old text back.
+    void PasteReCode(const QString &newText);
+    void SelectAllText();
     void Size_Exchange();
     void Change_Position();
     int PositionLine() const;
@@ -57,6 +60,8 @@ protected:
 private:
     void Form_Load();
     void UpdateMainCaption(bool active);
+    // Status panel 4: the file's and the view's code pages.
+    void ShowCodePages();
     void ActivateNextForm(bool backward);
     // Takes the window's own keys, setting both codes to 0.
     void FormKeyCommand(int &keyCode, int &shift);

@@ -68,4 +68,10 @@ inline int SaveDocIndex = 0;
 inline QString SaveMode;
 inline QString SavedPath;
 
+// The re-encoding dialog. In: the whole text and its code page; out, when CodeOK is True: the converted
+// text and its new code page. The caller sets CodeOK False before showing it.
+inline QString CodeText;
+inline int CodeIndex = 0;
+inline bool CodeOK = false;
+
 } // namespace mdlFile

@@ -71,6 +71,8 @@ public:
     void mnuFile_Close_Click();
     void mnuFile_Exit_Click();
     void mnuFile_CloseAll_Click();
+    // Converts the active document's whole text between code pages through the re-encoding dialog.
+    void mnuServis_Code_Click();
     void mnuHelp_User_Click();
     void mnuHelp_About_Click();
     void mnuView_Syntax_Lang_Click(int index);

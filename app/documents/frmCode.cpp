@@ -1,0 +1,268 @@
+#include "app/documents/frmCode.h"
+
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadStart.h"
+#include "app/dialogs/DialogLists.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileRecode.h"
+#include "app/documents/mdlLanguageApply.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/editor/Editor.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+// Designed sizes in twips.
+constexpr int PictureWidth = 360;
+constexpr int LabelHeight = 255;
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonHeight = 375;
+constexpr int BoxMargin = 60;
+constexpr int SmallestInner = 600;
+
+int Twips(int pixels)
+{
+    return pixels * mdlLoad::TwipsPerPixelX;
+}
+
+int Pixels(int twips)
+{
+    return qRound(twips / double(mdlLoad::TwipsPerPixelX));
+}
+
+// A rectangle in twips; its edges are converted, so that edges that meet in twips meet in pixels. A size
+// of zero or less is not applied.
+void Place(QWidget *widget, int left, int top, int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    widget->setGeometry(QRect(QPoint(Pixels(left), Pixels(top)),
+                              QPoint(Pixels(left + width) - 1, Pixels(top + height) - 1)));
+}
+
+// A widget's rectangle in twips.
+struct TwipRect {
+    explicit TwipRect(const QWidget *widget)
+        : left(Twips(widget->x())), top(Twips(widget->y())), width(Twips(widget->width())),
+          height(Twips(widget->height()))
+    {
+    }
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+    int left, top, width, height;
+};
+
+// The hourglass for the length of a conversion.
+class WaitPointer {
+public:
+    WaitPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitPointer() { QApplication::restoreOverrideCursor(); }
+    WaitPointer(const WaitPointer &) = delete;
+    WaitPointer &operator=(const WaitPointer &) = delete;
+};
+
+QPushButton *Button(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    // Enter does not convert by itself: only a click or Space on the button does.
+    button->setAutoDefault(false);
+    button->resize(Pixels(ButtonWidth), Pixels(ButtonHeight));
+    return button;
+}
+
+} // namespace
+
+frmCode::frmCode() : QDialog(forms::frmMain.loaded())
+{
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Перевод кодировки"));
+    picBox = new QWidget(this);
+    picBox->installEventFilter(this);
+    Form_Load();
+}
+
+void frmCode::Form_Load()
+{
+    move(Pixels(mdlLoad::CodeLeft), Pixels(mdlLoad::CodeTop));
+    resize(Pixels(mdlLoad::CodeWidth), Pixels(mdlLoad::CodeHeight));
+    SetCodeContainers();
+    Form_Resize();
+
+    mdlLoad::FillCodeCombo(cmbCodeOld, QString());
+    mdlLoad::FillCodeCombo(cmbCodeNew, QString());
+    if (cmbCodeOld->count() > 0 && cmbCodeOld->count() == cmbCodeNew->count())
+        SelectCodes(0);
+    else
+        cmmCode->setEnabled(false);
+
+    const QString &text = mdlFile::CodeText;
+    sample_ = mdlLoad::CodeMaxlen >= 1 && text.size() > mdlLoad::CodeMaxlen ? text.left(mdlLoad::CodeMaxlen) : text;
+    txtCode->SetText(sample_);
+
+    const int active = forms::frmMain->ActiveFileIndex;
+    const auto &records = mdlFile::DocumentRecords;
+    mdlLanguage::SetDocumentLanguage(txtCode, records.contains(active) ? records[active].Language : 0, QString(),
+                                     false);
+
+    // The document's own page in both lists: the sample shows unconverted.
+    SelectCodes(mdlFile::CodeIndex - 1);
+}
+
+void frmCode::SetCodeContainers()
+{
+    imgPicture = new QLabel(picBox);
+    imgPicture->setPixmap(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(24, 24));
+    imgPicture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    imgPicture->resize(Pixels(PictureWidth), imgPicture->height());
+    lblCodeOld = new QLabel(QStringLiteral("Текущая кодировка:"), picBox);
+    lblCodeOld->resize(lblCodeOld->width(), Pixels(LabelHeight));
+    cmbCodeOld = new QComboBox(picBox);
+    lblCodeNew = new QLabel(QStringLiteral("Новая кодировка:"), picBox);
+    lblCodeNew->resize(lblCodeNew->width(), Pixels(LabelHeight));
+    cmbCodeNew = new QComboBox(picBox);
+    for (QComboBox *list : {cmbCodeOld, cmbCodeNew})
+        list->resize(list->width(), list->sizeHint().height());
+    txtCode = new platform::editor::Editor(picBox);
+    txtCode->SetFont(QFont(QStringLiteral("Courier New"), 10));
+    cmmCode = Button(QStringLiteral("Перевести"), picBox);
+    cmmCancel = Button(QStringLiteral("Отменить"), picBox);
+
+    connect(cmbCodeOld, &QComboBox::activated, this, &frmCode::cmbCodeOld_Click);
+    connect(cmbCodeNew, &QComboBox::activated, this, &frmCode::cmbCodeNew_Click);
+    connect(cmmCode, &QPushButton::clicked, this, &frmCode::cmmCode_Click);
+    connect(cmmCancel, &QPushButton::clicked, this, &frmCode::cmmCancel_Click);
+}
+
+void frmCode::SelectCodes(int index)
+{
+    mdlLoad::SelectListIndex(cmbCodeOld, index);
+    cmbCodeOld_Click();
+    mdlLoad::SelectListIndex(cmbCodeNew, index);
+    cmbCodeNew_Click();
+}
+
+void frmCode::cmbCodeOld_Click()
+{
+    CodeListClick(cmbCodeOld, codeOld_);
+}
+
+void frmCode::cmbCodeNew_Click()
+{
+    CodeListClick(cmbCodeNew, codeNew_);
+}
+
+void frmCode::CodeListClick(const QComboBox *list, int &code)
+{
+    const int picked = list->currentIndex() + 1;
+    if (picked == code)
+        return;
+    code = picked;
+    if (sample_.isEmpty() || codeOld_ == codeNew_) {
+        txtCode->SetText(sample_);
+        return;
+    }
+    const WaitPointer wait;
+    txtCode->SetText(mdlFile::RecodeText(sample_, codeOld_, codeNew_, QStringLiteral("?")));
+}
+
+void frmCode::cmmCode_Click()
+{
+    if (codeOld_ != codeNew_) {
+        const WaitPointer wait;
+        // Assigned over itself, so that no second copy of a large text outlives the conversion.
+        mdlFile::CodeText = mdlFile::RecodeText(mdlFile::CodeText, codeOld_, codeNew_, QStringLiteral("?"));
+    }
+    mdlFile::CodeOK = true;
+    mdlFile::CodeIndex = codeNew_;
+    cmmCancel_Click();
+}
+
+void frmCode::cmmCancel_Click()
+{
+    SaveCodeSetting();
+    mdlLoad::UnloadForm(forms::frmCode);
+}
+
+void frmCode::reject()
+{
+    cmmCancel_Click();
+}
+
+void frmCode::closeEvent(QCloseEvent *event)
+{
+    // Unloading hides the window itself; the close box ends the same way as Cancel.
+    event->ignore();
+    cmmCancel_Click();
+}
+
+void frmCode::SaveCodeSetting()
+{
+    mdlLoad::CodeLeft = Twips(x());
+    mdlLoad::CodeTop = Twips(y());
+    mdlLoad::CodeWidth = Twips(width());
+    mdlLoad::CodeHeight = Twips(height());
+}
+
+void frmCode::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmCode::Form_Resize()
+{
+    const int width = Twips(this->width());
+    const int height = Twips(this->height());
+    if (width < SmallestInner || height < SmallestInner)
+        return;
+    Place(picBox, BoxMargin, BoxMargin, width - 2 * BoxMargin, height - 2 * BoxMargin);
+}
+
+bool frmCode::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picBox && event->type() == QEvent::Resize)
+        picBox_Resize();
+    return QDialog::eventFilter(watched, event);
+}
+
+// The picture down the left, the buttons at the lower right, the two lists side by side across the top
+// with the sample below them. Lengths come from the window's inner area (its top and left are 0), which
+// is picBox's with the margins added; a step without room leaves its controls where they were.
+void frmCode::picBox_Resize()
+{
+    const int innerWidth = Twips(width());
+    const int innerHeight = Twips(height());
+    const int boxWidth = Twips(picBox->width());
+    const int boxHeight = Twips(picBox->height());
+
+    TwipRect cancel(cmmCancel);
+    if (innerHeight - cancel.height > 180)
+        Place(imgPicture, 0, 0, Twips(imgPicture->width()), innerHeight - cancel.height - 180);
+    if (cancel.height < boxHeight)
+        Place(cmmCancel, boxWidth - cancel.width, boxHeight - cancel.height, cancel.width, cancel.height);
+    cancel = TwipRect(cmmCancel);
+    const TwipRect code(cmmCode);
+    if (cancel.left - code.width >= 120)
+        Place(cmmCode, cancel.left - 120 - code.width, cancel.top, code.width, code.height);
+
+    const TwipRect picture(imgPicture);
+    const int left = picture.right() + 60;
+    const int width = innerWidth - left - 120;
+    const int half = width / 2;
+    if (half <= 30)
+        return;
+    const int labelHeight = Twips(lblCodeOld->height());
+    Place(lblCodeOld, left, 0, half - 60, labelHeight);
+    Place(lblCodeNew, left + half, 0, half - 60, labelHeight);
+    const int listHeight = Twips(cmbCodeOld->height());
+    Place(cmbCodeOld, left, labelHeight, half - 60, listHeight);
+    Place(cmbCodeNew, left + half, labelHeight, half - 60, listHeight);
+    const int listBottom = TwipRect(cmbCodeOld).bottom();
+    Place(txtCode, left, listBottom + 60, width, TwipRect(cmmCode).top - listBottom - 120);
+}
