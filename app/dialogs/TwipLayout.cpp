@@ -23,9 +23,11 @@ int Pixels(int twips)
 
 void Place(QWidget *widget, int left, int top, int width, int height)
 {
-    if (Pixels(width) <= 0 || Pixels(height) <= 0)
+    // The edges are converted, so that controls whose edges meet in twips meet in pixels too.
+    const QRect rect(QPoint(Pixels(left), Pixels(top)), QPoint(Pixels(left + width) - 1, Pixels(top + height) - 1));
+    if (width <= 0 || height <= 0 || rect.isEmpty())
         return;
-    widget->setGeometry(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+    widget->setGeometry(rect);
 }
 
 void PlacePicBox(const QWidget *window, QWidget *picBox)

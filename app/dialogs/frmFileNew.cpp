@@ -6,6 +6,7 @@
 #include "app/dialogs/TwipLayout.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
+#include "platform/forms/StoredRect.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QCloseEvent>
@@ -81,6 +82,12 @@ void FillList(QListWidget *list, const Table<Kind> &table, const QList<QIcon> &i
         list->setCurrentRow(0);
 }
 
+// The dialog's rectangle in the settings.
+platform::forms::StoredRect StoredPosition()
+{
+    return {mdlLoad::FilenewLeft, mdlLoad::FilenewTop, mdlLoad::FilenewWidth, mdlLoad::FilenewHeight};
+}
+
 } // namespace
 
 frmFileNew::frmFileNew() : QDialog(forms::frmMain.loaded())
@@ -119,8 +126,7 @@ frmFileNew::frmFileNew() : QDialog(forms::frmMain.loaded())
 
 void frmFileNew::Form_Load()
 {
-    move(Pixels(mdlLoad::FilenewLeft), Pixels(mdlLoad::FilenewTop));
-    resize(Pixels(mdlLoad::FilenewWidth), Pixels(mdlLoad::FilenewHeight));
+    platform::forms::RestoreRect(*this, StoredPosition());
     // A window not shown yet gets no resize events: the first layout is run here.
     Form_Resize();
     picBox_Resize();
@@ -283,10 +289,7 @@ void frmFileNew::Form_QueryUnload()
 
 void frmFileNew::StoreState()
 {
-    mdlLoad::FilenewLeft = Twips(x());
-    mdlLoad::FilenewTop = Twips(y());
-    mdlLoad::FilenewWidth = Twips(width());
-    mdlLoad::FilenewHeight = Twips(height());
+    platform::forms::StoreRect(*this, StoredPosition());
     mdlLoad::NewDialog = tbsTypeDoc->SelectedPosition();
 }
 

@@ -3,11 +3,13 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
 #include "app/dialogs/DialogLists.h"
+#include "app/dialogs/TwipLayout.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileRecode.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
+#include "platform/forms/StoredRect.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,6 +18,10 @@
 #include <QPushButton>
 #include <QStyle>
 
+using TwipLayout::Pixels;
+using TwipLayout::Place;
+using TwipLayout::Twips;
+
 namespace {
 
 // Designed sizes in twips.
@@ -23,29 +29,6 @@ constexpr int PictureWidth = 360;
 constexpr int LabelHeight = 255;
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 375;
-constexpr int BoxMargin = 60;
-constexpr int SmallestInner = 600;
-
-int Twips(int pixels)
-{
-    return pixels * mdlLoad::TwipsPerPixelX;
-}
-
-int Pixels(int twips)
-{
-    return qRound(twips / double(mdlLoad::TwipsPerPixelX));
-}
-
-// A rectangle in twips; its edges are converted, so that edges that meet in twips meet in pixels. A size
-// of zero or less is not applied.
-void Place(QWidget *widget, int left, int top, int width, int height)
-{
-    if (width <= 0 || height <= 0)
-        return;
-    widget->setGeometry(QRect(QPoint(Pixels(left), Pixels(top)),
-                              QPoint(Pixels(left + width) - 1, Pixels(top + height) - 1)));
-}
-
 // A widget's rectangle in twips.
 struct TwipRect {
     explicit TwipRect(const QWidget *widget)
@@ -89,8 +72,7 @@ frmCode::frmCode() : QDialog(forms::frmMain.loaded())
 
 void frmCode::Form_Load()
 {
-    move(Pixels(mdlLoad::CodeLeft), Pixels(mdlLoad::CodeTop));
-    resize(Pixels(mdlLoad::CodeWidth), Pixels(mdlLoad::CodeHeight));
+    platform::forms::RestoreRect(*this, {mdlLoad::CodeLeft, mdlLoad::CodeTop, mdlLoad::CodeWidth, mdlLoad::CodeHeight});
     SetCodeContainers();
     Form_Resize();
 
@@ -203,10 +185,7 @@ void frmCode::closeEvent(QCloseEvent *event)
 
 void frmCode::SaveCodeSetting()
 {
-    mdlLoad::CodeLeft = Twips(x());
-    mdlLoad::CodeTop = Twips(y());
-    mdlLoad::CodeWidth = Twips(width());
-    mdlLoad::CodeHeight = Twips(height());
+    platform::forms::StoreRect(*this, {mdlLoad::CodeLeft, mdlLoad::CodeTop, mdlLoad::CodeWidth, mdlLoad::CodeHeight});
 }
 
 void frmCode::resizeEvent(QResizeEvent *event)
@@ -217,11 +196,7 @@ void frmCode::resizeEvent(QResizeEvent *event)
 
 void frmCode::Form_Resize()
 {
-    const int width = Twips(this->width());
-    const int height = Twips(this->height());
-    if (width < SmallestInner || height < SmallestInner)
-        return;
-    Place(picBox, BoxMargin, BoxMargin, width - 2 * BoxMargin, height - 2 * BoxMargin);
+    TwipLayout::PlacePicBox(this, picBox);
 }
 
 bool frmCode::eventFilter(QObject *watched, QEvent *event)
