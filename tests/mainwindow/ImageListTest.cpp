@@ -1,5 +1,7 @@
+#include "app/core/mdlLoadButtons.h"
 #include "app/mainwindow/ImageList.h"
 
+#include "tests/LoadedProgram.h"
 #include "tests/TempFolder.h"
 
 #include <QImage>
@@ -52,6 +54,21 @@ TEST_F(PictureList, RefusesATakenKeyABrokenFileAndAnIndexOutside)
     EXPECT_EQ(list.Count(), 0);
     list.Add(1, folder.path("blue.png"), "r");
     EXPECT_EQ(list.Count(), 1) << "a cleared list holds no keys";
+}
+
+using TagPictures = LoadedProgram;
+
+// The start puts the built-in button's picture first and each button of button.ini at its own number.
+TEST_F(TagPictures, EveryTagButtonHasItsPictureAfterTheStart)
+{
+    const ImageList &pictures = main()->imgPanel;
+    ASSERT_GT(mdlLoad::Buttons.count(), 1);
+    EXPECT_EQ(pictures.Count(), mdlLoad::Buttons.count());
+    EXPECT_FALSE(pictures.Icon(1).isNull());
+    for (int k = 2; k <= mdlLoad::Buttons.count(); ++k) {
+        EXPECT_EQ(mdlLoad::Buttons[k].ImageIndex, k);
+        EXPECT_FALSE(pictures.Icon(k).isNull()) << k;
+    }
 }
 
 } // namespace
