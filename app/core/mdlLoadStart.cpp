@@ -2,9 +2,12 @@
 
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadButtons.h"
 #include "app/core/mdlLoadCodes.h"
 #include "app/core/mdlLoadHelps.h"
 #include "app/core/mdlLoadNewFiles.h"
+#include "app/core/mdlLoadServer.h"
+#include "app/core/mdlLoadTrees.h"
 #include "app/core/mdlLoadTypeFiles.h"
 #include "app/core/mdlProgram.h"
 #include "app/documents/mdlFile.h"
@@ -36,6 +39,15 @@ void MeasureScreen()
     Screen.MainScaleHeight = main->height() * TwipsPerPixelY;
 }
 
+// The tag bar's picture list holding the built-in button's picture alone, ready for button.ini's.
+ImageList &PanelPictures()
+{
+    ImageList &pictures = forms::frmMain->imgPanel;
+    pictures.Clear();
+    pictures.Add(1, SettingFolder + QLatin1String("panel1.gif"), QString());
+    return pictures;
+}
+
 } // namespace
 
 void InitPathsAndLoad()
@@ -52,9 +64,15 @@ void InitPathsAndLoad()
     mdlLanguage::FillLanguageMenu();
     LoadTypeFiles(TypefileIni);
     LoadCodes(CodeIni);
+    LoadPanels(PanelIni);
+    LoadButtons(ButtonIni, PanelPictures());
     LoadHelps(HelpIni);
     LoadNewFiles(NewfileIni);
     LoadPatterns(PatternIni);
+    LoadPhrases(PhraseIni);
+    LoadColors(ColorIni);
+    LoadSymbols(SymbolIni);
+    LoadServerIni(ServerIni);
     RestoreMainWindow();
     mdlFile::TrimMagazine();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/mainwindow/ImageList.h"
 #include "platform/forms/GlobalForm.h"
 #include "platform/windows/WindowTable.h"
 
@@ -31,6 +32,8 @@ public:
     QMdiArea *mdiArea = nullptr;
     TabStrip *tbsFiles = nullptr;
     StatusBar *sttMain = nullptr;
+    // The tag buttons' pictures: the built-in button's first, then those of button.ini.
+    ImageList imgPanel;
 
     QMenu *mnuFile = nullptr;
     QAction *mnuFile_Open = nullptr;

@@ -1,9 +1,18 @@
+#include "app/core/mdlLibrary.h"
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadAdvices.h"
+#include "app/core/mdlLoadButtons.h"
 #include "app/core/mdlLoadCodes.h"
 #include "app/core/mdlLoadHelps.h"
 #include "app/core/mdlLoadNewFiles.h"
+#include "app/core/mdlLoadServer.h"
+#include "app/core/mdlLoadTesters.h"
+#include "app/core/mdlLoadTrees.h"
 #include "app/core/mdlLoadTypeFiles.h"
+#include "app/mainwindow/ImageList.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -89,6 +98,132 @@ TEST(ShippedLists, HelpEntriesFollowTheBuiltInOnes)
     EXPECT_EQ(Helps[8].First, "-");
     EXPECT_TRUE(Helps[9].Second.startsWith("http:"));
     EXPECT_TRUE(Helps[10].Second.startsWith("http:"));
+}
+
+// Every node hangs below the entry before it or higher up, and every entry that gets children is a group.
+void ExpectWellFormedTree(const Table<TreeItem> &tree, int first, const char *file)
+{
+    for (int i = first; i <= tree.count(); ++i) {
+        const TreeItem &item = tree[i];
+        EXPECT_TRUE(item.Level >= 1 && item.Level <= 5) << file << " " << i;
+        EXPECT_FALSE(item.Caption.isEmpty()) << file << " " << i;
+        EXPECT_EQ(item.Value.isEmpty(), item.IsGroup) << file << " " << qPrintable(item.Caption);
+        if (i > first) {
+            EXPECT_LE(item.Level, tree[i - 1].Level + 1) << file << " " << qPrintable(item.Caption);
+        }
+        if (i < tree.count() && tree[i + 1].Level > item.Level) {
+            EXPECT_TRUE(item.IsGroup) << file << " " << qPrintable(item.Caption);
+        }
+    }
+}
+
+TEST(ShippedLists, TagGroupsNameButtonsThatHaveTheirOwnPictures)
+{
+    const QString savedFolder = ButtonsFolder;
+    ButtonsFolder = Data + "buttons/";
+    ImageList pictures;
+    pictures.Add(1, Data + "setting/panel1.gif", QString());
+    LoadPanels(Data + "setting/panel.ini");
+    LoadButtons(Data + "setting/button.ini", pictures);
+    ButtonsFolder = savedFolder;
+
+    ASSERT_EQ(Panels.count(), 8);
+    ASSERT_GT(Buttons.count(), 60);
+    EXPECT_EQ(pictures.Count(), Buttons.count());
+    QSet<qint32> grouped;
+    for (const NamedList &group : Panels) {
+        EXPECT_FALSE(group.Title.isEmpty());
+        EXPECT_FALSE(group.Items.isEmpty()) << qPrintable(group.Title);
+        for (const qint32 id : group.Items) {
+            EXPECT_GT(id, 100) << qPrintable(group.Title);
+            EXPECT_FALSE(grouped.contains(id)) << id;
+            grouped.insert(id);
+        }
+    }
+    QSet<QString> files;
+    for (int k = 2; k <= Buttons.count(); ++k) {
+        const TegButton &button = Buttons[k];
+        EXPECT_EQ(button.ImageIndex, k);
+        EXPECT_TRUE(grouped.remove(button.Id)) << "every button stands on a tab once: " << button.Id;
+        EXPECT_FALSE(button.ToolTip.isEmpty()) << button.Id;
+        EXPECT_FALSE(button.Text2.isEmpty() && button.Text3.isEmpty()) << button.Id;
+        EXPECT_FALSE(files.contains(button.Picture)) << qPrintable(button.Picture);
+        files.insert(button.Picture);
+        EXPECT_EQ(QImage(Data + "buttons/" + button.Picture).size(), QSize(16, 16)) << qPrintable(button.Picture);
+    }
+    EXPECT_TRUE(grouped.isEmpty()) << "every id on a tab names a button";
+    EXPECT_EQ(Buttons[2].Text2, "<b>");
+    EXPECT_EQ(Buttons[2].Text3, "</b>");
+    SetButtonDefault();
+}
+
+TEST(ShippedLists, TreesOfPhrasesColoursAndSymbols)
+{
+    LoadPhrases(Data + "setting/phrase.ini");
+    LoadColors(Data + "setting/color.ini");
+    LoadSymbols(Data + "setting/symbol.ini");
+    ASSERT_GT(Phrases.count(), 30);
+    EXPECT_EQ(Phrases[1].Level, 0);
+    EXPECT_TRUE(Phrases[1].Value.isEmpty());
+    ExpectWellFormedTree(Phrases, 2, "phrase.ini");
+    ExpectWellFormedTree(Colors, 1, "color.ini");
+    ExpectWellFormedTree(Symbols, 1, "symbol.ini");
+    int colours = 0;
+    for (const TreeItem &item : Colors)
+        colours += item.IsGroup ? 0 : 1;
+    EXPECT_GT(colours, 16 + 140 + 216) << "basic, named and web-safe colours";
+    EXPECT_GT(Symbols.count(), 60);
+    bool bar = false;
+    for (const TreeItem &item : Symbols)
+        bar = bar || item.Value == "|";
+    EXPECT_TRUE(bar) << "the escaped bar";
+    Phrases.clear();
+    Colors.clear();
+    Symbols.clear();
+}
+
+TEST(ShippedLists, ServerMappingsAreOnlyCommentedExamples)
+{
+    LoadServerIni(Data + "setting/server.ini");
+    EXPECT_TRUE(Server.PathToUrl.isEmpty());
+    EXPECT_TRUE(Server.InPath.isEmpty());
+    EXPECT_TRUE(Server.InUrl.isEmpty());
+}
+
+TEST(ShippedLists, TestersAndTipsFillTheirPageTemplates)
+{
+    LoadTesterIni(Data + "setting/tester.ini");
+    ASSERT_GE(TesterGroups.count(), 1);
+    for (const TesterGroup &group : TesterGroups) {
+        EXPECT_FALSE(group.Title.isEmpty());
+        EXPECT_FALSE(group.Men.isEmpty()) << qPrintable(group.Title);
+        for (const TesterMan &man : group.Men) {
+            EXPECT_FALSE(man.Name.isEmpty());
+            EXPECT_TRUE(man.Email.contains(u'@') && !man.Email.contains(u':')) << qPrintable(man.Email);
+            EXPECT_FALSE(man.Url.isEmpty() || man.Url.contains(u':')) << qPrintable(man.Url);
+        }
+    }
+    TesterGroups.clear();
+
+    LoadAdviceIni(Data + "setting/advice.ini");
+    ASSERT_GE(Advices.count(), 10);
+    for (const StringPair &tip : Advices) {
+        EXPECT_EQ(tip.First, mdlLibrary::TrimSpaces(tip.First));
+        EXPECT_FALSE(tip.First.isEmpty());
+        EXPECT_FALSE(tip.Second.isEmpty()) << qPrintable(tip.First);
+    }
+    Advices.clear();
+
+    const QList<std::pair<const char *, QStringList>> templates = {
+        {"advice.htm", {"[advice_title]", "[advice_text]"}},
+        {"tester_full.htm", {"[info]"}},
+        {"tester_group.htm", {"[group]", "[man]"}},
+        {"tester_man.htm", {"[name]", "[email]", "[url]"}}};
+    for (const auto &[file, markers] : templates) {
+        const QString page = mdlLibrary::FileReadText(Data + "setting/" + file);
+        for (const QString &marker : markers)
+            EXPECT_TRUE(page.contains(marker)) << file << " " << qPrintable(marker);
+    }
 }
 
 } // namespace

@@ -1,0 +1,72 @@
+#include "app/core/mdlLoadTesters.h"
+
+#include "app/core/mdlLibrary.h"
+#include "app/core/mdlLoadLists.h"
+
+namespace mdlLoad {
+
+namespace {
+
+using mdlLibrary::TrimSpaces;
+
+// The address without `scheme`, which the testers page writes in front of it again.
+QString WithoutScheme(const QString &address, QLatin1String scheme)
+{
+    return address.startsWith(scheme, Qt::CaseInsensitive) ? address.mid(scheme.size()) : address;
+}
+
+void ReadGroup(const QString &line)
+{
+    const std::optional<QStringList> fields = SplitListFields(line, 1);
+    if (!fields)
+        return;
+    TesterGroup group;
+    group.Name = TrimSpaces(fields->at(0));
+    group.Title = TrimSpaces(fields->at(1));
+    TesterGroups.append(group);
+}
+
+// The group key, name and mailbox need a character each before trimming; the web address may be empty.
+void ReadMan(const QString &line)
+{
+    const std::optional<QStringList> fields = SplitListFields(line, 3);
+    if (!fields || fields->at(0).isEmpty() || fields->at(1).isEmpty() || fields->at(2).isEmpty())
+        return;
+    const int group = FindTesterGroup(TrimSpaces(fields->at(0)));
+    if (group == 0)
+        return;
+    TesterMan man;
+    man.Name = TrimSpaces(fields->at(1));
+    man.Email = WithoutScheme(TrimSpaces(fields->at(2)), QLatin1String("mailto:"));
+    man.Url = WithoutScheme(TrimSpaces(fields->at(3)), QLatin1String("http://"));
+    TesterGroups[group].Men.append(man);
+}
+
+} // namespace
+
+void LoadTesterIni(const QString &path)
+{
+    TesterGroups.clear();
+    const std::optional<QStringList> lines = ReadListLines(path);
+    if (!lines)
+        return;
+    QString section;
+    for (const QString &line : *lines) {
+        if (ReadSectionHeader(line, section))
+            continue;
+        if (section == QLatin1String("group"))
+            ReadGroup(line);
+        else if (section == QLatin1String("man"))
+            ReadMan(line);
+    }
+}
+
+int FindTesterGroup(const QString &name)
+{
+    for (int g = 1; g <= TesterGroups.count(); ++g)
+        if (TesterGroups[g].Name == name)
+            return g;
+    return 0;
+}
+
+} // namespace mdlLoad

@@ -1,0 +1,25 @@
+#include "app/mainwindow/ImageList.h"
+
+#include <QPixmap>
+
+void ImageList::Add(int index, const QString &file, const QString &key)
+{
+    if (index < 1 || index > Count() + 1 || (!key.isEmpty() && keys_.contains(key)))
+        return;
+    const QPixmap picture(file);
+    if (picture.isNull())
+        return;
+    pictures_.insert(index - 1, QIcon(picture));
+    keys_.insert(index - 1, key);
+}
+
+QIcon ImageList::Icon(int index) const
+{
+    return index >= 1 && index <= Count() ? pictures_[index - 1] : QIcon();
+}
+
+void ImageList::Clear()
+{
+    pictures_.clear();
+    keys_.clear();
+}
