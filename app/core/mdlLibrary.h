@@ -50,6 +50,39 @@ bool IsColorString(const QString &value);
 int HexPairValue(const QString &pair);
 QString HexDigit(int n);
 
+// ---- Text transforms ---------------------------------------------------------------------------------
+
+// Pure rewrites of a piece of text, the selection of a document or one list line; each takes linear time,
+// so a whole large document goes through them at once. A text moved in is rewritten in its own buffer
+// where the result fits there. CR LF, LF and a lone CR each end a line, and every line end stays as the
+// text writes it.
+
+// Letter case, keyboard layout and transliteration: 1 swaps the Latin and the Cyrillic keys of the same
+// keyboard key, 2 sentence case (lower case, raised after a full stop), 3 upper case, 4 lower case, 5 title
+// case, 6 inverted case, 7 transliteration between Latin and Cyrillic in both directions; 0 counts as 2.
+// Any other mode returns the text as it is. A letter changes case only to a letter of the system code
+// page, so no conversion makes a character that would be saved as "?".
+QString RegistrConvert(QString text, int mode);
+
+// Spaces (not tabs) removed: 1 every run of spaces becomes one and a run at the very start goes; 2 spaces
+// at the start of every line but the first; 3 spaces at the end of every line but the last. Any other mode
+// returns the text as it is.
+QString SpaceDelete(QString text, int mode);
+
+// One indentation step removed from every line: a leading tab, else exactly `width` leading spaces when
+// the line has that many (a width below 1 removes tabs only).
+QString ShiftLines(QString text, int width);
+
+// A tab added at the start of every line, empty lines and the empty line after a final line end included;
+// with `outdent`, one leading tab removed from every line that has one.
+QString TabBlock(QString text, bool outdent);
+
+// Every line end replaced by one blank.
+QString JoinLines(QString text);
+
+// Every run of line ends collapsed to its first, so no empty line stands between two lines of the text.
+QString DeleteEmptyLines(QString text);
+
 // ---- Conversions -------------------------------------------------------------------------------------
 
 // Removes spaces (and only spaces: tabs are kept) from both ends.
