@@ -212,8 +212,7 @@ TEST_F(FileNew, PositionSizeAndTabAreRememberedAcrossOpenings)
     };
     for (const Case &c : cases) {
         showNew([&](frmFileNew &d) {
-            d.move(c.rect.topLeft());
-            d.resize(c.rect.size());
+            d.setGeometry(c.rect);
             d.tbsTypeDoc->setCurrentIndex(c.tab - 1);
             c.close(d);
         });
@@ -227,7 +226,7 @@ TEST_F(FileNew, PositionSizeAndTabAreRememberedAcrossOpenings)
         int reopenedTab = 0;
         bool patternShown = false;
         showNew([&](frmFileNew &d) {
-            reopened = QRect(d.pos(), d.size());
+            reopened = d.geometry();
             reopenedTab = d.tbsTypeDoc->SelectedPosition();
             patternShown = d.lstPattern->isVisible();
             d.cmmCancel->click();

@@ -255,10 +255,8 @@ TEST_F(CodeDialog, TheWindowOpensAtItsStoredRectangleAndStoresItOnClosing)
         mdlLoad::CodeHeight = 400 * 15;
         open(WindowsText, Windows1251, QStringLiteral("rect%1.html").arg(mdlFile::DocumentCount()));
         ASSERT_TRUE(recode([&](frmCode &dialog) {
-            EXPECT_EQ(dialog.pos(), QPoint(150, 100)) << c.name;
-            EXPECT_EQ(dialog.size(), QSize(500, 400)) << c.name;
-            dialog.move(210, 130);
-            dialog.resize(520, 410);
+            EXPECT_EQ(dialog.geometry(), QRect(150, 100, 500, 400)) << c.name;
+            dialog.setGeometry(210, 130, 520, 410);
             c.close(dialog);
         }));
         EXPECT_EQ(mdlLoad::CodeLeft, 210 * 15) << c.name;
