@@ -11,6 +11,7 @@
 #include "app/core/mdlLoadTypeFiles.h"
 #include "app/core/mdlProgram.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileCommands.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/documents/mdlFileWindows.h"
 #include "app/documents/mdlLanguage.h"
@@ -74,6 +75,8 @@ void InitPathsAndLoad()
     LoadSymbols(SymbolIni);
     LoadServerIni(ServerIni);
     RestoreMainWindow();
+    FillCodeMenus();
+    mdlFile::RefreshDocumentCommands();
     mdlFile::TrimMagazine();
 }
 

@@ -4,6 +4,7 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadCodes.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileCommands.h"
 #include "app/documents/mdlFileRecode.h"
 #include "app/documents/mdlFileSave.h"
 #include "app/documents/mdlFileWindows.h"
@@ -12,8 +13,11 @@
 #include "app/core/mdlLibrary.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
+#include "platform/widgets/MdiArrangement.h"
+#include "platform/widgets/MdiWindowMenu.h"
 #include "platform/widgets/StatusBar.h"
 
+#include <QAction>
 #include <QDropEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -60,9 +64,7 @@ frmContent::frmContent(int number) : tag_(number)
     QMdiArea *area = forms::frmMain->mdiArea;
     subWindow = area->addSubWindow(this);
     subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
-    // A window that is not maximised starts at three quarters of the frame's client area, as MDI
-    // children do, rather than at the editor's small natural size.
-    subWindow->resize(area->size() * 3 / 4);
+    platform::widgets::UseRussianWindowMenu(subWindow);
     subWindow->installEventFilter(this);
     Form_Load();
 }
@@ -86,6 +88,8 @@ void frmContent::Form_Load()
 void frmContent::ShowWindow()
 {
     subWindow->show();
+    // Wholly inside the frame and at a usable size, not at the editor's small natural one.
+    platform::widgets::PlaceNewWindow(forms::frmMain->mdiArea, subWindow);
 }
 
 void frmContent::Unload()
@@ -123,6 +127,8 @@ void frmContent::Form_Activate()
     const bool hasFile = record.State == 2 || record.State == 3;
     status->SetPanelText(1, (mdlLoad::StatusFullpath && hasFile ? record.Path : record.Name) + u' ');
     ShowCodePages();
+    forms::frmMain->mnuView_ViewSpace->setChecked(record.ViewSpace);
+    mdlFile::RefreshDocumentCommands();
     UpdateMainCaption(true);
 }
 
@@ -145,20 +151,9 @@ void frmContent::Form_Deactivate()
 void frmContent::ViewSpaceChange(bool typeSpace)
 {
     DocumentRecords[tag_].ViewSpace = typeSpace;
+    forms::frmMain->mnuView_ViewSpace->setChecked(typeSpace);
+    mdlLoad::ViewSpace = typeSpace;
     txtContent->SetDisplayWhitespace(typeSpace);
-}
-
-void frmContent::PasteReCode(const QString &newText)
-{
-    SelectAllText();
-    txtContent->SetSelText(newText);
-    ShowCodePages();
-}
-
-void frmContent::SelectAllText()
-{
-    const int lastLine = txtContent->LineCount() - 1;
-    txtContent->SetSel({0, 0, lastLine, txtContent->GetLineLength(lastLine)});
 }
 
 void frmContent::Size_Exchange()
@@ -174,16 +169,6 @@ void frmContent::Change_Position()
 {
     forms::frmMain->sttMain->SetPanelText(
         3, QStringLiteral(" %1 : %2 ").arg(PositionLine() + 1).arg(PositionCol() + 1));
-}
-
-int frmContent::PositionLine() const
-{
-    return txtContent->GetSel(false).EndLine;
-}
-
-int frmContent::PositionCol() const
-{
-    return txtContent->GetSel(false).EndCol;
 }
 
 void frmContent::UpdateMainCaption(bool active)
@@ -275,6 +260,7 @@ void frmContent::ClosingSteps()
     for (int panel = 1; panel <= 4; ++panel)
         main->sttMain->SetPanelText(panel, QString());
     mdlFile::RemoveDocumentTab(tag_);
+    mdlFile::RefreshDocumentCommands();
     UpdateMainCaption(false);
     // The window goes; its slot stays, marked closed, and no longer refers to it.
     mdlFile::Documents[tag_] = nullptr;

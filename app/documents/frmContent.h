@@ -34,14 +34,43 @@ public:
     // stops being so.
     void Form_Activate();
     void Form_Deactivate();
+    // Whitespace marks on or off; the choice also becomes the default for documents made later.
     void ViewSpaceChange(bool typeSpace);
+
+    // ---- Editing commands (frmContentEdit.cpp) ------------------------------------------------------
+    // The editor's find, find next, replace and go-to-line dialogs.
+    void FindText();
+    void FindNextText();
+    void GotoLine();
+    void ReplaceText();
+    // Prints the text on the default printer, or through the print dialog when the settings ask for it.
+    void PrintText();
     // Replaces the whole text with `newText` as one edit, so that one Undo brings the old text back.
     void PasteReCode(const QString &newText);
     void SelectAllText();
-    void Size_Exchange();
-    void Change_Position();
+    // Widens the selection to whole lines, without the last line's end.
+    void SelectLineText();
+    // Removes spaces from the selection by the text transforms' mode (1 to 3).
+    void SpaceDelText(int typeDel);
+    // Inserts the text in place of the selection, the caret after it.
+    void PasteText(const QString &phraseText);
+    // Inserts `center`; when it is empty, wraps the selection in `before` and `after`.
+    void PasteText2(const QString &center, const QString &before, const QString &after);
+    void Undo();
+    void Redo();
+    void ClipboardCopy();
+    void ClipboardCut();
+    void ClipboardDel();
+    void ClipboardPaste();
+    // Letter case and layout of the selection by the text transforms' mode (1 to 7).
+    void RegistrText(int typeRegistr);
+    // Moves the caret; -1 keeps the current line or column, a line past the end goes to the last one.
+    void PositionCursor(int newLine, int newCol);
     int PositionLine() const;
     int PositionCol() const;
+
+    void Size_Exchange();
+    void Change_Position();
     // Asks about saving a changed document; sets `cancel` when the window is to stay open.
     void Form_QueryUnload(bool &cancel);
 

@@ -41,30 +41,13 @@ frmMain::frmMain()
     resize(800, 600);
     setAcceptDrops(true);
 
-    auto *frame = new QWidget(this);
-    auto *layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    mdiArea = new QMdiArea(frame);
+    CreateBars();
     mdiArea->viewport()->installEventFilter(this);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
     // The frame's area takes Ctrl+Tab for its own window switching through a filter on the application;
     // one installed after it runs first and gives the keys to the documents' switching instead.
     qApp->installEventFilter(this);
-    tbsFiles = new TabStrip(frame);
-    tbsFiles->Add(1, QStringLiteral("nothing"), QStringLiteral("файлов нет"));
-    layout->addWidget(mdiArea, 1);
-    layout->addWidget(tbsFiles);
-    setCentralWidget(frame);
     connect(tbsFiles, &TabStrip::Click, this, &frmMain::tbsFiles_Click);
-
-    sttMain = new StatusBar({{QStringLiteral("namefile"), QStringLiteral("Имя документа"), true},
-                             {QStringLiteral("sizefile"), QStringLiteral("Размер документа")},
-                             {QStringLiteral("poscur"), QStringLiteral("Номер текущей строки и символа в строке")},
-                             {QStringLiteral("code"), QStringLiteral("Кодировка файла / текущая кодировка")},
-                             {QStringLiteral("empty"), QString()}},
-                            this);
-    setStatusBar(sttMain);
     CreateMenus();
 
     hWnd = platform::windows::RegisterWindow(this, [this](unsigned message, qint32, qint32) {
@@ -78,48 +61,6 @@ frmMain::frmMain()
 frmMain::~frmMain()
 {
     platform::windows::UnregisterWindow(hWnd);
-}
-
-void frmMain::CreateMenus()
-{
-    const auto item = [this](QMenu *menu, const QString &caption, void (frmMain::*handler)(),
-                             const QKeySequence &shortcut = {}) {
-        QAction *action = menu->addAction(caption);
-        action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    mnuFile = menuBar()->addMenu(QStringLiteral("&Файл"));
-    mnuFile_Open = item(mnuFile, QStringLiteral("Открыть..."), &frmMain::mnuFile_Open_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFile->addSeparator();
-    mnuFile_Save = item(mnuFile, QStringLiteral("Сохранить"), &frmMain::mnuFile_Save_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFile->addSeparator();
-    mnuFile_SaveAs = item(mnuFile, QStringLiteral("Сохранить как..."), &frmMain::mnuFile_SaveAs_Click);
-    mnuFile_SaveCopy = item(mnuFile, QStringLiteral("Сохранить копию"), &frmMain::mnuFile_SaveCopy_Click);
-    mnuFile->addSeparator();
-    mnuFile_Close = item(mnuFile, QStringLiteral("Закрыть"), &frmMain::mnuFile_Close_Click, QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuFile_CloseAll = item(mnuFile, QStringLiteral("Закрыть все"), &frmMain::mnuFile_CloseAll_Click);
-    mnuFile->addSeparator();
-    mnuFile_Exit = item(mnuFile, QStringLiteral("Выход"), &frmMain::mnuFile_Exit_Click);
-
-    mnuView = menuBar()->addMenu(QStringLiteral("&Вид"));
-    mnuView_Syntax = mnuView->addMenu(QStringLiteral("Синтаксис"));
-    QAction *template_ = mnuView_Syntax->addAction(QString());
-    template_->setVisible(false);
-    template_->setEnabled(false);
-    mnuView_Syntax_Lang.append(template_);
-
-    mnuWindows = menuBar()->addMenu(QStringLiteral("&Окна"));
-    mnuWindows_Cascade = mnuWindows->addAction(QStringLiteral("Каскадом"));
-    connect(mnuWindows_Cascade, &QAction::triggered, this, &frmMain::mnuWindows_Cascade_Click);
-    mnuWindows->addSeparator();
-    QAction *empty = mnuWindows->addAction(QStringLiteral("(пусто)"));
-    empty->setVisible(false);
-    mnuWindows_File.append(empty);
-
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Справка"));
-    mnuHelp_User = item(mnuHelp, QStringLiteral("Автор ждет..."), &frmMain::mnuHelp_User_Click);
-    mnuHelp_About = item(mnuHelp, QStringLiteral("О программе"), &frmMain::mnuHelp_About_Click);
 }
 
 void frmMain::MDIForm_Load()
@@ -298,48 +239,3 @@ void frmMain::StoreWindowPosition()
     mdlLoad::FormHeight = height() * mdlLoad::TwipsPerPixelY;
 }
 
-void frmMain::mnuWindows_Cascade_Click()
-{
-    mdiArea->cascadeSubWindows();
-}
-
-void frmMain::mnuWindows_File_Click(int index)
-{
-    mdlFile::ActivateDocument(mdlFile::FindDocumentByMenu(index), true, false);
-}
-
-void frmMain::tbsFiles_Click()
-{
-    mdlFile::ActivateDocument(mdlFile::FindDocumentByTab(tbsFiles->SelectedPosition()), true, false);
-}
-
-void frmMain::mnuView_Syntax_Lang_Click(int index)
-{
-    const int active = ActiveFileIndex;
-    if (active < 1 || !mdlFile::Documents[active])
-        return;
-    mdlFile::DocumentRecords[active].Language = index;
-    mdlLanguage::SetDocumentLanguage(mdlFile::Documents[active]->txtContent, index, QString(), true);
-    if (mdlFile::Documents[active])
-        mdlFile::Documents[active]->SetFocusForm();
-}
-
-int frmMain::AddSyntaxItem(const QString &caption)
-{
-    QAction *item = mnuView_Syntax->addAction(caption);
-    item->setCheckable(true);
-    const int index = int(mnuView_Syntax_Lang.size());
-    mnuView_Syntax_Lang.append(item);
-    connect(item, &QAction::triggered, this, [this, index] { mnuView_Syntax_Lang_Click(index); });
-    return index;
-}
-
-int frmMain::AddWindowItem(const QString &caption)
-{
-    QAction *item = mnuWindows->addAction(caption);
-    item->setCheckable(true);
-    const int index = int(mnuWindows_File.size());
-    mnuWindows_File.append(item);
-    connect(item, &QAction::triggered, this, [this, index] { mnuWindows_File_Click(index); });
-    return index;
-}

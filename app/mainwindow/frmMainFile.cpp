@@ -2,6 +2,7 @@
 #include "app/mainwindow/frmMain.h"
 
 #include "app/core/mdlExit.h"
+#include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmAbout.h"
 #include "app/dialogs/frmFileNew.h"
@@ -10,13 +11,16 @@
 #include "app/dialogs/frmMoney.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileCommands.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/documents/mdlFileSave.h"
 #include "app/documents/mdlFileWindows.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/widgets/StatusBar.h"
 
+#include <QAction>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTime>
 
 namespace {
@@ -141,8 +145,73 @@ void frmMain::mnuFile_CloseAll_Click()
         }
         ActiveFileIndex = 0;
     }
+    mdlFile::RefreshDocumentCommands();
     if (IsOpen(previous))
         Documents[previous]->SetFocusForm();
+}
+
+void frmMain::mnuFile_SaveAll_Click()
+{
+    const int previous = ActiveFileIndex;
+    // New documents go through the Save dialog one after the other; the first one not saved ends the round.
+    for (int i = 1; i <= DocumentRecords.count(); ++i) {
+        if (!IsOpen(i))
+            continue;
+        ActiveFileIndex = i;
+        if (DocumentRecords[i].State != 2)
+            mnuFile_Save_Click();
+        if (DocumentRecords[i].State != 2)
+            break;
+    }
+    if (IsOpen(previous))
+        Documents[previous]->SetFocusForm();
+}
+
+void frmMain::mnuFile_Print_Click()
+{
+    const int n = ActiveFileIndex;
+    if (!IsOpen(n))
+        return;
+    Documents[n]->SetFocusForm();
+    Documents[n]->PrintText();
+    if (IsOpen(n))
+        Documents[n]->SetFocusForm();
+}
+
+void frmMain::FillMagazineMenu()
+{
+    QAction *empty = mnuFile_Magazine_File.first();
+    empty->setVisible(true);
+    while (mnuFile_Magazine_File.size() > 1)
+        delete mnuFile_Magazine_File.takeLast();
+    const Table<StringPair> &magazine = mdlLoad::Magazine;
+    const int n = magazine.count();
+    for (int i = 1; i <= n; ++i) {
+        const StringPair &entry = magazine[n - i + 1];
+        QAction *item = mnuFile_Magazine->addAction(entry.Second + entry.First);
+        connect(item, &QAction::triggered, this, [this, i] { mnuFile_Magazine_File_Click(i); });
+        mnuFile_Magazine_File.append(item);
+    }
+    if (n >= 1)
+        empty->setVisible(false);
+}
+
+void frmMain::mnuFile_Magazine_File_Click(int index)
+{
+    const int previous = ActiveFileIndex;
+    const QString path = mnuFile_Magazine_File.value(index) ? mnuFile_Magazine_File[index]->text() : QString();
+    const QString name = mdlLibrary::GetFileName(path);
+    if (const int open = mdlFile::FindDocumentByPath(path); open > 0) {
+        mdlFile::AddToMagazine(path);
+        Documents[open]->SetFocusForm();
+        return;
+    }
+    if (mdlLibrary::IsTextFile(path))
+        mdlFile::OpenDocumentFile(path, name, 0, 0);
+    else
+        platform::dialogs::MsgBox(mdlLoad::CannotOpenMessage(name), platform::dialogs::vbCritical,
+                                  QStringLiteral("Ошибка чтения"), this);
+    ReturnFocus(previous);
 }
 
 void frmMain::mnuFile_Exit_Click()

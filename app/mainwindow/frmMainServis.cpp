@@ -1,9 +1,12 @@
 // The main window's Service commands.
 #include "app/mainwindow/frmMain.h"
 
+#include "app/core/mdlLibrary.h"
+#include "app/dialogs/frmFileOpen.h"
 #include "app/documents/frmCode.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileRecode.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 
@@ -25,5 +28,23 @@ void frmMain::mnuServis_Code_Click()
     }
     mdlFile::CodeText.clear();
     if (frmContent *still = mdlFile::OpenDocumentWindow(n))
+        still->SetFocusForm();
+}
+
+void frmMain::mnuServis_FileInset_Click()
+{
+    const int i = ActiveFileIndex;
+    frmContent *document = mdlFile::OpenDocumentWindow(i);
+    if (!document)
+        return;
+    platform::dialogs::ShowModal(*forms::frmFileOpen);
+    if (!mdlFile::OpenPath.isEmpty()) {
+        if (!mdlLibrary::IsTextFile(mdlFile::OpenPath))
+            return;
+        // A code page of 0 means no recoding, as everywhere: the text is inserted as the file holds it.
+        document->PasteText(mdlFile::RecodeText(mdlLibrary::FileReadText(mdlFile::OpenPath), mdlFile::OpenCodeFrom,
+                                                mdlFile::OpenCodeTo, QStringLiteral("?")));
+    }
+    if (frmContent *still = mdlFile::OpenDocumentWindow(i))
         still->SetFocusForm();
 }
