@@ -23,6 +23,12 @@ void InitPaths(const QString &applicationPath);
 // False while the main window loads, True from the splash's end until the exit has closed every document.
 inline bool ProgramLoaded = false;
 
+// The colour picker's hand-over. The caller puts the starting colour text into SelColorValue and False
+// into SelColorOK before it shows the picker; an accept leaves the chosen text ("#" and six upper-case
+// hexadecimal digits) and True, a cancel False and the text untouched.
+inline QString SelColorValue;
+inline bool SelColorOK = false;
+
 // The text of the message that a file cannot be opened, shown under "Ошибка чтения".
 QString CannotOpenMessage(const QString &name);
 

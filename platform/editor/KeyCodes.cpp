@@ -55,6 +55,9 @@ int Lookup(const KeyPair *pairs, size_t count, int key)
 int VirtualKeyCode(const QKeyEvent &event)
 {
     const int key = event.key();
+    // The numeric keypad's digits have codes of their own, apart from the main keyboard's.
+    if (key >= Qt::Key_0 && key <= Qt::Key_9 && event.modifiers().testFlag(Qt::KeypadModifier))
+        return 96 + (key - Qt::Key_0);
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)

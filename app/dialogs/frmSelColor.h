@@ -1,0 +1,85 @@
+#pragma once
+
+#include "platform/forms/GlobalForm.h"
+
+#include <QDialog>
+
+class PictureBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The colour picker: a hue picked on the spectrum, then a lighter or darker shade of it on a strip of 31
+// bands, or a colour typed as #RRGGBB; it shows the chosen colour and its inverse, as swatches and texts.
+// It starts from mdlLoad::SelColorValue; "Выбрать" leaves the chosen text there and sets
+// mdlLoad::SelColorOK, "Отменить" clears the flag, and every way of closing unloads the window.
+class frmSelColor : public QDialog {
+    Q_OBJECT
+
+public:
+    frmSelColor();
+
+    QWidget *picBox = nullptr;
+    PictureBox *picSpectr = nullptr;
+    QLabel *imgColor = nullptr;
+    PictureBox *picPanel = nullptr;
+    QLabel *imgPointer = nullptr;
+    QWidget *picColorView = nullptr;
+    PictureBox *picColorSelect = nullptr;
+    QLabel *lblColorSelect = nullptr;
+    QLineEdit *txtColorSelect = nullptr;
+    PictureBox *picColorNegative = nullptr;
+    QLabel *lblColoNegative = nullptr;
+    QLineEdit *txtColorNegative = nullptr;
+    QPushButton *cmmSelect = nullptr;
+    QPushButton *cmmCancel = nullptr;
+
+    // Shows the window modal over `owner`, centred on the screen; the hand-over variables are set first.
+    void ShowSelColor(QWidget *owner);
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void cmmSelect_Click();
+    void cmmCancel_Click();
+    void picSpectr_MouseDown(int &x, int &y);
+    void picSpectr_MouseMove(Qt::MouseButtons buttons, int x, int y);
+    void picSpectr_MouseUp();
+    void picPanel_MouseDown(int y);
+    void picPanel_MouseMove(Qt::MouseButtons buttons, int y);
+    void txtColorSelect_GotFocus();
+    bool txtColorSelect_KeyDown(const QKeyEvent &key);
+    void txtColorSelect_Change();
+    void txtColorSelect_LostFocus();
+    void txtColorNegative_GotFocus();
+    void txtColorNegative_Change();
+
+    void ArrangeControls();
+    void CloseSelector(bool ok);
+    void PickSpectrumColor(int x, int y);
+    int GetShadeComponent(int channel, int band) const;
+    void DrawShadePanel(int colour);
+    void SelectShade(int y);
+    void ShowNegativeColor(const QString &colour);
+    void ApplyHexColor(const QString &text);
+    void CentreMarker(int x, int y);
+
+    int ShadeCount = 0;
+    int ShadeMid = 0;
+    int ShadePos = 0;
+    QString ColorDecimal;
+    // The opening's second half runs on the first activation only: coming back from another program
+    // must not throw the user's choice away.
+    bool activated_ = false;
+};
+
+namespace forms {
+inline GlobalForm<::frmSelColor> frmSelColor;
+}
