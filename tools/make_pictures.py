@@ -10,6 +10,8 @@
 - data/setting/tree1.gif to tree4.gif: the pictures of the work panel's trees, by their place in the
   trees' image list (a group, an autotext entry, a colour, a symbol); panel1.gif: the tag bar's
   built-in button (the tag wizard).
+- data/setting/vellicor.gif: the program's icon, which the main window and the document windows show:
+  a sheet with the program's V.
 
 Run from anywhere: python3 tools/make_pictures.py
 """
@@ -299,6 +301,26 @@ PANEL_WIZARD = ([(0, 0, 0), (58, 58, 72), (200, 200, 214), (240, 176, 32), (255,
     "................",
 ])
 
+# the program's icon: a sheet with an amber V
+PROGRAM_ICON = ([(0, 0, 0), (24, 44, 80), (255, 255, 255), (232, 160, 48), (40, 74, 122)], [
+    "..1111111111....",
+    "..1222222221....",
+    "..12222222221...",
+    "..122222222221..",
+    "..1222222222221.",
+    "..1222222222221.",
+    "..1233222223321.",
+    "..1223322233221.",
+    "..1222332332221.",
+    "..1222233322221.",
+    "..1222223222221.",
+    "..1222222222221.",
+    "..1244444444421.",
+    "..1222222222221.",
+    "..1111111111111.",
+    "................",
+])
+
 
 def pixel_art(rows):
     return [[0 if ch == "." else int(ch) for ch in row] for row in rows]
@@ -388,7 +410,8 @@ def main():
              ("tree2.gif", TREE_PHRASE[0], pixel_art(TREE_PHRASE[1])),
              ("tree3.gif", colour_palette, colour_pixels),
              ("tree4.gif", TREE_SYMBOL[0], pixel_art(TREE_SYMBOL[1])),
-             ("panel1.gif", PANEL_WIZARD[0], pixel_art(PANEL_WIZARD[1]))]
+             ("panel1.gif", PANEL_WIZARD[0], pixel_art(PANEL_WIZARD[1])),
+             ("vellicor.gif", PROGRAM_ICON[0], pixel_art(PROGRAM_ICON[1]))]
     for name, palette, pixels in small:
         with open(os.path.join(SETTING, name), "wb") as out:
             out.write(gif_bytes(pixels, palette, 0))

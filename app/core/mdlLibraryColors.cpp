@@ -90,7 +90,7 @@ QString ConvertColor(const QString &value, const int &sourceForm, const int &tar
 
 bool IsColorString(const QString &value)
 {
-    QString text = value.trimmed();
+    QString text = TrimSpaces(value);
     if (!text.startsWith(u'#'))
         text.prepend(u'#');
     if (text.size() != 7)

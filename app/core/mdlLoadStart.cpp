@@ -18,8 +18,10 @@
 #include "app/documents/mdlLanguageApply.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
+#include "platform/forms/StoredRect.h"
 #include "platform/widgets/TabStrip.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
@@ -55,6 +57,8 @@ void InitPathsAndLoad()
 {
     InitPaths(platform::application::Path());
     QDir().mkpath(TmpFolder);
+    // The main window and every document window show the program's own icon.
+    QApplication::setWindowIcon(QIcon(SettingFolder + QStringLiteral("vellicor.gif")));
     mdlFile::ClearDocuments();
 
     MeasureScreen();
@@ -83,13 +87,11 @@ void InitPathsAndLoad()
 void RestoreMainWindow()
 {
     frmMain *main = forms::frmMain.get();
-    if (FormMaxsize || FormWidth < 1 || FormHeight < 1) {
+    platform::forms::RestoreRect(*main, {FormLeft, FormTop, FormWidth, FormHeight});
+    if (FormMaxsize || FormWidth < 1 || FormHeight < 1)
         main->setWindowState(main->windowState() | Qt::WindowMaximized);
-        return;
-    }
-    main->move(FormLeft / TwipsPerPixelX, FormTop / TwipsPerPixelY);
-    main->resize(FormWidth / TwipsPerPixelX, FormHeight / TwipsPerPixelY);
-    main->setWindowState(main->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    else
+        main->setWindowState(main->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
 }
 
 void OpenOnStart(const QString &commandLine)

@@ -65,6 +65,11 @@ frmContent::frmContent(int number) : tag_(number)
     subWindow = area->addSubWindow(this);
     subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
     platform::widgets::UseRussianWindowMenu(subWindow);
+    // Maximising and restoring change what the captions show: the frame's caption names the document once.
+    connect(subWindow, &QMdiSubWindow::windowStateChanged, this, [this] {
+        if (forms::frmMain->ActiveFileIndex == tag_)
+            UpdateMainCaption(true);
+    });
     subWindow->installEventFilter(this);
     Form_Load();
 }

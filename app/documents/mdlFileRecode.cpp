@@ -20,8 +20,9 @@ constexpr char16_t Missing = 0;
 
 using CharMap = std::array<char16_t, 65536>;
 
-// What every character of the system code page becomes when recoded from `fromCode` to `toCode`.
-// Byte 0 maps to itself, that is to "none", so that it becomes the missing character.
+// What every character of the system code page becomes when recoded from `fromCode` to `toCode`. Rows
+// are compared by value, 0 included: byte 0 takes the target of the last row whose source column holds 0
+// (a character that page lacks), and stays "none" when there is no such row.
 std::unique_ptr<CharMap> BuildCharMap(int fromCode, int toCode)
 {
     const Table<qint32> &source = Codes[fromCode].Items;
@@ -31,8 +32,7 @@ std::unique_ptr<CharMap> BuildCharMap(int fromCode, int toCode)
         bytes[a] = a;
     for (int row = 1; row <= source.count(); ++row) {
         const int a = source[row];
-        // A 0 in the source column says the page lacks that row's character; it holds no byte to match.
-        if (a < 1 || a > 255)
+        if (a < 0 || a > 255)
             continue;
         // A target column shorter than the source's lacks the characters of the rows it does not reach.
         bytes[a] = target.contains(row) ? target[row] : 0;

@@ -14,6 +14,7 @@
 #include "app/documents/mdlFileWindows.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "platform/application/Application.h"
+#include "platform/forms/StoredRect.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/TabStrip.h"
 
@@ -227,15 +228,9 @@ void frmMain::StoreWindowPosition()
 {
     if (isMinimized())
         return;
-    if (isMaximized()) {
-        mdlLoad::FormMaxsize = true;
-        mdlLoad::FormLeft = mdlLoad::FormTop = mdlLoad::FormWidth = mdlLoad::FormHeight = 0;
-        return;
-    }
-    mdlLoad::FormMaxsize = false;
-    mdlLoad::FormLeft = x() * mdlLoad::TwipsPerPixelX;
-    mdlLoad::FormTop = y() * mdlLoad::TwipsPerPixelY;
-    mdlLoad::FormWidth = width() * mdlLoad::TwipsPerPixelX;
-    mdlLoad::FormHeight = height() * mdlLoad::TwipsPerPixelY;
+    // A maximised frame keeps its normal place, so that it comes back there when it is restored.
+    mdlLoad::FormMaxsize = isMaximized();
+    platform::forms::StoreRect(isMaximized() ? normalGeometry() : geometry(),
+                               {mdlLoad::FormLeft, mdlLoad::FormTop, mdlLoad::FormWidth, mdlLoad::FormHeight});
 }
 

@@ -6,7 +6,11 @@ namespace platform::forms {
 
 void StoreRect(const QWidget &window, StoredRect rect)
 {
-    const QRect inner = window.geometry();
+    StoreRect(window.geometry(), rect);
+}
+
+void StoreRect(const QRect &inner, StoredRect rect)
+{
     rect.Left = inner.x() * TwipsPerPixel;
     rect.Top = inner.y() * TwipsPerPixel;
     rect.Width = inner.width() * TwipsPerPixel;

@@ -1,5 +1,6 @@
 #pragma once
 
+class QRect;
 class QWidget;
 
 // A window's rectangle as the settings hold it, in twips (15 to a pixel). Both ways it is the inner area:
@@ -17,6 +18,8 @@ struct StoredRect {
 };
 
 void StoreRect(const QWidget &window, StoredRect rect);
+// The same for an inner area given apart, such as a maximised window's normal one.
+void StoreRect(const QRect &inner, StoredRect rect);
 // A width or height that would be zero or negative is not applied: the window keeps its own size.
 void RestoreRect(QWidget &window, StoredRect rect);
 

@@ -337,7 +337,8 @@ bool ShowWindow(Handle handle, int command)
 bool ActivateByTitle(const QString &title)
 {
     for (const WindowEntry &entry : EnumWindows()) {
-        if (entry.title == title) {
+        // A starting copy lists a window of the same title itself; asking itself would only wait in vain.
+        if (entry.title == title && !IsOwnWindow(entry.handle)) {
             // The owner raises its own window; nothing waits for it to happen.
             Ask(ProcessOf(entry.handle), QStringLiteral("activate ") + title, ConnectTimeoutMs);
             return true;

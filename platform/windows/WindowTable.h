@@ -51,7 +51,8 @@ bool AnotherCopyRuns();
 // The show state of a window (one of the SW_SHOW... values), or 0 when it cannot be reached.
 int GetShowState(Handle handle);
 bool ShowWindow(Handle handle, int command);
-// Brings the window with exactly this title to the front; does not wait for it.
+// Brings another copy's window with exactly this title to the front; does not wait for it. False when no
+// other copy lists such a window.
 bool ActivateByTitle(const QString &title);
 // Delivers a message and returns once the receiving window's handler has run.
 bool SendMessage(Handle handle, unsigned message, qint32 wParam, qint32 lParam);

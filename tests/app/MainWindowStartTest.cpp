@@ -252,4 +252,22 @@ TEST_F(MainWindowStart, TheStatusBarReportsOnlyWhatTheSaveDialogWrote)
     EXPECT_EQ(main->windowTitle(), "renamed.txt - Marrowin Vellicor");
 }
 
+TEST_F(MainWindowStart, AMaximisedFrameKeepsItsNormalPlaceForTheNextStart)
+{
+    settings("file_creat=False\r\n");
+    frmMain *main = start();
+    main->showNormal();
+    main->setGeometry(100, 80, 700, 500);
+    main->showMaximized();
+    main->StoreWindowPosition();
+    EXPECT_TRUE(mdlLoad::FormMaxsize);
+    EXPECT_EQ(QRect(mdlLoad::FormLeft, mdlLoad::FormTop, mdlLoad::FormWidth, mdlLoad::FormHeight),
+              QRect(100 * 15, 80 * 15, 700 * 15, 500 * 15));
+
+    mdlLoad::RestoreMainWindow();
+    EXPECT_TRUE(main->isMaximized());
+    main->showNormal();
+    EXPECT_EQ(main->geometry(), QRect(100, 80, 700, 500)) << "restored to where it was before it was maximised";
+}
+
 } // namespace

@@ -44,7 +44,8 @@ TEST(IsColorString, AcceptsOnlySixHexDigits)
 {
     for (const char *good : {"#a0b1c2", "A0B1C2", " #A0B1C2 "})
         EXPECT_TRUE(IsColorString(good)) << good;
-    for (const char *bad : {"#a0b1c", "#a0b1cg", "", "#a0b1c2d"})
+    // Only blanks are trimmed: a colour text with a tab or a line end around it is no colour text.
+    for (const char *bad : {"#a0b1c", "#a0b1cg", "", "#a0b1c2d", "\t#a0b1c2", "#a0b1c2\r\n"})
         EXPECT_FALSE(IsColorString(bad)) << bad;
 }
 

@@ -201,4 +201,53 @@ TEST_F(Activation, AHandedOverFileThatIsOpenBecomesActive)
     EXPECT_EQ(mdlLoad::Magazine[mdlLoad::Magazine.count()].First, "b.txt") << "the recent files stay as they were";
 }
 
+TEST_F(Activation, AMaximisedDocumentIsNamedOnceInTheCaptionAndShowsTheProgramsIcon)
+{
+    const int a = open("koi8.txt", "a");
+    document(a)->subWindow->showMaximized();
+    settle();
+    EXPECT_EQ(main()->windowTitle(), "koi8.txt - Marrowin Vellicor");
+    EXPECT_TRUE(document(a)->subWindow->windowTitle().isEmpty());
+    document(a)->subWindow->showNormal();
+    settle();
+    EXPECT_EQ(main()->windowTitle(), "koi8.txt - Marrowin Vellicor");
+    EXPECT_EQ(document(a)->subWindow->windowTitle(), "koi8.txt");
+    EXPECT_EQ(document(a)->subWindow->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+TEST_F(Activation, ControlWClosesTheActiveDocumentAndTheWindowMenuSpeaksRussian)
+{
+    const int a = open("a.txt", "a");
+    const int b = open("b.txt", "b");
+    QStringList captions;
+    for (QAction *action : document(b)->subWindow->systemMenu()->actions()) {
+        if (action->isVisible() && !action->isSeparator())
+            captions << action->text();
+        EXPECT_TRUE(action->shortcuts().isEmpty()) << action->text().toStdString();
+    }
+    EXPECT_EQ(captions, (QStringList{"Восстановить", "Переместить", "Размер", "Свернуть", "Развернуть", "Закрыть"}));
+    QTest::keyClick(document(b)->txtContent->Control(), Qt::Key_W, Qt::ControlModifier);
+    settle();
+    EXPECT_TRUE(record(b).Closed);
+    expectActive(a);
+}
+
+TEST_F(Activation, NewWindowsOpenWhollyInsideTheFrameAndCascadingKeepsThemUsable)
+{
+    for (const char *name : {"1.txt", "2.txt", "3.txt", "4.txt", "5.txt", "6.txt", "7.txt", "8.txt"})
+        open(name);
+    const QRect area = main()->mdiArea->viewport()->rect();
+    const auto check = [&](const char *when) {
+        for (QMdiSubWindow *window : main()->mdiArea->subWindowList()) {
+            EXPECT_TRUE(area.contains(window->geometry())) << when << ' ' << window->windowTitle().toStdString();
+            EXPECT_GE(window->width(), area.width() / 2) << when;
+            EXPECT_GE(window->height(), area.height() / 2) << when;
+        }
+    };
+    check("opened");
+    main()->mnuWindows_Cascade->trigger();
+    check("cascaded");
+}
+
 } // namespace
