@@ -9,7 +9,9 @@
 // Qt's strings in test failures as text rather than as arrays of code units.
 inline void PrintTo(const QString &text, std::ostream *out)
 {
-    *out << '"' << text.toStdString() << '"';
+    QString shown = text;
+    shown.replace(u'\\', QStringLiteral("\\\\")).replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
+    *out << '"' << shown.toStdString() << '"';
 }
 
 inline void PrintTo(const QStringList &list, std::ostream *out)
