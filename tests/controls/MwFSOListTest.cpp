@@ -161,7 +161,8 @@ TEST_F(MwFSOListControl, TypeViewSwitchesTheViewAndDetailsFillTheColumns)
     };
     for (const Case &c : {Case{1, QListView::IconMode, QListView::LeftToRight},
                           Case{2, QListView::ListMode, QListView::LeftToRight},
-                          Case{3, QListView::ListMode, QListView::TopToBottom}}) {
+                          Case{3, QListView::ListMode, QListView::TopToBottom},
+                          Case{1, QListView::IconMode, QListView::LeftToRight}}) {
         list.Put(QStringLiteral("TypeView"), std::int32_t(c.view));
         EXPECT_EQ(list.Get(QStringLiteral("TypeView")).ToInt32(), c.view);
         EXPECT_EQ(list.widget->CurrentView(), list.widget->ListView());
