@@ -72,17 +72,15 @@ void MwFSOCombo::SetPath(const QString &value)
     if (path == current_)
         return;
     if (!path.isEmpty()) {
-        if (!KnowsDriveOf(Fso(), ComboDrives(*combo_), path)) {
-            // A drive mounted since the drives were read: read them again, and show the chain again.
-            FillComboRoot(*combo_, Fso());
-            FillComboPath(current_, *combo_, Fso());
-        }
         if (CurrentDriveLost(Fso(), ComboDrives(*combo_), current_, path)) {
             SetPath(QString());
             return;
         }
         if (!Ask<bool>([&] { return Fso().FolderExists(path); }))
             return;
+        // A drive mounted since the drives were read: read them again (the chain follows below).
+        if (!KnowsDriveOf(Fso(), ComboDrives(*combo_), path))
+            FillComboRoot(*combo_, Fso());
     }
     ClearComboPath(*combo_);
     if (path.isEmpty()) {

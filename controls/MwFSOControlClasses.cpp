@@ -8,6 +8,8 @@
 
 #include "platform/components/ControlObject.h"
 #include "platform/components/PropertyBag.h"
+#include "platform/keys/KeyCodes.h"
+#include "platform/text/AnsiCodePage.h"
 
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
@@ -19,70 +21,6 @@ namespace MwFSO {
 
 using platform::components::Arguments;
 using platform::components::Variant;
-
-namespace {
-
-struct KeyPair {
-    int key;
-    qint16 code;
-};
-
-// Keys whose Qt and virtual-key codes differ; letters and digits agree, F1 to F24 are 112 on.
-constexpr KeyPair keyCodes[] = {
-    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},      {Qt::Key_Escape, 27},
-    {Qt::Key_Space, 32},    {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
-    {Qt::Key_Home, 36},     {Qt::Key_Left, 37},    {Qt::Key_Up, 38},       {Qt::Key_Right, 39},
-    {Qt::Key_Down, 40},     {Qt::Key_Insert, 45},  {Qt::Key_Delete, 46},   {Qt::Key_Menu, 93},
-};
-
-qint16 VirtualKeyOf(int key)
-{
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<qint16>(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return static_cast<qint16>(112 + (key - Qt::Key_F1));
-    for (const KeyPair &pair : keyCodes) {
-        if (pair.key == key)
-            return pair.code;
-    }
-    return 0;
-}
-
-int QtKeyOf(qint16 code)
-{
-    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
-        return code;
-    if (code >= 112 && code < 112 + 24)
-        return Qt::Key_F1 + (code - 112);
-    for (const KeyPair &pair : keyCodes) {
-        if (pair.code == code)
-            return pair.key;
-    }
-    return 0;
-}
-
-qint16 ShiftOf(Qt::KeyboardModifiers modifiers)
-{
-    qint16 shift = 0;
-    if (modifiers & Qt::ShiftModifier)
-        shift |= 1;
-    if (modifiers & Qt::ControlModifier)
-        shift |= 2;
-    if (modifiers & Qt::AltModifier)
-        shift |= 4;
-    return shift;
-}
-
-// The character code that KeyPress reports for a key's text; 0 when it has none.
-qint16 CharCodeOf(const QString &text)
-{
-    if (text.size() != 1 || text.at(0).unicode() >= 0x8000)
-        return 0;
-    return static_cast<qint16>(text.at(0).unicode());
-}
-
-} // namespace
 
 FileSystemControl::FileSystemControl(QWidget *parent) : QWidget(parent)
 {
@@ -188,16 +126,17 @@ bool FileSystemControl::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// Raises KeyDown, KeyPress or KeyUp with the key's codes by reference; what the handlers leave is what the
-// view then receives: a code of 0 swallows the key, another code or character replaces it.
+// Raises KeyDown, KeyPress or KeyUp with the key's codes by reference: the virtual-key code of the key's
+// place and the character's byte in the code page. What the handlers leave is what the view then
+// receives: a code of 0 swallows the key, another code or character replaces it.
 bool FileSystemControl::FilterKey(QObject *watched, QKeyEvent *event)
 {
     if (replaying_)
         return false;
     const QPointer<FileSystemControl> alive(this);
-    const qint16 originalCode = VirtualKeyOf(event->key());
+    const auto originalCode = static_cast<qint16>(platform::keys::VirtualKeyCode(*event));
     qint16 code = originalCode;
-    qint16 shift = ShiftOf(event->modifiers());
+    auto shift = static_cast<qint16>(platform::keys::ShiftStateOf(event->modifiers()));
     if (event->type() == QEvent::KeyRelease) {
         if (event->isAutoRepeat() || originalCode == 0)
             return false;
@@ -218,7 +157,7 @@ bool FileSystemControl::FilterKey(QObject *watched, QKeyEvent *event)
         if (!alive)
             return true;
     }
-    const qint16 originalChar = CharCodeOf(event->text());
+    const auto originalChar = static_cast<qint16>(platform::keys::CharacterCode(event->text()));
     qint16 character = originalChar;
     if (character != 0) {
         Variant ascii(character);
@@ -229,8 +168,13 @@ bool FileSystemControl::FilterKey(QObject *watched, QKeyEvent *event)
     }
     if (code == originalCode && character == originalChar)
         return false;
-    const int key = code == originalCode ? event->key() : QtKeyOf(code);
-    const QString text = character == 0 ? QString() : QString(QChar(static_cast<char16_t>(character)));
+    const int key = code == originalCode ? event->key() : platform::keys::QtKeyOf(code);
+    // A character code put in by a handler is a byte of the code page; anything else types nothing.
+    QString text = event->text();
+    if (character != originalChar)
+        text = character > 0 && character < 256
+                   ? QString(QChar(platform::text::AnsiToChar(static_cast<unsigned char>(character))))
+                   : QString();
     if (key == 0 && text.isEmpty())
         return true;
     QKeyEvent replaced(QEvent::KeyPress, key, event->modifiers(), text, event->isAutoRepeat());

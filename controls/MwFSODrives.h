@@ -2,22 +2,17 @@
 
 #include "controls/MwFSOTypes.h"
 
-#include <QStorageInfo>
-#include <QString>
-#include <QStringList>
+#include "platform/files/Drives.h"
 
-// The drives of this host: "/" first, then the mount roots of the real file systems a user browses, each
-// ending with "/".
+#include <QStorageInfo>
+
+// The drives of this host, by the one rule that the library shares with the program's windows, and their
+// kinds.
 namespace MwFSO {
 
-QStringList DriveRoots();
-
-// Whether `path` names a drive root, with or without its closing "/".
-bool IsDriveRoot(const QString &path);
-
-// The root of the drive that holds `path` (the longest drive root it begins with); empty for a relative
-// or empty path.
-QString DriveOf(const QString &path);
+using platform::files::DriveOf;
+using platform::files::DriveRoots;
+using platform::files::IsDriveRoot;
 
 // The kind of a mounted drive, from its file-system type and mount place.
 DriveKind DriveKindOf(const QStorageInfo &storage);

@@ -89,6 +89,8 @@ const QStringList &FileListModel::DetailsOf(int row) const
         modified = DateText(Ask<Date>([&] { return fso_.GetFolderInfoDate(path, FolderInfoDateModified); }));
     }
     details = {ext, size, type, modified};
+    if (detailsRead_)
+        detailsRead_(details);
     return details;
 }
 

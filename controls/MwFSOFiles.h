@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // The items of the file list: the drives, or the folders and then the files of one folder, with their
@@ -34,6 +35,9 @@ public:
     QString FullPath(int row) const { return folder_ + items_[row].Key; }
     // Which icon size the items show: large for the icon view, small for the others.
     void SetLargeIcons(bool large);
+    // Told the detail columns (extension, size, type, modified) of each item as they are read.
+    using DetailsObserver = std::function<void(const QStringList &details)>;
+    void SetDetailsObserver(DetailsObserver observer) { detailsRead_ = std::move(observer); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -54,6 +58,7 @@ private:
     QString folder_;
     QList<ListItem> items_;
     mutable std::vector<Extras> extras_;
+    DetailsObserver detailsRead_;
     bool large_ = true;
 };
 

@@ -2,13 +2,13 @@
 
 #include "controls/MwFSODrives.h"
 #include "controls/MwFSOFiles.h"
+#include "controls/MwFSOListLayout.h"
 #include "controls/MwFSOPaths.h"
 
 #include <QLayout>
 #include <QHeaderView>
 #include <QListView>
 #include <QStackedWidget>
-#include <QStyledItemDelegate>
 #include <QTreeView>
 
 namespace MwFSO {
@@ -18,27 +18,6 @@ namespace {
 // Stands for "some path other than the drive view" when a refresh must make the drive view a change;
 // also the folder that a host's saved design shows before its saved path.
 const QString FirstDrive = QStringLiteral("/");
-
-// Item sizes from the text alone: laying out a hundred thousand items must not ask for their icons,
-// which are read only for the items on screen.
-class ListDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        if (option.decorationPosition == QStyleOptionViewItem::Top)
-            return IconCell;
-        const int text = option.fontMetrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
-        return {qMin(option.decorationSize.width() + text + 12, MaxWidth),
-                qMax(option.decorationSize.height(), option.fontMetrics.height()) + 4};
-    }
-
-    static constexpr QSize IconCell{92, 64};
-
-private:
-    static constexpr int MaxWidth = 320;
-};
 
 // One trailing "/" off a key of two characters or more.
 QString WithoutSeparator(const QString &key)
@@ -74,7 +53,7 @@ MwFSOList::MwFSOList(QWidget *parent)
     report_->setAllColumnsShowFocus(true);
     report_->setIconSize(QSize(16, 16));
     report_->header()->setSectionsClickable(false);
-    report_->header()->resizeSection(ColumnName, 200);
+    listLayout_ = new ListLayout(list_, report_, model_);
 
     stack_->addWidget(list_);
     stack_->addWidget(report_);
@@ -191,8 +170,9 @@ void MwFSOList::SetTypeView(qint32 view)
     case ElementTypeViewIcon:
         model_->SetLargeIcons(true);
         list_->setViewMode(QListView::IconMode);
+        list_->setFlow(QListView::LeftToRight);
         list_->setIconSize(QSize(32, 32));
-        list_->setGridSize(ListDelegate::IconCell);
+        listLayout_->FitGrid();
         list_->setWordWrap(true);
         break;
     case ElementTypeViewSmallIcon:
@@ -207,6 +187,7 @@ void MwFSOList::SetTypeView(qint32 view)
         break;
     case ElementTypeViewReport:
         model_->SetLargeIcons(false);
+        listLayout_->FitColumns();
         shown = report_;
         break;
     default:

@@ -10,6 +10,7 @@ class QTreeView;
 namespace MwFSO {
 
 class FileListModel;
+class ListLayout;
 
 // The file list: the subfolders and then the files of one folder that match `Pattern`, or the drives for
 // the empty path, in the views large icons, small icons, list and details. It reports clicks, double
@@ -56,6 +57,7 @@ private:
     QStackedWidget *stack_;
     QListView *list_;
     QTreeView *report_;
+    ListLayout *listLayout_;
     QString current_;
     QString lastClicked_;
     QString pattern_ = QStringLiteral("*.*");

@@ -56,22 +56,21 @@ void MwFSOTree::SetPath(const QString &value)
     if (path == current_)
         return;
     if (!path.isEmpty()) {
-        // A drive mounted since the drives were read: read them again, or the path could never be shown.
-        if (!KnowsDriveOf(Fso(), TreeDrives(*tree_), path))
-            ReadDrives();
         if (CurrentDriveLost(Fso(), TreeDrives(*tree_), current_, path)) {
             SetPath(QString());
             return;
         }
-    }
-    QStringList expanded;
-    if (path.isEmpty()) {
-        SelectQuietly(tree_->topLevelItem(0));
-    } else {
         if (!Ask<bool>([&] { return Fso().FolderExists(path); }))
             return;
-        expanded = SelectTreePath(path);
+        // A drive mounted since the drives were read: read them again, or the path could never be shown.
+        if (!KnowsDriveOf(Fso(), TreeDrives(*tree_), path))
+            ReadDrives();
     }
+    QStringList expanded;
+    if (path.isEmpty())
+        SelectQuietly(tree_->topLevelItem(0));
+    else
+        expanded = SelectTreePath(path);
     // A path whose nearest shown folder is the current one (a hidden folder below it) changes nothing
     // and raises nothing, so that hosts keeping several controls in step come to rest.
     const QString reached = NodeKey(tree_->currentItem());

@@ -3,13 +3,12 @@
 #include "app/core/mdlLibrary.h"
 #include "app/dialogs/FileDialogFrame.h"
 #include "app/dialogs/MwFSOControls.h"
+#include "platform/files/Drives.h"
 
 #include <QAction>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStorageInfo>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -82,15 +81,6 @@ void Call(HostedControl *control, platform::components::DispId id)
 {
     if (control)
         control->Call(id);
-}
-
-// A drive root: "/" or the root of a mounted file system.
-bool IsDriveRoot(const QString &path)
-{
-    if (path == u"/")
-        return true;
-    const QStorageInfo storage(path);
-    return storage.isValid() && QDir::cleanPath(storage.rootPath()) == QDir::cleanPath(path);
 }
 
 } // namespace
@@ -216,7 +206,8 @@ void FolderPane::tlbMenu_ButtonClick(const QString &key)
 void FolderPane::GoUp()
 {
     const QString path = DrivePath();
-    SetDrivePath(path.isEmpty() || IsDriveRoot(path) ? QString() : mdlLibrary::GetPathPart(path, 1, 1, 1, 2, 1));
+    SetDrivePath(path.isEmpty() || platform::files::IsDriveRoot(path) ? QString()
+                                                                      : mdlLibrary::GetPathPart(path, 1, 1, 1, 2, 1));
     SetListPath(DrivePath());
 }
 

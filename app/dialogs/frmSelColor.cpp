@@ -4,7 +4,7 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
 #include "platform/dialogs/MessageBox.h"
-#include "platform/editor/Editor.h"
+#include "platform/keys/KeyCodes.h"
 #include "platform/widgets/PictureBox.h"
 
 #include <QCloseEvent>
@@ -327,7 +327,7 @@ bool frmSelColor::txtColorSelect_KeyDown(const QKeyEvent &key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Escape)
         return false;
-    const int code = platform::editor::VirtualKeyCode(key);
+    const int code = platform::keys::VirtualKeyCode(key);
     if (code == KeyReturn) {
         txtColorSelect->setCursorPosition(txtColorSelect->text().size());
         cmmSelect->setFocus();

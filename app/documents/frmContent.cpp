@@ -13,6 +13,7 @@
 #include "app/core/mdlLibrary.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
+#include "platform/keys/KeyCodes.h"
 #include "platform/widgets/MdiArrangement.h"
 #include "platform/widgets/MdiWindowMenu.h"
 #include "platform/widgets/StatusBar.h"
@@ -302,8 +303,8 @@ bool frmContent::eventFilter(QObject *watched, QEvent *event)
 
 bool frmContent::KeyPreview(const QKeyEvent &event)
 {
-    int keyCode = platform::editor::VirtualKeyCode(event);
-    int shift = platform::editor::ShiftStateOf(event.modifiers());
+    int keyCode = platform::keys::VirtualKeyCode(event);
+    int shift = platform::keys::ShiftStateOf(event.modifiers());
     FormKeyCommand(keyCode, shift);
     return keyCode == 0;
 }

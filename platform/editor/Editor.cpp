@@ -4,6 +4,7 @@
 #include "platform/editor/EditorSearch.h"
 #include "platform/editor/ScintillaCall.h"
 #include "platform/editor/SyntaxLexer.h"
+#include "platform/keys/KeyCodes.h"
 #include "platform/text/AnsiCodePage.h"
 
 #include <Qsci/qsciprinter.h>
@@ -763,14 +764,14 @@ bool Editor::eventFilter(QObject *watched, QEvent *event)
         case QEvent::KeyPress: {
             auto *key = static_cast<QKeyEvent *>(event);
             bool cancel = false;
-            emit KeyDown(VirtualKeyCode(*key), ShiftStateOf(key->modifiers()), cancel);
+            emit KeyDown(keys::VirtualKeyCode(*key), keys::ShiftStateOf(key->modifiers()), cancel);
             if (cancel)
                 return true;
             break;
         }
         case QEvent::KeyRelease: {
             auto *key = static_cast<QKeyEvent *>(event);
-            emit KeyUp(VirtualKeyCode(*key), ShiftStateOf(key->modifiers()));
+            emit KeyUp(keys::VirtualKeyCode(*key), keys::ShiftStateOf(key->modifiers()));
             break;
         }
         default:
@@ -784,7 +785,7 @@ bool Editor::eventFilter(QObject *watched, QEvent *event)
             bool cancel = false;
             const QPoint at = mouse->position().toPoint();
             const int button = ButtonCode(mouse->button());
-            const int shift = ShiftStateOf(mouse->modifiers());
+            const int shift = keys::ShiftStateOf(mouse->modifiers());
             if (event->type() == QEvent::MouseButtonPress)
                 emit MouseDown(button, shift, at.x(), at.y(), cancel);
             else

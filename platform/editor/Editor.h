@@ -7,7 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-class QKeyEvent;
 class QPrinter;
 class QsciScintilla;
 
@@ -98,9 +97,6 @@ enum EditorCommand {
     CmdBookmarkPrev = 205,
     CmdBookmarkNext = 206,
 };
-
-// Shift states of the key and mouse events, added together.
-enum ShiftState { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
 
 // Mouse buttons of the mouse events.
 enum MouseButtonCode { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
@@ -224,7 +220,7 @@ signals:
     // The text was edited (typing, SelText, clipboard, undo, replace).
     void Change();
     // Key codes are Windows virtual-key codes (65 'A', 35 End, 191 '/', ...) of the key's place on a
-    // US keyboard, whatever the layout; `shift` is a ShiftState sum. Setting `cancel` keeps the key from
+    // US keyboard, whatever the layout; `shift` is a platform::keys::ShiftState sum. Setting `cancel` keeps the key from
     // the editor.
     void KeyDown(int keyCode, int shift, bool &cancel);
     void KeyUp(int keyCode, int shift);
@@ -281,9 +277,5 @@ private:
         long length = 0;
     } pendingInsert_;
 };
-
-// The Windows virtual-key code and ShiftState of a key event, as the key events pass them.
-int VirtualKeyCode(const QKeyEvent &event);
-int ShiftStateOf(Qt::KeyboardModifiers modifiers);
 
 } // namespace platform::editor

@@ -1,6 +1,6 @@
 #include "platform/pages/WebPagePane.h"
 
-#include "platform/editor/Editor.h"
+#include "platform/keys/KeyCodes.h"
 
 #include <QChildEvent>
 #include <QDir>
@@ -150,7 +150,7 @@ void WebPagePane::keyPressEvent(QKeyEvent *event)
 void WebPagePane::EmitKey(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    emit onkeydown(editor::VirtualKeyCode(event), modifiers.testFlag(Qt::ShiftModifier),
+    emit onkeydown(keys::VirtualKeyCode(event), modifiers.testFlag(Qt::ShiftModifier),
                    modifiers.testFlag(Qt::ControlModifier), modifiers.testFlag(Qt::AltModifier));
 }
 

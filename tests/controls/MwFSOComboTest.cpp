@@ -68,6 +68,20 @@ TEST_F(MwFSOComboControl, PathPutShowsTheChainIndentedAfterItsDriveAndRaisesGoto
     EXPECT_EQ(combo.Path(), deep);
 }
 
+TEST_F(MwFSOComboControl, AMissingFolderOnADriveMountedSinceChangesNothing)
+{
+    const QString x = folders.dir(QStringLiteral("x"));
+    combo.Put(QStringLiteral("Path"), x);
+    const QStringList shown = MwFSO::ComboDrives(*Box());
+    const Drives drives(shown + QStringList{folders.dir(QStringLiteral("mnt"))});
+    combo.log.lines.clear();
+    combo.Put(QStringLiteral("Path"), folders.root() + QStringLiteral("mnt/missing"));
+    EXPECT_EQ(combo.log.lines, QStringList());
+    EXPECT_EQ(combo.Path(), x);
+    EXPECT_EQ(MwFSO::ComboDrives(*Box()), shown);
+    EXPECT_EQ(KeyAt(Box()->currentIndex()), x);
+}
+
 TEST_F(MwFSOComboControl, DriveRootLeavesNoFolderItemsAndSelectsTheDrive)
 {
     combo.Put(QStringLiteral("Path"), folders.dir(QStringLiteral("x")));

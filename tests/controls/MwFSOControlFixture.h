@@ -3,6 +3,7 @@
 #include "tests/TempFolder.h"
 
 #include "controls/MwFSOControlClasses.h"
+#include "controls/MwFSOFolders.h"
 #include "controls/MwFSOTypeLibrary.h"
 
 #include "platform/components/ComPtr.h"
@@ -118,6 +119,17 @@ public:
 private:
     ComPtr<IConnectionPoint> events;
     std::uint32_t cookie = 0;
+};
+
+// Drives of the test's own, as the controls read them, for as long as it lives.
+class Drives {
+public:
+    explicit Drives(QStringList roots) { Set(std::move(roots)); }
+    ~Drives() { MwFSO::SetDriveListSource({}); }
+    void Set(QStringList roots)
+    {
+        MwFSO::SetDriveListSource([roots] { return roots; });
+    }
 };
 
 // A folder tree to browse: `root()` ends with "/".

@@ -161,7 +161,8 @@ TEST_F(MwFSOListControl, TypeViewSwitchesTheViewAndDetailsFillTheColumns)
     };
     for (const Case &c : {Case{1, QListView::IconMode, QListView::LeftToRight},
                           Case{2, QListView::ListMode, QListView::LeftToRight},
-                          Case{3, QListView::ListMode, QListView::TopToBottom}}) {
+                          Case{3, QListView::ListMode, QListView::TopToBottom},
+                          Case{1, QListView::IconMode, QListView::LeftToRight}}) {
         list.Put(QStringLiteral("TypeView"), std::int32_t(c.view));
         EXPECT_EQ(list.Get(QStringLiteral("TypeView")).ToInt32(), c.view);
         EXPECT_EQ(list.widget->CurrentView(), list.widget->ListView());
@@ -212,6 +213,49 @@ TEST_F(MwFSOListControl, KeyAsciiChangedByTheHandlerSearchesForTheOtherLetter)
     EXPECT_EQ(list.log.lines, QStringList({QStringLiteral("KeyDown 66 0"), QStringLiteral("KeyPress 98"),
                                            QStringLiteral("ItemClick %1gamma.htm/ 3").arg(root),
                                            QStringLiteral("KeyUp 66 0")}));
+}
+
+// Keys are reported by their place on a US keyboard and characters by their byte in the code page, as
+// under a Russian layout: Ф lies on the A key, "." on the "/" key.
+TEST_F(MwFSOListControl, PunctuationAndCyrillicKeysAreReportedByTheirPlaceAndTheirByte)
+{
+    list.Put(QStringLiteral("Path"), root);
+    View()->setFocus();
+    struct Case {
+        const char *what;
+        int key;
+        quint32 place; // X11 key code; 0: the platform did not tell
+        QString text;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"Ф", 0x0424, 38, QStringLiteral("ф"), {"KeyDown 65 0", "KeyPress 244", "KeyUp 65 0"}},
+        {";", Qt::Key_Semicolon, 0, QStringLiteral(";"), {"KeyDown 186 0", "KeyPress 59", "KeyUp 186 0"}},
+        {"Russian .", Qt::Key_Period, 61, QStringLiteral("."), {"KeyDown 191 0", "KeyPress 46", "KeyUp 191 0"}},
+        {"[", Qt::Key_BracketLeft, 0, QStringLiteral("["), {"KeyDown 219 0", "KeyPress 91", "KeyUp 219 0"}},
+    };
+    for (const Case &c : cases) {
+        list.log.lines.clear();
+        QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier, c.place, 0, 0, c.text);
+        QKeyEvent release(QEvent::KeyRelease, c.key, Qt::NoModifier, c.place, 0, 0, c.text);
+        QCoreApplication::sendEvent(View(), &press);
+        QCoreApplication::sendEvent(View(), &release);
+        EXPECT_EQ(list.log.Only(QStringLiteral("Key")), c.lines) << c.what;
+    }
+}
+
+TEST_F(MwFSOListControl, ACyrillicByteFromTheKeyPressHandlerTypesItsLetter)
+{
+    folders.dir(QStringLiteral("жук"));
+    list.Put(QStringLiteral("Path"), root);
+    list.log.handlers[QStringLiteral("KeyPress")] = [](Arguments &args) {
+        if (args[0].ToInt16() == 'b')
+            args[0].Assign(Variant(std::int16_t(0xE6))); // "ж"
+    };
+    View()->setFocus();
+    list.log.lines.clear();
+    QTest::keyClick(View(), Qt::Key_B);
+    EXPECT_EQ(list.log.Only(QStringLiteral("Item")), QStringList({QStringLiteral("ItemClick %1жук/ 3").arg(root)}));
 }
 
 TEST_F(MwFSOListControl, PutFromInsideItemGotoWinsOverTheFirstListing)

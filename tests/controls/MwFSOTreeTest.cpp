@@ -199,6 +199,20 @@ TEST_F(MwFSOTreeControl, PutFromInsideAnEventHandlerWins)
     EXPECT_EQ(MwFSO::NodeKey(tree.widget->Tree()->currentItem()), c);
 }
 
+TEST_F(MwFSOTreeControl, AMissingFolderOnADriveMountedSinceChangesNothing)
+{
+    const QString a = folders.root() + QStringLiteral("a/");
+    tree.Put(QStringLiteral("Path"), a);
+    const QStringList shown = MwFSO::TreeDrives(*tree.widget->Tree());
+    const Drives drives(shown + QStringList{folders.dir(QStringLiteral("mnt"))});
+    tree.log.lines.clear();
+    tree.Put(QStringLiteral("Path"), folders.root() + QStringLiteral("mnt/missing"));
+    EXPECT_EQ(tree.log.lines, QStringList());
+    EXPECT_EQ(tree.Path(), a);
+    EXPECT_EQ(MwFSO::TreeDrives(*tree.widget->Tree()), shown);
+    EXPECT_EQ(MwFSO::NodeKey(tree.widget->Tree()->currentItem()), a);
+}
+
 class SiteLog final : public IControlSite {
 public:
     void OnPropertyChanged(DispId id, const QString &name) override
@@ -233,17 +247,6 @@ TEST_F(MwFSOTreeControl, SavedPathIsTakenWithoutNavigatingAndChangesReachTheSite
     EXPECT_EQ(saved.Read(QStringLiteral("Enabled")), Variant(false));
     control->SetSite(nullptr);
 }
-
-// Drives of the test's own for as long as it runs.
-class Drives {
-public:
-    explicit Drives(QStringList roots) { Set(std::move(roots)); }
-    ~Drives() { MwFSO::SetDriveListSource({}); }
-    void Set(QStringList roots)
-    {
-        MwFSO::SetDriveListSource([roots] { return roots; });
-    }
-};
 
 // The main window's file panel keeps its three controls in step by setting each one's path from the
 // others' events; a folder that one control cannot show must not set them chasing each other.

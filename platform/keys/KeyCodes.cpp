@@ -1,10 +1,10 @@
-#include "platform/editor/Editor.h"
+#include "platform/keys/KeyCodes.h"
+
+#include "platform/text/AnsiCodePage.h"
 
 #include <QKeyEvent>
 
-// Windows virtual-key codes of Qt key events. A key is named by its place on a US keyboard, so
-// Ctrl+B means the same key under a Russian layout.
-namespace platform::editor {
+namespace platform::keys {
 
 namespace {
 
@@ -13,7 +13,8 @@ struct KeyPair {
     int code;
 };
 
-// Keys whose Qt and Windows codes differ; letters and digits agree.
+// Keys whose Qt and Windows codes differ; letters and digits agree. The first Qt key of a code is the
+// one a code stands for.
 constexpr KeyPair qtKeys[] = {
     {Qt::Key_Backspace, 8},  {Qt::Key_Tab, 9},       {Qt::Key_Backtab, 9},     {Qt::Key_Return, 13},
     {Qt::Key_Enter, 13},     {Qt::Key_Shift, 16},    {Qt::Key_Control, 17},    {Qt::Key_Alt, 18},
@@ -41,30 +42,34 @@ constexpr KeyPair scanCodes[] = {
     {60, 190}, {61, 191},
 };
 
-int Lookup(const KeyPair *pairs, size_t count, int key)
+bool IsLetterOrDigit(int key)
 {
-    for (size_t i = 0; i < count; ++i) {
-        if (pairs[i].key == key)
-            return pairs[i].code;
-    }
-    return 0;
+    return (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9);
 }
 
 } // namespace
 
+// A typing key is known by its place where the platform tells it (a Russian layout puts "." on the US
+// "/" key and "ж" on ";"); otherwise by the key that Qt names.
 int VirtualKeyCode(const QKeyEvent &event)
 {
+    for (const KeyPair &pair : scanCodes) {
+        if (pair.key == static_cast<int>(event.nativeScanCode()))
+            return pair.code;
+    }
     const int key = event.key();
     // The numeric keypad's digits have codes of their own, apart from the main keyboard's.
     if (key >= Qt::Key_0 && key <= Qt::Key_9 && event.modifiers().testFlag(Qt::KeypadModifier))
         return 96 + (key - Qt::Key_0);
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+    if (IsLetterOrDigit(key))
         return key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return 112 + (key - Qt::Key_F1);
-    if (const int code = Lookup(qtKeys, std::size(qtKeys), key))
-        return code;
-    return Lookup(scanCodes, std::size(scanCodes), static_cast<int>(event.nativeScanCode()));
+    for (const KeyPair &pair : qtKeys) {
+        if (pair.key == key)
+            return pair.code;
+    }
+    return 0;
 }
 
 int ShiftStateOf(Qt::KeyboardModifiers modifiers)
@@ -79,4 +84,23 @@ int ShiftStateOf(Qt::KeyboardModifiers modifiers)
     return shift;
 }
 
-} // namespace platform::editor
+int QtKeyOf(int code)
+{
+    if (IsLetterOrDigit(code))
+        return code;
+    if (code >= 112 && code < 112 + 24)
+        return Qt::Key_F1 + (code - 112);
+    for (const KeyPair &pair : qtKeys) {
+        if (pair.code == code)
+            return pair.key;
+    }
+    return 0;
+}
+
+int CharacterCode(const QString &text)
+{
+    const bool single = text.size() == 1 || (text.size() == 2 && text.at(0).isHighSurrogate());
+    return single ? text::CharToAnsi(text.at(0).unicode()) : 0;
+}
+
+} // namespace platform::keys

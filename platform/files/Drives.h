@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The drives of this host: "/" first, then the mount roots of the real, ready file systems that a user
+// browses, each ending with "/"; kernel, container and system mounts (/proc, /sys, /dev, /run, /boot and
+// the like) are folders of the drive they lie on, not drives.
+namespace platform::files {
+
+QStringList DriveRoots();
+
+// Whether `path` names a drive root, with or without its closing "/".
+bool IsDriveRoot(const QString &path);
+
+// The root of the drive that holds `path` (the longest drive root it begins with); empty for a relative
+// or empty path.
+QString DriveOf(const QString &path);
+
+} // namespace platform::files

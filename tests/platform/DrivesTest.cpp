@@ -1,0 +1,44 @@
+#include "platform/files/Drives.h"
+
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <gtest/gtest.h>
+
+namespace files = platform::files;
+
+namespace {
+
+TEST(Drives, TheRootComesFirstAndEveryDriveEndsWithTheSeparator)
+{
+    const QStringList roots = files::DriveRoots();
+    ASSERT_FALSE(roots.isEmpty());
+    EXPECT_EQ(roots.first(), QStringLiteral("/"));
+    for (const QString &root : roots) {
+        EXPECT_TRUE(root.endsWith(u'/')) << root.toStdString();
+        EXPECT_TRUE(files::IsDriveRoot(root)) << root.toStdString();
+        EXPECT_TRUE(files::IsDriveRoot(root.size() > 1 ? root.chopped(1) : root)) << root.toStdString();
+    }
+    EXPECT_FALSE(files::IsDriveRoot(QString()));
+}
+
+// A kernel or system mount is no drive even where it is mounted: its folders lie on the drive "/".
+TEST(Drives, SystemMountsAreFoldersOfTheRootDrive)
+{
+    for (const QString folder : {"/dev/", "/proc/", "/sys/", "/run/", "/boot/"}) {
+        if (!QFileInfo(folder).isDir())
+            continue;
+        EXPECT_FALSE(files::IsDriveRoot(folder)) << folder.toStdString()
+                                                 << (QStorageInfo(folder).rootPath() == folder.chopped(1) ? " (a mount)" : "");
+        EXPECT_EQ(files::DriveOf(folder + QStringLiteral("x")), QStringLiteral("/")) << folder.toStdString();
+    }
+}
+
+TEST(Drives, DriveOfARelativeOrEmptyPathIsEmpty)
+{
+    EXPECT_EQ(files::DriveOf(QString()), QString());
+    EXPECT_EQ(files::DriveOf(QStringLiteral("web/index.htm")), QString());
+    EXPECT_EQ(files::DriveOf(QStringLiteral("/")), QStringLiteral("/"));
+}
+
+} // namespace
