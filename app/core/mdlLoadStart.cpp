@@ -19,6 +19,7 @@
 #include "platform/application/Application.h"
 #include "platform/widgets/TabStrip.h"
 
+#include <QAction>
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
@@ -74,6 +75,7 @@ void InitPathsAndLoad()
     LoadSymbols(SymbolIni);
     LoadServerIni(ServerIni);
     RestoreMainWindow();
+    FillHelpMenu();
     mdlFile::TrimMagazine();
 }
 
@@ -110,6 +112,8 @@ void OpenOnStart(const QString &commandLine)
             }
         }
         // Each dialog is modal: the next one opens when the one before it has closed.
+        if (DialogAdvice)
+            main->mnuServis_Advice_Click();
         if (DialogNew)
             main->mnuFile_New_Click();
         if (DialogOpen)
@@ -118,6 +122,14 @@ void OpenOnStart(const QString &commandLine)
     // The start counter was raised for this start already: the page shows on the 20th, 40th, ... start.
     if (Viewform && StartCount % 20 == 0)
         main->mnuHelp_User_Click();
+}
+
+void FillHelpMenu()
+{
+    frmMain *main = forms::frmMain.get();
+    for (const StringPair &entry : Helps)
+        main->AddHelpItem(entry.First);
+    main->mnuHelp_Line1->setVisible(!Helps.isEmpty());
 }
 
 void LoadFileTabImages()

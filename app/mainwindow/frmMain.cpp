@@ -118,6 +118,12 @@ void frmMain::CreateMenus()
     mnuWindows_File.append(empty);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Справка"));
+    QAction *helpTemplate = mnuHelp->addAction(QString());
+    helpTemplate->setVisible(false);
+    helpTemplate->setEnabled(false);
+    mnuHelp_File.append(helpTemplate);
+    mnuHelp_Line1 = mnuHelp->addSeparator();
+    mnuHelp_Tester = item(mnuHelp, QStringLiteral("Тестеры-сподвижники"), &frmMain::mnuHelp_Tester_Click);
     mnuHelp_User = item(mnuHelp, QStringLiteral("Автор ждет..."), &frmMain::mnuHelp_User_Click);
     mnuHelp_About = item(mnuHelp, QStringLiteral("О программе"), &frmMain::mnuHelp_About_Click);
 }
@@ -331,6 +337,17 @@ int frmMain::AddSyntaxItem(const QString &caption)
     const int index = int(mnuView_Syntax_Lang.size());
     mnuView_Syntax_Lang.append(item);
     connect(item, &QAction::triggered, this, [this, index] { mnuView_Syntax_Lang_Click(index); });
+    return index;
+}
+
+int frmMain::AddHelpItem(const QString &caption)
+{
+    auto *item = new QAction(caption, mnuHelp);
+    item->setSeparator(caption == QLatin1String("-"));
+    mnuHelp->insertAction(mnuHelp_Line1, item);
+    const int index = int(mnuHelp_File.size());
+    mnuHelp_File.append(item);
+    connect(item, &QAction::triggered, this, [this, index] { mnuHelp_File_Click(index); });
     return index;
 }
 

@@ -52,6 +52,10 @@ public:
     // The Window menu's document items; element 0 is the designed, hidden "(пусто)".
     QList<QAction *> mnuWindows_File;
     QMenu *mnuHelp = nullptr;
+    // The Help menu's entries, item i for entry i of the help list; element 0 is the hidden template.
+    QList<QAction *> mnuHelp_File;
+    QAction *mnuHelp_Line1 = nullptr;
+    QAction *mnuHelp_Tester = nullptr;
     QAction *mnuHelp_User = nullptr;
     QAction *mnuHelp_About = nullptr;
 
@@ -76,6 +80,10 @@ public:
     void mnuFile_CloseAll_Click();
     // Converts the active document's whole text between code pages through the re-encoding dialog.
     void mnuServis_Code_Click();
+    void mnuServis_Advice_Click();
+    // Opens help entry `index` through the shell: an address as written, anything else from the help folder.
+    void mnuHelp_File_Click(int index);
+    void mnuHelp_Tester_Click();
     void mnuHelp_User_Click();
     void mnuHelp_About_Click();
     void mnuView_Syntax_Lang_Click(int index);
@@ -85,6 +93,9 @@ public:
 
     // Loads a further Syntax-menu item and returns its index.
     int AddSyntaxItem(const QString &caption);
+    // Loads a further Help-menu entry above the entries' separator and returns its index; "-" is a
+    // separator line.
+    int AddHelpItem(const QString &caption);
     // Loads a further Window-menu item and returns its index.
     int AddWindowItem(const QString &caption);
     // Copies the frame's placement into the stored position.

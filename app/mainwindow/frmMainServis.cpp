@@ -1,6 +1,7 @@
 // The main window's Service commands.
 #include "app/mainwindow/frmMain.h"
 
+#include "app/dialogs/frmAdvice.h"
 #include "app/documents/frmCode.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
@@ -26,4 +27,12 @@ void frmMain::mnuServis_Code_Click()
     mdlFile::CodeText.clear();
     if (frmContent *still = mdlFile::OpenDocumentWindow(n))
         still->SetFocusForm();
+}
+
+void frmMain::mnuServis_Advice_Click()
+{
+    const int n = ActiveFileIndex;
+    platform::dialogs::ShowModal(*forms::frmAdvice);
+    if (frmContent *document = mdlFile::OpenDocumentWindow(n))
+        document->SetFocusForm();
 }
