@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -100,10 +101,11 @@ platform::forms::StoredRect StoredPosition()
     return {mdlLoad::AdviceLeft, mdlLoad::AdviceTop, mdlLoad::AdviceWidth, mdlLoad::AdviceHeight};
 }
 
+// A button of the designed size, wider when its caption needs it.
 QPushButton *Button(const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
-    button->resize(Pixels(ButtonWidth), Pixels(ButtonHeight));
+    button->resize(std::max(Pixels(ButtonWidth), button->sizeHint().width()), Pixels(ButtonHeight));
     return button;
 }
 
