@@ -11,8 +11,10 @@
 #include "app/core/mdlLoadTypeFiles.h"
 #include "app/mainwindow/ImageList.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -98,6 +100,25 @@ TEST(ShippedLists, HelpEntriesFollowTheBuiltInOnes)
     EXPECT_EQ(Helps[8].First, "-");
     EXPECT_TRUE(Helps[9].Second.startsWith("http:"));
     EXPECT_TRUE(Helps[10].Second.startsWith("http:"));
+}
+
+// The help pages are reached from the guide that help.ini names, and every link between them leads to a
+// page that is there; each page says its code page, so a browser shows its Russian text.
+TEST(ShippedLists, HelpPagesLinkOnlyToPagesThatExist)
+{
+    const QDir help(Data + "help");
+    const QStringList pages = help.entryList({"*.html"}, QDir::Files);
+    ASSERT_TRUE(pages.contains("index.html"));
+    const QString guide = mdlLibrary::FileReadText(help.filePath("index.html"));
+    const QRegularExpression link(R"(href="([^":#]+)(#[^"]*)?")");
+    for (const QString &page : pages) {
+        const QString text = mdlLibrary::FileReadText(help.filePath(page));
+        EXPECT_TRUE(text.contains("charset=windows-1251")) << qPrintable(page);
+        if (page != "index.html")
+            EXPECT_TRUE(guide.contains("href=\"" + page + '"')) << qPrintable(page) << " is not in the guide";
+        for (const QRegularExpressionMatch &match : link.globalMatch(text))
+            EXPECT_TRUE(Exists(help.filePath(match.captured(1)))) << qPrintable(page + ": " + match.captured(1));
+    }
 }
 
 // Every node hangs below the entry before it or higher up, and every entry that gets children is a group.
