@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -68,7 +69,7 @@ protected:
 
         painter.setPen(QPen(QColor(255, 236, 160), 2, Qt::SolidLine, Qt::RoundCap));
         for (int ray = 0; ray < 7; ++ray) {
-            const double angle = M_PI * (1.0 + ray / 6.0);
+            const double angle = std::numbers::pi * (1.0 + ray / 6.0);
             const QPointF direction(std::cos(angle), std::sin(angle));
             painter.drawLine(centre + direction * radius * 1.35, centre + direction * radius * 1.85);
         }
