@@ -21,7 +21,7 @@ QString MailTarget()
 void LoadHelps(const QString &path)
 {
     Helps.clear();
-    Helps.append({QStringLiteral("Справка по программе"), QStringLiteral("marrowin.chm")});
+    Helps.append({QStringLiteral("Справка по программе"), QStringLiteral("index.html")});
     Helps.append(Separator);
     Helps.append({QStringLiteral("Написать письмо автору"), MailTarget()});
     Helps.append({QStringLiteral("Сайт программы"), QStringLiteral("http://vellicor.example.org/")});
@@ -37,6 +37,14 @@ void LoadHelps(const QString &path)
         else
             Helps.append({mdlLibrary::TrimSpaces(fields->at(1)), mdlLibrary::TrimSpaces(fields->at(0))});
     }
+}
+
+bool IsHelpAddress(const QString &target)
+{
+    for (const char *scheme : {"http:", "https:", "ftp:", "mailto:"})
+        if (target.startsWith(QLatin1String(scheme)))
+            return true;
+    return false;
 }
 
 } // namespace mdlLoad

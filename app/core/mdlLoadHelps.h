@@ -15,4 +15,8 @@ inline Table<StringPair> Helps;
 // "target|caption", or a separator for a line without "|".
 void LoadHelps(const QString &path);
 
+// A help target that is an address ("http:", "https:", "ftp:", "mailto:", letter case counting) and is
+// opened as written; any other target names a file in the help folder.
+bool IsHelpAddress(const QString &target);
+
 } // namespace mdlLoad

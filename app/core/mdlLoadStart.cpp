@@ -22,6 +22,7 @@
 #include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QDir>
 #include <QIcon>
 #include <QPixmap>
@@ -80,6 +81,7 @@ void InitPathsAndLoad()
     LoadServerIni(ServerIni);
     RestoreMainWindow();
     FillCodeMenus();
+    FillHelpMenu();
     mdlFile::RefreshDocumentCommands();
     mdlFile::TrimMagazine();
 }
@@ -115,6 +117,8 @@ void OpenOnStart(const QString &commandLine)
             }
         }
         // Each dialog is modal: the next one opens when the one before it has closed.
+        if (DialogAdvice)
+            main->mnuServis_Advice_Click();
         if (DialogNew)
             main->mnuFile_New_Click();
         if (DialogOpen)
@@ -123,6 +127,14 @@ void OpenOnStart(const QString &commandLine)
     // The start counter was raised for this start already: the page shows on the 20th, 40th, ... start.
     if (Viewform && StartCount % 20 == 0)
         main->mnuHelp_User_Click();
+}
+
+void FillHelpMenu()
+{
+    frmMain *main = forms::frmMain.get();
+    for (const StringPair &entry : Helps)
+        main->AddHelpItem(entry.First);
+    main->mnuHelp_Line1->setVisible(!Helps.isEmpty());
 }
 
 void LoadFileTabImages()

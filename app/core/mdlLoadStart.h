@@ -11,6 +11,8 @@ void InitPathsAndLoad();
 void OpenOnStart(const QString &commandLine);
 // Places the main window as the stored position says.
 void RestoreMainWindow();
+// One Help-menu entry per entry of the help list; the entries' separator shows only when there are any.
+void FillHelpMenu();
 // Loads the pictures of the document tabs' four states into the tab strip's image list.
 void LoadFileTabImages();
 

@@ -1,6 +1,8 @@
 #include "app/documents/mdlFileCommands.h"
 
+#include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadCodes.h"
+#include "app/core/mdlLoadHelps.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlLanguage.h"
@@ -8,6 +10,7 @@
 #include "platform/editor/Editor.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace mdlFile {
@@ -46,6 +49,7 @@ void RefreshDocumentCommands()
         Enable({m->mnuServis_Code, m->mnuView_CodeView->menuAction()}, false);
     RefreshCodeMenus();
     RefreshEditCommands();
+    RefreshHelpFileMenu();
 }
 
 void RefreshCodeMenus()
@@ -74,6 +78,17 @@ void RefreshEditCommands()
            selection);
     // Whether there is anything to paste, undo or redo, the document's own command asks before it acts.
     Enable({m->mnuEdit_Paste, m->mnuPopupText_Paste, m->mnuEdit_Redo, m->mnuEdit_Undo, m->mnuPopupText_Undo}, true);
+}
+
+void RefreshHelpFileMenu()
+{
+    const QList<QAction *> &items = forms::frmMain->mnuHelp_File;
+    for (int i = 1; i <= mdlLoad::Helps.count() && i < items.size(); ++i) {
+        const QString &target = mdlLoad::Helps[i].Second;
+        if (mdlLoad::Helps[i].First != QLatin1String("-"))
+            items[i]->setEnabled(mdlLoad::IsHelpAddress(target) ||
+                                 QFileInfo::exists(mdlLoad::HelpFolder + target));
+    }
 }
 
 } // namespace mdlFile

@@ -9,6 +9,8 @@ void RefreshDocumentCommands();
 // The code-page lists check the active document's file and view code pages.
 void RefreshCodeMenus();
 void RefreshEditCommands();
+// A Help entry is enabled when its address, or its file in the help folder, is there to open.
+void RefreshHelpFileMenu();
 
 } // namespace mdlFile
 

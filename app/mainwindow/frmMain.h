@@ -121,6 +121,10 @@ public:
     QList<QAction *> mnuWindows_File;
 
     QMenu *mnuHelp = nullptr;
+    // The Help menu's entries, item i for entry i of the help list; element 0 is the hidden template.
+    QList<QAction *> mnuHelp_File;
+    QAction *mnuHelp_Line1 = nullptr;
+    QAction *mnuHelp_Tester = nullptr;
     QAction *mnuHelp_User = nullptr;
     QAction *mnuHelp_About = nullptr;
 
@@ -193,6 +197,7 @@ public:
     void mnuServis_Code_Click();
     // Inserts a file's text, recoded as the Open dialog chose, in place of the selection.
     void mnuServis_FileInset_Click();
+    void mnuServis_Advice_Click();
 
     // ---- Windows menu -----------------------------------------------------------------------------
     void mnuWindows_Cascade_Click();
@@ -205,11 +210,17 @@ public:
     void tbsFiles_Click();
 
     // ---- Help menu --------------------------------------------------------------------------------
+    // Opens help entry `index` through the shell: an address as written, anything else from the help folder.
+    void mnuHelp_File_Click(int index);
+    void mnuHelp_Tester_Click();
     void mnuHelp_User_Click();
     void mnuHelp_About_Click();
 
     // Loads a further Syntax-menu item and returns its index.
     int AddSyntaxItem(const QString &caption);
+    // Loads a further Help-menu entry above the entries' separator and returns its index; "-" is a
+    // separator line.
+    int AddHelpItem(const QString &caption);
     // Loads a further Window-menu item and returns its index.
     int AddWindowItem(const QString &caption);
 

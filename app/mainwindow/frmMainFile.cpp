@@ -4,11 +4,9 @@
 #include "app/core/mdlExit.h"
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
-#include "app/dialogs/frmAbout.h"
 #include "app/dialogs/frmFileNew.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
-#include "app/dialogs/frmMoney.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileCommands.h"
@@ -220,14 +218,4 @@ void frmMain::mnuFile_Exit_Click()
     mdlExit::ExitProgram();
     if (mdlLoad::ProgramLoaded)
         ReturnFocus(previous);
-}
-
-void frmMain::mnuHelp_User_Click()
-{
-    forms::frmMoney->ShowMoney(this);
-}
-
-void frmMain::mnuHelp_About_Click()
-{
-    forms::frmAbout->ShowAbout(this);
 }

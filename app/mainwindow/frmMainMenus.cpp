@@ -182,6 +182,12 @@ void frmMain::CreateMenus()
     mnuWindows_File.append(noDocument);
 
     mnuHelp = menu(QStringLiteral("&Справка"));
+    QAction *helpTemplate = mnuHelp->addAction(QString());
+    helpTemplate->setVisible(false);
+    helpTemplate->setEnabled(false);
+    mnuHelp_File.append(helpTemplate);
+    mnuHelp_Line1 = mnuHelp->addSeparator();
+    mnuHelp_Tester = Item(mnuHelp, QStringLiteral("Тестеры-сподвижники"), this, &frmMain::mnuHelp_Tester_Click);
     mnuHelp_User = Item(mnuHelp, QStringLiteral("Автор ждет..."), this, &frmMain::mnuHelp_User_Click);
     mnuHelp_About = Item(mnuHelp, QStringLiteral("О программе"), this, &frmMain::mnuHelp_About_Click);
 

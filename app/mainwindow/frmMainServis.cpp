@@ -3,6 +3,7 @@
 
 #include "app/core/mdlLibrary.h"
 #include "app/dialogs/frmFileOpen.h"
+#include "app/dialogs/frmAdvice.h"
 #include "app/documents/frmCode.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
@@ -47,4 +48,12 @@ void frmMain::mnuServis_FileInset_Click()
     }
     if (frmContent *still = mdlFile::OpenDocumentWindow(i))
         still->SetFocusForm();
+}
+
+void frmMain::mnuServis_Advice_Click()
+{
+    const int n = ActiveFileIndex;
+    platform::dialogs::ShowModal(*forms::frmAdvice);
+    if (frmContent *document = mdlFile::OpenDocumentWindow(n))
+        document->SetFocusForm();
 }

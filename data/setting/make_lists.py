@@ -296,7 +296,8 @@ testers|Группа тестирования|testers@vellicor.example.org|velli
 testers|Гостевая книга программы|author@vellicor.example.org|vellicor.example.org/guestbook/"""
 
 # ---- advice.ini --------------------------------------------------------------------------------------
-# Title, then the text lines; both go into the tips page as HTML.
+# Title, then the text lines, which the page runs together as one paragraph; both go into the tips page
+# as HTML.
 
 ADVICES = [
     ("Панель тегов", [
@@ -385,7 +386,7 @@ ADVICE_HTM = f"""{DOCTYPE_401}
 <title>Полезные советы</title>
 <style type="text/css">
 {STYLE}
-.text {{ line-height: 1.4; white-space: pre-line; }}
+.text {{ line-height: 1.4; }}
 </style>
 </head>
 <body>

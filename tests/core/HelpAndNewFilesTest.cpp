@@ -21,7 +21,7 @@ TEST_F(HelpList, WithoutHelpIniOnlyTheBuiltInEntries)
 {
     LoadHelps(folder.path("help.ini"));
     ASSERT_EQ(Helps.count(), 5);
-    EXPECT_EQ(Helps[1], (StringPair{"Справка по программе", "marrowin.chm"}));
+    EXPECT_EQ(Helps[1], (StringPair{"Справка по программе", "index.html"}));
     EXPECT_EQ(Helps[2], Separator);
     EXPECT_EQ(Helps[3].First, "Написать письмо автору");
     EXPECT_TRUE(Helps[3].Second.startsWith("mailto:"));

@@ -11,8 +11,10 @@
 #include "app/core/mdlLoadTypeFiles.h"
 #include "app/mainwindow/ImageList.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -92,12 +94,33 @@ TEST(ShippedLists, NewFileKindsAndTemplatesHaveTheirFiles)
 TEST(ShippedLists, HelpEntriesFollowTheBuiltInOnes)
 {
     LoadHelps(Data + "setting/help.ini");
-    ASSERT_EQ(Helps.count(), 10);
+    ASSERT_EQ(Helps.count(), 13);
+    EXPECT_TRUE(Exists(Data + "help/" + Helps[1].Second)) << "the program's help is a shipped page";
     EXPECT_EQ(Helps[6].First, "-");
-    EXPECT_TRUE(Exists(Data + "help/" + Helps[7].Second)) << qPrintable(Helps[7].Second);
-    EXPECT_EQ(Helps[8].First, "-");
-    EXPECT_TRUE(Helps[9].Second.startsWith("http:"));
-    EXPECT_TRUE(Helps[10].Second.startsWith("http:"));
+    for (int i = 7; i <= 10; ++i)
+        EXPECT_TRUE(Exists(Data + "help/" + Helps[i].Second)) << qPrintable(Helps[i].Second);
+    EXPECT_EQ(Helps[11].First, "-");
+    EXPECT_TRUE(Helps[12].Second.startsWith("http:"));
+    EXPECT_TRUE(Helps[13].Second.startsWith("http:"));
+}
+
+// The help pages are reached from the guide that help.ini names, and every link between them leads to a
+// page that is there; each page says its code page, so a browser shows its Russian text.
+TEST(ShippedLists, HelpPagesLinkOnlyToPagesThatExist)
+{
+    const QDir help(Data + "help");
+    const QStringList pages = help.entryList({"*.html"}, QDir::Files);
+    ASSERT_TRUE(pages.contains("index.html"));
+    const QString guide = mdlLibrary::FileReadText(help.filePath("index.html"));
+    const QRegularExpression link(R"(href="([^":#]+)(#[^"]*)?")");
+    for (const QString &page : pages) {
+        const QString text = mdlLibrary::FileReadText(help.filePath(page));
+        EXPECT_TRUE(text.contains("charset=windows-1251")) << qPrintable(page);
+        if (page != "index.html")
+            EXPECT_TRUE(guide.contains("href=\"" + page + '"')) << qPrintable(page) << " is not in the guide";
+        for (const QRegularExpressionMatch &match : link.globalMatch(text))
+            EXPECT_TRUE(Exists(help.filePath(match.captured(1)))) << qPrintable(page + ": " + match.captured(1));
+    }
 }
 
 // Every node hangs below the entry before it or higher up, and every entry that gets children is a group.

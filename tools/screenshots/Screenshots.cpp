@@ -1,5 +1,6 @@
 // Takes pictures of the main window with an HTML page open, of the New, Open and Save dialogs, the about
-// box and the support page, as a user meets them, into the folder given as the first argument.
+// box, the support page, the tips window and the testers page, as a user meets them, into the folder
+// given as the first argument.
 // tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -108,8 +109,8 @@ int main(int argc, char **argv)
     forms::frmFileSave->hide();
     mdlFile::SaveDocIndex = 0;
 
-    // The New dialog, the about box and the support page are modal: each is pictured from inside its
-    // showing.
+    // The New dialog, the about box, the support page, the tips and the testers are modal: each is
+    // pictured from inside its showing.
     QString picture;
     platform::dialogs::SetDialogHook([&](QDialog &dialog) {
         dialog.show();
@@ -123,6 +124,10 @@ int main(int argc, char **argv)
     main->mnuHelp_About_Click();
     picture = out + QStringLiteral("/support-page.png");
     main->mnuHelp_User_Click();
+    picture = out + QStringLiteral("/tips-window.png");
+    main->mnuServis_Advice_Click();
+    picture = out + QStringLiteral("/testers-page.png");
+    main->mnuHelp_Tester_Click();
 
     mdlLoad::ProgramLoaded = false;
     std::_Exit(0);

@@ -2,6 +2,8 @@
 #include "platform/pages/WebPagePane.h"
 #include "platform/shell/Shell.h"
 #include "platform/text/AnsiCodePage.h"
+#include "tests/EnginePage.h"
+#include "tests/ShellRecorder.h"
 #include "tests/TempFolder.h"
 
 #include <QSignalSpy>
@@ -23,48 +25,6 @@ KeyArguments KeyOf(const QList<QVariant> &signal)
 {
     return {signal[0].toInt(), signal[1].toBool(), signal[2].toBool(), signal[3].toBool()};
 }
-
-// Runs `script` in the view's page and returns its result, or nothing when the engine did not answer.
-QVariant RunScript(QWebEngineView &view, const QString &script)
-{
-    QVariant result;
-    bool answered = false;
-    view.page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        answered = true;
-    });
-    return QTest::qWaitFor([&] { return answered; }, 20000) ? result : QVariant();
-}
-
-// Waits for the view to finish a load; false when the engine never finished one well.
-bool WaitForPage(QWebEngineView &view)
-{
-    QSignalSpy finished(&view, &QWebEngineView::loadFinished);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (finished.isEmpty() && !finished.wait(20000))
-            return false;
-        if (finished.takeFirst().at(0).toBool())
-            return true;
-    }
-    return false;
-}
-
-// Records the targets handed to the shell while it lives; nothing is opened.
-class ShellRecorder {
-public:
-    ShellRecorder()
-    {
-        platform::shell::SetShellHook([this](const platform::shell::ShellCall &call) {
-            opened.append(call.file);
-            return true;
-        });
-    }
-    ~ShellRecorder() { platform::shell::SetShellHook(nullptr); }
-    ShellRecorder(const ShellRecorder &) = delete;
-    ShellRecorder &operator=(const ShellRecorder &) = delete;
-
-    QStringList opened;
-};
 
 } // namespace
 

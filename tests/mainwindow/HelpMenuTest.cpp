@@ -1,0 +1,99 @@
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadHelps.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/shell/Shell.h"
+#include "tests/LoadedProgram.h"
+#include "tests/ShellRecorder.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The Help menu of the loaded program; what it hands to the shell is recorded, never opened.
+class HelpMenu : public LoadedProgram {
+protected:
+    void TearDown() override
+    {
+        LoadedProgram::TearDown();
+        mdlLoad::Helps.clear();
+    }
+
+    // The menu as the user sees it, a separator line as "-".
+    static QStringList shownItems()
+    {
+        QStringList items;
+        for (const QAction *action : main()->mnuHelp->actions())
+            if (action->isVisible())
+                items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return items;
+    }
+
+    ShellRecorder shell;
+};
+
+TEST_F(HelpMenu, TheEntriesComeFirstThenTheFixedItems)
+{
+    QStringList expected;
+    for (const StringPair &entry : mdlLoad::Helps)
+        expected << entry.First;
+    expected << "-" << "Тестеры-сподвижники" << "Автор ждет..." << "О программе";
+    EXPECT_EQ(shownItems(), expected);
+    ASSERT_EQ(main()->mnuHelp_File.size(), mdlLoad::Helps.count() + 1) << "item i stands for entry i";
+    for (int i = 1; i <= mdlLoad::Helps.count(); ++i)
+        EXPECT_EQ(main()->mnuHelp_File[i]->isSeparator(), mdlLoad::Helps[i].First == "-") << i;
+    EXPECT_FALSE(main()->mnuHelp_File[0]->isVisible()) << "the template stays hidden";
+}
+
+TEST_F(HelpMenu, ChoosingAnEntryOpensItsTarget)
+{
+    int guide = 0;
+    for (int i = 1; i <= mdlLoad::Helps.count(); ++i)
+        if (mdlLoad::Helps[i].Second == "index.html")
+            guide = i;
+    ASSERT_GT(guide, 0) << "the shipped guide";
+    main()->mnuHelp_File[guide]->trigger();
+    ASSERT_EQ(shell.calls.size(), 1);
+    EXPECT_EQ(shell.calls[0].address, QUrl::fromLocalFile(folder.path("help/index.html")));
+}
+
+// An address goes to the shell as written, anything else is a file of the help folder; the scheme's
+// letter case counts. A target that the desktop cannot open is not reported.
+TEST_F(HelpMenu, AnAddressIsOpenedAsWrittenAndAnyOtherTargetFromTheHelpFolder)
+{
+    struct Case {
+        const char *target;
+        bool address;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"guide.html", false, true},
+        {"http://a.example/", true, true},
+        {"https://b.example/doc", true, true},
+        {"ftp://c.example/", true, true},
+        {"mailto:author@d.example?subject='Marrowin Vellicor 1.0'", true, true},
+        {"HTTP://e.example/", false, true},
+        {"Mailto:author@d.example", false, true},
+        {"httpx.html", false, true},
+        {"marrowin.chm", false, false},
+    };
+    mdlLoad::Helps.clear();
+    for (const Case &c : cases)
+        mdlLoad::Helps.append({QStringLiteral("entry"), QString::fromUtf8(c.target)});
+    for (int i = 1; i <= mdlLoad::Helps.count(); ++i) {
+        const Case &c = cases[i - 1];
+        shell.calls.clear();
+        shell.started = c.opens;
+        main()->mnuHelp_File_Click(i);
+        const QString target = c.address ? QString::fromUtf8(c.target) : folder.path("help/") + c.target;
+        ASSERT_EQ(shell.calls.size(), 1) << c.target;
+        EXPECT_EQ(shell.calls[0].file, target);
+        EXPECT_TRUE(shell.calls[0].parameters.isEmpty()) << c.target;
+        EXPECT_TRUE(shell.calls[0].maximized) << c.target;
+    }
+    EXPECT_TRUE(boxes.isEmpty()) << "no message, not even for a missing file";
+}
+
+} // namespace
