@@ -58,13 +58,15 @@ int VirtualKeyCode(const QKeyEvent &event)
     // The numeric keypad's digits have codes of their own, apart from the main keyboard's.
     if (key >= Qt::Key_0 && key <= Qt::Key_9 && event.modifiers().testFlag(Qt::KeypadModifier))
         return 96 + (key - Qt::Key_0);
+    // A typing key is known by its place before by what it types: under a Russian layout the key of "/"
+    // types "." and Shift+2 types a double quote. Keys made up by a program carry no place.
+    if (const int code = Lookup(scanCodes, std::size(scanCodes), static_cast<int>(event.nativeScanCode())))
+        return code;
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return 112 + (key - Qt::Key_F1);
-    if (const int code = Lookup(qtKeys, std::size(qtKeys), key))
-        return code;
-    return Lookup(scanCodes, std::size(scanCodes), static_cast<int>(event.nativeScanCode()));
+    return Lookup(qtKeys, std::size(qtKeys), key);
 }
 
 int ShiftStateOf(Qt::KeyboardModifiers modifiers)
