@@ -174,7 +174,8 @@ def png_bytes(canvas):
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
     raw = b"".join(b"\x00" + bytes(v for p in row for v in p) for row in canvas.pixels)
-    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 2, 0, 0, 0)  # 8-bit RGB
+    colour_type = 6 if len(canvas.pixels[0][0]) == 4 else 2  # 8-bit RGBA or RGB
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, colour_type, 0, 0, 0)
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 

@@ -26,7 +26,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <Qsci/qsciscintilla.h>
-#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -41,26 +40,20 @@ using mdlFile::DocumentRecords;
 
 frmContent::frmContent(int number) : tag_(number)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    txtContent = new platform::editor::Editor(this);
+    using platform::editor::Editor;
+    txtContent = new Editor(this);
     txtContent->SetFont(QFont(QStringLiteral("Courier New"), 10));
-    layout->addWidget(txtContent);
+    // Installed after the editor's own filter, so the window sees every key before the editor does.
     txtContent->Control()->installEventFilter(this);
     txtContent->Control()->viewport()->installEventFilter(this);
+    CreatePanel();
 
-    connect(txtContent, &platform::editor::Editor::Change, this, [this] {
-        DocumentRecord &record = DocumentRecords[tag_];
-        if (record.State == 0 || record.State == 2) {
-            ++record.State;
-            mdlFile::UpdateDocumentTabImage(tag_);
-        }
-        Size_Exchange();
-        Change_Position();
-    });
-    connect(txtContent, &platform::editor::Editor::KeyUp, this, [this](int, int) { Change_Position(); });
-    connect(txtContent, &platform::editor::Editor::MouseUp, this,
-            [this](int, int, int, int, bool &) { Change_Position(); });
+    connect(txtContent, &Editor::Change, this, &frmContent::txtContent_Change);
+    connect(txtContent, &Editor::KeyDown, this, &frmContent::txtContent_KeyDown);
+    connect(txtContent, &Editor::KeyUp, this, &frmContent::txtContent_KeyUp);
+    connect(txtContent, &Editor::MouseDown, this, &frmContent::txtContent_MouseDown);
+    connect(txtContent, &Editor::MouseUp, this, &frmContent::txtContent_MouseUp);
+    connect(txtContent, &Editor::RClick, this, &frmContent::txtContent_RClick);
 
     QMdiArea *area = forms::frmMain->mdiArea;
     subWindow = area->addSubWindow(this);
@@ -134,6 +127,7 @@ void frmContent::Form_Activate()
     status->SetPanelText(1, (mdlLoad::StatusFullpath && hasFile ? record.Path : record.Name) + u' ');
     ShowCodePages();
     forms::frmMain->mnuView_ViewSpace->setChecked(record.ViewSpace);
+    forms::frmMain->mnuView_WorkPanel->setChecked(panel_visible);
     mdlFile::RefreshDocumentCommands();
     UpdateMainCaption(true);
 }
@@ -157,6 +151,7 @@ void frmContent::Form_Deactivate()
 void frmContent::ViewSpaceChange(bool typeSpace)
 {
     DocumentRecords[tag_].ViewSpace = typeSpace;
+    PanelButton(QStringLiteral("space"))->setChecked(typeSpace);
     forms::frmMain->mnuView_ViewSpace->setChecked(typeSpace);
     mdlLoad::ViewSpace = typeSpace;
     txtContent->SetDisplayWhitespace(typeSpace);
@@ -265,6 +260,8 @@ void frmContent::ClosingSteps()
     main->ActiveFileIndex = 0;
     for (int panel = 1; panel <= 4; ++panel)
         main->sttMain->SetPanelText(panel, QString());
+    main->mnuView_WorkPanel->setChecked(false);
+    main->mnuView_WorkPanel->setEnabled(false);
     mdlFile::RemoveDocumentTab(tag_);
     mdlFile::RefreshDocumentCommands();
     UpdateMainCaption(false);
@@ -299,14 +296,6 @@ bool frmContent::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-bool frmContent::KeyPreview(const QKeyEvent &event)
-{
-    int keyCode = platform::keys::VirtualKeyCode(event);
-    int shift = platform::keys::ShiftStateOf(event.modifiers());
-    FormKeyCommand(keyCode, shift);
-    return keyCode == 0;
 }
 
 void frmContent::FormKeyCommand(int &keyCode, int &shift)

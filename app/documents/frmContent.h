@@ -2,8 +2,10 @@
 
 #include <QWidget>
 
+class QAction;
 class QKeyEvent;
 class QMdiSubWindow;
+class QToolBar;
 
 namespace platform::editor {
 class Editor;
@@ -23,6 +25,8 @@ public:
     QString filetmp_path;
 
     platform::editor::Editor *txtContent = nullptr;
+    // The window's own narrow strip of buttons at its top-left corner, the editor beside it.
+    QToolBar *tlbPanel = nullptr;
     QMdiSubWindow *subWindow = nullptr;
 
     // The document number, as the window's tag holds it.
@@ -62,6 +66,8 @@ public:
     void ClipboardCut();
     void ClipboardDel();
     void ClipboardPaste();
+    // Shows or hides the tool panel; the editor takes the room it leaves.
+    void PanelVisible(bool newVisible);
     // Letter case and layout of the selection by the text transforms' mode (1 to 7).
     void RegistrText(int typeRegistr);
     // Moves the caret; -1 keeps the current line or column, a line past the end goes to the last one.
@@ -71,11 +77,13 @@ public:
 
     void Size_Exchange();
     void Change_Position();
+    // The tool panel at the top-left corner, the editor filling the rest.
+    void Form_Resize();
     // Asks about saving a changed document; sets `cancel` when the window is to stay open.
     void Form_QueryUnload(bool &cancel);
 
-    // The window's key preview: keys that the window acts on before the editor sees them. True when the
-    // key was taken.
+    // The window's key preview (frmContentKeys.cpp): keys that the window acts on before the editor sees
+    // them. True when the key was taken.
     bool KeyPreview(const QKeyEvent &event);
 
     // Shows the window as a child of the frame.
@@ -85,6 +93,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Form_Load();
@@ -95,6 +104,25 @@ private:
     // Takes the window's own keys, setting both codes to 0.
     void FormKeyCommand(int &keyCode, int &shift);
     void ClosingSteps();
+
+    // ---- Keys and editor events (frmContentKeys.cpp) ------------------------------------------------
+    // Keys that the window takes from the editor; the consumed ones get both codes set to 0.
+    void Form_KeyDown(int &keyCode, int &shift);
+    void txtContent_KeyDown(int keyCode, int shift, bool &cancel);
+    void txtContent_Change();
+    void txtContent_KeyUp();
+    void txtContent_MouseDown();
+    void txtContent_MouseUp();
+    void txtContent_RClick();
+    // Comments the selection out with the markers of the document's language.
+    void CommentText();
+    // The first entry of a language's list of words, which holds one entry per line.
+    static QString GetFirstLine(const QString &text);
+
+    // ---- Tool panel (frmContentPanel.cpp) -----------------------------------------------------------
+    void CreatePanel();
+    QAction *PanelButton(const QString &key) const;
+    void tlbPanel_ButtonClick(const QString &key);
 
     int tag_ = 0;
     bool unloading_ = false;

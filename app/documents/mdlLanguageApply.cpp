@@ -42,8 +42,11 @@ void ApplyLanguage(platform::editor::Editor *editor, int index, bool syncPanel)
     const LanguageHeader &header = LangHeader[index];
     if (syncPanel) {
         if (auto *window = qobject_cast<frmContent *>(editor->parentWidget());
-            window && window->panel_visible != header.DisplayLeftPanel)
-            window->panel_visible = header.DisplayLeftPanel;
+            window && window->panel_visible != header.DisplayLeftPanel) {
+            window->PanelVisible(header.DisplayLeftPanel);
+            if (window->Tag() == forms::frmMain->ActiveFileIndex)
+                forms::frmMain->mnuView_WorkPanel->setChecked(header.DisplayLeftPanel);
+        }
     }
     RegisterLanguage(index);
 

@@ -104,6 +104,7 @@ public:
     QAction *mnuView_Line_Join = nullptr;
     QAction *mnuView_Line_DelEmpty = nullptr;
     QAction *mnuView_ViewSpace = nullptr;
+    QAction *mnuView_WorkPanel = nullptr;
 
     QMenu *mnuServis = nullptr;
     QAction *mnuServis_Code = nullptr;
@@ -191,6 +192,8 @@ public:
     void mnuView_Line_Join_Click();
     void mnuView_Line_DelEmpty_Click();
     void mnuView_ViewSpace_Click();
+    // Shows or hides the active document's own tool panel.
+    void mnuView_WorkPanel_Click();
 
     // ---- Service menu -----------------------------------------------------------------------------
     // Converts the active document's whole text between code pages through the re-encoding dialog.

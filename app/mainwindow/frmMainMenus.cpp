@@ -163,6 +163,8 @@ void frmMain::CreateMenus()
     mnuView->addSeparator();
     mnuView_ViewSpace = Item(mnuView, QStringLiteral("Непечатные символы"), this, &frmMain::mnuView_ViewSpace_Click);
     mnuView_ViewSpace->setCheckable(true);
+    mnuView_WorkPanel = Item(mnuView, QStringLiteral("Рабочая панель"), this, &frmMain::mnuView_WorkPanel_Click);
+    mnuView_WorkPanel->setCheckable(true);
 
     mnuServis = menu(QStringLiteral("Се&рвис"));
     mnuServis_Code = Item(mnuServis, QStringLiteral("Изменить кодировку..."), this, &frmMain::mnuServis_Code_Click);

@@ -1,5 +1,5 @@
-// The View menu's document commands: syntax language, code pages, letter case, spaces, lines and
-// whitespace marks of the active document.
+// The View menu's document commands: syntax language, code pages, letter case, spaces, lines,
+// whitespace marks and tool panel of the active document.
 #include "app/mainwindow/frmMain.h"
 
 #include "app/core/mdlLibrary.h"
@@ -81,5 +81,16 @@ void frmMain::mnuView_ViewSpace_Click()
 {
     Forward([](frmContent &document) {
         document.ViewSpaceChange(!mdlFile::DocumentRecords[document.Tag()].ViewSpace);
+    });
+}
+
+void frmMain::mnuView_WorkPanel_Click()
+{
+    // The check mark shows the active document's panel; the item has flipped its own mark already
+    // when the user chose it, so the new state is taken from the panel rather than from the mark.
+    Forward([this](frmContent &document) {
+        const bool shown = !document.panel_visible;
+        mnuView_WorkPanel->setChecked(shown);
+        document.PanelVisible(shown);
     });
 }

@@ -1,0 +1,230 @@
+// The document window's keys and the events of its editor: the window's own keys, the editor's shortcuts
+// (caret moves, bookmarks, clipboard keys, tag pairs, comments), the first edit that marks the document
+// changed, and the right-click menu.
+#include "app/documents/frmContent.h"
+
+#include "app/core/mdlLoad.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileCommands.h"
+#include "app/documents/mdlFileWindows.h"
+#include "app/documents/mdlLanguage.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/editor/Editor.h"
+#include "platform/keys/KeyCodes.h"
+
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+
+using namespace platform::editor;
+using namespace platform::keys;
+
+constexpr int CtrlShiftMask = CtrlMask | ShiftMask;
+
+// Virtual-key codes of the keys below.
+enum : int {
+    VK_BACK = 8,
+    VK_RETURN = 13,
+    VK_SHIFT = 16,
+    VK_CONTROL = 17,
+    VK_MENU = 18,
+    VK_SPACE = 32,
+    VK_END = 35,
+    VK_HOME = 36,
+    VK_LEFT = 37,
+    VK_RIGHT = 39,
+    VK_INSERT = 45,
+    VK_DELETE = 46,
+    VK_F2 = 113,
+    VK_OEM_COMMA = 188,
+    VK_OEM_PERIOD = 190,
+    VK_OEM_2 = 191, // "/"
+};
+
+// Ctrl with these keys moves the caret by the editor's own commands; Ctrl+Shift extends the selection.
+struct CaretKey {
+    int keyCode;
+    int command;
+    int extendCommand;
+};
+constexpr CaretKey CaretKeys[] = {
+    {VK_END, CmdDocumentEnd, CmdDocumentEndExtend},
+    {VK_HOME, CmdDocumentStart, CmdDocumentStartExtend},
+    {VK_LEFT, CmdWordLeft, CmdWordLeftExtend},
+    {VK_RIGHT, CmdWordRight, CmdWordRightExtend},
+};
+
+// Keys that put a pair of tags round the selection, or insert the pair where nothing is selected.
+struct TagPairKey {
+    int shift;
+    int keyCode;
+    const char *before;
+    const char *after;
+};
+constexpr TagPairKey TagPairKeys[] = {
+    {CtrlMask, 'B', "<b>", "</b>"},
+    {CtrlMask, VK_OEM_COMMA, "<", ">"},
+    {CtrlMask, VK_OEM_PERIOD, "</", ">"},
+    {CtrlShiftMask, 'M', "<!--", "-->"},
+    {CtrlShiftMask, 'C', "<center>", "</center>"},
+    {CtrlShiftMask, 'A', "<a href=\"\">", "</a>"},
+    {CtrlShiftMask, 'D', "<div>", "</div>"},
+};
+
+} // namespace
+
+bool frmContent::KeyPreview(const QKeyEvent &event)
+{
+    int keyCode = VirtualKeyCode(event);
+    int shift = ShiftStateOf(event.modifiers());
+    Form_KeyDown(keyCode, shift);
+    return keyCode == 0;
+}
+
+void frmContent::Form_KeyDown(int &keyCode, int &shift)
+{
+    FormKeyCommand(keyCode, shift);
+    if (shift == CtrlMask) {
+        if (keyCode == VK_RETURN || keyCode == VK_SPACE) {
+            const QString text = keyCode == VK_RETURN ? QStringLiteral("<br>") : QStringLiteral("&nbsp;");
+            keyCode = shift = 0;
+            PasteText2(text, QString(), QString());
+        } else if (keyCode >= '1' && keyCode <= '9') {
+            // The key goes on to the editor, which leaves it alone as it does every Ctrl key.
+            if (frmContent *document = mdlFile::OpenDocumentWindow(mdlFile::FindDocumentByTab(keyCode - '0')))
+                document->SetFocusForm();
+        }
+    }
+    mdlFile::RefreshEditCommands();
+}
+
+void frmContent::txtContent_KeyDown(int keyCode, int shift, bool &cancel)
+{
+    frmMain *main = forms::frmMain.get();
+    bool handled = false;
+    if (shift == CtrlMask || shift == CtrlShiftMask) {
+        for (const CaretKey &key : CaretKeys)
+            if (keyCode == key.keyCode)
+                txtContent->ExecuteCmd(shift == CtrlMask ? key.command : key.extendCommand);
+    }
+    if (shift == CtrlMask && keyCode == VK_OEM_2) {
+        CommentText();
+    } else if (shift == ShiftMask && keyCode == VK_INSERT) {
+        main->mnuEdit_Paste_Click();
+        handled = true;
+    } else if (shift == ShiftMask && keyCode == VK_DELETE) {
+        main->mnuEdit_Cut_Click();
+        handled = true;
+    } else if (shift == CtrlMask && keyCode == VK_INSERT) {
+        main->mnuEdit_Copy_Click();
+        handled = true;
+    } else if (shift == CtrlShiftMask && keyCode == 'P') {
+        txtContent->ExecuteCmd(CmdBookmarkNext);
+    } else if (shift == CtrlShiftMask && keyCode == 'K') {
+        txtContent->ExecuteCmd(CmdBookmarkPrev);
+    }
+    if (!handled) {
+        for (const TagPairKey &pair : TagPairKeys)
+            if (shift == pair.shift && keyCode == pair.keyCode)
+                PasteText2(QString(), QString::fromLatin1(pair.before), QString::fromLatin1(pair.after));
+    }
+    // The editor never acts on a Ctrl or Alt combination of its own: the menus and the keys above give
+    // them their meaning.
+    if (shift >= CtrlMask && keyCode != VK_SHIFT && keyCode != VK_CONTROL && keyCode != VK_MENU)
+        handled = true;
+    if (keyCode == VK_F2 && shift == 0 && mdlLoad::SaveF2) {
+        handled = true;
+        main->mnuFile_Save_Click();
+    }
+    // Deleting the word before the caret stays the editor's.
+    if (keyCode == VK_BACK && shift == CtrlMask)
+        handled = false;
+    cancel = handled;
+}
+
+void frmContent::CommentText()
+{
+    const int language = mdlFile::DocumentRecords[tag_].Language;
+    if (language != 0 && !mdlLanguage::LangSyntax.contains(language))
+        return;
+    const mdlLanguage::LanguageSyntax &syntax = mdlLanguage::LangSyntax[language];
+    const QString blockStart = GetFirstLine(syntax.MultiLineComments1);
+    const QString blockEnd = GetFirstLine(syntax.MultiLineComments2);
+    const QString lineMarker = GetFirstLine(syntax.SingleLineComments);
+    const bool block = !blockStart.isEmpty() && !blockEnd.isEmpty();
+    // Any line end counts, so that a document with LF or CR lines is commented as one with CR LF.
+    static const QRegularExpression lineEnd(QStringLiteral("\\r\\n|\\n|\\r"));
+
+    const QString selection = txtContent->SelText();
+    if (selection.contains(lineEnd)) {
+        if (block) {
+            txtContent->SetSelText(blockStart + selection + blockEnd);
+        } else if (!lineMarker.isEmpty()) {
+            SelectLineText();
+            const QString lines = txtContent->SelText();
+            // The marker goes after each line end, and so at the start of every line.
+            QString commented = lineMarker;
+            qsizetype from = 0;
+            for (const QRegularExpressionMatch &end : lineEnd.globalMatch(lines)) {
+                commented += lines.mid(from, end.capturedEnd() - from) + lineMarker;
+                from = end.capturedEnd();
+            }
+            txtContent->SetSelText(commented + lines.mid(from));
+        }
+    } else if (!lineMarker.isEmpty()) {
+        SelectLineText();
+        txtContent->SetSelText(lineMarker + txtContent->SelText());
+    } else if (block) {
+        txtContent->SetSelText(blockStart + selection + blockEnd);
+    }
+}
+
+QString frmContent::GetFirstLine(const QString &text)
+{
+    const qsizetype lineFeed = text.indexOf(u'\n');
+    return lineFeed >= 1 ? text.left(lineFeed) : text;
+}
+
+void frmContent::txtContent_Change()
+{
+    mdlFile::DocumentRecord &record = mdlFile::DocumentRecords[tag_];
+    if (record.State == 0 || record.State == 2) {
+        ++record.State;
+        mdlFile::UpdateDocumentTabImage(tag_);
+    }
+    Size_Exchange();
+    Change_Position();
+    mdlFile::RefreshEditCommands();
+}
+
+void frmContent::txtContent_KeyUp()
+{
+    Size_Exchange();
+    Change_Position();
+    mdlFile::RefreshEditCommands();
+}
+
+void frmContent::txtContent_MouseDown()
+{
+    Change_Position();
+    mdlFile::RefreshEditCommands();
+}
+
+void frmContent::txtContent_MouseUp()
+{
+    // The editor reports the release before it acts on it, and a click inside the selection drops the
+    // selection only then: the caret and the commands are read once it has.
+    QTimer::singleShot(0, this, [this] {
+        Change_Position();
+        mdlFile::RefreshEditCommands();
+    });
+}
+
+void frmContent::txtContent_RClick()
+{
+    forms::frmMain->mnuPopupText->popup(QCursor::pos());
+}
