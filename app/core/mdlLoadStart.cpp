@@ -7,6 +7,7 @@
 #include "app/core/mdlLoadHelps.h"
 #include "app/core/mdlLoadNewFiles.h"
 #include "app/core/mdlLoadServer.h"
+#include "app/core/mdlLoadTegs.h"
 #include "app/core/mdlLoadTrees.h"
 #include "app/core/mdlLoadTypeFiles.h"
 #include "app/core/mdlProgram.h"
@@ -76,7 +77,10 @@ void InitPathsAndLoad()
     LoadServerIni(ServerIni);
     RestoreMainWindow();
     FillCodeMenus();
+    if (ViewPanelTegs)
+        forms::frmMain->ShowTegsPanel(true);
     mdlFile::RefreshDocumentCommands();
+    FillTegsTabs();
     mdlFile::TrimMagazine();
 }
 
