@@ -154,4 +154,21 @@ void LoadButtons(const QString &path, ButtonPictures &imgPanel)
     }
 }
 
+int FindTegIndex(qint32 id)
+{
+    int found = 0;
+    for (int i = 1; i <= Buttons.count(); ++i)
+        if (Buttons[i].Id == id)
+            found = i;
+    return found;
+}
+
+int FindButton(qint32 id, QString &toolTip)
+{
+    // Element 0 is no button: it has neither picture nor tool tip.
+    const TegButton &button = Buttons[FindTegIndex(id)];
+    toolTip = button.ToolTip;
+    return button.ImageIndex;
+}
+
 } // namespace mdlLoad

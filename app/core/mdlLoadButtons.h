@@ -57,4 +57,10 @@ void LoadButtons(const QString &path, ButtonPictures &imgPanel);
 // Makes `Buttons` the built-in entry alone.
 void SetButtonDefault();
 
+// The number of the last entry of `Buttons` that carries `id`; 0 when none does.
+int FindTegIndex(qint32 id);
+// The picture number of the last entry that carries `id`, its tool tip into `toolTip`; 0 and an empty
+// tool tip when no entry carries it.
+int FindButton(qint32 id, QString &toolTip);
+
 } // namespace mdlLoad

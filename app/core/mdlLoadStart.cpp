@@ -7,6 +7,7 @@
 #include "app/core/mdlLoadHelps.h"
 #include "app/core/mdlLoadNewFiles.h"
 #include "app/core/mdlLoadServer.h"
+#include "app/core/mdlLoadTegs.h"
 #include "app/core/mdlLoadTrees.h"
 #include "app/core/mdlLoadTypeFiles.h"
 #include "app/core/mdlProgram.h"
@@ -82,7 +83,10 @@ void InitPathsAndLoad()
     RestoreMainWindow();
     FillCodeMenus();
     FillHelpMenu();
+    if (ViewPanelTegs)
+        forms::frmMain->ShowTegsPanel(true);
     mdlFile::RefreshDocumentCommands();
+    FillTegsTabs();
     mdlFile::TrimMagazine();
 }
 

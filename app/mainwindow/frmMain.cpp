@@ -99,6 +99,7 @@ void frmMain::MDIForm_Load()
     mdlLoad::ProgramLoaded = true;
     setEnabled(true);
     mdlLoad::LoadFileTabImages();
+    tbsTegs_Click();
     activateWindow();
     mdlLoad::OpenOnStart(platform::application::CommandLine());
 }

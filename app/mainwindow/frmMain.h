@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAction;
+class QLayout;
 class QMdiArea;
 class QMenu;
 class QMdiSubWindow;
@@ -18,6 +19,7 @@ class QMimeData;
 class frmContent;
 class StatusBar;
 class TabStrip;
+class ToolBar;
 
 // The program's MDI frame: every document window lives inside it. Its menu commands are spread over
 // one source file per menu (frmMainFile.cpp, frmMainEdit.cpp, ...); frmMainMenus.cpp builds the menus.
@@ -37,6 +39,10 @@ public:
     // of the documents, the strip of open documents below them.
     QWidget *picMain = nullptr;
     QWidget *picToolbar = nullptr;
+    // The tag panel: one tab per tag group, under it the box with the selected group's buttons.
+    TabStrip *tbsTegs = nullptr;
+    QWidget *picTegs = nullptr;
+    ToolBar *tlbTegs = nullptr;
     QWidget *picServise = nullptr;
     QWidget *picSplServise = nullptr;
     QMdiArea *mdiArea = nullptr;
@@ -212,6 +218,12 @@ public:
     void mnuWindows_File_Click(int index);
     void tbsFiles_Click();
 
+    // ---- Tag panel (frmMainTegs.cpp) ----------------------------------------------------------------
+    // Shows or hides the tag tabs and buttons; the top bar shows while it holds a bar.
+    void ShowTegsPanel(bool visible);
+    // A tag tab was chosen: once the start has finished, the choice is recorded and the bar rebuilt.
+    void tbsTegs_Click();
+
     // ---- Help menu --------------------------------------------------------------------------------
     // Opens help entry `index` through the shell: an address as written, anything else from the help folder.
     void mnuHelp_File_Click(int index);
@@ -237,7 +249,11 @@ protected:
 
 private:
     void CreateBars();
+    void CreateTegsPanel(QLayout *top);
     void CreateMenus();
+    // Inserts the texts of the clicked tag button into the active document, or hands a command button's
+    // target to the desktop.
+    void tlbTegs_ButtonClick(const QString &key);
     // Opening a menu first brings its commands' states up to date.
     void mnuMenu_Click();
     // Rebuilds "Из журнала" from the recent files, newest first.

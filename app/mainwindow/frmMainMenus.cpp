@@ -46,7 +46,10 @@ void frmMain::CreateBars()
     top->setContentsMargins(0, 0, 0, 0);
     top->setSpacing(4);
     picToolbar = new QWidget(picMain);
+    // Like every bar, hidden until the View menu's switch shows it.
+    picToolbar->hide();
     top->addWidget(picToolbar);
+    CreateTegsPanel(top);
     picMain->hide();
     rows->addWidget(picMain);
 

@@ -20,6 +20,8 @@ int TabStrip::Add(int position, const QString &key, const QString &caption)
     const QSignalBlocker blocker(this); // adding the first tab selects it without a click
     const int index = insertTab(position - 1, caption);
     setTabData(index, key);
+    // A strip that is not shown yet keeps its old size for its layout unless told.
+    updateGeometry();
     return index + 1;
 }
 
@@ -27,6 +29,7 @@ void TabStrip::Remove(int position)
 {
     const QSignalBlocker blocker(this);
     removeTab(position - 1);
+    updateGeometry();
 }
 
 void TabStrip::Clear()

@@ -1,6 +1,6 @@
-// Takes pictures of the main window with an HTML page open, of the New, Open and Save dialogs, the about
-// box, the support page, the tips window and the testers page, as a user meets them, into the folder
-// given as the first argument.
+// Takes pictures of the main window with an HTML page open, of its tag panel with two groups, of the New,
+// Open and Save dialogs, the about box, the support page, the tips window and the testers page, as a user
+// meets them, into the folder given as the first argument.
 // tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -12,6 +12,7 @@
 #include "platform/components/Creation.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/text/AnsiCodePage.h"
+#include "platform/widgets/TabStrip.h"
 #include "tests/TempFolder.h"
 
 #include <QApplication>
@@ -33,11 +34,13 @@ void Settle()
     loop.exec();
 }
 
-// What the display shows of the window, page panes included, which a widget's own grab leaves blank.
-void Picture(QWidget *window, const QString &file)
+// What the display shows of the window, page panes included, which a widget's own grab leaves blank;
+// only the part that `part` covers when it is given.
+void Picture(QWidget *window, const QString &file, const QWidget *part = nullptr)
 {
     Settle();
-    window->screen()->grabWindow(window->winId()).save(file);
+    const QRect area = part ? QRect(part->mapTo(window, QPoint(0, 0)), part->size()) : QRect(0, 0, -1, -1);
+    window->screen()->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height()).save(file);
 }
 
 const char *Page = R"(<!DOCTYPE html>
@@ -97,6 +100,10 @@ int main(int argc, char **argv)
     main->mnuFile_CloseAll_Click();
     mdlFile::OpenDocumentFile(page.fileName(), QStringLiteral("index.html"), 0, 0);
     Picture(main, out + QStringLiteral("/main-window.png"));
+    for (const int tab : {1, 2}) {
+        main->tbsTegs->Select(tab);
+        Picture(main, out + QStringLiteral("/tag-bar-%1.png").arg(tab), main->picMain);
+    }
 
     forms::frmFileOpen->show();
     Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));

@@ -1,0 +1,88 @@
+// The tag panel: the tabs of the tag groups, the tool bar of the selected group and its buttons' clicks.
+#include "app/mainwindow/frmMain.h"
+
+#include "app/core/mdlLibraryShell.h"
+#include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadButtons.h"
+#include "app/core/mdlLoadLists.h"
+#include "app/core/mdlLoadTegs.h"
+#include "app/documents/frmContent.h"
+#include "app/documents/mdlFile.h"
+#include "platform/widgets/TabStrip.h"
+#include "platform/widgets/ToolBar.h"
+
+#include <QVBoxLayout>
+
+void frmMain::CreateTegsPanel(QLayout *top)
+{
+    auto *column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 3, 0);
+    column->setSpacing(0);
+    tbsTegs = new TabStrip(picMain);
+    column->addWidget(tbsTegs);
+    picTegs = new QWidget(picMain);
+    auto *box = new QHBoxLayout(picTegs);
+    box->setContentsMargins(3, 1, 1, 0);
+    tlbTegs = new ToolBar(picTegs);
+    // The pictures are drawn at 16 by 16 pixels; any other size would blur them.
+    tlbTegs->setIconSize(QSize(16, 16));
+    box->addWidget(tlbTegs);
+    column->addWidget(picTegs);
+    top->addItem(column);
+    // Hidden until the View menu's switch shows the panel.
+    tbsTegs->hide();
+    picTegs->hide();
+
+    connect(tbsTegs, &TabStrip::Click, this, &frmMain::tbsTegs_Click);
+    connect(tlbTegs, &ToolBar::ButtonClick, this, &frmMain::tlbTegs_ButtonClick);
+}
+
+void frmMain::ShowTegsPanel(bool visible)
+{
+    tbsTegs->setVisible(visible);
+    picTegs->setVisible(visible);
+    picMain->setVisible(visible || picToolbar->isVisibleTo(picMain));
+}
+
+void frmMain::tbsTegs_Click()
+{
+    if (!mdlLoad::ProgramLoaded)
+        return;
+    mdlLoad::PanelButtons = tbsTegs->SelectedPosition();
+    if (tbsTegs->Count() >= 1)
+        mdlLoad::FillTegsToolbar(tbsTegs->Key(tbsTegs->SelectedPosition()));
+    if (frmContent *document = mdlFile::OpenDocumentWindow(ActiveFileIndex))
+        document->SetFocusForm();
+    else
+        setFocus();
+}
+
+void frmMain::tlbTegs_ButtonClick(const QString &key)
+{
+    // The keys read "p" group "u" id for the buttons of button.ini; the built-in buttons ("m") and the
+    // separators ("s") do nothing.
+    const QString padded = key + u' ';
+    const qsizetype u = padded.indexOf(u'u') + 1;
+    if (u <= 2 || u >= padded.size())
+        return;
+    const int id = mdlLoad::ListNumber(padded.mid(u));
+    if (id <= 100)
+        return;
+    const mdlLoad::TegButton &button = mdlLoad::Buttons[mdlLoad::FindTegIndex(id)];
+    frmContent *document = mdlFile::OpenDocumentWindow(ActiveFileIndex);
+    if (button.Text2 == QLatin1String("%e")) {
+        if (button.Text3 == QLatin1String("0")) {
+            mdlLibrary::ShellOpen(button.Text1, QString(), true);
+        } else if (button.Text3 == QLatin1String("1") && document) {
+            // The document's path goes to the program as its one argument, blanks and all.
+            const QString &path = mdlFile::DocumentRecords[ActiveFileIndex].Path;
+            if (!path.isEmpty())
+                mdlLibrary::ShellOpen(button.Text1, path, false);
+        }
+        return;
+    }
+    if (document) {
+        document->SetFocusForm();
+        document->PasteText2(button.Text1, button.Text2, button.Text3);
+    }
+}
