@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -62,8 +63,11 @@ void frmMoney::Form_Load()
 
 void frmMoney::ShowMoney(QWidget *owner)
 {
-    if (owner && parentWidget() != owner)
-        setParent(owner, windowFlags());
+    // The window is tied to its owner by the window system alone. Made a child of the owner after its
+    // page pane holds the engine's view, it would mark the owner as a window of engine-drawn parts,
+    // and the owner would never again repaint what closing menus and dialogs uncover.
+    create();
+    windowHandle()->setTransientParent(owner ? owner->window()->windowHandle() : nullptr);
     if (QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     platform::dialogs::ShowModal(*this);

@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -178,21 +179,24 @@ TEST_F(AboutBox, ALogoOfAnotherSizeMovesBarAndButtonInProportion)
 TEST_F(AboutBox, TheButtonOpensTheSupportPageOverTheAboutBoxWhichStaysOpen)
 {
     platform::pages::FakePagePanes panes;
-    QWidget *moneyOwner = nullptr;
+    QWindow *moneyOwner = nullptr;
+    QWindow *aboutWindow = nullptr;
     showAbout([&](frmAbout &about) {
         dialogs::SetDialogHook([&](QDialog &dialog) {
             if (auto *money = qobject_cast<frmMoney *>(&dialog)) {
-                moneyOwner = money->parentWidget();
+                if (QWindow *window = money->windowHandle())
+                    moneyOwner = window->transientParent();
                 money->cmmClose->click();
             }
             return 0;
         });
+        aboutWindow = about.windowHandle();
         QTest::mouseClick(about.cmbUser, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(forms::frmAbout.isLoaded());
     });
     EXPECT_NE(moneyOwner, nullptr);
-    EXPECT_EQ(moneyOwner, forms::frmAbout.loaded());
+    EXPECT_EQ(moneyOwner, aboutWindow);
     EXPECT_FALSE(forms::frmMoney.isLoaded());
     EXPECT_TRUE(forms::frmAbout.isLoaded());
 }

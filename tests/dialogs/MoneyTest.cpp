@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +141,23 @@ TEST_F(SupportPage, OtherKeysInThePageAreIgnored)
     });
     EXPECT_TRUE(forms::frmMoney.isLoaded());
     EXPECT_TRUE(mdlLoad::Viewform) << "the state is stored only when the window closes";
+}
+
+// The window's page pane holds the page engine's view. Made a child of its owner, the window would mark
+// the owner as a window of engine-drawn parts, and the owner would stop repainting what closing menus
+// and dialogs uncover; it is tied to the owner's window by the window system alone.
+TEST_F(SupportPage, TheWindowStaysOverItsOwnerWithoutBecomingItsChild)
+{
+    QWidget *parent = &owner;
+    QWindow *ownerWindow = nullptr;
+    show([&](frmMoney &money) {
+        parent = money.parentWidget();
+        ownerWindow = money.windowHandle()->transientParent();
+        money.cmmClose->click();
+    });
+    EXPECT_EQ(parent, nullptr);
+    ASSERT_NE(owner.windowHandle(), nullptr);
+    EXPECT_EQ(ownerWindow, owner.windowHandle());
 }
 
 TEST_F(SupportPage, TheLayoutFollowsTheWindowAndATinyWindowKeepsIt)
