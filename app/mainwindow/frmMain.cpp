@@ -298,6 +298,14 @@ void frmMain::StoreWindowPosition()
     mdlLoad::FormHeight = height() * mdlLoad::TwipsPerPixelY;
 }
 
+void frmMain::DockFilesPanel(bool top)
+{
+    auto *layout = static_cast<QVBoxLayout *>(centralWidget()->layout());
+    layout->removeWidget(tbsFiles);
+    layout->insertWidget(top ? 0 : layout->count(), tbsFiles);
+    tbsFiles->setShape(top ? QTabBar::RoundedNorth : QTabBar::RoundedSouth);
+}
+
 void frmMain::mnuWindows_Cascade_Click()
 {
     mdiArea->cascadeSubWindows();

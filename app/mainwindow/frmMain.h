@@ -76,6 +76,8 @@ public:
     void mnuFile_CloseAll_Click();
     // Converts the active document's whole text between code pages through the re-encoding dialog.
     void mnuServis_Code_Click();
+    // Shows the settings dialog and applies what it changed.
+    void mnuServis_Setting_Click();
     void mnuHelp_User_Click();
     void mnuHelp_About_Click();
     void mnuView_Syntax_Lang_Click(int index);
@@ -89,6 +91,9 @@ public:
     int AddWindowItem(const QString &caption);
     // Copies the frame's placement into the stored position.
     void StoreWindowPosition();
+    // Docks the strip of open documents at the top of the client area with its tabs on top, or at the
+    // bottom with its tabs at the bottom.
+    void DockFilesPanel(bool top);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,6 +1,8 @@
 // The main window's Service commands.
 #include "app/mainwindow/frmMain.h"
 
+#include "app/core/mdlSetting.h"
+#include "app/dialogs/frmSetting.h"
 #include "app/documents/frmCode.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
@@ -26,4 +28,14 @@ void frmMain::mnuServis_Code_Click()
     mdlFile::CodeText.clear();
     if (frmContent *still = mdlFile::OpenDocumentWindow(n))
         still->SetFocusForm();
+}
+
+// The dialog unloads itself; a change reaches the frame and the documents only once it has closed.
+void frmMain::mnuServis_Setting_Click()
+{
+    const int previous = ActiveFileIndex;
+    platform::dialogs::ShowModal(*forms::frmSetting);
+    mdlSetting::ApplySettingsToMain();
+    if (frmContent *document = mdlFile::OpenDocumentWindow(previous))
+        document->SetFocusForm();
 }
