@@ -1,9 +1,11 @@
 // Takes pictures of the main window with an HTML page open, of the New, Open and Save dialogs, the about
-// box and the support page, as a user meets them, into the folder given as the first argument.
+// box, the support page and every page of the settings dialog, as a user meets them, into the folder given
+// as the first argument.
 // tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
+#include "app/dialogs/frmSetting.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
@@ -21,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -123,6 +126,20 @@ int main(int argc, char **argv)
     main->mnuHelp_About_Click();
     picture = out + QStringLiteral("/support-page.png");
     main->mnuHelp_User_Click();
+
+    // The settings dialog, one picture for each page of its tree.
+    platform::dialogs::SetDialogHook([&](QDialog &dialog) {
+        auto &settings = static_cast<frmSetting &>(dialog);
+        settings.show();
+        for (QTreeWidgetItemIterator node(settings.trvSetting); *node; ++node) {
+            settings.trvSetting->setCurrentItem(*node);
+            Picture(&settings, out + QStringLiteral("/settings-") + (*node)->data(0, Qt::UserRole).toString() +
+                                   QStringLiteral(".png"));
+        }
+        settings.hide();
+        return int(QDialog::Rejected);
+    });
+    main->mnuServis_Setting_Click();
 
     mdlLoad::ProgramLoaded = false;
     std::_Exit(0);
