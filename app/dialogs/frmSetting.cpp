@@ -146,7 +146,7 @@ frmSetting::frmSetting() : QDialog(forms::frmMain.loaded())
     cmmUpdate->setDefault(true);
     cmmCancel = new QPushButton(QStringLiteral("Отменить"), picBox);
 
-    // The design's node click is raised by the keyboard too; the tree's own filling blocks it.
+    // A page is chosen by the keyboard as well as by a click; the tree's own filling chooses none.
     connect(trvSetting, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *node) { trvSetting_NodeClick(node); });
     connect(trvSetting, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *node) { trvSetting_NodeClick(node); });

@@ -22,7 +22,7 @@ namespace {
 
 // setting.ini and user.ini as a user's disk may hold them, met by the whole start of a first copy and by
 // the exit routine in this process. Whatever they hold, the start and the exit run to their end, the
-// settings come out as the designed defaults and repairs, and the user's other files stay as they were.
+// settings come out as their defaults and repairs, and the user's other files stay as they were.
 class HostileSettingFiles : public testing::Test {
 protected:
     void SetUp() override
