@@ -235,3 +235,12 @@ void frmMain::StoreWindowPosition()
                                {mdlLoad::FormLeft, mdlLoad::FormTop, mdlLoad::FormWidth, mdlLoad::FormHeight});
 }
 
+void frmMain::DockFilesPanel(bool top)
+{
+    auto *rows = static_cast<QVBoxLayout *>(centralWidget()->layout());
+    rows->removeWidget(picFiles);
+    // At the top the strip comes right under the top bar; at the bottom it is the last row.
+    rows->insertWidget(top ? 1 : rows->count(), picFiles);
+    tbsFiles->setShape(top ? QTabBar::RoundedNorth : QTabBar::RoundedSouth);
+}
+

@@ -207,6 +207,8 @@ public:
     // Inserts a file's text, recoded as the Open dialog chose, in place of the selection.
     void mnuServis_FileInset_Click();
     void mnuServis_Advice_Click();
+    // Shows the settings dialog and applies what it changed.
+    void mnuServis_Setting_Click();
 
     // ---- Windows menu -----------------------------------------------------------------------------
     void mnuWindows_Cascade_Click();
@@ -238,6 +240,9 @@ public:
     int AddHelpItem(const QString &caption);
     // Loads a further Window-menu item and returns its index.
     int AddWindowItem(const QString &caption);
+    // Docks the strip of open documents at the top of the client area with its tabs on top, or at the
+    // bottom with its tabs at the bottom.
+    void DockFilesPanel(bool top);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

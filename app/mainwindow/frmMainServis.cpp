@@ -4,6 +4,8 @@
 #include "app/core/mdlLibrary.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmAdvice.h"
+#include "app/core/mdlSetting.h"
+#include "app/dialogs/frmSetting.h"
 #include "app/documents/frmCode.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
@@ -55,5 +57,15 @@ void frmMain::mnuServis_Advice_Click()
     const int n = ActiveFileIndex;
     platform::dialogs::ShowModal(*forms::frmAdvice);
     if (frmContent *document = mdlFile::OpenDocumentWindow(n))
+        document->SetFocusForm();
+}
+
+// The dialog unloads itself; a change reaches the frame and the documents only once it has closed.
+void frmMain::mnuServis_Setting_Click()
+{
+    const int previous = ActiveFileIndex;
+    platform::dialogs::ShowModal(*forms::frmSetting);
+    mdlSetting::ApplySettingsToMain();
+    if (frmContent *document = mdlFile::OpenDocumentWindow(previous))
         document->SetFocusForm();
 }

@@ -1,10 +1,11 @@
 // Takes pictures of the main window with an HTML page open, of its tag panel with two groups, of the New,
-// Open and Save dialogs, the about box, the support page, the tips window and the testers page, as a user
-// meets them, into the folder given as the first argument.
+// Open and Save dialogs, the about box, the support page, the tips window, the testers page and every page
+// of the settings dialog, as a user meets them, into the folder given as the first argument.
 // tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
+#include "app/dialogs/frmSetting.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -135,6 +137,20 @@ int main(int argc, char **argv)
     main->mnuServis_Advice_Click();
     picture = out + QStringLiteral("/testers-page.png");
     main->mnuHelp_Tester_Click();
+
+    // The settings dialog, one picture for each page of its tree.
+    platform::dialogs::SetDialogHook([&](QDialog &dialog) {
+        auto &settings = static_cast<frmSetting &>(dialog);
+        settings.show();
+        for (QTreeWidgetItemIterator node(settings.trvSetting); *node; ++node) {
+            settings.trvSetting->setCurrentItem(*node);
+            Picture(&settings, out + QStringLiteral("/settings-") + (*node)->data(0, Qt::UserRole).toString() +
+                                   QStringLiteral(".png"));
+        }
+        settings.hide();
+        return int(QDialog::Rejected);
+    });
+    main->mnuServis_Setting_Click();
 
     mdlLoad::ProgramLoaded = false;
     std::_Exit(0);
