@@ -113,6 +113,8 @@ public:
     QAction *mnuView_WorkPanel = nullptr;
 
     QMenu *mnuServis = nullptr;
+    QAction *mnuServis_Setting = nullptr;
+    QAction *mnuServis_Advice = nullptr;
     QAction *mnuServis_Code = nullptr;
     QAction *mnuServis_FileInset = nullptr;
 

@@ -170,6 +170,10 @@ void frmMain::CreateMenus()
     mnuView_WorkPanel->setCheckable(true);
 
     mnuServis = menu(QStringLiteral("Се&рвис"));
+    mnuServis_Setting = Item(mnuServis, QStringLiteral("Параметры..."), this, &frmMain::mnuServis_Setting_Click);
+    mnuServis->addSeparator();
+    mnuServis_Advice = Item(mnuServis, QStringLiteral("Полезные советы"), this, &frmMain::mnuServis_Advice_Click);
+    mnuServis->addSeparator();
     mnuServis_Code = Item(mnuServis, QStringLiteral("Изменить кодировку..."), this, &frmMain::mnuServis_Code_Click);
     mnuServis_FileInset = Item(mnuServis, QStringLiteral("Вставить из файла..."), this, &frmMain::mnuServis_FileInset_Click);
 
