@@ -54,11 +54,8 @@ void frmMain::CreateBars()
     middle->setSpacing(0);
     picServise = new QWidget(frame);
     picServise->hide();
-    picSplServise = new QWidget(frame);
-    picSplServise->hide();
     mdiArea = new QMdiArea(frame);
     middle->addWidget(picServise);
-    middle->addWidget(picSplServise);
     middle->addWidget(mdiArea, 1);
     rows->addLayout(middle, 1);
 
@@ -78,6 +75,7 @@ void frmMain::CreateBars()
                              {QStringLiteral("empty"), QString()}},
                             this);
     setStatusBar(sttMain);
+    CreateServisePanel();
 }
 
 void frmMain::CreateMenus()
@@ -165,6 +163,8 @@ void frmMain::CreateMenus()
     mnuView_ViewSpace->setCheckable(true);
 
     mnuServis = menu(QStringLiteral("Се&рвис"));
+    mnuServis_SelColor = Item(mnuServis, QStringLiteral("Выбрать HTML-цвет..."), this, &frmMain::mnuServis_SelColor_Click);
+    mnuServis->addSeparator();
     mnuServis_Code = Item(mnuServis, QStringLiteral("Изменить кодировку..."), this, &frmMain::mnuServis_Code_Click);
     mnuServis_FileInset = Item(mnuServis, QStringLiteral("Вставить из файла..."), this, &frmMain::mnuServis_FileInset_Click);
 
