@@ -10,6 +10,7 @@
 #include "app/core/mdlLoadTegs.h"
 #include "app/core/mdlLoadTrees.h"
 #include "app/core/mdlLoadTypeFiles.h"
+#include "app/core/mdlLoadWorkPanel.h"
 #include "app/core/mdlProgram.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileCommands.h"
@@ -17,9 +18,12 @@
 #include "app/documents/mdlFileWindows.h"
 #include "app/documents/mdlLanguage.h"
 #include "app/documents/mdlLanguageApply.h"
+#include "app/dialogs/MwFSOHost.h"
+#include "app/dialogs/TwipLayout.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 #include "platform/forms/StoredRect.h"
+#include "platform/widgets/PictureBox.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
@@ -87,6 +91,9 @@ void InitPathsAndLoad()
         forms::frmMain->ShowTegsPanel(true);
     mdlFile::RefreshDocumentCommands();
     FillTegsTabs();
+    if (ViewPanelServise)
+        forms::frmMain->ShowServisePanel(true);
+    FillMainPanels();
     mdlFile::TrimMagazine();
 }
 
@@ -103,12 +110,16 @@ void RestoreMainWindow()
 void OpenOnStart(const QString &commandLine)
 {
     frmMain *main = forms::frmMain.get();
+    // The file panel's split as the user left it, as if its splitter were dragged there.
+    main->picSplFiles_MouseMove(1, 0, 1, float(ServiseHeight - TwipLayout::Rect(main->picSplFiles).top()));
     QString path;
     if (mdlProgram::GetCommandFile(path, commandLine)) {
         mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
         const QString folder = mdlLibrary::GetFolderOf(path);
-        if (mdlLibrary::IsFolderExist(folder))
+        if (mdlLibrary::IsFolderExist(folder)) {
             PathOpen = folder;
+            main->cmbDrive->SetPath(PathOpen);
+        }
     } else {
         if (FileCreat && NewFile >= 1) {
             if (NewFile <= NewFiles.count()) {

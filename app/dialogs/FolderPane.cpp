@@ -1,9 +1,7 @@
 #include "app/dialogs/FolderPane.h"
 
-#include "app/core/mdlLibrary.h"
 #include "app/dialogs/FileDialogFrame.h"
 #include "app/dialogs/MwFSOControls.h"
-#include "platform/files/Drives.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -14,9 +12,6 @@
 #include <QVBoxLayout>
 
 namespace fso = MwFSOControls;
-using platform::components::Arguments;
-using platform::components::HostedControl;
-using platform::components::Variant;
 
 namespace {
 
@@ -44,54 +39,14 @@ int TypeViewOf(const QString &key)
     return 0;
 }
 
-// A control of `clsid` in `place`; null, with the place left empty, when it cannot be created.
-std::unique_ptr<HostedControl> Host(const platform::components::Guid &clsid, QWidget *place)
-{
-    auto *layout = new QVBoxLayout(place);
-    layout->setContentsMargins(0, 0, 0, 0);
-    std::unique_ptr<HostedControl> control = HostedControl::Create(clsid, place);
-    if (control && control->Widget())
-        layout->addWidget(control->Widget());
-    return control;
-}
-
-void Subscribe(HostedControl *control, platform::components::DispId id, FolderPane::ItemHandler handler)
-{
-    if (!control)
-        return;
-    control->OnEvent(id, [handler = std::move(handler)](Arguments &args) {
-        // The path belongs to the control for the length of the call: the handler gets its own copy.
-        const QString path = args.value(0).ToString();
-        handler(path, args.value(1).ToInt32());
-    });
-}
-
-QString GetText(const HostedControl *control, platform::components::DispId id)
-{
-    return control ? control->Get(id).ToString() : QString();
-}
-
-void Put(HostedControl *control, platform::components::DispId id, const Variant &value)
-{
-    if (control)
-        control->Put(id, value);
-}
-
-void Call(HostedControl *control, platform::components::DispId id)
-{
-    if (control)
-        control->Call(id);
-}
-
 } // namespace
 
-FolderPane::FolderPane(QString &typeView, QWidget *parent) : QWidget(parent), typeView_(typeView)
+FolderPane::FolderPane(QString &typeView, QWidget *parent)
+    : QWidget(parent)
+    , typeView_(typeView)
+    , cmbDrive_(fso::CLSID_MwFSOCombo, fso::TreeOrCombo::Path, this)
+    , lstDirFiles_(fso::CLSID_MwFSOList, fso::List::Path, this)
 {
-    auto *drivePlace = new QWidget(this);
-    listPlace_ = new QWidget(this);
-    cmbDrive_ = Host(fso::CLSID_MwFSOCombo, drivePlace);
-    lstDirFiles_ = Host(fso::CLSID_MwFSOList, listPlace_);
-
     tlbMenu = new QToolBar(this);
     for (const ViewButton &button : Buttons) {
         const QString key = QLatin1StringView(button.key);
@@ -104,7 +59,7 @@ FolderPane::FolderPane(QString &typeView, QWidget *parent) : QWidget(parent), ty
     auto *top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
     top->setSpacing(Pixels(100));
-    top->addWidget(drivePlace, 1);
+    top->addWidget(cmbDrive_.place, 1);
     // Every button stays in sight: the drive combo gives way, never the tool bar.
     tlbMenu->setMinimumWidth(tlbMenu->sizeHint().width());
     top->addWidget(tlbMenu);
@@ -119,7 +74,7 @@ FolderPane::FolderPane(QString &typeView, QWidget *parent) : QWidget(parent), ty
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(Pixels(60));
     layout->addLayout(top);
-    layout->addWidget(listPlace_, 1);
+    layout->addWidget(lstDirFiles_.place, 1);
     layout->addLayout(fields_);
 }
 
@@ -127,47 +82,47 @@ FolderPane::~FolderPane() = default;
 
 void FolderPane::OnDriveEvent(platform::components::DispId id, ItemHandler handler)
 {
-    Subscribe(cmbDrive_.get(), id, std::move(handler));
+    cmbDrive_.OnItemEvent(id, std::move(handler));
 }
 
 void FolderPane::OnListEvent(platform::components::DispId id, ItemHandler handler)
 {
-    Subscribe(lstDirFiles_.get(), id, std::move(handler));
+    lstDirFiles_.OnItemEvent(id, std::move(handler));
 }
 
 QString FolderPane::DrivePath() const
 {
-    return GetText(cmbDrive_.get(), fso::TreeOrCombo::Path);
+    return cmbDrive_.Path();
 }
 
 void FolderPane::SetDrivePath(const QString &path)
 {
-    Put(cmbDrive_.get(), fso::TreeOrCombo::Path, path);
+    cmbDrive_.SetPath(path);
 }
 
 QString FolderPane::ListPath() const
 {
-    return GetText(lstDirFiles_.get(), fso::List::Path);
+    return lstDirFiles_.Path();
 }
 
 void FolderPane::SetListPath(const QString &path)
 {
-    Put(lstDirFiles_.get(), fso::List::Path, path);
+    lstDirFiles_.SetPath(path);
 }
 
 void FolderPane::SetPattern(const QString &pattern)
 {
-    Put(lstDirFiles_.get(), fso::List::Pattern, pattern);
+    lstDirFiles_.Put(fso::List::Pattern, pattern);
 }
 
 void FolderPane::ShowFolder(const QString &folder)
 {
     if (DrivePath() == folder)
-        Call(cmbDrive_.get(), fso::TreeOrCombo::Refresh);
+        cmbDrive_.Call(fso::TreeOrCombo::Refresh);
     else
         SetDrivePath(folder);
     if (ListPath() == folder)
-        Call(lstDirFiles_.get(), fso::List::Refresh);
+        lstDirFiles_.Call(fso::List::Refresh);
     else
         SetListPath(folder);
 }
@@ -175,7 +130,7 @@ void FolderPane::ShowFolder(const QString &folder)
 void FolderPane::ApplyTypeView(const QString &key)
 {
     if (const int view = TypeViewOf(key); view > 0)
-        Put(lstDirFiles_.get(), fso::List::TypeView, std::int32_t(view));
+        lstDirFiles_.Put(fso::List::TypeView, std::int32_t(view));
 }
 
 void FolderPane::AddField(QLabel *label, QWidget *field)
@@ -187,8 +142,8 @@ void FolderPane::AddField(QLabel *label, QWidget *field)
 
 void FolderPane::FocusList()
 {
-    if (lstDirFiles_ && lstDirFiles_->Widget())
-        lstDirFiles_->Widget()->setFocus();
+    if (QWidget *list = lstDirFiles_.Widget())
+        list->setFocus();
 }
 
 void FolderPane::tlbMenu_ButtonClick(const QString &key)
@@ -205,19 +160,17 @@ void FolderPane::tlbMenu_ButtonClick(const QString &key)
 
 void FolderPane::GoUp()
 {
-    const QString path = DrivePath();
-    SetDrivePath(path.isEmpty() || platform::files::IsDriveRoot(path) ? QString()
-                                                                      : mdlLibrary::GetPathPart(path, 1, 1, 1, 2, 1));
+    SetDrivePath(fso::FolderUp(DrivePath()));
     SetListPath(DrivePath());
 }
 
 void FolderPane::RefreshFolder()
 {
     const QString before = DrivePath();
-    Call(cmbDrive_.get(), fso::TreeOrCombo::Refresh);
+    cmbDrive_.Call(fso::TreeOrCombo::Refresh);
     const QString after = DrivePath();
     if (after != before)
         SetListPath(after);
     else
-        Call(lstDirFiles_.get(), fso::List::Refresh);
+        lstDirFiles_.Call(fso::List::Refresh);
 }

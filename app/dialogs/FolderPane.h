@@ -1,12 +1,9 @@
 #pragma once
 
-#include "platform/components/HostedControl.h"
+#include "app/dialogs/MwFSOHost.h"
 
 #include <QString>
 #include <QWidget>
-
-#include <functional>
-#include <memory>
 
 class QGridLayout;
 class QLabel;
@@ -22,13 +19,12 @@ public:
     FolderPane(QString &typeView, QWidget *parent);
     ~FolderPane() override;
 
-    // An event of a control: the item's full path and its ElementTypePath.
-    using ItemHandler = std::function<void(const QString &path, int typeItem)>;
+    using ItemHandler = MwFSOHost::ItemHandler;
     void OnDriveEvent(platform::components::DispId id, ItemHandler handler);
     void OnListEvent(platform::components::DispId id, ItemHandler handler);
 
     // Whether the file list control is there (its library registered).
-    bool HasList() const { return lstDirFiles_ != nullptr; }
+    bool HasList() const { return lstDirFiles_.Created(); }
 
     QString DrivePath() const;
     void SetDrivePath(const QString &path);
@@ -53,8 +49,7 @@ private:
     void RefreshFolder();
 
     QString &typeView_;
-    std::unique_ptr<platform::components::HostedControl> cmbDrive_;
-    std::unique_ptr<platform::components::HostedControl> lstDirFiles_;
-    QWidget *listPlace_ = nullptr;
+    MwFSOHost cmbDrive_;
+    MwFSOHost lstDirFiles_;
     QGridLayout *fields_ = nullptr;
 };

@@ -30,6 +30,12 @@ void Place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(rect);
 }
 
+QRect Rect(const QWidget *widget)
+{
+    const QRect pixels = widget->geometry();
+    return QRect(Twips(pixels.x()), Twips(pixels.y()), Twips(pixels.width()), Twips(pixels.height()));
+}
+
 void PlacePicBox(const QWidget *window, QWidget *picBox)
 {
     const int width = Twips(window->width());

@@ -8,6 +8,7 @@
 #include "app/dialogs/frmAbout.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
+#include "app/dialogs/MwFSOHost.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
@@ -205,6 +206,12 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::Resize) {
+        if (watched == picServise)
+            picServise_Resize();
+        else if (watched == picFiles)
+            picFiles_Resize();
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier))

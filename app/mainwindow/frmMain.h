@@ -1,25 +1,40 @@
 #pragma once
 
+#include "app/core/Table.h"
 #include "app/mainwindow/ImageList.h"
 #include "platform/forms/GlobalForm.h"
 #include "platform/windows/WindowTable.h"
 
+#include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
+#include <initializer_list>
+#include <memory>
 
 class QAction;
 class QLayout;
+class QComboBox;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QMdiSubWindow;
 class QMimeData;
+class QToolBar;
+class QTreeWidget;
 class frmContent;
+class MultiRowTabStrip;
+class MwFSOHost;
+class PictureBox;
 class StatusBar;
 class TabStrip;
 class ToolBar;
+
+namespace mdlLoad {
+struct TreeItem;
+}
 
 // The program's MDI frame: every document window lives inside it. Its menu commands are spread over
 // one source file per menu (frmMainFile.cpp, frmMainEdit.cpp, ...); frmMainMenus.cpp builds the menus.
@@ -44,13 +59,40 @@ public:
     QWidget *picTegs = nullptr;
     ToolBar *tlbTegs = nullptr;
     QWidget *picServise = nullptr;
-    QWidget *picSplServise = nullptr;
     QMdiArea *mdiArea = nullptr;
     QWidget *picFiles = nullptr;
     TabStrip *tbsFiles = nullptr;
     StatusBar *sttMain = nullptr;
     // The tag buttons' pictures: the built-in button's first, then those of button.ini.
     ImageList imgPanel;
+
+    // ---- Work panel -------------------------------------------------------------------------------
+    // Four pages over the client area of their tab strip, and the splitter at the panel's right edge.
+    MultiRowTabStrip *sstServise = nullptr;
+    PictureBox *picSplServise = nullptr;
+    QWidget *picServiseFile = nullptr;
+    QWidget *picServisePhrase = nullptr;
+    QWidget *picServiseColor = nullptr;
+    QWidget *picServiseSymbol = nullptr;
+    // The file page: the MwFSO drive combo, folder tree and file list, the folder-up button, the splitter
+    // between tree and list, and the file-type and code-page lists, each with a heading as item 0.
+    std::unique_ptr<MwFSOHost> cmbDrive;
+    QToolBar *tlbPathUp = nullptr;
+    std::unique_ptr<MwFSOHost> trvDir;
+    PictureBox *picSplFiles = nullptr;
+    std::unique_ptr<MwFSOHost> lstDirFiles;
+    QComboBox *cmbFilter = nullptr;
+    QComboBox *cmbCode = nullptr;
+    QComboBox *cmbCode2 = nullptr;
+    // The trees, each node keyed by a letter and its entry's number in the tree's table.
+    QTreeWidget *trvPhrase = nullptr;
+    QTreeWidget *trvColor = nullptr;
+    QTreeWidget *trvSymbol = nullptr;
+    // The colour chosen in the colour tree and its text.
+    PictureBox *picServiseColorSelect = nullptr;
+    QLabel *lblServiseColor = nullptr;
+    // The trees' pictures, numbered from 1: a group, an autotext entry, a colour, a symbol.
+    QList<QIcon> imgTree;
 
     // ---- Menus ------------------------------------------------------------------------------------
     // Lists filled at run time keep their designed element 0, hidden or disabled; element i stands for
@@ -115,6 +157,7 @@ public:
     QMenu *mnuServis = nullptr;
     QAction *mnuServis_Setting = nullptr;
     QAction *mnuServis_Advice = nullptr;
+    QAction *mnuServis_SelColor = nullptr;
     QAction *mnuServis_Code = nullptr;
     QAction *mnuServis_FileInset = nullptr;
 
@@ -146,6 +189,17 @@ public:
     QAction *mnuPopupText_Del = nullptr;
     QAction *mnuPopupText_SelLine = nullptr;
     QAction *mnuPopupText_FindNext = nullptr;
+    // Shown by a right click in the autotext tree and in the colour tree.
+    QMenu *mnuPopupPhrase = nullptr;
+    QAction *mnuPopupPhrase_Expand = nullptr;
+    QAction *mnuPopupPhrase_Coll = nullptr;
+    QAction *mnuPopupPhrase_Paste = nullptr;
+    QAction *mnuPopupPhrase_Paste2 = nullptr;
+    QMenu *mnuPopupColor = nullptr;
+    QAction *mnuPopupColor_Expand = nullptr;
+    QAction *mnuPopupColor_Coll = nullptr;
+    QAction *mnuPopupColor_Paste = nullptr;
+    QAction *mnuPopupColor_Paste2 = nullptr;
 
     // ---- Frame events -----------------------------------------------------------------------------
     // Drives the whole start of a first copy.
@@ -204,6 +258,10 @@ public:
     void mnuView_WorkPanel_Click();
 
     // ---- Service menu -----------------------------------------------------------------------------
+    // Picks a colour in the colour picker, starting from the last one chosen, and inserts it.
+    void mnuServis_SelColor_Click();
+    // The colour picker, starting from the swatch's colour.
+    void picServiseColorSelect_Click();
     // Converts the active document's whole text between code pages through the re-encoding dialog.
     void mnuServis_Code_Click();
     // Inserts a file's text, recoded as the Open dialog chose, in place of the selection.
@@ -235,6 +293,60 @@ public:
     void mnuHelp_User_Click();
     void mnuHelp_About_Click();
 
+    // ---- Work panel layout (frmMainLayout.cpp); lengths are twips --------------------------------------
+    // Shows or hides the work panel; the strip of open documents then starts where the panel ends.
+    void ShowServisePanel(bool visible);
+    // Gives the work panel this width at once.
+    void SetServiseWidth(int width);
+    void picFiles_Resize();
+    void picServise_Resize();
+    void picServiseFile_Resize();
+    void picServisePhrase_Resize();
+    void picServiseColor_Resize();
+    void picServiseSymbol_Resize();
+    // A drag of a splitter: Button 1 is the left button held; X and Y from the splitter's own corner.
+    void picSplServise_MouseMove(int button, int shift, float x, float y);
+    void picSplFiles_MouseMove(int button, int shift, float x, float y);
+    void picSplServise_MouseUp();
+    void picSplFiles_MouseUp();
+    void sstServise_BeforeClick();
+    void sstServise_Click();
+
+    // ---- File panel (frmMainFilePanel.cpp) ----------------------------------------------------------
+    // The drive combo, the folder tree and the file list show the open folder.
+    void SyncFilePanelPath();
+    // Each list selects its stored choice again, when the list has it; else the choice becomes "0".
+    void SelectFilePanelLists();
+    void cmbDrive_ItemClick(const QString &path, int typeItem);
+    void cmbDrive_ItemGoto(const QString &path, int typeItem);
+    void trvDir_ItemClick(const QString &path, int typeItem);
+    void trvDir_ItemGoto(const QString &path, int typeItem);
+    void lstDirFiles_ItemDblClick(const QString &path, int typeItem);
+    void lstDirFiles_ItemGoto(const QString &path, int typeItem);
+    void tlbPathUp_ButtonClick(const QString &key);
+    void cmbFilter_Click();
+    void cmbCode_Click();
+    void cmbCode2_Click();
+
+    // ---- Work panel trees (frmMainTrees.cpp) --------------------------------------------------------
+    void trvPhrase_DblClick();
+    void trvColor_DblClick();
+    void trvSymbol_DblClick();
+    void trvColor_NodeClick();
+    // Button 2 (the right one) pops the tree's menu up at the point.
+    void trvPhrase_MouseDown(int button, const QPoint &at);
+    void trvColor_MouseDown(int button, const QPoint &at);
+    void mnuPopupPhrase_Click();
+    void mnuPopupColor_Click();
+    void mnuPopupPhrase_Expand_Click();
+    void mnuPopupColor_Expand_Click();
+    void mnuPopupPhrase_Coll_Click();
+    void mnuPopupColor_Coll_Click();
+    void mnuPopupPhrase_Paste_Click();
+    void mnuPopupColor_Paste_Click();
+    void mnuPopupPhrase_Paste2_Click();
+    void mnuPopupColor_Paste2_Click();
+
     // Loads a further Syntax-menu item and returns its index.
     int AddSyntaxItem(const QString &caption);
     // Loads a further Help-menu entry above the entries' separator and returns its index; "-" is a
@@ -261,6 +373,25 @@ private:
     // Inserts the texts of the clicked tag button into the active document, or hands a command button's
     // target to the desktop.
     void tlbTegs_ButtonClick(const QString &key);
+    void CreateServisePanel();
+    // A splitter box: no border, the pointer showing which way it drags.
+    static PictureBox *NewSplitter(QWidget *parent, Qt::CursorShape cursor);
+    void CreateFilePanel();
+    void CreateTreePages();
+    // Sets the controls' Path in this order, unless the panel is already doing so: a control reports a
+    // Path put with events of its own, which are not the user's navigation. False when it was busy.
+    bool SetFilePanelPaths(std::initializer_list<MwFSOHost *> controls, const QString &path);
+    // A click on one of the panel's lists, with the setting that keeps its choice.
+    void FilePanelListClick(QComboBox *list, QString &setting, void (frmMain::*click)());
+    // Shows the colour of the colour tree's selected node in the swatch; false when it holds none.
+    bool ShowTreeColor();
+    // The popup of a tree: its items enabled by the selected node and the active document.
+    void EnableTreePopup(QTreeWidget *tree, const Table<mdlLoad::TreeItem> &items, QAction *expand,
+                         QAction *collapse, QAction *paste, QAction *paste2);
+    // Inserts the caption of the tree's selected node into the active document.
+    void PasteTreeCaption(QTreeWidget *tree, const Table<mdlLoad::TreeItem> &items);
+    // Shows the colour picker on `start` and keeps and inserts the colour only when one was accepted.
+    void PickColor(const QString &start);
     // Opening a menu first brings its commands' states up to date.
     void mnuMenu_Click();
     // Rebuilds "Из журнала" from the recent files, newest first.
@@ -279,6 +410,8 @@ private:
 
     // The document window the frame last showed active.
     QPointer<frmContent> shownDocument_;
+    // True while the file panel sets its controls' paths.
+    bool filePanelBusy_ = false;
 };
 
 namespace forms {

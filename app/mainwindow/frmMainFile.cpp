@@ -62,6 +62,9 @@ void frmMain::mnuFile_Open_Click()
         }
         mdlFile::OpenDocumentFile(mdlFile::OpenPath, mdlFile::OpenName, mdlFile::OpenCodeFrom, mdlFile::OpenCodeTo);
     }
+    // The dialog shares the file panel's folder and lists, also when it was cancelled.
+    SelectFilePanelLists();
+    SyncFilePanelPath();
     ReturnFocus(previous);
 }
 
@@ -99,6 +102,7 @@ void frmMain::ShowSaveDialog(const QString &mode)
     const QString written = mdlFile::SavedPath;
     if (mode == QLatin1String("saveas"))
         mdlFile::UpdateDocumentTab(n);
+    SyncFilePanelPath();
     if (!IsOpen(n))
         return;
     // Activation brings the caption and the name panel up to date with a new name.

@@ -57,11 +57,8 @@ void frmMain::CreateBars()
     middle->setSpacing(0);
     picServise = new QWidget(frame);
     picServise->hide();
-    picSplServise = new QWidget(frame);
-    picSplServise->hide();
     mdiArea = new QMdiArea(frame);
     middle->addWidget(picServise);
-    middle->addWidget(picSplServise);
     middle->addWidget(mdiArea, 1);
     rows->addLayout(middle, 1);
 
@@ -81,6 +78,7 @@ void frmMain::CreateBars()
                              {QStringLiteral("empty"), QString()}},
                             this);
     setStatusBar(sttMain);
+    CreateServisePanel();
 }
 
 void frmMain::CreateMenus()
@@ -173,6 +171,7 @@ void frmMain::CreateMenus()
     mnuServis_Setting = Item(mnuServis, QStringLiteral("Параметры..."), this, &frmMain::mnuServis_Setting_Click);
     mnuServis->addSeparator();
     mnuServis_Advice = Item(mnuServis, QStringLiteral("Полезные советы"), this, &frmMain::mnuServis_Advice_Click);
+    mnuServis_SelColor = Item(mnuServis, QStringLiteral("Выбрать HTML-цвет..."), this, &frmMain::mnuServis_SelColor_Click);
     mnuServis->addSeparator();
     mnuServis_Code = Item(mnuServis, QStringLiteral("Изменить кодировку..."), this, &frmMain::mnuServis_Code_Click);
     mnuServis_FileInset = Item(mnuServis, QStringLiteral("Вставить из файла..."), this, &frmMain::mnuServis_FileInset_Click);

@@ -1,6 +1,7 @@
-// Takes pictures of the main window with an HTML page open, of its tag panel with two groups, of the New,
-// Open and Save dialogs, the about box, the support page, the tips window, the testers page and every page
-// of the settings dialog, as a user meets them, into the folder given as the first argument.
+// Takes pictures of the main window with an HTML page open, with each page of its work panel and as a
+// narrow window, of its tag panel with two groups, of the New, Open and Save dialogs, the about box, the
+// support page, the tips window, the testers page and every page of the settings dialog, as a user meets
+// them, into the folder given as the first argument.
 // tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -14,6 +15,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/TabStrip.h"
+#include "platform/widgets/MultiRowTabStrip.h"
 #include "tests/TempFolder.h"
 
 #include <QApplication>
@@ -99,6 +101,7 @@ int main(int argc, char **argv)
     main->MDIForm_Load();
     main->resize(1000, 700);
     mdlLoad::PathOpen = site + u'/';
+    main->SyncFilePanelPath();
     main->mnuFile_CloseAll_Click();
     mdlFile::OpenDocumentFile(page.fileName(), QStringLiteral("index.html"), 0, 0);
     Picture(main, out + QStringLiteral("/main-window.png"));
@@ -106,6 +109,23 @@ int main(int argc, char **argv)
         main->tbsTegs->Select(tab);
         Picture(main, out + QStringLiteral("/tag-bar-%1.png").arg(tab), main->picMain);
     }
+
+    // Each page of the work panel in a large window; a colour chosen in the colour tree.
+    main->resize(1280, 900);
+    if (QTreeWidgetItem *group = main->trvColor->topLevelItem(0); group && group->childCount() > 0) {
+        group->setExpanded(true);
+        main->trvColor->setCurrentItem(group->child(5));
+        main->trvColor_NodeClick();
+    }
+    const char *pages[] = {"files", "phrase", "color", "symbol"};
+    for (int page = 1; page <= 4; ++page) {
+        main->sstServise->Select(page);
+        Picture(main, out + QStringLiteral("/work-panel-%1.png").arg(QLatin1String(pages[page - 1])));
+    }
+    main->sstServise->Select(1);
+    main->resize(800, 600);
+    Picture(main, out + QStringLiteral("/narrow-window.png"));
+    main->resize(1000, 700);
 
     forms::frmFileOpen->show();
     Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));

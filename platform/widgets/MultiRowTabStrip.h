@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QStyleOptionTab;
+
+// A tab strip whose tabs stand in as many rows as its width asks for, every caption whole and wrapped at
+// its blanks, above a client area that its owner covers with pages of its own. Tabs are addressed by
+// 1-based position and carry a key; BeforeClick comes just before the selection changes, Click after a
+// tab was chosen, by the user or by Select.
+class MultiRowTabStrip : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MultiRowTabStrip(QWidget *parent = nullptr);
+
+    int Count() const { return int(tabs_.size()); }
+    // Adds a tab at `position` (1-based; past the end appends) and returns its position.
+    int Add(int position, const QString &key, const QString &caption);
+    QString Key(int position) const;
+    QString Caption(int position) const;
+    // The selected tab's position; 0 when there is none.
+    int SelectedPosition() const { return selected_ + 1; }
+    // Selects the tab at `position`; a position outside the strip changes nothing.
+    void Select(int position);
+
+    // The area below the tabs, in the coordinates of the strip's parent.
+    QRect ClientArea() const;
+    // A tab's rectangle in the strip's own coordinates.
+    QRect TabRect(int position) const;
+
+signals:
+    void BeforeClick();
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct Tab {
+        QString key;
+        QString caption;
+    };
+
+    // The narrowest a tab may be: its longest word and the style's margins.
+    int SmallestTabWidth() const;
+    int TabsPerRow() const;
+    int RowHeight() const;
+    int TabsHeight() const;
+    QStyleOptionTab TabOption(int index) const;
+
+    QList<Tab> tabs_;
+    int selected_ = -1;
+};

@@ -1,0 +1,285 @@
+#include "app/core/mdlLoadCodes.h"
+#include "app/core/mdlLoadStart.h"
+#include "app/dialogs/DialogLists.h"
+#include "app/dialogs/frmFileOpen.h"
+#include "app/dialogs/frmFileSave.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/files/Drives.h"
+#include "platform/text/AnsiCodePage.h"
+#include "platform/widgets/PictureBox.h"
+#include "tests/mainwindow/WorkPanelFixture.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace dialogs = platform::dialogs;
+
+class FilePanel : public WorkPanelFixture {
+protected:
+    void TearDown() override
+    {
+        dialogs::SetDialogHook(nullptr);
+        WorkPanelFixture::TearDown();
+    }
+
+    // The three controls' paths: drive combo, folder tree, file list.
+    static QStringList paths()
+    {
+        return {main()->cmbDrive->Path(), main()->trvDir->Path(), main()->lstDirFiles->Path()};
+    }
+
+    static void showFolder(const QString &path)
+    {
+        mdlLoad::PathOpen = path;
+        main()->SyncFilePanelPath();
+    }
+
+    // The file list's view and its row that shows `name`.
+    static QAbstractItemView *listView()
+    {
+        for (QAbstractItemView *view : main()->lstDirFiles->Widget()->findChildren<QAbstractItemView *>())
+            if (view->isVisible())
+                return view;
+        return nullptr;
+    }
+    static QStringList listed()
+    {
+        QStringList names;
+        QAbstractItemView *view = listView();
+        for (int row = 0; view && row < view->model()->rowCount(); ++row)
+            names << view->model()->index(row, 0).data().toString();
+        return names;
+    }
+    // Double-clicks the list's row that shows `name`, as the user would.
+    static void doubleClick(const QString &name)
+    {
+        QAbstractItemView *view = listView();
+        ASSERT_NE(view, nullptr);
+        const QModelIndexList found =
+            view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << name.toStdString();
+        const QPoint at = view->visualRect(found.first()).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    // Chooses entry `index` of a list as the user does.
+    static void choose(QComboBox *list, int index)
+    {
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+
+    // The position of a code page in the panel's code-page lists (the heading is 0).
+    static int codeItem(const QString &shortName)
+    {
+        for (int i = 1; i <= mdlLoad::Codes.count(); ++i)
+            if (mdlLoad::Codes[i].Title == shortName)
+                return i;
+        return -1;
+    }
+};
+
+TEST_F(FilePanel, ADriveChosenInTheComboMovesTreeAndListButNotTheOpenFolder)
+{
+    const QString deep = folder("a/b");
+    showFolder(deep);
+    ASSERT_EQ(paths(), QStringList({deep, deep, deep}));
+
+    auto *box = main()->cmbDrive->Widget()->findChild<QComboBox *>();
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->itemText(1), "/");
+    choose(box, 1);
+    EXPECT_EQ(paths(), QStringList({"/", "/", "/"}));
+    EXPECT_EQ(mdlLoad::PathOpen, deep);
+}
+
+TEST_F(FilePanel, FolderUpClimbsToTheParentAndFromADriveRootToTheComputer)
+{
+    const QString a = folder("a");
+    struct Case {
+        QString from, to;
+    };
+    // A system mount such as /proc is a folder of "/", not a drive.
+    QList<Case> cases = {{folder("a/b"), a}, {a, files.path() + u'/'}, {"/", ""}, {"/proc/", "/"}};
+    const QStringList drives = platform::files::DriveRoots();
+    if (drives.size() > 1)
+        cases.append({drives[1], ""});
+    for (const auto &[from, to] : cases) {
+        const QString open = mdlLoad::PathOpen = folder("elsewhere");
+        main()->cmbDrive->SetPath(from);
+        ASSERT_EQ(main()->cmbDrive->Path(), from);
+        main()->tlbPathUp_ButtonClick("updir");
+        EXPECT_EQ(paths(), QStringList({to, to, to})) << from.toStdString();
+        EXPECT_EQ(mdlLoad::PathOpen, open);
+    }
+}
+
+TEST_F(FilePanel, ADoubleClickedFolderIsFollowedAndBecomesTheOpenFolder)
+{
+    const QString inner = folder("top/inner");
+    const QString top = folder("top");
+    showFolder(top);
+    doubleClick("inner");
+    EXPECT_EQ(paths(), QStringList({inner, inner, inner}));
+    EXPECT_EQ(mdlLoad::PathOpen, inner);
+}
+
+struct OpenCase {
+    const char *what;
+    const char *from; // short name of the file's code page; "" the heading, "none" no choice
+    const char *to;
+    const char *text; // UTF-8
+};
+
+class FileOpening : public FilePanel, public testing::WithParamInterface<OpenCase> {
+protected:
+    int item(const char *shortName) const
+    {
+        const QString name = QLatin1String(shortName);
+        return name.isEmpty() ? 0 : name == u"none" ? -1 : codeItem(name);
+    }
+};
+
+TEST_P(FileOpening, ADoubleClickedFileOpensWithThePanelsCodePages)
+{
+    const QString dir = folder("texts");
+    files.write("texts/koi.html", QByteArray::fromHex("f0d2c9d7c5d4"));
+    showFolder(dir);
+    main()->cmbCode->setCurrentIndex(item(GetParam().from));
+    main()->cmbCode2->setCurrentIndex(item(GetParam().to));
+    doubleClick("koi.html");
+
+    ASSERT_GE(main()->ActiveFileIndex, 1);
+    EXPECT_EQ(record(main()->ActiveFileIndex).Path, dir + "koi.html");
+    EXPECT_EQ(document(main()->ActiveFileIndex)->txtContent->Text(), QString::fromUtf8(GetParam().text));
+    EXPECT_TRUE(boxes.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkPanel, FileOpening,
+    testing::Values(OpenCase{"recoded from KOI8-R into Windows-1251", "KOI", "WIN", "Привет"},
+                    OpenCase{"both headings: as the file holds it", "", "", "рТЙЧЕФ"},
+                    OpenCase{"no choice at all: as the file holds it", "none", "none", "рТЙЧЕФ"}),
+    [](const testing::TestParamInfo<OpenCase> &info) { return std::to_string(info.index); });
+
+TEST_F(FilePanel, AnOpenFileIsActivatedAndMovedToTheEndOfTheRecentFiles)
+{
+    const QString dir = folder("texts");
+    const QString first = files.write("texts/first.html", "one");
+    const QString second = files.write("texts/second.html", "two");
+    mdlFile::OpenDocumentFile(first, "first.html", 0, 0);
+    mdlFile::OpenDocumentFile(second, "second.html", 0, 0);
+    ASSERT_EQ(main()->ActiveFileIndex, 2);
+    document(1)->txtContent->SetText("changed here");
+
+    showFolder(dir);
+    doubleClick("first.html");
+    EXPECT_EQ(main()->ActiveFileIndex, 1);
+    EXPECT_EQ(mdlFile::CountOpenDocuments(), 2);
+    EXPECT_EQ(document(1)->txtContent->Text(), "changed here") << "not read again";
+    const StringPair &newest = mdlLoad::Magazine[mdlLoad::Magazine.count()];
+    EXPECT_EQ(newest.Second + newest.First, first);
+}
+
+TEST_F(FilePanel, AFileThatCannotBeReadIsReported)
+{
+    main()->lstDirFiles_ItemDblClick(files.path("gone.html"), 4);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].title, "Ошибка чтения");
+    EXPECT_EQ(boxes[0].prompt, mdlLoad::CannotOpenMessage("gone.html"));
+    EXPECT_EQ(mdlFile::CountOpenDocuments(), 0);
+}
+
+TEST_F(FilePanel, OnlyTheUsersChoiceIsStoredAndTheHeadingBringsTheStoredChoiceBack)
+{
+    mdlLoad::Code1Main = "2";
+    mdlLoad::FillCodeCombo(main()->cmbCode, "- ");
+    main()->cmbCode->insertItem(0, "КОДИРОВКА ФАЙЛА:");
+    EXPECT_EQ(main()->cmbCode->currentIndex(), -1);
+    EXPECT_EQ(mdlLoad::Code1Main, "2") << "filling the list is no choice";
+
+    choose(main()->cmbCode, 0);
+    EXPECT_EQ(main()->cmbCode->currentIndex(), 3);
+    EXPECT_EQ(mdlLoad::Code1Main, "2");
+    choose(main()->cmbCode, 1);
+    EXPECT_EQ(mdlLoad::Code1Main, "0");
+
+    // The file types: the last one lists every file; the heading keeps it and its pattern.
+    const QString dir = folder("mixed");
+    files.write("mixed/page.html", "p");
+    files.write("mixed/note.txt", "n");
+    showFolder(dir);
+    EXPECT_EQ(listed(), QStringList({"page.html"}));
+    const int all = main()->cmbFilter->count() - 1;
+    choose(main()->cmbFilter, all);
+    EXPECT_EQ(mdlLoad::FilterMain, QString::number(all - 1));
+    choose(main()->cmbFilter, 0);
+    EXPECT_EQ(main()->cmbFilter->currentIndex(), all);
+    EXPECT_EQ(listed(), QStringList({"note.txt", "page.html"}));
+}
+
+TEST_F(FilePanel, OpenSaveAsAndInsertPointThePanelAtTheFolderTheDialogsLeave)
+{
+    const struct {
+        const char *dialog;
+        std::function<void()> command;
+    } commands[] = {{"frmFileOpen", [] { main()->mnuFile_Open_Click(); }},
+                    {"frmFileSave", [] { main()->mnuFile_SaveAs_Click(); }},
+                    {"frmFileSave", [] { main()->mnuFile_SaveCopy_Click(); }},
+                    {"frmFileOpen", [] { main()->mnuServis_FileInset_Click(); }}};
+    newDocument("text");
+    // Every folder is there before the tree first reads their parent.
+    const QString start = folder("start");
+    for (int round = 1; round <= 4; ++round)
+        folder(QStringLiteral("chosen%1").arg(round));
+    int round = 0;
+    for (const auto &[dialog, command] : commands) {
+        showFolder(start);
+        const QString chosen = folder(QStringLiteral("chosen%1").arg(++round));
+        QStringList shown;
+        // The dialog, cancelled, leaves another folder and another code page behind.
+        dialogs::SetDialogHook([&](QDialog &window) {
+            shown << QString::fromLatin1(window.metaObject()->className());
+            mdlFile::OpenPath.clear();
+            mdlLoad::PathOpen = chosen;
+            mdlLoad::Code1Main = QString::number(round % 2);
+            return int(QDialog::Rejected);
+        });
+        command();
+        EXPECT_EQ(shown, QStringList({QLatin1String(dialog)})) << round;
+        EXPECT_EQ(paths(), QStringList({chosen, chosen, chosen})) << round;
+        if (QLatin1String(dialog) == u"frmFileOpen") {
+            EXPECT_EQ(main()->cmbCode->currentIndex(), round % 2 + 1) << round;
+        }
+    }
+}
+
+TEST_F(FilePanel, WithoutADocumentInsertStillBringsThePanelInStep)
+{
+    const QString chosen = folder("chosen");
+    const QString start = folder("start");
+    showFolder(start);
+    mdlLoad::PathOpen = chosen;
+    main()->mnuServis_FileInset_Click();
+    EXPECT_EQ(paths(), QStringList({chosen, chosen, chosen}));
+}
+
+TEST_F(FilePanel, TheStartRestoresTheSplitAndShowsTheCommandLineFilesFolder)
+{
+    const QString dir = folder("site");
+    const QString page = files.write("site/index.html", "<p>");
+    mdlLoad::ServiseHeight = rect(main()->trvDir->place).top() + 1200;
+    mdlLoad::OpenOnStart('"' + page + '"');
+    EXPECT_EQ(rect(main()->picSplFiles).top(), mdlLoad::ServiseHeight);
+    EXPECT_EQ(mdlLoad::PathOpen, dir);
+    EXPECT_EQ(paths(), QStringList({dir, dir, dir}));
+    EXPECT_EQ(record(main()->ActiveFileIndex).Path, page);
+}
+
+} // namespace
