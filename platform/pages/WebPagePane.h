@@ -2,6 +2,8 @@
 
 #include "platform/pages/PagePane.h"
 
+#include <QUrl>
+
 class QWebEngineView;
 
 namespace platform::pages {
@@ -13,11 +15,13 @@ class WebPagePane : public PagePane {
 
 public:
     explicit WebPagePane(QWidget *parent = nullptr);
+    ~WebPagePane() override;
 
     void LoadDocument(const QString &path) override;
     void LoadURL(const QString &address) override;
     void SetBaseURL(const QString &folder) override;
     void SetBrowseMode(const QString &mode) override;
+    void Reload() override;
 
     // The engine's view; nothing until the first page was shown.
     QWebEngineView *View() const { return view_; }
@@ -28,12 +32,16 @@ protected:
 
 private:
     QWebEngineView *EnsureView();
+    // The page no longer shows against another base folder.
+    void ForgetBase();
     void WatchInput(QObject *object);
     void EmitKey(const QKeyEvent &event);
 
     QWebEngineView *view_ = nullptr;
     // The local page file shown, kept to show it again against another base folder.
     QString document_;
+    // The address that shows it against that folder; empty while it shows from its own.
+    QUrl based_;
 };
 
 } // namespace platform::pages
