@@ -103,6 +103,8 @@ public:
     QMenu *mnuView_Lines = nullptr;
     QAction *mnuView_Line_Join = nullptr;
     QAction *mnuView_Line_DelEmpty = nullptr;
+    QAction *mnuView_OuterBrowser = nullptr;
+    QAction *mnuView_EditBrowser = nullptr;
     QAction *mnuView_ViewSpace = nullptr;
 
     QMenu *mnuServis = nullptr;
@@ -131,6 +133,7 @@ public:
     QAction *mnuPopupText_Copy = nullptr;
     QAction *mnuPopupText_Paste = nullptr;
     QAction *mnuPopupText_Del = nullptr;
+    QAction *mnuPopupText_Browser = nullptr;
     QAction *mnuPopupText_SelLine = nullptr;
     QAction *mnuPopupText_FindNext = nullptr;
 
@@ -151,7 +154,8 @@ public:
     // ---- File menu --------------------------------------------------------------------------------
     void mnuFile_New_Click();
     void mnuFile_Open_Click();
-    void mnuFile_Save_Click();
+    // True when the active document was written.
+    bool mnuFile_Save_Click();
     void mnuFile_SaveAll_Click();
     void mnuFile_SaveAs_Click();
     void mnuFile_SaveCopy_Click();
@@ -186,6 +190,10 @@ public:
     void mnuView_Space_Click(int mode);
     void mnuView_Line_Join_Click();
     void mnuView_Line_DelEmpty_Click();
+    // The active document in the user's browser.
+    void mnuView_OuterBrowser_Click();
+    // The active document switched between its editor and its preview.
+    void mnuView_EditBrowser_Click();
     void mnuView_ViewSpace_Click();
 
     // ---- Service menu -----------------------------------------------------------------------------

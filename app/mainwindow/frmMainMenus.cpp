@@ -161,6 +161,9 @@ void frmMain::CreateMenus()
     mnuView_Line_Join = Item(mnuView_Lines, QStringLiteral("Объединение строк"), this, &frmMain::mnuView_Line_Join_Click);
     mnuView_Line_DelEmpty = Item(mnuView_Lines, QStringLiteral("Удаление пустых строк"), this, &frmMain::mnuView_Line_DelEmpty_Click);
     mnuView->addSeparator();
+    mnuView_OuterBrowser = Item(mnuView, QStringLiteral("Просмотр в браузере"), this, &frmMain::mnuView_OuterBrowser_Click, key(Qt::Key_F11));
+    mnuView_EditBrowser = Item(mnuView, QStringLiteral("Редактор/Просмотр"), this, &frmMain::mnuView_EditBrowser_Click, key(Qt::Key_F12));
+    mnuView->addSeparator();
     mnuView_ViewSpace = Item(mnuView, QStringLiteral("Непечатные символы"), this, &frmMain::mnuView_ViewSpace_Click);
     mnuView_ViewSpace->setCheckable(true);
 
@@ -193,6 +196,8 @@ void frmMain::CreateMenus()
     mnuPopupText_Copy = mnuPopupText->addAction(QStringLiteral("Копировать"), this, &frmMain::mnuEdit_Copy_Click);
     mnuPopupText_Paste = mnuPopupText->addAction(QStringLiteral("Вставить"), this, &frmMain::mnuEdit_Paste_Click);
     mnuPopupText_Del = mnuPopupText->addAction(QStringLiteral("Удалить"), this, &frmMain::mnuEdit_Del_Click);
+    mnuPopupText->addSeparator();
+    mnuPopupText_Browser = mnuPopupText->addAction(QStringLiteral("Режим просмотра"), this, &frmMain::mnuView_EditBrowser_Click);
     mnuPopupText->addSeparator();
     mnuPopupText_SelLine = mnuPopupText->addAction(QStringLiteral("Выделить строку"), this, &frmMain::mnuEdit_SelectLine_Click);
     mnuPopupText_FindNext = mnuPopupText->addAction(QStringLiteral("Найти далее"), this, &frmMain::mnuSearch_FindNext_Click);
