@@ -3,10 +3,11 @@
 #include <QString>
 #include <QUrl>
 
-// A local page shown against a base folder other than its own. The engine takes a base only with content
-// handed over whole, which it limits to 2 MB; instead such a page is served under an address of the
-// program's own scheme that stands in the base folder, so that the engine resolves every relative link
-// there, for a page of any size. Every other address of the scheme is the local file of that path.
+// Local pages in the panes, served under addresses of the program's own scheme. A page's address stands in
+// the folder that its relative links resolve in, its own or another, so the engine resolves them there for
+// a page of any size (it takes another base only with content handed over whole, up to 2 MB). Every other
+// address of the scheme is the local file of that path. A page shown again at the same address paints at
+// once, where the engine is slow to paint a "file:" address loaded again.
 namespace platform::pages {
 
 // Makes the scheme known to the engine and serves it; done once, before the engine starts.

@@ -70,13 +70,7 @@ WebPagePane::WebPagePane(QWidget *parent) : PagePane(parent)
 
 WebPagePane::~WebPagePane()
 {
-    ForgetBase();
-}
-
-void WebPagePane::ForgetBase()
-{
-    ForgetBasedAddress(based_, document_);
-    based_.clear();
+    ForgetBasedAddress(address_, document_);
 }
 
 QWebEngineView *WebPagePane::EnsureView()
@@ -108,26 +102,34 @@ void WebPagePane::WatchInput(QObject *object)
 
 void WebPagePane::LoadDocument(const QString &path)
 {
-    ForgetBase();
-    document_ = path;
-    EnsureView()->load(QUrl::fromLocalFile(path));
+    ShowDocument(path, FolderOf(path));
 }
 
 void WebPagePane::LoadURL(const QString &address)
 {
-    ForgetBase();
+    ForgetBasedAddress(address_, document_);
     document_.clear();
+    base_.clear();
+    address_.clear();
     EnsureView()->load(QUrl::fromUserInput(address));
 }
 
 void WebPagePane::SetBaseURL(const QString &folder)
 {
-    // A page from an address keeps its own base; a local page already resolves against its folder.
-    if (document_.isEmpty() || folder.isEmpty() || SameFolder(folder, FolderOf(document_)))
+    // A page from an address keeps its own base.
+    if (document_.isEmpty() || folder.isEmpty() || SameFolder(folder, base_))
         return;
-    ForgetBase();
-    based_ = BasedAddress(document_, folder.endsWith(u'/') ? folder : folder + u'/');
-    EnsureView()->load(based_);
+    ShowDocument(document_, folder.endsWith(u'/') ? folder : folder + u'/');
+}
+
+void WebPagePane::ShowDocument(const QString &path, const QString &base)
+{
+    QWebEngineView *view = EnsureView();
+    ForgetBasedAddress(address_, document_);
+    document_ = path;
+    base_ = base;
+    address_ = BasedAddress(path, base);
+    view->load(address_);
 }
 
 void WebPagePane::Reload()

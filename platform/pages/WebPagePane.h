@@ -32,16 +32,17 @@ protected:
 
 private:
     QWebEngineView *EnsureView();
-    // The page no longer shows against another base folder.
-    void ForgetBase();
+    // Shows the local page `path` with its relative links resolving in `base`.
+    void ShowDocument(const QString &path, const QString &base);
     void WatchInput(QObject *object);
     void EmitKey(const QKeyEvent &event);
 
     QWebEngineView *view_ = nullptr;
-    // The local page file shown, kept to show it again against another base folder.
+    // The local page file shown, the folder its links resolve in, and the address that shows it so;
+    // all empty while the pane shows a page from an address.
     QString document_;
-    // The address that shows it against that folder; empty while it shows from its own.
-    QUrl based_;
+    QString base_;
+    QUrl address_;
 };
 
 } // namespace platform::pages
