@@ -85,15 +85,9 @@ void InitPathsAndLoad()
     LoadSymbols(SymbolIni);
     LoadServerIni(ServerIni);
     RestoreMainWindow();
-    FillCodeMenus();
-    FillHelpMenu();
-    if (ViewPanelTegs)
-        forms::frmMain->ShowTegsPanel(true);
-    mdlFile::RefreshDocumentCommands();
-    FillTegsTabs();
-    if (ViewPanelServise)
-        forms::frmMain->ShowServisePanel(true);
+    ArrangeMainToolbars();
     FillMainPanels();
+    FillTegsTabs();
     mdlFile::TrimMagazine();
 }
 
@@ -105,6 +99,27 @@ void RestoreMainWindow()
         main->setWindowState(main->windowState() | Qt::WindowMaximized);
     else
         main->setWindowState(main->windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+}
+
+void ArrangeMainToolbars()
+{
+    frmMain *main = forms::frmMain.get();
+    main->ActiveFileIndex = 0;
+    FillCodeMenus();
+    SelColorValue = ColorPink;
+    // Every bar starts hidden and unchecked: each switch run once shows its bar and checks its item.
+    const std::pair<bool, void (frmMain::*)()> switches[] = {
+        {ViewPanelStandart, &frmMain::mnuView_ToolBar_Standart_Click},
+        {ViewPanelServise, &frmMain::mnuView_ToolBar_Servise_Click},
+        {ViewPanelTegs, &frmMain::mnuView_ToolBar_Tegs_Click},
+        {ViewPanelStatus, &frmMain::mnuView_ToolBar_StatusBar_Click},
+        {ViewPanelFiles, &frmMain::mnuView_ToolBar_Files_Click}};
+    for (const auto &[shown, click] : switches)
+        if (shown)
+            (main->*click)();
+    if (TabsfilesTop)
+        main->DockFilesPanel(true);
+    mdlFile::RefreshDocumentCommands();
 }
 
 void OpenOnStart(const QString &commandLine)

@@ -11,6 +11,9 @@ void InitPathsAndLoad();
 void OpenOnStart(const QString &commandLine);
 // Places the main window as the stored position says.
 void RestoreMainWindow();
+// Fills the code-page menus, shows the bars that the settings ask for, docks the strip of open documents
+// and brings the commands to their state for no document.
+void ArrangeMainToolbars();
 // One Help-menu entry per entry of the help list; the entries' separator shows only when there are any.
 void FillHelpMenu();
 // Loads the pictures of the document tabs' four states into the tab strip's image list.

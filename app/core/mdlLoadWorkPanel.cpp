@@ -1,6 +1,7 @@
 #include "app/core/mdlLoadWorkPanel.h"
 
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadStart.h"
 #include "app/core/mdlLoadTrees.h"
 #include "app/dialogs/DialogLists.h"
 #include "app/dialogs/MwFSOHost.h"
@@ -106,6 +107,7 @@ void FillMainPanels()
 
     if (PanelServis >= 1 && main->sstServise->Count() >= PanelServis)
         main->sstServise->Select(PanelServis);
+    FillHelpMenu();
 }
 
 } // namespace mdlLoad

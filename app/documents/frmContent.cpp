@@ -14,6 +14,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 #include "platform/keys/KeyCodes.h"
+#include "platform/pages/PagePane.h"
 #include "platform/widgets/MdiArrangement.h"
 #include "platform/widgets/MdiWindowMenu.h"
 #include "platform/widgets/StatusBar.h"
@@ -73,7 +74,7 @@ frmContent::~frmContent() = default;
 void frmContent::Form_Load()
 {
     panel_visible = true;
-    browse_mode = false;
+    ShowBrowser(false);
     if (mdlFile::CountOpenDocuments() == 1) {
         if (mdlLoad::EditMaxform) {
             subWindow->setWindowState(Qt::WindowMaximized);
@@ -109,7 +110,10 @@ void frmContent::SetFocusForm()
 
 void frmContent::SetFocusForm2()
 {
-    txtContent->Control()->setFocus();
+    if (browse_mode && brwIE)
+        brwIE->setFocus();
+    else
+        txtContent->Control()->setFocus();
 }
 
 void frmContent::Form_Activate()
@@ -272,7 +276,10 @@ void frmContent::ClosingSteps()
 
 bool frmContent::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == subWindow) {
+    if (watched == picBrowser) {
+        if (event->type() == QEvent::Resize)
+            picBrowser_Resize();
+    } else if (watched == subWindow) {
         if (event->type() == QEvent::Close && !unloading_) {
             bool cancel = false;
             Form_QueryUnload(cancel);

@@ -10,6 +10,9 @@ class QToolBar;
 namespace platform::editor {
 class Editor;
 }
+namespace platform::pages {
+class PagePane;
+}
 
 // The document window: one per document number, an MDI child of the main window holding the editor.
 class frmContent : public QWidget {
@@ -27,6 +30,10 @@ public:
     platform::editor::Editor *txtContent = nullptr;
     // The window's own narrow strip of buttons at its top-left corner, the editor beside it.
     QToolBar *tlbPanel = nullptr;
+    // The preview pane and its box on the editor's place; both are made the first time a preview is
+    // shown, so that a document opens without the page engine.
+    QWidget *picBrowser = nullptr;
+    platform::pages::PagePane *brwIE = nullptr;
     QMdiSubWindow *subWindow = nullptr;
 
     // The document number, as the window's tag holds it.
@@ -40,6 +47,12 @@ public:
     void Form_Deactivate();
     // Whitespace marks on or off; the choice also becomes the default for documents made later.
     void ViewSpaceChange(bool typeSpace);
+
+    // ---- Editor and preview (frmContentPreview.cpp) -------------------------------------------------
+    // Switches between the editor and the preview pane; the preview shows the text as it is now.
+    void ChangeView();
+    // Hands the document to the user's own browser; the window stays as it is.
+    void ViewBrowser();
 
     // ---- Editing commands (frmContentEdit.cpp) ------------------------------------------------------
     // The editor's find, find next, replace and go-to-line dialogs.
@@ -123,6 +136,17 @@ private:
     void CreatePanel();
     QAction *PanelButton(const QString &key) const;
     void tlbPanel_ButtonClick(const QString &key);
+    // ---- Editor and preview (frmContentPreview.cpp) -------------------------------------------------
+    // The preview pane, made on first use.
+    platform::pages::PagePane *PreviewPane();
+    void ShowBrowser(bool visible);
+    // Saves the document first when the settings ask for it; False when that save failed.
+    bool SaveBeforeView(bool outer);
+    void LoadPreview(bool fromTmp, bool inPane);
+    void picBrowser_Resize();
+    void brwIE_DisplayChanged();
+    void brwIE_onkeydown(int keyCode, bool shift, bool ctrl, bool alt);
+    void BrowserKeyDown(int keyCode, bool shift, bool ctrl, bool alt);
 
     int tag_ = 0;
     bool unloading_ = false;

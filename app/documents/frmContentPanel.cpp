@@ -26,7 +26,9 @@ struct PanelButtonDesign {
     bool groupStart;
 };
 const PanelButtonDesign PanelButtons[] = {
-    {"number", "Показать / скрыть номера строк", false},
+    {"viewmode", "Режим редактора / просмотра", false},
+    {"browser", "Просмотр в броузере по умолчанию", false},
+    {"number", "Показать / скрыть номера строк", true},
     {"space", "Показать / скрыть непечатные символы", false},
     {"visible", "Скрыть рабочую панель окна", false},
     {"left", "Сдвинуть влево", true},
@@ -65,6 +67,7 @@ void frmContent::CreatePanel()
         button->setObjectName(key);
         connect(button, &QAction::triggered, this, [this, key] { tlbPanel_ButtonClick(key); });
     }
+    PanelButton(QStringLiteral("viewmode"))->setCheckable(true);
     PanelButton(QStringLiteral("space"))->setCheckable(true);
     // As wide as one button and a little room round it.
     tlbPanel->setFixedWidth(tlbPanel->sizeHint().width());
@@ -102,6 +105,9 @@ void frmContent::Form_Resize()
         if (p < area.width())
             txtContent->setGeometry(p, area.top(), area.width() - p, area.height());
     }
+    // The preview takes exactly the editor's place.
+    if (picBrowser)
+        picBrowser->setGeometry(txtContent->geometry());
     // Only the document the frame shows active names itself in the captions.
     if (forms::frmMain->ActiveFileIndex == tag_)
         UpdateMainCaption(true);
@@ -112,6 +118,14 @@ void frmContent::tlbPanel_ButtonClick(const QString &key)
     mdlFile::DocumentRecord &record = mdlFile::DocumentRecords[tag_];
     if (key == u"visible") {
         forms::frmMain->mnuView_WorkPanel_Click();
+        return;
+    }
+    if (key == u"viewmode") {
+        ChangeView();
+        return;
+    }
+    if (key == u"browser") {
+        ViewBrowser();
         return;
     }
     if (browse_mode) {

@@ -38,7 +38,8 @@ void RefreshDocumentCommands()
             m->mnuFile_CloseAll, m->mnuFile_Print, m->mnuEdit_SelectAll, m->mnuEdit_SelectLine, m->mnuEdit_DelLine,
             m->mnuSearch_Find, m->mnuSearch_FindNext, m->mnuSearch_GotoLine, m->mnuSearch_Replace,
             m->mnuView_Syntax->menuAction(), m->mnuView_CodeView->menuAction(), m->mnuView_Registr->menuAction(),
-            m->mnuView_Space->menuAction(), m->mnuView_Lines->menuAction(), m->mnuView_ViewSpace, m->mnuView_WorkPanel,
+            m->mnuView_Space->menuAction(), m->mnuView_Lines->menuAction(), m->mnuView_OuterBrowser,
+            m->mnuView_EditBrowser, m->mnuPopupText_Browser, m->mnuView_ViewSpace, m->mnuView_WorkPanel,
             m->mnuServis_Code, m->mnuServis_FileInset, m->mnuWindows_Cascade, m->mnuWindows_Horizontal,
             m->mnuWindows_Vertical, m->mnuWindows_Min, m->mnuWindows_Max, m->mnuWindows_Arrange},
            active);

@@ -5,6 +5,8 @@
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileRecode.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 
 namespace mdlFile {
@@ -18,6 +20,12 @@ bool WriteDocumentFile(int number)
         return false;
     record.State = 2;
     return true;
+}
+
+void ReportWriteError()
+{
+    platform::dialogs::MsgBox(QStringLiteral("Файл нельзя записать,\r\nтак как он недоступен для записи."),
+                              platform::dialogs::vbCritical, QStringLiteral("Ошибка записи"), forms::frmMain.get());
 }
 
 } // namespace mdlFile

@@ -9,4 +9,7 @@ namespace mdlFile {
 // changed, when the file cannot be written.
 bool WriteDocumentFile(int number);
 
+// Tells the user that a file cannot be written, under "Ошибка записи".
+void ReportWriteError();
+
 } // namespace mdlFile

@@ -51,6 +51,7 @@ frmMain::frmMain()
     qApp->installEventFilter(this);
     connect(tbsFiles, &TabStrip::Click, this, &frmMain::tbsFiles_Click);
     CreateMenus();
+    CreateCommandBars();
 
     hWnd = platform::windows::RegisterWindow(this, [this](unsigned message, qint32, qint32) {
         if (message == mdlProgram::WM_LBUTTONDBLCLK)

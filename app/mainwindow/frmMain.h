@@ -19,6 +19,7 @@ class QLayout;
 class QComboBox;
 class QLabel;
 class QMdiArea;
+class QToolBar;
 class QMenu;
 class QMdiSubWindow;
 class QMimeData;
@@ -54,6 +55,9 @@ public:
     // of the documents, the strip of open documents below them.
     QWidget *picMain = nullptr;
     QWidget *picToolbar = nullptr;
+    // The command tool bars: their buttons are the menu items' own actions.
+    QToolBar *tlbMenuFile = nullptr;
+    QToolBar *tlbMenuAction = nullptr;
     // The tag panel: one tab per tag group, under it the box with the selected group's buttons.
     TabStrip *tbsTegs = nullptr;
     QWidget *picTegs = nullptr;
@@ -129,6 +133,12 @@ public:
     QAction *mnuSearch_GotoLine = nullptr;
 
     QMenu *mnuView = nullptr;
+    QMenu *mnuView_ToolBar = nullptr;
+    QAction *mnuView_ToolBar_Standart = nullptr;
+    QAction *mnuView_ToolBar_Servise = nullptr;
+    QAction *mnuView_ToolBar_Tegs = nullptr;
+    QAction *mnuView_ToolBar_Files = nullptr;
+    QAction *mnuView_ToolBar_StatusBar = nullptr;
     QMenu *mnuView_Syntax = nullptr;
     QList<QAction *> mnuView_Syntax_Lang;
     QMenu *mnuView_CodeView = nullptr;
@@ -151,6 +161,8 @@ public:
     QMenu *mnuView_Lines = nullptr;
     QAction *mnuView_Line_Join = nullptr;
     QAction *mnuView_Line_DelEmpty = nullptr;
+    QAction *mnuView_OuterBrowser = nullptr;
+    QAction *mnuView_EditBrowser = nullptr;
     QAction *mnuView_ViewSpace = nullptr;
     QAction *mnuView_WorkPanel = nullptr;
 
@@ -187,6 +199,7 @@ public:
     QAction *mnuPopupText_Copy = nullptr;
     QAction *mnuPopupText_Paste = nullptr;
     QAction *mnuPopupText_Del = nullptr;
+    QAction *mnuPopupText_Browser = nullptr;
     QAction *mnuPopupText_SelLine = nullptr;
     QAction *mnuPopupText_FindNext = nullptr;
     // Shown by a right click in the autotext tree and in the colour tree.
@@ -218,7 +231,8 @@ public:
     // ---- File menu --------------------------------------------------------------------------------
     void mnuFile_New_Click();
     void mnuFile_Open_Click();
-    void mnuFile_Save_Click();
+    // True when the active document was written.
+    bool mnuFile_Save_Click();
     void mnuFile_SaveAll_Click();
     void mnuFile_SaveAs_Click();
     void mnuFile_SaveCopy_Click();
@@ -244,6 +258,12 @@ public:
     void mnuSearch_GotoLine_Click();
 
     // ---- View menu ----------------------------------------------------------------------------------
+    // The bar switches: each shows or hides its bar, checks its item and keeps the choice in the settings.
+    void mnuView_ToolBar_Standart_Click();
+    void mnuView_ToolBar_Servise_Click();
+    void mnuView_ToolBar_Tegs_Click();
+    void mnuView_ToolBar_Files_Click();
+    void mnuView_ToolBar_StatusBar_Click();
     void mnuView_Syntax_Lang_Click(int index);
     void mnuView_CodeView_File_List_Click(int index);
     void mnuView_CodeView_View_List_Click(int index);
@@ -253,6 +273,10 @@ public:
     void mnuView_Space_Click(int mode);
     void mnuView_Line_Join_Click();
     void mnuView_Line_DelEmpty_Click();
+    // The active document in the user's browser.
+    void mnuView_OuterBrowser_Click();
+    // The active document switched between its editor and its preview.
+    void mnuView_EditBrowser_Click();
     void mnuView_ViewSpace_Click();
     // Shows or hides the active document's own tool panel.
     void mnuView_WorkPanel_Click();
@@ -370,6 +394,9 @@ private:
     void CreateBars();
     void CreateTegsPanel(QLayout *top);
     void CreateMenus();
+    void CreateCommandBars();
+    // Applies a bar switch's new check.
+    void SwitchBar(QAction *item, bool shown);
     // Inserts the texts of the clicked tag button into the active document, or hands a command button's
     // target to the desktop.
     void tlbTegs_ButtonClick(const QString &key);

@@ -68,24 +68,26 @@ void frmMain::mnuFile_Open_Click()
     ReturnFocus(previous);
 }
 
-void frmMain::mnuFile_Save_Click()
+bool frmMain::mnuFile_Save_Click()
 {
     const int n = ActiveFileIndex;
+    bool written = false;
     if (IsOpen(n)) {
         const int state = DocumentRecords[n].State;
         if (state == 0 || state == 1) {
             mnuFile_SaveAs_Click();
-            return;
+            return IsOpen(n) && DocumentRecords[n].State == 2;
         }
-        if (mdlFile::WriteDocumentFile(n)) {
+        written = mdlFile::WriteDocumentFile(n);
+        if (written) {
             sttMain->SetPanelText(2, SavedText(DocumentRecords[n].Path, true));
         } else {
-            platform::dialogs::MsgBox(QStringLiteral("Файл нельзя записать,\r\nтак как он недоступен для записи."),
-                                      platform::dialogs::vbCritical, QStringLiteral("Ошибка записи"), this);
+            mdlFile::ReportWriteError();
             sttMain->SetPanelText(2, QString());
         }
     }
     mdlFile::UpdateDocumentTab(n);
+    return written;
 }
 
 void frmMain::ShowSaveDialog(const QString &mode)

@@ -68,6 +68,7 @@ void frmMain::CreateBars()
     tbsFiles = new TabStrip(picFiles);
     tbsFiles->Add(1, QStringLiteral("nothing"), QStringLiteral("файлов нет"));
     bottom->addWidget(tbsFiles);
+    picFiles->hide();
     rows->addWidget(picFiles);
     setCentralWidget(frame);
 
@@ -78,6 +79,7 @@ void frmMain::CreateBars()
                              {QStringLiteral("empty"), QString()}},
                             this);
     setStatusBar(sttMain);
+    sttMain->hide();
     CreateServisePanel();
 }
 
@@ -131,6 +133,20 @@ void frmMain::CreateMenus()
     mnuSearch_GotoLine = Item(mnuSearch, QStringLiteral("Перейти к строке..."), this, &frmMain::mnuSearch_GotoLine_Click, key(Qt::CTRL | Qt::Key_G));
 
     mnuView = menu(QStringLiteral("&Вид"));
+    mnuView_ToolBar = mnuView->addMenu(QStringLiteral("Панели инструментов"));
+    const auto bar = [this](const QString &caption) {
+        QAction *item = mnuView_ToolBar->addAction(caption);
+        // Each switch starts unchecked; the start runs it once for every bar the settings show.
+        item->setCheckable(true);
+        connect(item, &QAction::triggered, this, [this, item](bool checked) { SwitchBar(item, checked); });
+        return item;
+    };
+    mnuView_ToolBar_Standart = bar(QStringLiteral("Стандартная панель"));
+    mnuView_ToolBar_Servise = bar(QStringLiteral("Служебная панель"));
+    mnuView_ToolBar_Tegs = bar(QStringLiteral("Панель тегов"));
+    mnuView_ToolBar_Files = bar(QStringLiteral("Перечень файлов"));
+    mnuView_ToolBar_StatusBar = bar(QStringLiteral("Панель состояния"));
+    mnuView->addSeparator();
     mnuView_Syntax = mnuView->addMenu(QStringLiteral("Синтаксис"));
     mnuView_Syntax_Lang.append(EmptyItem(mnuView_Syntax));
     mnuView_CodeView = mnuView->addMenu(QStringLiteral("Определение кодировки"));
@@ -161,6 +177,9 @@ void frmMain::CreateMenus()
     mnuView_Lines = mnuView->addMenu(QStringLiteral("Операции над строками"));
     mnuView_Line_Join = Item(mnuView_Lines, QStringLiteral("Объединение строк"), this, &frmMain::mnuView_Line_Join_Click);
     mnuView_Line_DelEmpty = Item(mnuView_Lines, QStringLiteral("Удаление пустых строк"), this, &frmMain::mnuView_Line_DelEmpty_Click);
+    mnuView->addSeparator();
+    mnuView_OuterBrowser = Item(mnuView, QStringLiteral("Просмотр в браузере"), this, &frmMain::mnuView_OuterBrowser_Click, key(Qt::Key_F11));
+    mnuView_EditBrowser = Item(mnuView, QStringLiteral("Редактор/Просмотр"), this, &frmMain::mnuView_EditBrowser_Click, key(Qt::Key_F12));
     mnuView->addSeparator();
     mnuView_ViewSpace = Item(mnuView, QStringLiteral("Непечатные символы"), this, &frmMain::mnuView_ViewSpace_Click);
     mnuView_ViewSpace->setCheckable(true);
@@ -207,6 +226,8 @@ void frmMain::CreateMenus()
     mnuPopupText_Copy = mnuPopupText->addAction(QStringLiteral("Копировать"), this, &frmMain::mnuEdit_Copy_Click);
     mnuPopupText_Paste = mnuPopupText->addAction(QStringLiteral("Вставить"), this, &frmMain::mnuEdit_Paste_Click);
     mnuPopupText_Del = mnuPopupText->addAction(QStringLiteral("Удалить"), this, &frmMain::mnuEdit_Del_Click);
+    mnuPopupText->addSeparator();
+    mnuPopupText_Browser = mnuPopupText->addAction(QStringLiteral("Режим просмотра"), this, &frmMain::mnuView_EditBrowser_Click);
     mnuPopupText->addSeparator();
     mnuPopupText_SelLine = mnuPopupText->addAction(QStringLiteral("Выделить строку"), this, &frmMain::mnuEdit_SelectLine_Click);
     mnuPopupText_FindNext = mnuPopupText->addAction(QStringLiteral("Найти далее"), this, &frmMain::mnuSearch_FindNext_Click);

@@ -1,4 +1,4 @@
-// The View menu's document commands: syntax language, code pages, letter case, spaces, lines,
+// The View menu's document commands: syntax language, code pages, letter case, spaces, lines, preview,
 // whitespace marks and tool panel of the active document.
 #include "app/mainwindow/frmMain.h"
 
@@ -74,6 +74,21 @@ void frmMain::mnuView_Line_DelEmpty_Click()
     Forward([](frmContent &document) {
         document.SelectLineText();
         document.txtContent->SetSelText(mdlLibrary::DeleteEmptyLines(document.txtContent->SelText()));
+    });
+}
+
+void frmMain::mnuView_OuterBrowser_Click()
+{
+    // The browser takes the user's attention: the focus is not brought back.
+    if (frmContent *document = mdlFile::OpenDocumentWindow(ActiveFileIndex))
+        document->ViewBrowser();
+}
+
+void frmMain::mnuView_EditBrowser_Click()
+{
+    Forward([](frmContent &document) {
+        document.SetFocusForm();
+        document.ChangeView();
     });
 }
 

@@ -25,6 +25,7 @@ public:
     void LoadURL(const QString &address) override { calls.append({QStringLiteral("LoadURL"), address}); }
     void SetBaseURL(const QString &folder) override { calls.append({QStringLiteral("BaseURL"), folder}); }
     void SetBrowseMode(const QString &mode) override { calls.append({QStringLiteral("BrowseMode"), mode}); }
+    void Reload() override { calls.append({QStringLiteral("Reload"), QString()}); }
 
     // A click on a link in the page, as the engine's pane decides it; a link that the pane follows is
     // recorded as "Link".

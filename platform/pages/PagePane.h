@@ -26,6 +26,8 @@ public:
     virtual void SetBaseURL(const QString &folder) = 0;
     // Written with the empty text before a preview loads; a page shown here is never editable anyway.
     virtual void SetBrowseMode(const QString &mode) = 0;
+    // Shows the page again as it now is on disk (the "{F5}" key of a browser).
+    virtual void Reload() = 0;
 
 signals:
     // A key pressed while the pane has the focus: its Windows key code and the modifier states.

@@ -1,10 +1,10 @@
 #include "platform/pages/WebPagePane.h"
 
 #include "platform/keys/KeyCodes.h"
+#include "platform/pages/BasedPages.h"
 
 #include <QChildEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QTimer>
@@ -17,9 +17,6 @@
 
 namespace platform::pages {
 namespace {
-
-// The engine shows content handed over whole only up to 2 MB, counted after its base64 encoding.
-constexpr qint64 LargestContent = 3 * 512 * 1024;
 
 QString FolderOf(const QString &file)
 {
@@ -40,15 +37,24 @@ public:
         // A page's script opening windows unasked reaches nobody.
         connect(this, &QWebEnginePage::newWindowRequested, this, [](QWebEngineNewWindowRequest &request) {
             if (request.isUserInitiated())
-                FollowLink(request.requestedUrl(), true);
+                FollowLink(LocalAddress(request.requestedUrl()), true);
         });
     }
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
-        if (type == NavigationTypeLinkClicked && !FollowLink(url, false))
+        if (type != NavigationTypeLinkClicked)
+            return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+        // A link from a page shown against a base folder leads to a local page like any other: the pane
+        // shows that page from its file.
+        const QUrl target = isMainFrame ? LocalAddress(url) : url;
+        if (!FollowLink(target, false))
             return false;
+        if (target != url) {
+            QTimer::singleShot(0, this, [this, target] { load(target); });
+            return false;
+        }
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     }
 };
@@ -62,11 +68,17 @@ WebPagePane::WebPagePane(QWidget *parent) : PagePane(parent)
     layout->setContentsMargins(0, 0, 0, 0);
 }
 
+WebPagePane::~WebPagePane()
+{
+    ForgetBasedAddress(address_, document_);
+}
+
 QWebEngineView *WebPagePane::EnsureView()
 {
     if (view_)
         return view_;
     const bool focused = hasFocus();
+    PrepareBasedPages();
     view_ = new QWebEngineView(this);
     view_->setPage(new PanePage(view_));
     view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1251"));
@@ -90,27 +102,40 @@ void WebPagePane::WatchInput(QObject *object)
 
 void WebPagePane::LoadDocument(const QString &path)
 {
-    document_ = path;
-    EnsureView()->load(QUrl::fromLocalFile(path));
+    ShowDocument(path, FolderOf(path));
 }
 
 void WebPagePane::LoadURL(const QString &address)
 {
+    ForgetBasedAddress(address_, document_);
     document_.clear();
+    base_.clear();
+    address_.clear();
     EnsureView()->load(QUrl::fromUserInput(address));
 }
 
 void WebPagePane::SetBaseURL(const QString &folder)
 {
-    // A page from an address keeps its own base; a local page already resolves against its folder.
-    if (document_.isEmpty() || folder.isEmpty() || SameFolder(folder, FolderOf(document_)))
+    // A page from an address keeps its own base.
+    if (document_.isEmpty() || folder.isEmpty() || SameFolder(folder, base_))
         return;
-    QFile file(document_);
-    if (file.size() > LargestContent || !file.open(QIODevice::ReadOnly))
-        return;
-    // The bytes go over as they are, so a charset that the page declares still wins over the default.
-    const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
-    EnsureView()->setContent(file.readAll(), QStringLiteral("text/html"), QUrl::fromLocalFile(base));
+    ShowDocument(document_, folder.endsWith(u'/') ? folder : folder + u'/');
+}
+
+void WebPagePane::ShowDocument(const QString &path, const QString &base)
+{
+    QWebEngineView *view = EnsureView();
+    ForgetBasedAddress(address_, document_);
+    document_ = path;
+    base_ = base;
+    address_ = BasedAddress(path, base);
+    view->load(address_);
+}
+
+void WebPagePane::Reload()
+{
+    if (view_)
+        view_->reload();
 }
 
 void WebPagePane::SetBrowseMode(const QString &)

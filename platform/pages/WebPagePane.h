@@ -2,6 +2,8 @@
 
 #include "platform/pages/PagePane.h"
 
+#include <QUrl>
+
 class QWebEngineView;
 
 namespace platform::pages {
@@ -13,11 +15,13 @@ class WebPagePane : public PagePane {
 
 public:
     explicit WebPagePane(QWidget *parent = nullptr);
+    ~WebPagePane() override;
 
     void LoadDocument(const QString &path) override;
     void LoadURL(const QString &address) override;
     void SetBaseURL(const QString &folder) override;
     void SetBrowseMode(const QString &mode) override;
+    void Reload() override;
 
     // The engine's view; nothing until the first page was shown.
     QWebEngineView *View() const { return view_; }
@@ -28,12 +32,17 @@ protected:
 
 private:
     QWebEngineView *EnsureView();
+    // Shows the local page `path` with its relative links resolving in `base`.
+    void ShowDocument(const QString &path, const QString &base);
     void WatchInput(QObject *object);
     void EmitKey(const QKeyEvent &event);
 
     QWebEngineView *view_ = nullptr;
-    // The local page file shown, kept to show it again against another base folder.
+    // The local page file shown, the folder its links resolve in, and the address that shows it so;
+    // all empty while the pane shows a page from an address.
     QString document_;
+    QString base_;
+    QUrl address_;
 };
 
 } // namespace platform::pages

@@ -39,9 +39,11 @@ protected:
 TEST_F(ToolPanel, TheButtonsStandInTheirOrderWithTheirTipsAndPictures)
 {
     const int n = open("page.html", "text");
-    const QStringList keys{"number", "space", "visible", "left",   "right",    "first", "up",
-                           "down",   "last",  "create",  "delete", "previous", "next"};
-    const QStringList tips{"Показать / скрыть номера строк",
+    const QStringList keys{"viewmode", "browser", "number", "space",  "visible",  "left", "right", "first",
+                           "up",       "down",    "last",   "create", "delete", "previous", "next"};
+    const QStringList tips{"Режим редактора / просмотра",
+                           "Просмотр в броузере по умолчанию",
+                           "Показать / скрыть номера строк",
                            "Показать / скрыть непечатные символы",
                            "Скрыть рабочую панель окна",
                            "Сдвинуть влево",
@@ -62,7 +64,7 @@ TEST_F(ToolPanel, TheButtonsStandInTheirOrderWithTheirTipsAndPictures)
         shownTips << action->toolTip();
         EXPECT_FALSE(action->icon().pixmap(16, 16).isNull()) << action->objectName().toStdString();
     }
-    EXPECT_EQ(shownKeys, keys) << "the preview's buttons come with the preview";
+    EXPECT_EQ(shownKeys, keys);
     EXPECT_EQ(shownTips, tips);
 }
 

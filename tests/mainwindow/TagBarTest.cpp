@@ -299,7 +299,9 @@ TEST_F(TagBarStart, AChosenTabIsStoredAndRestoredAtTheNextStart)
 TEST_F(TagBarStart, ThePanelShowsAtStartWhenTheSettingsSaySo)
 {
     for (const bool shown : {true, false}) {
-        frmMain *main = Start(shown ? "[view_panel]\r\ntegs=True\r\n" : "[view_panel]\r\ntegs=False\r\n");
+        // Without the command bars, the tag panel alone decides whether the top bar shows.
+        frmMain *main = Start(shown ? "[view_panel]\r\nstandart=False\r\ntegs=True\r\n"
+                                    : "[view_panel]\r\nstandart=False\r\ntegs=False\r\n");
         EXPECT_EQ(main->picMain->isVisible(), shown);
         EXPECT_EQ(main->tbsTegs->isVisible(), shown);
         EXPECT_EQ(main->tlbTegs->isVisible(), shown);

@@ -64,6 +64,7 @@ TEST_F(WorkPanelLayout, InAFrameNarrowerThanOneAndAHalfPanelsThePanelSplitterDoe
     // The bars and the documents' area would keep the frame wider.
     main()->sttMain->hide();
     main()->picFiles->hide();
+    main()->picMain->hide();
     main()->mdiArea->setMinimumSize(1, 1);
     QCoreApplication::processEvents();
     resizeMain(140, 700); // 2100 twips

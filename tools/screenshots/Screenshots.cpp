@@ -7,6 +7,7 @@
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
 #include "app/dialogs/frmSetting.h"
+#include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
@@ -22,6 +23,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QEventLoop>
@@ -65,6 +69,15 @@ const char *Page = R"(<!DOCTYPE html>
   <script>
     document.title = "Пример: " + new Date().getFullYear();
   </script>
+</body>
+</html>
+)";
+
+const char *PreviewPage = R"(<html>
+<body style="font-family: sans-serif">
+  <h1>Просмотр страницы</h1>
+  <p>Картинка лежит в папке pictures рядом со страницей:</p>
+  <p><img src="pictures/landscape.png" alt="Пейзаж"></p>
 </body>
 </html>
 )";
@@ -126,6 +139,39 @@ int main(int argc, char **argv)
     main->resize(800, 600);
     Picture(main, out + QStringLiteral("/narrow-window.png"));
     main->resize(1000, 700);
+
+    const int index = main->ActiveFileIndex;
+
+    // A page with a picture beside it and Cyrillic text without a declared charset, changed in the
+    // editor and previewed from its copy against its own folder.
+    const QString pages = scratch.filePath(QStringLiteral("pages"));
+    QDir().mkpath(pages + QStringLiteral("/pictures"));
+    QImage drawing(240, 120, QImage::Format_RGB32);
+    QPainter painter(&drawing);
+    QLinearGradient sky(0, 0, 0, 120);
+    sky.setColorAt(0, QColor(70, 130, 200));
+    sky.setColorAt(1, QColor(200, 225, 250));
+    painter.fillRect(drawing.rect(), sky);
+    painter.setBrush(QColor(250, 200, 40));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPoint(180, 40), 22, 22);
+    painter.setBrush(QColor(60, 140, 70));
+    painter.drawRect(0, 90, 240, 30);
+    painter.end();
+    drawing.save(pages + QStringLiteral("/pictures/landscape.png"), "PNG");
+    QFile preview(pages + QStringLiteral("/preview.html"));
+    preview.open(QIODevice::WriteOnly);
+    preview.write(platform::text::StringToAnsi(QString::fromUtf8(PreviewPage)));
+    preview.close();
+    mdlFile::OpenDocumentFile(preview.fileName(), QStringLiteral("preview.html"), 0, 0);
+    mdlLoad::ViewTmpfile = true;
+    frmContent *previewed = mdlFile::Documents[main->ActiveFileIndex];
+    previewed->PositionCursor(5, 0);
+    previewed->PasteText(QStringLiteral("  <p>Эта строка дописана в редакторе и видна в просмотре до сохранения.</p>\n"));
+    main->mnuView_EditBrowser_Click();
+    Picture(main, out + QStringLiteral("/preview-mode.png"));
+    main->mnuView_EditBrowser_Click();
+    mdlFile::Documents[index]->SetFocusForm();
 
     forms::frmFileOpen->show();
     Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));

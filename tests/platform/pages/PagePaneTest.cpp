@@ -6,6 +6,9 @@
 #include "tests/ShellRecorder.h"
 #include "tests/TempFolder.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
@@ -100,15 +103,32 @@ TEST(PagePane, LinksBetweenLocalPagesStayAndEveryOtherLinkGoesToTheShell)
     }
 }
 
+namespace {
+
+// Writes a picture `width` pixels wide into the folder, so that a page shows which file it got.
+void WritePicture(const TempFolder &folder, const QString &name, int width)
+{
+    QImage picture(width, 1, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QDir().mkpath(QFileInfo(folder.path(name)).path());
+    picture.save(folder.path(name), "PNG");
+}
+
+} // namespace
+
 // The first test on the real engine: a windows-1251 page without a declared charset, shown from its own
-// folder and against another base folder.
+// folder and against another base folder, where its pictures are taken from, also one a level up; then
+// shown again as it has changed on disk.
 TEST(PagePane, TheEngineShowsAWindows1251PageAndResolvesAgainstTheBaseFolder)
 {
     TempFolder folder;
     const QString text = QStringLiteral("Привет, мир");
     const QString page = folder.write("tmp/page.htm", "<html><body><p id=t>" +
                                                           platform::text::StringToAnsi(text) +
-                                                          "</p><img src=\"dot.png\"></body></html>");
+                                                          "</p><img src=\"dot.png\"><img src=\"../up.png\"></body></html>");
+    WritePicture(folder, "tmp/dot.png", 3);
+    WritePicture(folder, "site/pages/dot.png", 7);
+    WritePicture(folder, "site/up.png", 5);
     pages::WebPagePane pane;
     pane.resize(300, 200);
     pane.show();
@@ -120,6 +140,7 @@ TEST(PagePane, TheEngineShowsAWindows1251PageAndResolvesAgainstTheBaseFolder)
                         "is not tested on this machine";
 
     EXPECT_EQ(RunScript(*pane.View(), "document.getElementById('t').textContent").toString(), text);
+    EXPECT_EQ(RunScript(*pane.View(), "document.images[0].naturalWidth").toInt(), 3) << "from the page's own folder";
     EXPECT_FALSE(changed.isEmpty()) << "a finished load counts as a change of the display";
 
     QSignalSpy keys(&pane, &pages::PagePane::onkeydown);
@@ -129,57 +150,80 @@ TEST(PagePane, TheEngineShowsAWindows1251PageAndResolvesAgainstTheBaseFolder)
     ASSERT_EQ(keys.count(), 1) << "the key is reported on its way into the page";
     EXPECT_EQ(keys[0][0].toInt(), 27);
 
-    const QString base = folder.path("setting") + '/';
-    pane.SetBaseURL(base);
+    pane.SetBaseURL(folder.path("site/pages") + '/');
     ASSERT_TRUE(WaitForPage(*pane.View()));
-    EXPECT_EQ(QUrl(RunScript(*pane.View(), "document.images[0].src").toString()).toLocalFile(), base + "dot.png");
+    const auto widths = [&] {
+        return RunScript(*pane.View(), "Array.from(document.images).map(i => i.naturalWidth).join(' ')").toString();
+    };
+    EXPECT_EQ(widths(), "7 5") << "the pictures of the base folder and of the folder above it";
     EXPECT_EQ(RunScript(*pane.View(), "document.getElementById('t').textContent").toString(), text);
+
+    folder.write("tmp/page.htm", "<html><body><p id=t>" + platform::text::StringToAnsi(QStringLiteral("Пока")) +
+                                     "</p><img src=\"dot.png\"></body></html>");
+    pane.Reload();
+    ASSERT_TRUE(WaitForPage(*pane.View()));
+    EXPECT_EQ(RunScript(*pane.View(), "document.getElementById('t').textContent").toString(), QStringLiteral("Пока"));
+    EXPECT_EQ(widths(), "7") << "still against the base folder";
 }
 
-// The second test on the real engine: links clicked in a local page.
+// The second test on the real engine: links clicked in a local page, shown from its own folder and
+// against the folder of its links.
 TEST(PagePane, TheEngineFollowsALocalLinkAndHandsAnAddressToTheShell)
 {
-    TempFolder folder;
-    const QString first = folder.write("a.htm", "<html><body>"
-                                                "<p><a id=web href=\"http://example.invalid/page\">web</a></p>"
-                                                "<p><a id=blank href=\"b.htm\" target=\"_blank\">blank</a></p>"
-                                                "<p><a id=local href=\"b.htm\">local</a></p></body></html>");
-    const QString second = folder.write("b.htm", "<html><body><p id=t>b</p></body></html>");
-    ShellRecorder shell;
-    pages::WebPagePane pane;
-    pane.resize(400, 300);
-    pane.show();
-    pane.LoadDocument(first);
-    ASSERT_NE(pane.View(), nullptr);
-    if (!WaitForPage(*pane.View()))
-        GTEST_SKIP() << "Qt WebEngine did not load a page here (offscreen, without a GPU); the real engine "
-                        "is not tested on this machine";
-    QWidget *input = pane.View()->focusProxy();
-    ASSERT_NE(input, nullptr);
-    // Clicks the link as the user does, with the mouse.
-    const auto click = [&](const QString &id) {
-        const QString script = "(function() { const r = document.getElementById('" + id +
-                               "').getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()";
-        const QVariantList centre = RunScript(*pane.View(), script).toList();
-        ASSERT_EQ(centre.size(), 2) << id.toStdString();
-        QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(centre[0].toInt(), centre[1].toInt()));
-    };
-    const auto shown = [&] { return QUrl(RunScript(*pane.View(), "location.href").toString()).toLocalFile(); };
+    for (const bool based : {false, true}) {
+        SCOPED_TRACE(based ? "shown against a base folder" : "shown from its own folder");
+        TempFolder folder;
+        const QString first = folder.write(based ? "tmp/a.htm" : "site/a.htm",
+                                           "<html><body>"
+                                           "<p><a id=web href=\"http://example.invalid/page\">web</a></p>"
+                                           "<p><a id=blank href=\"b.htm\" target=\"_blank\">blank</a></p>"
+                                           "<p><a id=here href=\"#end\">here</a></p>"
+                                           "<p><a id=local href=\"b.htm\">local</a></p><p id=end>end</p></body></html>");
+        const QString second = folder.write("site/b.htm", "<html><body><p id=t>b</p></body></html>");
+        ShellRecorder shell;
+        pages::WebPagePane pane;
+        pane.resize(400, 300);
+        pane.show();
+        pane.LoadDocument(first);
+        if (based)
+            pane.SetBaseURL(folder.path("site") + '/');
+        ASSERT_NE(pane.View(), nullptr);
+        if (!WaitForPage(*pane.View()))
+            GTEST_SKIP() << "Qt WebEngine did not load a page here (offscreen, without a GPU); the real engine "
+                            "is not tested on this machine";
+        QWidget *input = pane.View()->focusProxy();
+        ASSERT_NE(input, nullptr);
+        // Clicks the link as the user does, with the mouse.
+        const auto click = [&](const QString &id) {
+            const QString script = "(function() { const r = document.getElementById('" + id +
+                                   "').getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()";
+            const QVariantList centre = RunScript(*pane.View(), script).toList();
+            ASSERT_EQ(centre.size(), 2) << id.toStdString();
+            QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(centre[0].toInt(), centre[1].toInt()));
+        };
+        const auto shown = [&] { return QUrl(RunScript(*pane.View(), "location.href").toString()); };
+        const QUrl start = shown();
 
-    click("web");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.opened.isEmpty(); }, 20000))
-        << "the address never reached the shell";
-    EXPECT_EQ(shell.opened, QStringList{"http://example.invalid/page"});
-    EXPECT_EQ(shown(), first) << "the address is not loaded in the pane";
+        click("web");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !shell.opened.isEmpty(); }, 20000))
+            << "the address never reached the shell";
+        EXPECT_EQ(shell.opened, QStringList{"http://example.invalid/page"});
+        EXPECT_EQ(shown(), start) << "the address is not loaded in the pane";
 
-    click("blank");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shell.opened.size() == 2; }, 20000))
-        << "the new window never reached the shell";
-    EXPECT_EQ(QUrl(shell.opened[1]).toLocalFile(), second);
-    EXPECT_EQ(shown(), first);
+        click("blank");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shell.opened.size() == 2; }, 20000))
+            << "the new window never reached the shell";
+        EXPECT_EQ(QUrl(shell.opened[1]).toLocalFile(), second);
+        EXPECT_EQ(shown(), start);
 
-    click("local");
-    ASSERT_TRUE(WaitForPage(*pane.View()));
-    EXPECT_EQ(shown(), second) << "a link to a local page stays in the pane";
-    EXPECT_EQ(shell.opened.size(), 2);
+        click("here");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown().fragment() == "end"; }, 20000))
+            << "a link within the page stays in it";
+        EXPECT_EQ(shown().adjusted(QUrl::RemoveFragment), start);
+
+        click("local");
+        ASSERT_TRUE(WaitForPage(*pane.View()));
+        EXPECT_EQ(shown().toLocalFile(), second) << "a link to a local page stays in the pane";
+        EXPECT_EQ(shell.opened.size(), 2);
+    }
 }

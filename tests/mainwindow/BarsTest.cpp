@@ -1,0 +1,137 @@
+#include "app/core/mdlLoad.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/application/Application.h"
+#include "platform/dialogs/MessageBox.h"
+#include "platform/widgets/StatusBar.h"
+#include "tests/LoadedProgram.h"
+#include "tests/TempFolder.h"
+#include "tests/TempRegistry.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMdiArea>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window's bars, switched from the View menu and remembered across starts: each start here is
+// the real load handler on a program folder of the test's own.
+class Bars : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TempFolder::CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), folder.path());
+        registry.Register(QStringLiteral(VELLICOR_PROGRAM_FOLDER "/MwFSO.so"));
+        platform::application::SetPath(folder.path());
+        platform::dialogs::SetDialogHook([](QDialog &) { return int(QDialog::Rejected); });
+    }
+
+    void TearDown() override
+    {
+        UnloadProgramWindows();
+        platform::dialogs::SetDialogHook(nullptr);
+        platform::application::SetPath(QString());
+    }
+
+    frmMain *Start()
+    {
+        frmMain *main = forms::frmMain.get();
+        main->MDIForm_Load();
+        return main;
+    }
+
+    // Ends the run as the exit does for the settings: they are written, and the windows go.
+    void Restart()
+    {
+        mdlLoad::SaveSettingIni(mdlLoad::SettingIni);
+        UnloadProgramWindows();
+    }
+
+    TempFolder folder;
+    TempRegistry registry;
+};
+
+struct Bar {
+    const char *key; // in setting.ini's [view_panel]
+    QAction *frmMain::*item;
+    QWidget *(*widget)(frmMain *);
+};
+
+const Bar BarTable[] = {
+    {"standart", &frmMain::mnuView_ToolBar_Standart, [](frmMain *m) -> QWidget * { return m->picToolbar; }},
+    {"servise", &frmMain::mnuView_ToolBar_Servise, [](frmMain *m) -> QWidget * { return m->picServise; }},
+    {"tegs", &frmMain::mnuView_ToolBar_Tegs, [](frmMain *m) -> QWidget * { return m->picTegs; }},
+    {"files", &frmMain::mnuView_ToolBar_Files, [](frmMain *m) -> QWidget * { return m->picFiles; }},
+    {"status", &frmMain::mnuView_ToolBar_StatusBar, [](frmMain *m) -> QWidget * { return m->sttMain; }},
+};
+
+TEST_F(Bars, EachSwitchShowsHidesAndIsRememberedAtTheNextStart)
+{
+    for (const Bar &bar : BarTable) {
+        folder.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
+        frmMain *main = Start();
+        QAction *item = main->*bar.item;
+        EXPECT_TRUE(item->isChecked()) << bar.key << " is shown by default";
+        EXPECT_TRUE(bar.widget(main)->isVisible()) << bar.key;
+
+        item->trigger();
+        EXPECT_FALSE(item->isChecked()) << bar.key;
+        EXPECT_FALSE(bar.widget(main)->isVisible()) << bar.key;
+        Restart();
+        EXPECT_TRUE(folder.read("setting.ini").contains(QByteArray(bar.key) + "=False")) << bar.key;
+
+        main = Start();
+        item = main->*bar.item;
+        EXPECT_FALSE(item->isChecked()) << bar.key << " stays hidden at the next start";
+        EXPECT_FALSE(bar.widget(main)->isVisible()) << bar.key;
+        item->trigger();
+        EXPECT_TRUE(bar.widget(main)->isVisible()) << bar.key;
+        Restart();
+        EXPECT_TRUE(folder.read("setting.ini").contains(QByteArray(bar.key) + "=True")) << bar.key;
+    }
+}
+
+TEST_F(Bars, WithoutTheCommandAndTagBarsTheTopBarGoesToo)
+{
+    folder.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
+    frmMain *main = Start();
+    main->mnuView_ToolBar_Standart->trigger();
+    EXPECT_TRUE(main->picMain->isVisible()) << "the tag panel still shows";
+    main->mnuView_ToolBar_Tegs->trigger();
+    EXPECT_FALSE(main->picMain->isVisible());
+    main->mnuView_ToolBar_Standart->trigger();
+    EXPECT_TRUE(main->picMain->isVisible());
+}
+
+TEST_F(Bars, AToolBarButtonIsItsMenuItemsOwnAction)
+{
+    folder.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
+    frmMain *main = Start();
+    const QList<QAction *> file = main->tlbMenuFile->actions();
+    const QList<QAction *> action = main->tlbMenuAction->actions();
+    EXPECT_TRUE(file.contains(main->mnuFile_Save));
+    EXPECT_TRUE(action.contains(main->mnuEdit_Cut));
+    EXPECT_TRUE(action.contains(main->mnuSearch_Replace));
+    // Enabled and pressed together with its menu item, since it is the same action.
+    EXPECT_FALSE(main->mnuFile_Save->isEnabled()) << "no document";
+    mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+    EXPECT_TRUE(main->mnuFile_Save->isEnabled());
+    EXPECT_TRUE(main->mnuView_ToolBar_Servise->isChecked());
+    main->mnuView_ToolBar_Servise->trigger();
+    EXPECT_FALSE(main->picServise->isVisible()) << "the \"servise\" button hides the work panel";
+    QStringList keys;
+    for (QAction *button : file + action)
+        keys << (button->isSeparator() ? QStringLiteral("-") : button->objectName());
+    EXPECT_EQ(keys, (QStringList{"new", "open", "-", "save", "saveall", "-", "print", "-", "servise", "tegs", "cut",
+                                 "copy", "paste", "-", "undo", "redo", "-", "find", "findnext", "replace"}));
+    for (QAction *button : file + action) {
+        if (!button->isSeparator())
+            EXPECT_FALSE(button->icon().pixmap(16, 16).isNull()) << button->objectName().toStdString();
+    }
+}
+
+} // namespace
