@@ -85,18 +85,15 @@ bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform:
     if (recode) {
         platform::files::SliceWriter preview(previewPath);
         read = ReadViewText(path, fileCode, viewCode, [&](const QString &slice) {
-            editor.AppendText(slice);
-            preview.Write(text::StringToAnsi(slice));
+            const QByteArray bytes = text::StringToAnsi(slice);
+            editor.AppendAnsi(bytes);
+            preview.Write(bytes);
         });
         preview.Commit();
     } else {
         // Without recoding the bytes go to the editor with no text in between, and the preview copy is
         // the file itself.
-        QByteArray utf8;
-        read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) {
-            text::AnsiToUtf8(bytes, utf8);
-            editor.AppendUtf8(utf8, bytes.size()); // one character for each byte
-        });
+        read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) { editor.AppendAnsi(bytes); });
         QFile::remove(previewPath);
         QFile::copy(path, previewPath);
     }

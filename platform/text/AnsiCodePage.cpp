@@ -76,6 +76,17 @@ QString AnsiToString(QByteArrayView bytes)
     return text;
 }
 
+QString AnsiOnly(QStringView text)
+{
+    const auto &table = Reverse().bytes;
+    QString kept(text.size(), Qt::Uninitialized);
+    const char16_t *in = text.utf16();
+    char16_t *out = reinterpret_cast<char16_t *>(kept.data());
+    for (qsizetype i = 0, n = text.size(); i < n; ++i)
+        out[i] = table[in[i]] == NoByte ? u'?' : in[i];
+    return kept;
+}
+
 namespace {
 
 // Each byte's character as UTF-8: its length in the first element, then up to three bytes.

@@ -20,6 +20,9 @@ unsigned char CharToAnsi(char16_t c);
 bool IsAnsiChar(char16_t c);
 
 QString AnsiToString(QByteArrayView bytes);
+// The text as the code page holds it: each character without a byte becomes "?", as StringToAnsi writes it
+// (a character beyond the 16-bit range, two code units, becomes "??").
+QString AnsiOnly(QStringView text);
 // Number of UTF-8 bytes of the characters that `bytes` stand for.
 qsizetype AnsiUtf8Length(QByteArrayView bytes);
 // The characters that `bytes` stand for, as UTF-8 into `utf8` (replacing what it held), with no text
