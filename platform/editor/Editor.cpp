@@ -7,6 +7,7 @@
 #include "platform/editor/SyntaxLexer.h"
 #include "platform/text/AnsiCodePage.h"
 
+#include <Qsci/qscicommandset.h>
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
@@ -87,6 +88,9 @@ Editor::Editor(QWidget *parent) : QWidget(parent)
     setFocusProxy(control_);
 
     control_->setUtf8(true);
+    // Ctrl+Shift+Z redoes, as Ctrl+Y does.
+    QsciCommand *redo = control_->standardCommands()->find(QsciCommand::Redo);
+    redo->setAlternateKey((Qt::CTRL | Qt::SHIFT | Qt::Key_Z).toCombined());
     lexer_ = new SyntaxLexer(control_);
     control_->setLexer(lexer_);
     // Only the notices that come before a change are asked for: the control answers every notice of a
