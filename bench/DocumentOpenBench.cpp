@@ -64,8 +64,6 @@ double Seconds(const QElapsedTimer &timer) { return timer.nsecsElapsed() / 1e9; 
 
 int main(int argc, char **argv)
 {
-    // As the program does, so that the figures are the program's.
-    platform::application::UseHugePages(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100;
