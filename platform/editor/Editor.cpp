@@ -233,6 +233,7 @@ void Editor::CountPendingInsert()
 
 void Editor::OnModified(long position, int type, long length)
 {
+    lexer_->ChangeAt(position);
     if (settingText_)
         return;
     // The text's length follows every change. An insertion is counted once its text is in place: at the
