@@ -118,6 +118,25 @@ qsizetype AnsiUtf8Length(QByteArrayView bytes)
     return length;
 }
 
+void CountBytes(QByteArrayView bytes, ByteCounts &counts)
+{
+    // Four tables in turn, so that a run of one byte value does not wait on one counter.
+    std::array<ByteCounts, 4> lanes{};
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    for (; i + 4 <= n; i += 4) {
+        ++lanes[0][in[i]];
+        ++lanes[1][in[i + 1]];
+        ++lanes[2][in[i + 2]];
+        ++lanes[3][in[i + 3]];
+    }
+    for (; i < n; ++i)
+        ++lanes[0][in[i]];
+    for (int b = 0; b < 256; ++b)
+        counts[b] += lanes[0][b] + lanes[1][b] + lanes[2][b] + lanes[3][b];
+}
+
 void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8)
 {
     const Utf8Sequences &table = Utf8Of();
