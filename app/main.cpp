@@ -1,11 +1,9 @@
 #include "app/core/mdlProgram.h"
-#include "platform/application/Application.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    platform::application::UseHugePages(argv);
     // The page engine shares its graphics context with the windows; this must precede the application.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 
 #include <functional>
+#include <optional>
 
 namespace mdlFile {
 namespace {
@@ -64,6 +65,26 @@ platform::files::FileError ReadViewText(const QString &path, int fileCode, int v
     });
 }
 
+// The length in UTF-8 of the file's text as its document shows it, found by a first pass so that the
+// editor makes room for all of it at once; empty when the file fails to read. Each byte value becomes one
+// character of the view, so counting the values is enough: nothing is converted.
+std::optional<qsizetype> ViewUtf8Length(const QString &path, int fileCode, int viewCode)
+{
+    namespace text = platform::text;
+    text::ByteCounts counts{};
+    const auto count = [&](QByteArrayView bytes) { text::CountBytes(bytes, counts); };
+    if (platform::files::ReadSlices(path, SliceSize, count) != platform::files::FileError::None)
+        return std::nullopt;
+    qsizetype length = 0;
+    for (int b = 0; b < 256; ++b) {
+        if (counts[b] > 0) {
+            const QString character(QChar(text::AnsiToChar(static_cast<unsigned char>(b))));
+            length += counts[b] * text::Utf8Length(RecodeText(character, fileCode, viewCode, QStringLiteral("?")));
+        }
+    }
+    return length;
+}
+
 // Puts the file's text into the new document's editor and its preview copy; false when the file fails
 // to read, which leaves both incomplete.
 bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform::editor::Editor &editor,
@@ -72,33 +93,24 @@ bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform:
     using platform::files::FileError;
     using platform::files::ReadSlices;
     namespace text = platform::text;
-    const bool recode = fileCode != viewCode;
-    // A first pass measures the text, so that the editor makes room for all of it at once.
-    qsizetype utf8Bytes = 0;
-    const FileError measured =
-        recode ? ReadViewText(path, fileCode, viewCode,
-                              [&](const QString &slice) { utf8Bytes += text::Utf8Length(slice); })
-               : ReadSlices(path, SliceSize, [&](QByteArrayView bytes) { utf8Bytes += text::AnsiUtf8Length(bytes); });
-    if (measured != FileError::None)
+    const std::optional<qsizetype> utf8Bytes = ViewUtf8Length(path, fileCode, viewCode);
+    if (!utf8Bytes)
         return false;
-
-    editor.BeginText(utf8Bytes);
+    const bool recode = fileCode != viewCode;
+    editor.BeginText(*utf8Bytes);
     FileError read = FileError::None;
     if (recode) {
         platform::files::SliceWriter preview(previewPath);
         read = ReadViewText(path, fileCode, viewCode, [&](const QString &slice) {
-            editor.AppendText(slice);
-            preview.Write(text::StringToAnsi(slice));
+            const QByteArray bytes = text::StringToAnsi(slice);
+            editor.AppendAnsi(bytes);
+            preview.Write(bytes);
         });
         preview.Commit();
     } else {
         // Without recoding the bytes go to the editor with no text in between, and the preview copy is
         // the file itself.
-        QByteArray utf8;
-        read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) {
-            text::AnsiToUtf8(bytes, utf8);
-            editor.AppendUtf8(utf8, bytes.size()); // one character for each byte
-        });
+        read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) { editor.AppendAnsi(bytes); });
         QFile::remove(previewPath);
         QFile::copy(path, previewPath);
     }

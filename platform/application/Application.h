@@ -13,11 +13,6 @@ void SetPath(const QString &folder);
 QString Title();
 // The arguments after the program's name, joined by spaces, as one command line.
 QString CommandLine();
-// Has the memory allocator take large blocks (a large file's text) from huge pages. Page faults are dear
-// on many hosts and dominate the opening of a large file; the allocator reads this choice only when a
-// process starts, so the process starts itself once more with it set. Call first thing in main(); it
-// returns (and the program runs on as it is) when the choice was made already or the restart fails.
-void UseHugePages(char **argv);
 
 // Ends the program: the event loop returns and the process exits with `code`.
 void End(int code = 0);

@@ -1,12 +1,14 @@
 #include "platform/editor/Editor.h"
 
 #include "platform/dialogs/MessageBox.h"
+#include "platform/editor/EditorControl.h"
 #include "platform/editor/EditorSearch.h"
 #include "platform/editor/ScintillaCall.h"
 #include "platform/editor/SyntaxLexer.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/text/AnsiCodePage.h"
 
+#include <Qsci/qscicommandset.h>
 #include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
@@ -80,13 +82,16 @@ Editor::Editor(QWidget *parent) : QWidget(parent)
 {
     static const bool accessibleInstalled = (QAccessible::installFactory(PlainAccessible), true);
     Q_UNUSED(accessibleInstalled);
-    control_ = new QsciScintilla(this);
+    control_ = new EditorControl(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(control_);
     setFocusProxy(control_);
 
     control_->setUtf8(true);
+    // Ctrl+Shift+Z redoes, as Ctrl+Y does.
+    QsciCommand *redo = control_->standardCommands()->find(QsciCommand::Redo);
+    redo->setAlternateKey((Qt::CTRL | Qt::SHIFT | Qt::Key_Z).toCombined());
     lexer_ = new SyntaxLexer(control_);
     control_->setLexer(lexer_);
     // Only the notices that come before a change are asked for: the control answers every notice of a
@@ -157,15 +162,9 @@ QString Editor::Text() const
 
 void Editor::SetText(const QString &text)
 {
-    BeginText(text::Utf8Length(text));
-    constexpr qsizetype slice = 1 << 20;
-    for (qsizetype at = 0; at < text.size();) {
-        qsizetype size = std::min(slice, text.size() - at);
-        if (at + size < text.size() && text[at + size - 1].isHighSurrogate())
-            ++size;
-        AppendText(QStringView(text).sliced(at, size));
-        at += size;
-    }
+    const QByteArray bytes = text::StringToAnsi(text);
+    BeginText(text::AnsiUtf8Length(bytes));
+    AppendAnsi(bytes);
     EndText();
 }
 
@@ -180,16 +179,17 @@ void Editor::BeginText(qsizetype utf8Bytes)
     pendingInsert_ = {};
 }
 
-void Editor::AppendText(QStringView slice)
+void Editor::AppendAnsi(QByteArrayView bytes)
 {
-    AppendUtf8(slice.toUtf8(), slice.size());
-}
-
-void Editor::AppendUtf8(QByteArrayView slice, qsizetype characters)
-{
-    // The length is passed, so that a NUL character does not end the text.
-    control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(slice.size()), slice.data());
-    textLength_ += characters;
+    // A large text goes in a megabyte at a time, so that its UTF-8 is never held whole beside the control's.
+    constexpr qsizetype slice = 1 << 20;
+    for (qsizetype at = 0; at < bytes.size(); at += slice) {
+        const QByteArrayView part = bytes.sliced(at, std::min(slice, bytes.size() - at));
+        text::AnsiToUtf8(part, utf8_);
+        // The length is passed, so that a NUL character does not end the text.
+        control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8_.size()), utf8_.constData());
+        textLength_ += part.size(); // one character for each byte
+    }
 }
 
 void Editor::EndText()
@@ -234,6 +234,7 @@ void Editor::CountPendingInsert()
 
 void Editor::OnModified(long position, int type, long length)
 {
+    lexer_->ChangeAt(position);
     if (settingText_)
         return;
     // The text's length follows every change. An insertion is counted once its text is in place: at the
@@ -511,7 +512,7 @@ QString Editor::SelText() const
 void Editor::SetSelText(const QString &text)
 {
     const EditCall call{*this};
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = text::AnsiOnly(text).toUtf8();
     const long start = Sci(control_, Base::SCI_GETSELECTIONSTART);
     Sci(control_, Base::SCI_BEGINUNDOACTION);
     Sci(control_, Base::SCI_TARGETFROMSELECTION);

@@ -111,16 +111,15 @@ public:
     ~Editor() override;
 
     // The whole text. Setting it is not an edit: it raises no Change, empties the undo history and
-    // clears the bookmarks.
+    // clears the bookmarks. Like every text that enters the editor, it is held as the system code page
+    // holds it: a character without a byte becomes "?".
     QString Text() const;
     void SetText(const QString &text);
-    // The same for a text that comes in slices, so that a large file needs no whole copy beside the
-    // control's own: BeginText makes room for `utf8Bytes`, AppendText adds each slice in turn, EndText
-    // finishes. Neither an undo step nor Change comes of it.
+    // The same for a text that comes in slices of code-page bytes, so that a large file needs no whole
+    // copy beside the control's own: BeginText makes room for `utf8Bytes` (the text's length in UTF-8),
+    // AppendAnsi adds each slice in turn, EndText finishes. Neither an undo step nor Change comes of it.
     void BeginText(qsizetype utf8Bytes);
-    void AppendText(QStringView slice);
-    // `characters`: the slice's length in UTF-16 code units, which the caller knows already.
-    void AppendUtf8(QByteArrayView slice, qsizetype characters);
+    void AppendAnsi(QByteArrayView bytes);
     void EndText();
 
     // Number of characters of the whole text, line ends included.
@@ -170,7 +169,7 @@ public:
     // Selects from the start (anchor) to the end (caret); places beyond the text are clamped.
     void SetSel(const Range &range, bool makeVisible = true);
     QString SelText() const;
-    // Replaces the selection as one undo step and selects the new text.
+    // Replaces the selection as one undo step and selects the new text (as the code page holds it).
     void SetSelText(const QString &text);
     // Number of selected characters.
     int SelLength() const;
@@ -258,6 +257,8 @@ private:
     EditorSearch *search_ = nullptr;
     QString language_;
     QFont font_;
+    // The UTF-8 of the slice that AppendAnsi adds, kept so that slice after slice reuses one buffer.
+    QByteArray utf8_;
     int colors_[ColorIndexCount] = {};
     int fontStyles_[TokenKindCount] = {};
     bool lineNumbering_ = false;

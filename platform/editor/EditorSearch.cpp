@@ -3,6 +3,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 #include "platform/editor/ScintillaCall.h"
+#include "platform/text/AnsiCodePage.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -203,7 +204,7 @@ int EditorSearch::ReplaceAll(const SearchRequest &request, const QString &replac
     if (request.text.isEmpty())
         return 0;
     const QByteArray needle = request.text.toUtf8();
-    const QByteArray bytes = replacement.toUtf8();
+    const QByteArray bytes = text::AnsiOnly(replacement).toUtf8();
     Sci(&control_, QsciScintillaBase::SCI_SETSEARCHFLAGS, static_cast<unsigned long>(SearchFlags(request)));
     int count = 0;
     long from = 0;

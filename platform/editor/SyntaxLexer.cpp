@@ -60,15 +60,67 @@ QList<QByteArray> Entries(const QString &list)
     return entries;
 }
 
+// Styles go to `styles`; without a buffer (null) a line is only followed for its end state.
 void Fill(char *styles, int from, int to, int style)
 {
-    if (to > from)
+    if (styles && to > from)
         std::memset(styles + from, style, static_cast<size_t>(to - from));
 }
 
+void Put(char *styles, int at, int style)
+{
+    if (styles)
+        styles[at] = static_cast<char>(style);
+}
+
+// The lines of a text, one after another: each ends after its CR, LF or CR LF, the last one at the end
+// of the text. The next CR and LF are each looked for once, so a text with one kind of line end is not
+// searched again for the other at every line.
+class Lines {
+public:
+    Lines(const char *text, long length) : text_(text), length_(length) {}
+    // The end of the line that begins at `at`, where the line before it ended.
+    long EndOf(long at)
+    {
+        if (lf_ < at)
+            lf_ = Find('\n', at);
+        if (cr_ < at)
+            cr_ = Find('\r', at);
+        if (cr_ < lf_)
+            return cr_ + (cr_ + 1 == lf_ ? 2 : 1);
+        return lf_ < length_ ? lf_ + 1 : length_;
+    }
+
+private:
+    long Find(char c, long from) const
+    {
+        const void *found = std::memchr(text_ + from, c, static_cast<size_t>(length_ - from));
+        return found ? static_cast<const char *>(found) - text_ : length_;
+    }
+
+    const char *text_;
+    long length_;
+    long lf_ = -1;
+    long cr_ = -1;
+};
+
+// The first position from `at` whose byte is not marked in `skip`, or `length`.
+int SkipBytes(const char *text, int length, int at, const bool *skip)
+{
+    while (at < length && skip[static_cast<unsigned char>(text[at])])
+        ++at;
+    return at;
+}
+
+// Colouring that would reach further below the coloured text than this starts at the shown lines instead.
+constexpr long JumpBytes = 1 << 20;
+// The lexer keeps the state at the start of every so many lines; any other line's state is found by
+// lexing on from the one above it, which costs no more than a few kilobytes.
+constexpr long CheckpointLines = 64;
+
 } // namespace
 
-SyntaxLexer::SyntaxLexer(QObject *parent) : QsciLexerCustom(parent) {}
+SyntaxLexer::SyntaxLexer(QObject *parent) : QsciLexerCustom(parent), checkpoints_(1, KindNormal) {}
 
 const char *SyntaxLexer::language() const
 {
@@ -87,6 +139,7 @@ QString SyntaxLexer::description(int style) const
 void SyntaxLexer::SetColorSyntax(bool on)
 {
     colorSyntax_ = on;
+    checkpoints_.assign(1, KindNormal);
 }
 
 QByteArray SyntaxLexer::Folded(const char *text, int length) const
@@ -104,6 +157,7 @@ QByteArray SyntaxLexer::Folded(const char *text, int length) const
 
 void SyntaxLexer::SetDefinition(const LanguageDefinition &definition)
 {
+    checkpoints_.assign(1, KindNormal);
     caseSensitive_ = definition.CaseSensitive;
     style_ = definition.Style;
     const auto words = [this](const QString &list, QHash<QByteArray, QByteArray> &into) {
@@ -157,15 +211,47 @@ void SyntaxLexer::SetDefinition(const LanguageDefinition &definition)
     escape_ = definition.EscapeChar.left(1).toUtf8();
 
     std::fill(std::begin(markerStart_), std::end(markerStart_), false);
-    for (const auto *markers : {&operators_, &lineComments_, &commentOpeners_, &stringDelims_}) {
-        for (const QByteArray &marker : *markers) {
-            const auto first = static_cast<unsigned char>(marker[0]);
-            markerStart_[first] = true;
-            if (!caseSensitive_ && first >= 'a' && first <= 'z')
-                markerStart_[first - 32] = true;
-            if (!caseSensitive_ && first >= 'A' && first <= 'Z')
-                markerStart_[first + 32] = true;
+    for (const auto *markers : {&operators_, &lineComments_, &commentOpeners_, &stringDelims_})
+        MarkFirstBytes(*markers, markerStart_);
+    for (int c = 0; c < 256; ++c)
+        plainText_[c] = !markerStart_[c] && c != '<' && c != '&' && !IsLineEnd(static_cast<unsigned char>(c));
+    // When only the state is wanted, fewer bytes matter. Between tags only "<" and the first byte of a
+    // comment opener can change it, as long as no opener begins with a byte that an entity takes in; in a
+    // tag only ">" and the first byte of a string delimiter, as long as no delimiter begins with a byte of
+    // a name. Otherwise every byte is looked at as for colouring.
+    bool normalStops[256] = {}, tagStops[256] = {};
+    normalStops['<'] = true;
+    MarkFirstBytes(commentOpeners_, normalStops);
+    tagStops['>'] = true;
+    MarkFirstBytes(stringDelims_, tagStops);
+    bool normalExact = true, tagExact = true;
+    int normalStopCount = 0;
+    for (int c = 0; c < 256; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (normalStops[c]) {
+            normalExact = normalExact && !IsWordByte(byte) && c != '#' && c != ';';
+            normalStopByte_ = c;
+            ++normalStopCount;
         }
+        tagExact = tagExact && !(tagStops[c] && IsTagNameByte(byte));
+    }
+    if (!normalExact || normalStopCount > 1)
+        normalStopByte_ = -1;
+    for (int c = 0; c < 256; ++c) {
+        normalSkip_[c] = normalExact ? !normalStops[c] : plainText_[c];
+        tagSkip_[c] = tagExact && !tagStops[c];
+    }
+}
+
+void SyntaxLexer::MarkFirstBytes(const std::vector<QByteArray> &markers, bool *bytes) const
+{
+    for (const QByteArray &marker : markers) {
+        const auto first = static_cast<unsigned char>(marker[0]);
+        bytes[first] = true;
+        if (!caseSensitive_ && first >= 'a' && first <= 'z')
+            bytes[first - 32] = true;
+        if (!caseSensitive_ && first >= 'A' && first <= 'Z')
+            bytes[first + 32] = true;
     }
 }
 
@@ -208,6 +294,16 @@ int SyntaxLexer::MarkerAt(const char *text, int length, int at, const std::vecto
 bool SyntaxLexer::InList(const QHash<QByteArray, QByteArray> &list, const char *text, int length) const
 {
     return list.contains(Folded(text, length));
+}
+
+int SyntaxLexer::WordStyle(const char *text, int length) const
+{
+    const QByteArray word = Folded(text, length);
+    if (keywords_.contains(word))
+        return TokenKeyword;
+    if (scopeKeywords_.contains(word))
+        return TokenScopeKeyword;
+    return wordOperators_.contains(word) ? TokenOperator : TokenText;
 }
 
 int SyntaxLexer::CommentTo(const char *text, int length, int at, int pair, char *styles, bool &open) const
@@ -308,14 +404,8 @@ int SyntaxLexer::LexProcedural(const char *text, int length, int state, char *st
             int end = i;
             while (end < length && IsWordByte(static_cast<unsigned char>(text[end])))
                 ++end;
-            int style = TokenText;
-            if (InList(keywords_, text + i, end - i))
-                style = TokenKeyword;
-            else if (InList(scopeKeywords_, text + i, end - i))
-                style = TokenScopeKeyword;
-            else if (InList(wordOperators_, text + i, end - i))
-                style = TokenOperator;
-            Fill(styles, i, end, style);
+            if (styles)
+                Fill(styles, i, end, WordStyle(text + i, end - i));
             i = end;
             continue;
         }
@@ -327,9 +417,17 @@ int SyntaxLexer::LexProcedural(const char *text, int length, int state, char *st
                 continue;
             }
         }
-        styles[i++] = TokenText;
+        Put(styles, i++, TokenText);
     }
     return KindNormal;
+}
+
+int SyntaxLexer::SkipStateless(const char *text, int length, int at) const
+{
+    if (normalStopByte_ < 0)
+        return SkipBytes(text, length, at, normalSkip_);
+    const void *stop = std::memchr(text + at, normalStopByte_, static_cast<size_t>(length - at));
+    return stop ? static_cast<int>(static_cast<const char *>(stop) - text) : length;
 }
 
 int SyntaxLexer::LexSgml(const char *text, int length, int state, char *styles) const
@@ -360,10 +458,16 @@ int SyntaxLexer::LexSgml(const char *text, int length, int state, char *styles) 
     while (i < length) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (IsLineEnd(c)) {
-            styles[i++] = kind == KindNormal ? TokenText : TokenTagText;
+            Put(styles, i++, kind == KindNormal ? TokenText : TokenTagText);
             continue;
         }
         if (kind == KindNormal) {
+            const int end = styles ? SkipBytes(text, length, i, plainText_) : SkipStateless(text, length, i);
+            if (end > i) {
+                Fill(styles, i, end, TokenText);
+                i = end;
+                continue;
+            }
             const int k = markerStart_[c] ? MarkerAt(text, length, i, commentOpeners_) : -1;
             if (k >= 0) {
                 const int from = i;
@@ -376,9 +480,9 @@ int SyntaxLexer::LexSgml(const char *text, int length, int state, char *styles) 
             if (c == '<' && i + 1 < length) {
                 const auto next = static_cast<unsigned char>(text[i + 1]);
                 if (next == '/' || next == '!' || next == '?' || (IsWordByte(next) && !IsDigit(next))) {
-                    styles[i++] = TokenTagText;
+                    Put(styles, i++, TokenTagText);
                     while (i < length && (text[i] == '/' || text[i] == '!' || text[i] == '?'))
-                        styles[i++] = TokenTagText;
+                        Put(styles, i++, TokenTagText);
                     kind = KindTagName;
                     continue;
                 }
@@ -390,14 +494,16 @@ int SyntaxLexer::LexSgml(const char *text, int length, int state, char *styles) 
                 const int nameEnd = end;
                 if (end < length && text[end] == ';')
                     ++end;
-                const bool named = nameEnd > i + 1;
-                const bool known = entities_.isEmpty() || InList(entities_, text + i, end - i) ||
-                                   InList(entities_, text + i + 1, nameEnd - i - 1);
-                Fill(styles, i, end, named && known ? TokenTagEntity : TokenText);
+                if (styles) {
+                    const bool named = nameEnd > i + 1;
+                    const bool known = entities_.isEmpty() || InList(entities_, text + i, end - i) ||
+                                       InList(entities_, text + i + 1, nameEnd - i - 1);
+                    Fill(styles, i, end, named && known ? TokenTagEntity : TokenText);
+                }
                 i = end;
                 continue;
             }
-            styles[i++] = TokenText;
+            Put(styles, i++, TokenText);
             continue;
         }
         if (kind == KindTagName) {
@@ -405,22 +511,28 @@ int SyntaxLexer::LexSgml(const char *text, int length, int state, char *styles) 
                 int end = i;
                 while (end < length && IsTagNameByte(static_cast<unsigned char>(text[end])))
                     ++end;
-                const bool known = elements_.isEmpty() || InList(elements_, text + i, end - i);
-                Fill(styles, i, end, known ? TokenTagElementName : TokenTagText);
+                if (styles) {
+                    const bool known = elements_.isEmpty() || InList(elements_, text + i, end - i);
+                    Fill(styles, i, end, known ? TokenTagElementName : TokenTagText);
+                }
                 i = end;
                 kind = KindInTag;
                 continue;
             }
             if (c == ' ' || c == '\t') {
-                styles[i++] = TokenTagText;
+                Put(styles, i++, TokenTagText);
                 continue;
             }
             kind = KindInTag;
             continue;
         }
         // Inside a tag.
+        if (!styles && tagSkip_[c]) {
+            i = SkipBytes(text, length, i, tagSkip_);
+            continue;
+        }
         if (c == '>') {
-            styles[i++] = TokenTagText;
+            Put(styles, i++, TokenTagText);
             kind = KindNormal;
             afterEquals = false;
             continue;
@@ -440,17 +552,32 @@ int SyntaxLexer::LexSgml(const char *text, int length, int state, char *styles) 
             int end = i;
             while (end < length && IsTagNameByte(static_cast<unsigned char>(text[end])))
                 ++end;
-            const bool attribute = !afterEquals && (attributes_.isEmpty() || InList(attributes_, text + i, end - i));
-            Fill(styles, i, end, attribute ? TokenTagAttributeName : TokenTagText);
+            if (styles) {
+                const bool attribute =
+                    !afterEquals && (attributes_.isEmpty() || InList(attributes_, text + i, end - i));
+                Fill(styles, i, end, attribute ? TokenTagAttributeName : TokenTagText);
+            }
             afterEquals = false;
             i = end;
             continue;
         }
         if (c == '=')
             afterEquals = true;
-        styles[i++] = TokenTagText;
+        Put(styles, i++, TokenTagText);
     }
     return kind;
+}
+
+void SyntaxLexer::ChangeAt(long position)
+{
+    const QsciScintilla *control = editor();
+    if (!control)
+        return;
+    // The states at the starts of this line and the lines above it still hold.
+    const long line = Sci(control, QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
+    const auto kept = static_cast<size_t>(line / CheckpointLines + 1);
+    if (kept < checkpoints_.size())
+        checkpoints_.resize(kept);
 }
 
 void SyntaxLexer::styleText(int start, int end)
@@ -458,43 +585,89 @@ void SyntaxLexer::styleText(int start, int end)
     const QsciScintilla *control = editor();
     if (!control)
         return;
-    const long length = Sci(control, QsciScintillaBase::SCI_GETLENGTH);
-    long line = Sci(control, QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(start));
+    const long startLine = Sci(control, QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(start));
     const long lastLine = Sci(control, QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(end));
-    long stop = Sci(control, QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(lastLine + 1));
-    if (stop < start || stop > length)
-        stop = length;
-    if (stop <= start)
+    // A request for the shown lines far below the coloured text (a jump to the end of a large text) colours
+    // only the shown lines, in the state that a scan which colours nothing finds for them. The coloured end
+    // is then set back to the first uncoloured line, so that the lines between are asked for again, and
+    // coloured, when they come into view.
+    const long firstShown = Sci(control, QsciScintillaBase::SCI_DOCLINEFROMVISIBLE,
+                                static_cast<unsigned long>(Sci(control, QsciScintillaBase::SCI_GETFIRSTVISIBLELINE)));
+    const long shownLines = Sci(control, QsciScintillaBase::SCI_LINESONSCREEN);
+    long first = startLine;
+    if (firstShown > startLine && lastLine >= firstShown && lastLine <= firstShown + shownLines + 2 &&
+        Sci(control, QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(firstShown)) - start >
+            JumpBytes)
+        first = firstShown;
+    Colour(first, lastLine);
+    if (first > startLine)
+        Sci(control, QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(start), 0);
+}
+
+const char *SyntaxLexer::LinesText(long first, long last, long &from, long &to) const
+{
+    const QsciScintilla *control = editor();
+    const long length = Sci(control, QsciScintillaBase::SCI_GETLENGTH);
+    from = Sci(control, QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(first));
+    to = Sci(control, QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(last + 1));
+    if (to < from || to > length)
+        to = length;
+    if (from < 0 || to <= from)
+        return nullptr;
+    return reinterpret_cast<const char *>(
+        Sci(control, QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+}
+
+void SyntaxLexer::PassLine(long line, int state)
+{
+    if (line % CheckpointLines != 0)
         return;
-    int state = line > 0
-        ? static_cast<int>(Sci(control, QsciScintillaBase::SCI_GETLINESTATE, static_cast<unsigned long>(line - 1)))
-        : KindNormal;
-    const auto *text = reinterpret_cast<const char *>(
-        Sci(control, QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), stop - start));
+    const auto checkpoint = static_cast<size_t>(line / CheckpointLines);
+    if (checkpoint == checkpoints_.size())
+        checkpoints_.push_back(state);
+}
+
+int SyntaxLexer::StateAt(long line)
+{
+    const long checkpoint = std::min(line / CheckpointLines, static_cast<long>(checkpoints_.size()) - 1);
+    int state = checkpoints_[static_cast<size_t>(checkpoint)];
+    long current = checkpoint * CheckpointLines;
+    long from = 0, to = 0;
+    const char *text = current < line ? LinesText(current, line - 1, from, to) : nullptr;
+    if (!text)
+        return state;
+    Lines lines(text, to - from);
+    for (long at = 0, length = to - from; at < length;) {
+        const long end = lines.EndOf(at);
+        state = LexLine(text + at, static_cast<int>(end - at), state, nullptr);
+        PassLine(++current, state);
+        at = end;
+    }
+    return state;
+}
+
+void SyntaxLexer::Colour(long first, long last)
+{
+    int state = StateAt(first);
+    long from = 0, to = 0;
+    const char *text = LinesText(first, last, from, to);
     if (!text)
         return;
-
+    const QsciScintilla *control = editor();
+    long line = first;
     // Styles go to the control in pieces of about a megabyte, each ending at a line end.
     constexpr long piece = 1 << 20;
     std::vector<char> styles;
-    long pieceStart = start;
-    long at = start;
-    while (at < stop) {
-        long lineEnd = at;
-        while (lineEnd < stop && !IsLineEnd(static_cast<unsigned char>(text[lineEnd - start])))
-            ++lineEnd;
-        if (lineEnd < stop && text[lineEnd - start] == '\r' && lineEnd + 1 < stop && text[lineEnd + 1 - start] == '\n')
-            ++lineEnd;
-        if (lineEnd < stop)
-            ++lineEnd;
-        styles.resize(static_cast<size_t>(lineEnd - pieceStart));
-        state = LexLine(text + (at - start), static_cast<int>(lineEnd - at), state, styles.data() + (at - pieceStart));
-        if (Sci(control, QsciScintillaBase::SCI_GETLINESTATE, static_cast<unsigned long>(line)) != state)
-            Sci(control, QsciScintillaBase::SCI_SETLINESTATE, static_cast<unsigned long>(line), state);
-        ++line;
-        at = lineEnd;
-        if (at - pieceStart >= piece || at >= stop) {
-            Sci(control, QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(pieceStart), 0);
+    long pieceStart = 0;
+    Lines lines(text, to - from);
+    for (long at = 0, length = to - from; at < length;) {
+        const long end = lines.EndOf(at);
+        styles.resize(static_cast<size_t>(end - pieceStart));
+        state = LexLine(text + at, static_cast<int>(end - at), state, styles.data() + (at - pieceStart));
+        PassLine(++line, state);
+        at = end;
+        if (at - pieceStart >= piece || at >= length) {
+            Sci(control, QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(from + pieceStart), 0);
             control->SendScintilla(QsciScintillaBase::SCI_SETSTYLINGEX, static_cast<uintptr_t>(at - pieceStart),
                                    styles.data());
             pieceStart = at;

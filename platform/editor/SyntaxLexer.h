@@ -12,9 +12,9 @@
 
 namespace platform::editor {
 
-// Colours text by a language's word lists. Scintilla asks for the lines it is about to show; each
-// line's end state (inside a block comment, a tag or a string in a tag) is kept as the line's state,
-// so styling resumes at any line start without looking further back.
+// Colours text by a language's word lists. Scintilla asks for the lines it is about to show. The state at
+// the start of every so many lines (inside a block comment, a tag or a string in a tag) is kept, so
+// colouring can begin at any line after lexing, without colouring, the few lines above it.
 class SyntaxLexer : public QsciLexerCustom {
     Q_OBJECT
 
@@ -25,6 +25,8 @@ public:
     // Off: every character is plain text.
     void SetColorSyntax(bool on);
     bool CaseSensitive() const { return caseSensitive_; }
+    // The text is about to change at `position`: what is known of its line and the lines below no longer holds.
+    void ChangeAt(long position);
     // The keyword list's spelling of a word that matches a keyword when case is ignored; empty when none.
     QByteArray KeywordSpelling(const QByteArray &word) const;
 
@@ -32,11 +34,25 @@ public:
     QString description(int style) const override;
     void styleText(int start, int end) override;
 
-    // Styles one line (line end included) that begins in `state`; returns the state at its end.
+    // Styles one line (line end included) that begins in `state`; returns the state at its end. With
+    // `styles` null nothing is styled, and no word is looked up: only the end state is found.
     int LexLine(const char *text, int length, int state, char *styles) const;
 
 private:
+    // The text of lines `first` to `last`, line ends included, from position `from` to `to`; null when empty.
+    const char *LinesText(long first, long last, long &from, long &to) const;
+    // The state at the start of `line`, found from the nearest checkpoint above it, colouring nothing.
+    int StateAt(long line);
+    // Keeps `state`, that of the start of `line`, when the line is the next checkpoint.
+    void PassLine(long line, int state);
+    // Colours lines `first` to `last`.
+    void Colour(long first, long last);
+    int WordStyle(const char *text, int length) const;
+    // From `at` between tags, the first byte that can change the state.
+    int SkipStateless(const char *text, int length, int at) const;
     QByteArray Folded(const char *text, int length) const;
+    // Marks the first byte of each marker, in both letter cases where case is ignored.
+    void MarkFirstBytes(const std::vector<QByteArray> &markers, bool *bytes) const;
     bool MatchesAt(const char *text, int length, int at, const QByteArray &marker) const;
     // The longest entry of `markers` at `at`, or -1.
     int MarkerAt(const char *text, int length, int at, const std::vector<QByteArray> &markers) const;
@@ -66,6 +82,15 @@ private:
     QByteArray escape_;
     // Bytes that may begin a comment, string or operator.
     bool markerStart_[256] = {};
+    // Bytes that, between tags, are plain text whatever follows them.
+    bool plainText_[256] = {};
+    // Bytes that cannot change the state between tags and in a tag; the one byte that can between tags
+    // when there is only one (else negative).
+    bool normalSkip_[256] = {};
+    bool tagSkip_[256] = {};
+    int normalStopByte_ = -1;
+    // The state at the start of lines 0, CheckpointLines, 2 CheckpointLines ..., as far down as found.
+    std::vector<int> checkpoints_;
 };
 
 } // namespace platform::editor

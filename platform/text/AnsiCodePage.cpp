@@ -76,6 +76,17 @@ QString AnsiToString(QByteArrayView bytes)
     return text;
 }
 
+QString AnsiOnly(QStringView text)
+{
+    const auto &table = Reverse().bytes;
+    QString kept(text.size(), Qt::Uninitialized);
+    const char16_t *in = text.utf16();
+    char16_t *out = reinterpret_cast<char16_t *>(kept.data());
+    for (qsizetype i = 0, n = text.size(); i < n; ++i)
+        out[i] = table[in[i]] == NoByte ? u'?' : in[i];
+    return kept;
+}
+
 namespace {
 
 // Each byte's character as UTF-8: its length in the first element, then up to three bytes.
@@ -105,6 +116,25 @@ qsizetype AnsiUtf8Length(QByteArrayView bytes)
     for (const char b : bytes)
         length += table[static_cast<unsigned char>(b)][0];
     return length;
+}
+
+void CountBytes(QByteArrayView bytes, ByteCounts &counts)
+{
+    // Four tables in turn, so that a run of one byte value does not wait on one counter.
+    std::array<ByteCounts, 4> lanes{};
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    for (; i + 4 <= n; i += 4) {
+        ++lanes[0][in[i]];
+        ++lanes[1][in[i + 1]];
+        ++lanes[2][in[i + 2]];
+        ++lanes[3][in[i + 3]];
+    }
+    for (; i < n; ++i)
+        ++lanes[0][in[i]];
+    for (int b = 0; b < 256; ++b)
+        counts[b] += lanes[0][b] + lanes[1][b] + lanes[2][b] + lanes[3][b];
 }
 
 void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <array>
+
 // The system's single-byte code page, Windows-1251. Every byte maps to one character and back, so a file
 // read and written without recoding keeps every byte: the bytes that Windows-1251 leaves undefined map to
 // the control character of the same value.
@@ -20,8 +22,14 @@ unsigned char CharToAnsi(char16_t c);
 bool IsAnsiChar(char16_t c);
 
 QString AnsiToString(QByteArrayView bytes);
+// The text as the code page holds it: each character without a byte becomes "?", as StringToAnsi writes it
+// (a character beyond the 16-bit range, two code units, becomes "??").
+QString AnsiOnly(QStringView text);
 // Number of UTF-8 bytes of the characters that `bytes` stand for.
 qsizetype AnsiUtf8Length(QByteArrayView bytes);
+// How often each byte value occurs in `bytes`, added to `counts`.
+using ByteCounts = std::array<qsizetype, 256>;
+void CountBytes(QByteArrayView bytes, ByteCounts &counts);
 // The characters that `bytes` stand for, as UTF-8 into `utf8` (replacing what it held), with no text
 // in between.
 void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8);

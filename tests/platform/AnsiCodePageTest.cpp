@@ -63,3 +63,19 @@ TEST(AnsiCodePage, BytesGoStraightToUtf8AsTheirCharactersWould)
     EXPECT_TRUE(utf8.isEmpty());
     EXPECT_EQ(Utf8Length(QStringLiteral("a\u0410\u20ac\U0001F600")), 1 + 2 + 3 + 4);
 }
+
+TEST(AnsiCodePage, CountsEachByteValueAcrossSlices)
+{
+    ByteCounts counts{};
+    CountBytes(AllBytes(), counts);
+    CountBytes(QByteArray("aab\xff\xff\xff\xff"), counts); // a length that is no multiple of four
+    CountBytes(QByteArrayView(), counts);
+    EXPECT_EQ(counts['a'], 3);
+    EXPECT_EQ(counts['b'], 2);
+    EXPECT_EQ(counts[0xff], 5);
+    EXPECT_EQ(counts[0], 1);
+    qsizetype total = 0;
+    for (const qsizetype count : counts)
+        total += count;
+    EXPECT_EQ(total, 256 + 7);
+}

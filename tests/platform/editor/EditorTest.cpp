@@ -237,6 +237,19 @@ TEST(EditorShortcuts, TheWindowsMenuShortcutWinsOverTheEditorsBinding)
     EXPECT_EQ(editor->Text(), QStringLiteral("line one\nline two"));
 }
 
+TEST_F(EditorTest, CtrlYAndCtrlShiftZRedo)
+{
+    for (const QKeyCombination redo : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+        editor.SetText(QStringLiteral("текст"));
+        editor.SetCaretPos(0, 5);
+        editor.SetSelText(QStringLiteral("!"));
+        QTest::keyClick(editor.Control(), Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_EQ(editor.Text(), QStringLiteral("текст"));
+        QTest::keyClick(editor.Control(), redo.key(), redo.keyboardModifiers());
+        EXPECT_EQ(editor.Text(), QStringLiteral("текст!")) << QKeySequence(redo).toString().toStdString();
+    }
+}
+
 TEST_F(EditorTest, PrintsToAPdfFile)
 {
     TempFolder folder;

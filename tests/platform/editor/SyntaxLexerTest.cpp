@@ -1,0 +1,251 @@
+#include "platform/editor/Editor.h"
+#include "platform/editor/Language.h"
+#include "tests/TempFolder.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <tuple>
+
+using namespace platform::editor;
+using Base = QsciScintillaBase;
+
+namespace {
+
+// A page of well over a megabyte ends in `tail`: a jump to its end shows only lines of the tail, whose
+// colouring depends on text far above them.
+QString Page(const QString &tail, const QString &lineEnd)
+{
+    QStringList lines;
+    lines << QStringLiteral("<html><head><title>Проба</title></head><body>");
+    for (int i = 0; i < 22000; ++i)
+        lines << QStringLiteral("<p class=\"filler\">Строка %1 &amp; text, 'quoted'</p>").arg(i);
+    lines << tail.split(QLatin1Char('\n'));
+    return lines.join(lineEnd);
+}
+
+QString Repeated(const QString &line, int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
+
+struct PageTail {
+    const char *name;
+    QString tail;
+};
+
+void PrintTo(const PageTail &tail, std::ostream *out)
+{
+    *out << tail.name;
+}
+
+const PageTail tails[] = {
+    {"CommentAcrossTheJump", QStringLiteral("<!-- a comment opened far above\n") +
+                                 Repeated(QStringLiteral("<p class=\"x\">inside the comment</p>"), 80) +
+                                 QStringLiteral("\nstill inside --> <b>after</b>\n<p>plain</p>")},
+    {"StringAcrossTheJump", QStringLiteral("<img alt=\"a string that goes on\n") +
+                                Repeated(QStringLiteral("over many lines <b>not a tag</b> & 'no quote'"), 80) +
+                                QStringLiteral("\nends here\" src='a.png'><p class=y>after</p>\n<i>x</i>")},
+    {"TagAcrossTheJump", QStringLiteral("<table\n") + Repeated(QStringLiteral("  border=1 width=\"100%\""), 80) +
+                             QStringLiteral("\n><tr><td>cell</td></tr></table>")},
+    {"ScriptWithMarkupInStrings",
+     QStringLiteral("<script>\n") +
+         Repeated(QStringLiteral("var s = \"<!-- \" + '<p class=\"q\">' + x; if (a < b && c > d) { y = \"-->\"; }"),
+                  80) +
+         QStringLiteral("\nvar t = '<b>';\n</script>\n<p>after the script</p>")},
+};
+
+const char *const lineEnds[] = {"\n", "\r\n", "\r"};
+
+std::string LineEndName(const std::string &lineEnd)
+{
+    return lineEnd == "\n" ? "Lf" : lineEnd == "\r\n" ? "CrLf" : "Cr";
+}
+
+LanguageDefinition Html()
+{
+    LanguageDefinition html;
+    html.Style = LanguageStyleSgml;
+    html.MultiLineComments1 = QStringLiteral("<!--");
+    html.MultiLineComments2 = QStringLiteral("-->");
+    html.StringDelims = QStringLiteral("\"\n'");
+    return html;
+}
+
+class LineEnds : public testing::TestWithParam<const char *> {};
+
+TEST_P(LineEnds, EndStringsAndCommentsLineByLine)
+{
+    DefineLanguage(QStringLiteral("LineEndHTML"), Html());
+    Editor editor;
+    editor.SetLanguage(QStringLiteral("LineEndHTML"));
+    const QString lineEnd = QString::fromLatin1(GetParam());
+    editor.SetText(QStringLiteral("<a title=\"one") + lineEnd + QStringLiteral("two\" href=x>link</a>") + lineEnd +
+                   QStringLiteral("<!-- note") + lineEnd + QStringLiteral("--> after"));
+    EXPECT_EQ(editor.StyleAt(1, 1), TokenString);
+    EXPECT_EQ(editor.StyleAt(1, 5), TokenTagAttributeName);
+    EXPECT_EQ(editor.StyleAt(1, 12), TokenText);
+    EXPECT_EQ(editor.StyleAt(2, 6), TokenComment);
+    EXPECT_EQ(editor.StyleAt(3, 1), TokenComment);
+    EXPECT_EQ(editor.StyleAt(3, 5), TokenText);
+    UndefineLanguage(QStringLiteral("LineEndHTML"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, LineEnds, testing::ValuesIn(lineEnds),
+                         [](const testing::TestParamInfo<const char *> &info) { return LineEndName(info.param); });
+
+// An editor showing the end of a page reached by a jump, beside the colouring of the same text from its start.
+class JumpedPage : public testing::Test {
+protected:
+    static void SetUpTestSuite() { DefineLanguage(QStringLiteral("JumpHTML"), Html()); }
+    static void TearDownTestSuite() { UndefineLanguage(QStringLiteral("JumpHTML")); }
+
+    void ShowTheEnd(const QString &text)
+    {
+        page = text;
+        jumped.resize(500, 240);
+        jumped.show();
+        jumped.SetLanguage(QStringLiteral("JumpHTML"));
+        jumped.SetText(page);
+        jumped.ExecuteCmd(CmdDocumentEnd);
+        Paint();
+    }
+
+    // A paint that scrolling cut short is done again when the event loop comes back.
+    void Paint()
+    {
+        jumped.Control()->viewport()->repaint();
+        QCoreApplication::processEvents();
+    }
+
+    void ScrollTo(long line)
+    {
+        jumped.Control()->SendScintilla(Base::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(line));
+        Paint();
+    }
+
+    long StyleAt(long line, long column)
+    {
+        QsciScintilla *control = jumped.Control();
+        const long start = control->SendScintilla(Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+        return control->SendScintilla(Base::SCI_GETSTYLEAT, static_cast<unsigned long>(start + column));
+    }
+
+    // Expects the shown lines to be coloured as an editor colours `text` from its start.
+    void ExpectShownAsColouredFromTheStart(const QString &text)
+    {
+        if (!reference || referenceText != text) {
+            reference = std::make_unique<Editor>();
+            reference->SetLanguage(QStringLiteral("JumpHTML"));
+            reference->SetText(text);
+            reference->Control()->SendScintilla(Base::SCI_COLOURISE, 0UL, -1L);
+            referenceText = text;
+        }
+        QsciScintilla *expected = reference->Control();
+        QsciScintilla *shown = jumped.Control();
+        const long first = shown->SendScintilla(Base::SCI_DOCLINEFROMVISIBLE,
+                                                shown->SendScintilla(Base::SCI_GETFIRSTVISIBLELINE));
+        const long from = shown->SendScintilla(Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(first));
+        const long to = shown->SendScintilla(Base::SCI_GETLINEENDPOSITION,
+                                             first + shown->SendScintilla(Base::SCI_LINESONSCREEN));
+        ASSERT_EQ(shown->SendScintilla(Base::SCI_GETLENGTH), expected->SendScintilla(Base::SCI_GETLENGTH));
+        ASSERT_LT(from, to);
+        for (long at = from; at < to; ++at) {
+            const auto position = static_cast<unsigned long>(at);
+            ASSERT_EQ(shown->SendScintilla(Base::SCI_GETSTYLEAT, position),
+                      expected->SendScintilla(Base::SCI_GETSTYLEAT, position))
+                << "at line " << shown->SendScintilla(Base::SCI_LINEFROMPOSITION, position) << ", position " << at;
+        }
+    }
+
+    long LineCount() { return jumped.LineCount(); }
+
+    QString page;
+    Editor jumped;
+    std::unique_ptr<Editor> reference;
+    QString referenceText;
+};
+
+class ColouringAfterAJump : public JumpedPage,
+                            public testing::WithParamInterface<std::tuple<PageTail, const char *>> {
+protected:
+    void SetUp() override { ShowTheEnd(Page(std::get<0>(GetParam()).tail, LineEnd())); }
+    QString LineEnd() const { return QString::fromLatin1(std::get<1>(GetParam())); }
+};
+
+TEST_P(ColouringAfterAJump, ShowsTheEndAsColouredFromTheStart)
+{
+    ExpectShownAsColouredFromTheStart(page);
+}
+
+TEST_P(ColouringAfterAJump, ColoursTheLinesAboveAsTheyComeIntoView)
+{
+    for (const long line : {LineCount() - 60, LineCount() - 95, 15000L, 3L, LineCount() - 40}) {
+        ScrollTo(line);
+        ExpectShownAsColouredFromTheStart(page);
+    }
+}
+
+TEST_P(ColouringAfterAJump, FollowsEditsAboveAndAmongTheShownLines)
+{
+    // A comment opened at the top takes in everything below it.
+    jumped.SetCaretPos(0, 0);
+    jumped.SetSelText(QStringLiteral("<!--"));
+    ScrollTo(LineCount() - 20);
+    ExpectShownAsColouredFromTheStart(QStringLiteral("<!--") + page);
+    jumped.Undo();
+    Paint();
+    ExpectShownAsColouredFromTheStart(page);
+
+    // A string opened on a shown line runs to its end; the lines after it keep their own colouring.
+    const int line = jumped.LineCount() - 10;
+    jumped.SetCaretPos(line, 0);
+    jumped.SetSelText(QStringLiteral("<a title=\"open"));
+    Paint();
+    QString edited = page;
+    qsizetype at = 0;
+    for (int i = 0; i < line; ++i)
+        at = edited.indexOf(LineEnd(), at) + LineEnd().size();
+    edited.insert(at, QStringLiteral("<a title=\"open"));
+    ExpectShownAsColouredFromTheStart(edited);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, ColouringAfterAJump,
+                         testing::Combine(testing::ValuesIn(tails), testing::ValuesIn(lineEnds)),
+                         [](const testing::TestParamInfo<std::tuple<PageTail, const char *>> &info) {
+                             return std::string(std::get<0>(info.param).name) + LineEndName(std::get<1>(info.param));
+                         });
+
+// "<p" of a filler line in the middle of the page, far above the end.
+constexpr long Middle = 15000;
+
+TEST_F(JumpedPage, LeavesTheLinesBetweenUncolouredUntilTheyAreShown)
+{
+    ShowTheEnd(Page(QStringLiteral("<p>end</p>"), QStringLiteral("\n")));
+    EXPECT_EQ(StyleAt(Middle, 1), TokenText);
+    ScrollTo(Middle - 5);
+    EXPECT_EQ(StyleAt(Middle, 1), TokenTagElementName);
+}
+
+TEST_F(JumpedPage, PrintsEveryLineColoured)
+{
+    ShowTheEnd(Page(QStringLiteral("<p>end</p>"), QStringLiteral("\n")));
+    TempFolder folder;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.path("out.pdf"));
+    // Printing asks for the lines of one page after another, each far above the shown lines.
+    ASSERT_TRUE(jumped.PrintContents(printer, 1, 10));
+    EXPECT_EQ(StyleAt(Middle, 1), TokenTagElementName);
+}
+
+} // namespace
