@@ -13,6 +13,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 struct Button {
@@ -71,6 +73,9 @@ void frmMain::CreateCommandBars()
                                             {mnuSearch_Replace, "replace", "Заменить в тексте"}});
     stack->addWidget(tlbMenuFile);
     stack->addWidget(tlbMenuAction);
+    // The box is as wide as the wider bar, so that every button stays in sight; the tag panel beside it
+    // takes what room is left.
+    picToolbar->setFixedWidth(std::max(tlbMenuFile->sizeHint().width(), tlbMenuAction->sizeHint().width()));
 }
 
 void frmMain::mnuView_ToolBar_Standart_Click()

@@ -1,7 +1,8 @@
-// Takes pictures of the main window with an HTML page open, with each page of its work panel and as a
-// narrow window, of its tag panel with two groups, of the New, Open and Save dialogs, the about box, the
-// support page, the tips window, the testers page and every page of the settings dialog, as a user meets
-// them, into the folder given as the first argument.
+// Takes pictures of the main window with an HTML page open, with two documents, with each page of its
+// work panel, with the document tabs on top and as a narrow window, of its menus open, of its tag panel
+// with two groups, of the New, Open and Save dialogs, the find, replace and go-to dialogs, the re-encoding
+// dialog, the colour picker, the about box, the support page, the tips window, the testers page and every
+// page of the settings dialog, as a user meets them, into the folder given as the first argument.
 // tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -25,6 +26,8 @@
 #include <QFile>
 #include <QImage>
 #include <QLinearGradient>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -49,6 +52,14 @@ void Picture(QWidget *window, const QString &file, const QWidget *part = nullptr
     Settle();
     const QRect area = part ? QRect(part->mapTo(window, QPoint(0, 0)), part->size()) : QRect(0, 0, -1, -1);
     window->screen()->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height()).save(file);
+}
+
+// What the display shows around the window, so that a menu opened over it is in the picture too.
+void ScreenPicture(QWidget *window, const QString &file)
+{
+    Settle();
+    const QRect area = window->frameGeometry().adjusted(0, 0, 0, 240);
+    window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
 }
 
 const char *Page = R"(<!DOCTYPE html>
@@ -130,15 +141,38 @@ int main(int argc, char **argv)
         main->trvColor->setCurrentItem(group->child(5));
         main->trvColor_NodeClick();
     }
-    const char *pages[] = {"files", "phrase", "color", "symbol"};
+    const char *panelPages[] = {"files", "phrase", "color", "symbol"};
     for (int page = 1; page <= 4; ++page) {
         main->sstServise->Select(page);
-        Picture(main, out + QStringLiteral("/work-panel-%1.png").arg(QLatin1String(pages[page - 1])));
+        Picture(main, out + QStringLiteral("/work-panel-%1.png").arg(QLatin1String(panelPages[page - 1])));
     }
     main->sstServise->Select(1);
+    main->DockFilesPanel(true);
+    Picture(main, out + QStringLiteral("/document-tabs-on-top.png"));
+    main->DockFilesPanel(false);
     main->resize(800, 600);
     Picture(main, out + QStringLiteral("/narrow-window.png"));
     main->resize(1000, 700);
+
+    // A second document, a plain text, beside the page.
+    QFile notes(site + QStringLiteral("/notes.txt"));
+    notes.open(QIODevice::WriteOnly);
+    notes.write(platform::text::StringToAnsi(QStringLiteral("Заметки к сайту.\r\nСделать страницу новостей.\r\n")));
+    notes.close();
+    mdlFile::OpenDocumentFile(notes.fileName(), QStringLiteral("notes.txt"), 0, 0);
+    const int notesIndex = main->ActiveFileIndex;
+    main->mnuWindows_Cascade_Click();
+    Picture(main, out + QStringLiteral("/two-documents.png"));
+
+    // The menus that act on the document, opened as the user opens them.
+    const std::pair<QMenu *, const char *> menus[] = {
+        {main->mnuEdit, "edit"}, {main->mnuSearch, "search"}, {main->mnuView, "view"}, {main->mnuServis, "servis"}};
+    for (const auto &[menu, name] : menus) {
+        main->menuBar()->setActiveAction(menu->menuAction());
+        ScreenPicture(main, out + QStringLiteral("/menu-%1.png").arg(QLatin1String(name)));
+        menu->hide();
+        main->menuBar()->setActiveAction(nullptr);
+    }
 
     const int index = main->ActiveFileIndex;
 
@@ -177,11 +211,13 @@ int main(int argc, char **argv)
     Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));
     forms::frmFileOpen->hide();
 
-    mdlFile::SaveDocIndex = main->ActiveFileIndex;
-    mdlFile::SaveMode = QStringLiteral("saveas");
-    forms::frmFileSave->show();
-    Picture(forms::frmFileSave.get(), out + QStringLiteral("/save-dialog.png"));
-    forms::frmFileSave->hide();
+    for (const auto &[document, name] : {std::pair{index, "save-dialog"}, std::pair{notesIndex, "save-dialog-text"}}) {
+        mdlFile::SaveDocIndex = document;
+        mdlFile::SaveMode = QStringLiteral("saveas");
+        forms::frmFileSave->show();
+        Picture(forms::frmFileSave.get(), out + QStringLiteral("/%1.png").arg(QLatin1String(name)));
+        forms::frmFileSave->hide();
+    }
     mdlFile::SaveDocIndex = 0;
 
     // The New dialog, the about box, the support page, the tips and the testers are modal: each is
@@ -203,6 +239,17 @@ int main(int argc, char **argv)
     main->mnuServis_Advice_Click();
     picture = out + QStringLiteral("/testers-page.png");
     main->mnuHelp_Tester_Click();
+    picture = out + QStringLiteral("/colour-picker.png");
+    main->mnuServis_SelColor_Click();
+    mdlFile::Documents[index]->SetFocusForm();
+    picture = out + QStringLiteral("/find-dialog.png");
+    main->mnuSearch_Find_Click();
+    picture = out + QStringLiteral("/replace-dialog.png");
+    main->mnuSearch_Replace_Click();
+    picture = out + QStringLiteral("/goto-dialog.png");
+    main->mnuSearch_GotoLine_Click();
+    picture = out + QStringLiteral("/recode-dialog.png");
+    main->mnuServis_Code_Click();
 
     // The settings dialog, one picture for each page of its tree.
     platform::dialogs::SetDialogHook([&](QDialog &dialog) {
