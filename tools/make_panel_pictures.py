@@ -99,11 +99,19 @@ class Icon:
 DIGITS = {"1": ["010", "110", "010", "010", "111"], "2": ["110", "001", "010", "100", "111"]}
 
 
-def digit(icon, left, top, char, colour):
-    for row, bits in enumerate(DIGITS[char]):
+def dots(icon, left, top, rows, colour):
+    """Small pixel art, for shapes that must stay sharp: a "1" in the rows is a pixel of the colour."""
+    for row, bits in enumerate(rows):
         for col, bit in enumerate(bits):
             if bit == "1":
                 icon.rect(left + col, top + row, left + col + 1, top + row + 1, colour)
+
+
+def window(icon):
+    """A window: its frame, its title bar and its white client area."""
+    icon.rect(0, 1, 16, 15, INK)
+    icon.rect(1, 2, 15, 4, ARROW)
+    icon.rect(1, 4, 15, 14, WHITE)
 
 
 def arrow_head(icon, tip_x, tip_y, dx, dy, size, colour):
@@ -132,7 +140,7 @@ def draw_number():
     icon = Icon()
     icon.rect(5, 0, 6, 16, GUIDE)
     for top, char in [(2, "1"), (9, "2")]:
-        digit(icon, 1, top, char, INK)
+        dots(icon, 1, top, DIGITS[char], INK)
         icon.rect(7, top + 2, 15, top + 3, LINE)
     icon.rect(7, 15, 12, 16, LINE)
     return icon
@@ -149,9 +157,7 @@ def draw_space():
 
 def draw_visible():
     icon = Icon()
-    icon.rect(0, 1, 16, 15, INK)
-    icon.rect(1, 2, 15, 4, ARROW)
-    icon.rect(1, 4, 15, 14, WHITE)
+    window(icon)
     icon.rect(1, 4, 5, 14, PANEL)
     for top in (5, 8, 11):
         icon.rect(2, top, 4, top + 2, ARROW)
