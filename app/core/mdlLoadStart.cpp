@@ -107,6 +107,7 @@ void ArrangeMainToolbars()
     main->ActiveFileIndex = 0;
     FillCodeMenus();
     SelColorValue = ColorPink;
+    main->LoadCommandBarPictures();
     // Every bar starts hidden and unchecked: each switch run once shows its bar and checks its item.
     const std::pair<bool, void (frmMain::*)()> switches[] = {
         {ViewPanelStandart, &frmMain::mnuView_ToolBar_Standart_Click},

@@ -257,6 +257,9 @@ public:
     void mnuSearch_Replace_Click();
     void mnuSearch_GotoLine_Click();
 
+    // The command tool bars' pictures from the settings folder, and the room the bars take.
+    void LoadCommandBarPictures();
+
     // ---- View menu ----------------------------------------------------------------------------------
     // The bar switches: each shows or hides its bar, checks its item and keeps the choice in the settings.
     void mnuView_ToolBar_Standart_Click();

@@ -36,7 +36,6 @@ QToolBar *CommandBar(QWidget *parent, std::initializer_list<Button> buttons)
         const QString key = QString::fromLatin1(button.key);
         button.action->setObjectName(key);
         button.action->setToolTip(QString::fromUtf8(button.toolTip));
-        button.action->setIcon(QIcon(mdlLoad::SettingFolder + QStringLiteral("menu_%1.png").arg(key)));
         // The menus show captions only, as designed.
         button.action->setIconVisibleInMenu(false);
         bar->addAction(button.action);
@@ -73,6 +72,14 @@ void frmMain::CreateCommandBars()
                                             {mnuSearch_Replace, "replace", "Заменить в тексте"}});
     stack->addWidget(tlbMenuFile);
     stack->addWidget(tlbMenuAction);
+}
+
+void frmMain::LoadCommandBarPictures()
+{
+    for (QToolBar *bar : {tlbMenuFile, tlbMenuAction})
+        for (QAction *button : bar->actions())
+            if (!button->isSeparator())
+                button->setIcon(QIcon(mdlLoad::SettingFolder + QStringLiteral("menu_%1.png").arg(button->objectName())));
     // The box is as wide as the wider bar, so that every button stays in sight; the tag panel beside it
     // takes what room is left.
     picToolbar->setFixedWidth(std::max(tlbMenuFile->sizeHint().width(), tlbMenuAction->sizeHint().width()));
