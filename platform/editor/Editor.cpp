@@ -22,7 +22,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace platform::editor {
 
@@ -174,7 +177,7 @@ void Editor::BeginText(qsizetype utf8Bytes)
     Sci(control_, Base::SCI_SETUNDOCOLLECTION, 0);
     Sci(control_, Base::SCI_CLEARALL);
     // Room for the whole text at once: growing step by step would copy a large text again and again.
-    Sci(control_, Base::SCI_ALLOCATE, static_cast<unsigned long>(utf8Bytes + 1));
+    AllocateWithRoom(utf8Bytes);
     textLength_ = 0;
     pendingInsert_ = {};
 }
@@ -222,7 +225,30 @@ int Editor::TextLength() const
 
 long Editor::CodeUnits(long position, long length) const
 {
-    return Sci(control_, Base::SCI_COUNTCODEUNITS, static_cast<unsigned long>(position), position + length);
+    if (length <= 0)
+        return 0;
+    // The control's own count steps character by character, which costs seconds on a whole large text.
+    // Every byte but a continuation byte starts a character; a four-byte one takes two code units.
+    const auto *bytes = reinterpret_cast<const unsigned char *>(
+        Sci(control_, Base::SCI_GETRANGEPOINTER, static_cast<unsigned long>(position), length));
+    // Eight bytes at a time: the high bit of each byte marks a continuation byte (10xxxxxx) or a four-byte
+    // lead (11110xxx); the rest one byte at a time.
+    constexpr std::uint64_t high = 0x8080808080808080ULL;
+    long units = length;
+    long at = 0;
+    for (; at + 8 <= length; at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + at, sizeof word);
+        units -= std::popcount(word & ~(word << 1) & high);
+        units += std::popcount(word & (word << 1) & (word << 2) & (word << 3) & high);
+    }
+    for (; at < length; ++at) {
+        if ((bytes[at] & 0xC0) == 0x80)
+            --units;
+        else if (bytes[at] >= 0xF0)
+            ++units;
+    }
+    return units;
 }
 
 void Editor::CountPendingInsert()
@@ -461,7 +487,7 @@ int Editor::GetLineLength(int line) const
         return 0;
     const long start = Sci(control_, Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     const long end = Sci(control_, Base::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
-    return static_cast<int>(Sci(control_, Base::SCI_COUNTCODEUNITS, static_cast<unsigned long>(start), end));
+    return static_cast<int>(CodeUnits(start, end - start));
 }
 
 long Editor::PositionOf(int line, int column) const
@@ -480,7 +506,7 @@ void Editor::LineColumnOf(long position, int &line, int &column) const
 {
     line = static_cast<int>(Sci(control_, Base::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)));
     const long start = Sci(control_, Base::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    column = static_cast<int>(Sci(control_, Base::SCI_COUNTCODEUNITS, static_cast<unsigned long>(start), position));
+    column = static_cast<int>(CodeUnits(start, position - start));
 }
 
 Range Editor::GetSel(bool normalized) const
@@ -514,24 +540,39 @@ void Editor::SetSelText(const QString &text)
     const EditCall call{*this};
     const QByteArray bytes = text::AnsiOnly(text).toUtf8();
     const long start = Sci(control_, Base::SCI_GETSELECTIONSTART);
+    const bool wholeText = start == 0 && Sci(control_, Base::SCI_GETSELECTIONEND) == Sci(control_, Base::SCI_GETLENGTH);
     Sci(control_, Base::SCI_BEGINUNDOACTION);
     Sci(control_, Base::SCI_TARGETFROMSELECTION);
     control_->SendScintilla(Base::SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
     Sci(control_, Base::SCI_ENDUNDOACTION);
     Sci(control_, Base::SCI_SETSEL, static_cast<unsigned long>(start), start + bytes.size());
+    // The control starts its buffer afresh when the whole text goes, and fills it to the last byte with the
+    // new text.
+    if (wholeText)
+        AllocateWithRoom(bytes.size());
+}
+
+void Editor::AllocateWithRoom(qsizetype utf8Bytes)
+{
+    constexpr qsizetype room = 1 << 20;
+    Sci(control_, Base::SCI_ALLOCATE, static_cast<unsigned long>(utf8Bytes + std::min(utf8Bytes, room) + 1));
 }
 
 int Editor::SelLength() const
 {
-    return static_cast<int>(Sci(control_, Base::SCI_COUNTCODEUNITS,
-                                static_cast<unsigned long>(Sci(control_, Base::SCI_GETSELECTIONSTART)),
-                                Sci(control_, Base::SCI_GETSELECTIONEND)));
+    const long start = Sci(control_, Base::SCI_GETSELECTIONSTART);
+    return static_cast<int>(CodeUnits(start, Sci(control_, Base::SCI_GETSELECTIONEND) - start));
+}
+
+bool Editor::HasSelection() const
+{
+    return Sci(control_, Base::SCI_GETSELECTIONSTART) != Sci(control_, Base::SCI_GETSELECTIONEND);
 }
 
 void Editor::DeleteSel()
 {
     const EditCall call{*this};
-    if (Sci(control_, Base::SCI_GETSELECTIONSTART) != Sci(control_, Base::SCI_GETSELECTIONEND))
+    if (HasSelection())
         control_->SendScintilla(Base::SCI_REPLACESEL, static_cast<uintptr_t>(0), "");
 }
 

@@ -173,6 +173,8 @@ public:
     void SetSelText(const QString &text);
     // Number of selected characters.
     int SelLength() const;
+    // Whether any character is selected: SelLength() >= 1 without counting them.
+    bool HasSelection() const;
     void DeleteSel();
     // Moves the caret; a column past the line end goes to the line end.
     void SetCaretPos(int line, int column);
@@ -245,6 +247,9 @@ private:
     void OnModified(long position, int type, long length);
     long CodeUnits(long position, long length) const;
     void CountPendingInsert();
+    // Gives the control's buffer room beyond a text of `utf8Bytes`, so that the first keys typed into a
+    // large text need not copy it all to grow it.
+    void AllocateWithRoom(qsizetype utf8Bytes);
     // Runs FlushChange when an editing call ends, so that its caller sees Change before it goes on.
     struct EditCall {
         Editor &editor;
