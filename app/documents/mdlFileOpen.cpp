@@ -18,7 +18,6 @@
 #include "platform/files/WholeFile.h"
 #include "platform/text/AnsiCodePage.h"
 
-#include <QFile>
 #include <QMdiSubWindow>
 
 #include <functional>
@@ -111,8 +110,7 @@ bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform:
         // Without recoding the bytes go to the editor with no text in between, and the preview copy is
         // the file itself.
         read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) { editor.AppendAnsi(bytes); });
-        QFile::remove(previewPath);
-        QFile::copy(path, previewPath);
+        platform::files::CopyWhole(path, previewPath);
     }
     editor.EndText();
     return read == FileError::None;

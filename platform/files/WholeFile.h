@@ -38,6 +38,10 @@ ReadResult ReadWhole(const QString &path);
 // The slice is valid only during the call: one buffer serves every slice.
 FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<void(QByteArrayView)> &take);
 
+// Makes `to` a copy of the file `from`, byte for byte, replacing what was there. Meant for working copies:
+// the copy is not atomic and not forced to the disk, as a save is.
+FileError CopyWhole(const QString &from, const QString &to);
+
 // Replaces the file with `bytes` atomically: the bytes go to a temporary file in the same folder, which
 // then takes the file's place. On failure the old file stays exactly as it was. A file that exists but is
 // not writable is refused, as the platform's own write would refuse it.

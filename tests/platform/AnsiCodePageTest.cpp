@@ -61,6 +61,12 @@ TEST(AnsiCodePage, BytesGoStraightToUtf8AsTheirCharactersWould)
     EXPECT_EQ(Utf8Length(AnsiToString(bytes)), utf8.size());
     AnsiToUtf8(QByteArrayView(), utf8);
     EXPECT_TRUE(utf8.isEmpty());
+    // Runs of ASCII go eight bytes at a time: every length and every place of a high byte among them.
+    const QByteArray mixed = "<p class=\"x\">\xcf\xf0\xe8\xe2\xe5\xf2</p> \x97 \x98\xb9 ok";
+    for (qsizetype length = 0; length <= mixed.size(); ++length) {
+        AnsiToUtf8(mixed.first(length), utf8);
+        EXPECT_EQ(utf8, AnsiToString(mixed.first(length)).toUtf8()) << length;
+    }
     EXPECT_EQ(Utf8Length(QStringLiteral("a\u0410\u20ac\U0001F600")), 1 + 2 + 3 + 4);
 }
 

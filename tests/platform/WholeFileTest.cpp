@@ -100,3 +100,32 @@ TEST(WholeFile, SlicesReadTheWholeFileInOrderAndWriteItOnlyOnCommit)
     }
     EXPECT_EQ(folder.read("copy.bin"), bytes) << "a writer dropped without a commit leaves the file";
 }
+
+TEST(WholeFile, ACopyReplacesTheTargetByteForByte)
+{
+    TempFolder folder;
+    QByteArray bytes;
+    for (int i = 0; i < 3 * 1024 * 1024 + 17; ++i)
+        bytes += char(i * 13);
+    const QString from = folder.write("page.html", bytes);
+    // The target was longer: nothing of it may be left at the end.
+    const QString to = folder.write("~copy.html", QByteArray(4 * 1024 * 1024, 'x'));
+    ASSERT_EQ(CopyWhole(from, to), FileError::None);
+    EXPECT_EQ(folder.read("~copy.html"), bytes);
+
+    const QString empty = folder.write("empty.txt", "");
+    ASSERT_EQ(CopyWhole(empty, to), FileError::None);
+    EXPECT_EQ(folder.read("~copy.html"), QByteArray());
+
+    EXPECT_EQ(CopyWhole(folder.path("none"), to), FileError::Missing);
+    EXPECT_EQ(CopyWhole(folder.path(), to), FileError::Missing);
+    EXPECT_EQ(CopyWhole(from, folder.path("missing/copy.html")), FileError::Unwritable);
+}
+
+TEST(WholeFile, ACopyThatFailsHalfwayIsReported)
+{
+    TempFolder folder;
+    const QString from = folder.write("page.html", QByteArray(64 * 1024, 'x'));
+    FileSizeLimit limit(4096);
+    EXPECT_EQ(CopyWhole(from, folder.path("~copy.html")), FileError::Unwritable);
+}
