@@ -59,9 +59,10 @@ QString HexDigit(int n);
 
 // Letter case, keyboard layout and transliteration: 1 swaps the Latin and the Cyrillic keys of the same
 // keyboard key, 2 sentence case (lower case, raised after a full stop), 3 upper case, 4 lower case, 5 title
-// case, 6 inverted case, 7 transliteration between Latin and Cyrillic in both directions; 0 counts as 2.
-// Any other mode returns the text as it is. A letter changes case only to a letter of the system code
-// page, so no conversion makes a character that would be saved as "?".
+// case, 6 inverted case of A-Z, a-z, А-Я and а-я only (Ё, ё and the other letters stay), 7 transliteration
+// between Latin and Cyrillic in both directions; 0 counts as 2. Any other mode returns the text as it is.
+// A letter changes case only to a letter of the system code page, so no conversion makes a character that
+// would be saved as "?".
 QString RegistrConvert(QString text, int mode);
 
 // Spaces (not tabs) removed: 1 every run of spaces becomes one and a run at the very start goes; 2 spaces

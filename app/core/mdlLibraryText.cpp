@@ -26,9 +26,20 @@ struct CaseTable {
             const auto down = char16_t(QChar::toLower(c));
             upper[c] = platform::text::IsAnsiChar(up) ? up : self;
             lower[c] = platform::text::IsAnsiChar(down) ? down : self;
-            inverted[c] = upper[c] != self ? upper[c] : lower[c];
+            inverted[c] = self;
             letter[c] = QChar::isLetter(c);
         }
+        // Inversion knows the letters of the two alphabets only: Ё, ё and the other Cyrillic letters of
+        // the code page stay as they are.
+        const auto invert = [this](char16_t firstCapital, char16_t lastCapital, char16_t firstSmall) {
+            for (char16_t capital = firstCapital; capital <= lastCapital; ++capital) {
+                const auto small = char16_t(firstSmall + (capital - firstCapital));
+                inverted[capital] = small;
+                inverted[small] = capital;
+            }
+        };
+        invert(u'A', u'Z', u'a');
+        invert(u'А', u'Я', u'а');
     }
 };
 

@@ -81,8 +81,10 @@ INSTANTIATE_TEST_SUITE_P(TitleCase, RegistrConvertTest, testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(CaseInversion, RegistrConvertTest, testing::Values(
     RegistrCase{"Привет World", 6, "пРИВЕТ wORLD"},
-    RegistrCase{"Ёлка и ёж", 6, "ёЛКА И ЁЖ"},
-    RegistrCase{"Їжак 5 µm!", 6, "їЖАК 5 µM!"}));
+    RegistrCase{"Ёлка и ёж", 6, "ЁЛКА И ёЖ"},
+    RegistrCase{"AZaz АЯая", 6, "azAZ аяАЯ"},
+    // Only the two alphabets invert: the code page's other letters keep their case.
+    RegistrCase{"Їжак і Ґанок, єнот, Ўсё 5 µm!", 6, "ЇЖАК і ҐАНОК, єНОТ, ЎСё 5 µM!"}));
 
 INSTANTIATE_TEST_SUITE_P(Transliteration, RegistrConvertTest, testing::Values(
     RegistrCase{"Щука и ёж", 7, "SCHuka i yozh"},
