@@ -63,6 +63,45 @@ bool IsWordAt(const QString &text, qsizetype at)
     return at >= 0 && at < text.size() && (text[at].isLetterOrNumber() || text[at] == u'_');
 }
 
+// The control folds letter case for Latin text only; Cyrillic and other text is searched here.
+bool NeedsFolding(const SearchRequest &request)
+{
+    if (request.matchCase)
+        return false;
+    for (const QChar c : request.text)
+        if (c.unicode() >= 0x80)
+            return true;
+    return false;
+}
+
+bool FoldedMatchAt(const QString &text, const SearchRequest &request, qsizetype at)
+{
+    const qsizetype n = request.text.size();
+    return !request.wholeWord || (!IsWordAt(text, at - 1) && !IsWordAt(text, at + n));
+}
+
+// The first match of the request in any letter case that starts at `from` or later and ends by `limit`;
+// -1 when there is none.
+qsizetype NextFoldedMatch(const QString &text, const SearchRequest &request, qsizetype from, qsizetype limit)
+{
+    const qsizetype n = request.text.size();
+    for (qsizetype at = text.indexOf(request.text, from, Qt::CaseInsensitive); at >= 0 && at + n <= limit;
+         at = text.indexOf(request.text, at + 1, Qt::CaseInsensitive))
+        if (FoldedMatchAt(text, request, at))
+            return at;
+    return -1;
+}
+
+// The same backwards: the last match that starts at `from` or earlier and at `limit` or later.
+qsizetype PreviousFoldedMatch(const QString &text, const SearchRequest &request, qsizetype from, qsizetype limit)
+{
+    for (qsizetype at = text.lastIndexOf(request.text, from, Qt::CaseInsensitive); at >= limit;
+         at = at > 0 ? text.lastIndexOf(request.text, at - 1, Qt::CaseInsensitive) : -1)
+        if (FoldedMatchAt(text, request, at))
+            return at;
+    return -1;
+}
+
 } // namespace
 
 EditorSearch::EditorSearch(Editor &editor, QsciScintilla &control) : editor_(editor), control_(control) {}
@@ -122,11 +161,7 @@ bool EditorSearch::SelectNext(const SearchRequest &request)
 {
     if (request.text.isEmpty())
         return false;
-    // The control folds letter case for Latin text only; Cyrillic and other text is searched here.
-    bool ascii = true;
-    for (const QChar c : request.text)
-        ascii = ascii && c.unicode() < 0x80;
-    if (!request.matchCase && !ascii)
+    if (NeedsFolding(request))
         return SelectNextFolded(request);
     const QByteArray needle = request.text.toUtf8();
     const long length = Sci(&control_, QsciScintillaBase::SCI_GETLENGTH);
@@ -159,26 +194,11 @@ bool EditorSearch::SelectNextFolded(const SearchRequest &request)
     const qsizetype selStart = OffsetOf(text, selection.StartLine, selection.StartCol);
     const qsizetype selEnd = OffsetOf(text, selection.EndLine, selection.EndCol);
     const qsizetype n = request.text.size();
-    auto matchAt = [&](qsizetype at) {
-        return !request.wholeWord || (!IsWordAt(text, at - 1) && !IsWordAt(text, at + n));
-    };
-    auto forward = [&](qsizetype from, qsizetype limit) -> qsizetype {
-        for (qsizetype at = text.indexOf(request.text, from, Qt::CaseInsensitive); at >= 0 && at + n <= limit;
-             at = text.indexOf(request.text, at + 1, Qt::CaseInsensitive))
-            if (matchAt(at))
-                return at;
-        return -1;
-    };
-    auto backward = [&](qsizetype from, qsizetype limit) -> qsizetype {
-        for (qsizetype at = text.lastIndexOf(request.text, from, Qt::CaseInsensitive); at >= limit;
-             at = at > 0 ? text.lastIndexOf(request.text, at - 1, Qt::CaseInsensitive) : -1)
-            if (matchAt(at))
-                return at;
-        return -1;
-    };
-    qsizetype found = request.backward ? backward(selStart - n, 0) : forward(selEnd, text.size());
+    qsizetype found = request.backward ? PreviousFoldedMatch(text, request, selStart - n, 0)
+                                       : NextFoldedMatch(text, request, selEnd, text.size());
     if (found < 0) // wrap around
-        found = request.backward ? backward(text.size() - n, selStart) : forward(0, selEnd);
+        found = request.backward ? PreviousFoldedMatch(text, request, text.size() - n, selStart)
+                                 : NextFoldedMatch(text, request, 0, selEnd);
     if (found < 0)
         return false;
     editor_.SetSel(RangeOf(text, found, found + n));
@@ -203,26 +223,48 @@ int EditorSearch::ReplaceAll(const SearchRequest &request, const QString &replac
 {
     if (request.text.isEmpty())
         return 0;
-    const QByteArray needle = request.text.toUtf8();
     const QByteArray bytes = text::AnsiOnly(replacement).toUtf8();
-    Sci(&control_, QsciScintillaBase::SCI_SETSEARCHFLAGS, static_cast<unsigned long>(SearchFlags(request)));
-    int count = 0;
-    long from = 0;
+    // Byte ranges of the matches, found as Find finds them.
+    QList<std::pair<long, long>> matches;
+    if (NeedsFolding(request)) {
+        const QString text = editor_.Text();
+        const QStringView view(text);
+        const qsizetype n = request.text.size();
+        long position = 0;
+        qsizetype counted = 0;
+        for (qsizetype at = NextFoldedMatch(text, request, 0, text.size()); at >= 0;
+             at = NextFoldedMatch(text, request, at + n, text.size())) {
+            position += long(text::Utf8Length(view.sliced(counted, at - counted)));
+            counted = at;
+            // The match's own bytes: a letter of another case may be written with more or fewer.
+            matches.append({position, position + long(text::Utf8Length(view.sliced(at, n)))});
+        }
+    } else {
+        const QByteArray needle = request.text.toUtf8();
+        Sci(&control_, QsciScintillaBase::SCI_SETSEARCHFLAGS, static_cast<unsigned long>(SearchFlags(request)));
+        const long length = Sci(&control_, QsciScintillaBase::SCI_GETLENGTH);
+        for (long from = 0;;) {
+            Sci(&control_, QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(from));
+            Sci(&control_, QsciScintillaBase::SCI_SETTARGETEND, static_cast<unsigned long>(length));
+            if (control_.SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, static_cast<uintptr_t>(needle.size()),
+                                       needle.constData()) < 0)
+                break;
+            from = Sci(&control_, QsciScintillaBase::SCI_GETTARGETEND);
+            matches.append({Sci(&control_, QsciScintillaBase::SCI_GETTARGETSTART), from});
+        }
+    }
+    if (matches.isEmpty())
+        return 0;
+    // From the last match back, so that the ones still to go keep their places; one undo step for all.
     Sci(&control_, QsciScintillaBase::SCI_BEGINUNDOACTION);
-    for (;;) {
-        Sci(&control_, QsciScintillaBase::SCI_SETTARGETSTART, static_cast<unsigned long>(from));
-        Sci(&control_, QsciScintillaBase::SCI_SETTARGETEND,
-            static_cast<unsigned long>(Sci(&control_, QsciScintillaBase::SCI_GETLENGTH)));
-        if (control_.SendScintilla(QsciScintillaBase::SCI_SEARCHINTARGET, static_cast<uintptr_t>(needle.size()),
-                                   needle.constData()) < 0)
-            break;
+    for (qsizetype k = matches.size() - 1; k >= 0; --k) {
+        Sci(&control_, QsciScintillaBase::SCI_SETTARGETRANGE, static_cast<unsigned long>(matches[k].first),
+            matches[k].second);
         control_.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()),
                                bytes.constData());
-        from = Sci(&control_, QsciScintillaBase::SCI_GETTARGETEND);
-        ++count;
     }
     Sci(&control_, QsciScintillaBase::SCI_ENDUNDOACTION);
-    return count;
+    return int(matches.size());
 }
 
 void EditorSearch::ReportNotFound(const QString &text)

@@ -9,11 +9,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QMainWindow>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
@@ -171,6 +173,86 @@ TEST_F(EditorTest, FindNextRepeatsTheLastSearch)
     EXPECT_EQ(editor.GetSel().StartLine, 0);
     EXPECT_EQ(editor.SelText(), QStringLiteral("Тег"));
 }
+
+// "Заменить все" finds what "Найти" finds, in any letter case of either alphabet unless the case is to
+// match, and replaces it all in one undo step.
+struct ReplaceAllCase {
+    const char *name;
+    const char *text;
+    const char *find;
+    bool matchCase;
+    bool wholeWord;
+    const char *replacement;
+    const char *expected;
+    int count;
+};
+
+void PrintTo(const ReplaceAllCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class ReplaceAllTest : public EditorTest, public testing::WithParamInterface<ReplaceAllCase> {};
+
+TEST_P(ReplaceAllTest, ReplacesEveryMatchThatFindFinds)
+{
+    const ReplaceAllCase &c = GetParam();
+    const QString original = QString::fromUtf8(c.text);
+    editor.SetText(original);
+    QString result;
+    int found = 0;
+    dialogs::SetDialogHook([&](QDialog &dialog) {
+        auto *replace = qobject_cast<ReplaceDialog *>(&dialog);
+        if (!replace)
+            return int(QDialog::Rejected);
+        replace->findEdit->setText(QString::fromUtf8(c.find));
+        replace->replaceEdit->setText(QString::fromUtf8(c.replacement));
+        replace->matchCaseBox->setChecked(c.matchCase);
+        replace->wholeWordBox->setChecked(c.wholeWord);
+        // What Find next would select, one match after the other, round to the first again.
+        for (QString first;; ++found) {
+            replace->findNextButton->click();
+            const Range at = editor.GetSel();
+            const QString place = QStringLiteral("%1:%2").arg(at.StartLine).arg(at.StartCol);
+            if (!editor.HasSelection() || place == first)
+                break;
+            if (first.isEmpty())
+                first = place;
+        }
+        replace->replaceAllButton->click();
+        result = replace->Result();
+        return int(QDialog::Rejected);
+    });
+    dialogs::SetMessageBoxHook([](const dialogs::MessageBoxCall &) { return dialogs::vbOK; });
+    editor.SetCaretPos(0, 0);
+    editor.ExecuteCmd(CmdReplace);
+    EXPECT_EQ(editor.Text(), QString::fromUtf8(c.expected));
+    EXPECT_EQ(result, QStringLiteral("Заменено: %1").arg(c.count));
+    EXPECT_EQ(found, c.count) << "Find next stops at as many places";
+    EXPECT_EQ(editor.TextLength(), editor.Text().size());
+    if (c.count > 0) {
+        editor.Undo();
+        EXPECT_EQ(editor.Text(), original) << "one undo step brings every match back";
+        EXPECT_FALSE(editor.CanUndo());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceAllTest, testing::Values(
+    ReplaceAllCase{"CyrillicInEveryCase", "привет, ПРИВЕТ\r\nПривет и пРиВеТ", "привет", false, false, "ok",
+                   "ok, ok\r\nok и ok", 4},
+    ReplaceAllCase{"CyrillicNeedleInCapitals", "Ёж, ёж, ЁЖИК", "ЁЖ", false, false, "еж", "еж, еж, ежИК", 3},
+    ReplaceAllCase{"CyrillicMatchingCase", "привет, ПРИВЕТ, Привет", "Привет", true, false, "мир",
+                   "привет, ПРИВЕТ, мир", 1},
+    ReplaceAllCase{"CyrillicWholeWords", "Кот котёл КОТ, кот_", "кот", false, true, "пёс",
+                   "пёс котёл пёс, кот_", 2},
+    ReplaceAllCase{"LongerReplacementAfterCyrillic", "яЯ a A я", "я", false, false, "ююю",
+                   "юююююю a A ююю", 3},
+    // The Kelvin sign folds to "k" but takes three bytes where the letter takes one.
+    ReplaceAllCase{"NeedleOfOtherWidth", "kilo, Kilo", "\u212Ailo", false, false, "x", "x, x", 2},
+    ReplaceAllCase{"Latin", "Tag tag TAG", "tag", false, false, "тег", "тег тег тег", 3},
+    ReplaceAllCase{"LatinMatchingCase", "Tag tag TAG", "tag", true, false, "x", "Tag x TAG", 1},
+    ReplaceAllCase{"NoMatch", "привет", "пока", false, false, "x", "привет", 0}),
+    [](const testing::TestParamInfo<ReplaceAllCase> &info) { return std::string(info.param.name); });
 
 TEST_F(EditorTest, ALanguageColoursTagsKeywordsAndComments)
 {
