@@ -81,6 +81,9 @@ QString TabBlock(QString text, bool outdent);
 // Every line end replaced by one blank.
 QString JoinLines(QString text);
 
+// Every line end written as `lineEnd`, so that inserted lines end as the document's own do.
+QString WithLineEnds(const QString &text, const QString &lineEnd);
+
 // Every run of line ends collapsed to its first, so no empty line stands between two lines of the text.
 QString DeleteEmptyLines(QString text);
 

@@ -184,6 +184,23 @@ QString JoinLines(QString text)
     return out.take();
 }
 
+QString WithLineEnds(const QString &text, const QString &lineEnd)
+{
+    const qsizetype lineEndChars = text.count(u'\r') + text.count(u'\n');
+    Rewriter out(text, text.size() + lineEndChars * lineEnd.size());
+    const char16_t *in = out.in();
+    const auto *end = reinterpret_cast<const char16_t *>(lineEnd.constData());
+    for (qsizetype i = 0, n = out.size(); i < n;) {
+        if (const qsizetype length = LineEndAt(in, i, n); length > 0) {
+            out.put(end, lineEnd.size());
+            i += length;
+        } else {
+            out.put(in[i++]);
+        }
+    }
+    return out.take();
+}
+
 QString DeleteEmptyLines(QString text)
 {
     Rewriter out(std::move(text));

@@ -69,7 +69,7 @@ public:
     void SelectLineText();
     // Removes spaces from the selection by the text transforms' mode (1 to 3).
     void SpaceDelText(int typeDel);
-    // Inserts the text in place of the selection, the caret after it.
+    // Inserts the text in place of the selection, the caret after it; its lines end as the document's do.
     void PasteText(const QString &phraseText);
     // Inserts `center`; when it is empty, wraps the selection in `before` and `after`.
     void PasteText2(const QString &center, const QString &before, const QString &after);
@@ -110,6 +110,8 @@ protected:
 
 private:
     void Form_Load();
+    // Puts `text` in place of the selection as it stands, the caret after it.
+    void InsertText(const QString &text);
     void UpdateMainCaption(bool active);
     // Status panel 4: the file's and the view's code pages.
     void ShowCodePages();

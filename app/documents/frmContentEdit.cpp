@@ -85,19 +85,28 @@ void frmContent::PasteText(const QString &phraseText)
 {
     if (phraseText.isEmpty())
         return;
-    txtContent->SetSelText(phraseText);
-    Range caret = txtContent->GetSel(true);
-    caret.StartLine = caret.EndLine;
-    caret.StartCol = caret.EndCol;
-    txtContent->SetSel(caret);
+    InsertText(mdlLibrary::WithLineEnds(phraseText, txtContent->LineEnd()));
 }
 
 void frmContent::PasteText2(const QString &center, const QString &before, const QString &after)
 {
-    if (!center.isEmpty())
+    if (!center.isEmpty()) {
         PasteText(center);
-    else if (!before.isEmpty() || !after.isEmpty())
-        PasteText(before + txtContent->SelText() + after);
+    } else if (!before.isEmpty() || !after.isEmpty()) {
+        // The selection goes back as it was; only the wrapping takes the document's line end.
+        const QString lineEnd = txtContent->LineEnd();
+        InsertText(mdlLibrary::WithLineEnds(before, lineEnd) + txtContent->SelText() +
+                   mdlLibrary::WithLineEnds(after, lineEnd));
+    }
+}
+
+void frmContent::InsertText(const QString &text)
+{
+    txtContent->SetSelText(text);
+    Range caret = txtContent->GetSel(true);
+    caret.StartLine = caret.EndLine;
+    caret.StartCol = caret.EndCol;
+    txtContent->SetSel(caret);
 }
 
 void frmContent::Undo()

@@ -468,6 +468,18 @@ void Editor::SetAutoIndentMode(int mode)
     control_->setAutoIndent(mode != 0);
 }
 
+QString Editor::LineEnd() const
+{
+    switch (Sci(control_, Base::SCI_GETEOLMODE)) {
+    case Base::SC_EOL_CRLF:
+        return QStringLiteral("\r\n");
+    case Base::SC_EOL_CR:
+        return QStringLiteral("\r");
+    default:
+        return QStringLiteral("\n");
+    }
+}
+
 int Editor::LineCount() const
 {
     return static_cast<int>(Sci(control_, Base::SCI_GETLINECOUNT));

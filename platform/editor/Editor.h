@@ -158,6 +158,8 @@ public:
     // 0 no indent, any other value indents a new line as the previous one.
     void SetAutoIndentMode(int mode);
 
+    // The line end that lines typed or inserted by the editor take: "\r\n", "\n" or "\r".
+    QString LineEnd() const;
     int LineCount() const;
     // Line text and length without the line end. A line outside the text gives "" and 0.
     QString GetLine(int line) const;

@@ -284,4 +284,38 @@ TEST_F(MenuCommands, InsertFromFileRecodesOnlyWhenBothCodePagesAreChosen)
     }
 }
 
+TEST_F(MenuCommands, InsertFromFileGivesTheInsertedLinesTheDocumentsLineEnd)
+{
+    struct Case {
+        const char *name;
+        QByteArray document;
+        QByteArray file;
+        QString expected;
+        platform::editor::Range caret;
+    };
+    const Case cases[] = {
+        {"lf.txt", "one\ntwo", "A\r\nB\r\n", QStringLiteral("oneA\nB\n\ntwo"), {2, 0, 2, 0}},
+        {"crlf.txt", "one\r\ntwo", "A\nB\rC", QStringLiteral("oneA\r\nB\r\nC\r\ntwo"), {2, 1, 2, 1}},
+        {"cr.txt", "one\rtwo", "A\r\nB", QStringLiteral("oneA\rB\rtwo"), {1, 1, 1, 1}},
+    };
+    for (const Case &c : cases) {
+        const QString inserted = files.write(QStringLiteral("inserted-") + c.name, c.file);
+        const int n = open(c.name, c.document);
+        editor(n)->SetCaretPos(0, 3);
+        dialogs::SetDialogHook([&](QDialog &) {
+            mdlFile::OpenPath = inserted;
+            mdlFile::OpenCodeFrom = mdlFile::OpenCodeTo = 0;
+            return int(QDialog::Accepted);
+        });
+        main()->mnuServis_FileInset->trigger();
+        EXPECT_EQ(text(n), c.expected) << c.name;
+        const platform::editor::Range caret = editor(n)->GetSel();
+        EXPECT_EQ(std::pair(caret.StartLine, caret.StartCol), std::pair(c.caret.StartLine, c.caret.StartCol))
+            << "the caret after the inserted text: " << c.name;
+        EXPECT_FALSE(editor(n)->HasSelection()) << c.name;
+        main()->mnuEdit_Undo->trigger();
+        EXPECT_EQ(text(n), QString::fromLatin1(c.document)) << "one undo step: " << c.name;
+    }
+}
+
 } // namespace
