@@ -426,6 +426,8 @@ private:
     void mnuMenu_Click();
     // Rebuilds "Из журнала" from the recent files, newest first.
     void FillMagazineMenu();
+    // The next item of "Из журнала": it shows `path` and opens it.
+    void AddMagazineItem(const QString &path);
     // Every open document's window set to one state (minimised, ...), the active one first.
     void SetAllWindowState(Qt::WindowState state);
     // The frame made another document window active, or none: the window that stops being active is

@@ -182,6 +182,16 @@ void frmMain::mnuFile_Print_Click()
         Documents[n]->SetFocusForm();
 }
 
+void frmMain::AddMagazineItem(const QString &path)
+{
+    // The caption shows the path as it is: a single "&" would mark the next letter as the item's key.
+    QAction *item = mnuFile_Magazine->addAction(QString(path).replace(u'&', QLatin1String("&&")));
+    item->setData(path);
+    const int index = int(mnuFile_Magazine_File.size());
+    connect(item, &QAction::triggered, this, [this, index] { mnuFile_Magazine_File_Click(index); });
+    mnuFile_Magazine_File.append(item);
+}
+
 void frmMain::FillMagazineMenu()
 {
     QAction *empty = mnuFile_Magazine_File.first();
@@ -190,12 +200,8 @@ void frmMain::FillMagazineMenu()
         delete mnuFile_Magazine_File.takeLast();
     const Table<StringPair> &magazine = mdlLoad::Magazine;
     const int n = magazine.count();
-    for (int i = 1; i <= n; ++i) {
-        const StringPair &entry = magazine[n - i + 1];
-        QAction *item = mnuFile_Magazine->addAction(entry.Second + entry.First);
-        connect(item, &QAction::triggered, this, [this, i] { mnuFile_Magazine_File_Click(i); });
-        mnuFile_Magazine_File.append(item);
-    }
+    for (int i = 1; i <= n; ++i)
+        AddMagazineItem(magazine[n - i + 1].Second + magazine[n - i + 1].First);
     if (n >= 1)
         empty->setVisible(false);
 }
@@ -203,7 +209,8 @@ void frmMain::FillMagazineMenu()
 void frmMain::mnuFile_Magazine_File_Click(int index)
 {
     const int previous = ActiveFileIndex;
-    const QString path = mnuFile_Magazine_File.value(index) ? mnuFile_Magazine_File[index]->text() : QString();
+    const QAction *item = mnuFile_Magazine_File.value(index);
+    const QString path = item ? item->data().toString() : QString();
     const QString name = mdlLibrary::GetFileName(path);
     if (const int open = mdlFile::FindDocumentByPath(path); open > 0) {
         mdlFile::AddToMagazine(path);

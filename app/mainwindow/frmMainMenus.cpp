@@ -96,7 +96,8 @@ void frmMain::CreateMenus()
     mnuFile_New = Item(mnuFile, QStringLiteral("Создать..."), this, &frmMain::mnuFile_New_Click, key(Qt::CTRL | Qt::Key_N));
     mnuFile_Open = Item(mnuFile, QStringLiteral("Открыть..."), this, &frmMain::mnuFile_Open_Click, key(Qt::CTRL | Qt::Key_O));
     mnuFile_Magazine = mnuFile->addMenu(QStringLiteral("Из журнала"));
-    mnuFile_Magazine_File.append(EmptyItem(mnuFile_Magazine));
+    // Element 0 is chosen like any other item: no file of that name can be read, and the user is told so.
+    AddMagazineItem(QStringLiteral("(пусто)"));
     connect(mnuFile_Magazine, &QMenu::aboutToShow, this, &frmMain::FillMagazineMenu);
     mnuFile->addSeparator();
     mnuFile_Save = Item(mnuFile, QStringLiteral("Сохранить"), this, &frmMain::mnuFile_Save_Click, key(Qt::CTRL | Qt::Key_S));

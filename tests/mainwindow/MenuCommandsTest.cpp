@@ -204,6 +204,36 @@ TEST_F(MenuCommands, TheRecentFilesSubmenuListsNewestFirstAndOpensTheChoice)
     EXPECT_EQ(captions(), QStringList{"(пусто)"});
 }
 
+TEST_F(MenuCommands, ARecentPathShowsAsItIsAndTheEmptyItemReportsAFileOfItsName)
+{
+    mdlLoad::Magazine.clear();
+    const QString path = files.write("R&D & Co/a&b.txt", "x");
+    mdlFile::AddToMagazine(path);
+    emit main()->mnuFile_Magazine->aboutToShow();
+    QAction *item = main()->mnuFile_Magazine_File.value(1);
+    ASSERT_TRUE(item);
+    // A menu shows "&&" as "&" and takes a single "&" as the mark of the item's key letter.
+    EXPECT_EQ(QKeySequence::mnemonic(item->text()), QKeySequence()) << "no letter taken for a key";
+    EXPECT_EQ(QString(item->text()).replace(QStringLiteral("&&"), QStringLiteral("&")), path);
+    item->trigger();
+    ASSERT_EQ(mdlFile::DocumentCount(), 1);
+    EXPECT_EQ(record(1).Path, path);
+    EXPECT_TRUE(boxes.isEmpty());
+
+    mdlLoad::Magazine.clear();
+    emit main()->mnuFile_Magazine->aboutToShow();
+    ASSERT_EQ(main()->mnuFile_Magazine_File.size(), 1);
+    QAction *empty = main()->mnuFile_Magazine_File.first();
+    EXPECT_TRUE(empty->isVisible());
+    ASSERT_TRUE(empty->isEnabled());
+    empty->trigger();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].title, "Ошибка чтения");
+    EXPECT_EQ(boxes[0].prompt, mdlLoad::CannotOpenMessage("(пусто)"));
+    EXPECT_EQ(boxes[0].buttons, dialogs::vbCritical);
+    EXPECT_EQ(mdlFile::DocumentCount(), 1) << "nothing opened";
+}
+
 TEST_F(MenuCommands, TheWindowsMenuArrangesEveryDocumentWindow)
 {
     for (const char *name : {"1.txt", "2.txt", "3.txt"})
