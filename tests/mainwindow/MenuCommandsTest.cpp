@@ -2,21 +2,28 @@
 #include "app/core/mdlLoadCodes.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/documents/frmContent.h"
+#include "app/documents/mdlLanguage.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
+#include "platform/editor/SearchDialogs.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/StatusBar.h"
 #include "tests/LoadedProgram.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
+#include <QToolBar>
 #include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
@@ -62,66 +69,239 @@ protected:
     TempFolder files;
 };
 
+// A button of one of the two command tool bars, by its key.
+QAction *Button(const QToolBar *bar, const char *key)
+{
+    for (QAction *button : bar->actions())
+        if (button->objectName() == QLatin1String(key))
+            return button;
+    ADD_FAILURE() << "no button " << key;
+    return nullptr;
+}
+
 TEST_F(MenuCommands, DocumentCommandsAreEnabledExactlyWhileADocumentCanTakeThem)
 {
     frmMain *m = main();
     const QList<QAction *> documentCommands = {
-        m->mnuFile_Save,       m->mnuFile_SaveAll,    m->mnuFile_SaveAs,     m->mnuFile_Close,
-        m->mnuFile_Print,      m->mnuEdit_SelectAll,  m->mnuEdit_DelLine,    m->mnuSearch_Find,
-        m->mnuSearch_GotoLine, m->mnuServis_Code,     m->mnuWindows_Cascade, m->mnuView_Registr->menuAction(),
-        m->mnuView_ViewSpace,  m->mnuView_Lines->menuAction()};
-    const QList<QAction *> alwaysThere = {m->mnuFile_New, m->mnuFile_Open, m->mnuFile_Exit, m->mnuHelp_About};
-    const QList<QAction *> editCommands = {m->mnuEdit_Cut, m->mnuEdit_Copy, m->mnuEdit_Del,
-                                           m->mnuEdit_Paste, m->mnuEdit_Undo, m->mnuEdit_Redo};
+        m->mnuFile_Save, m->mnuFile_SaveAll, m->mnuFile_SaveAs, m->mnuFile_SaveCopy, m->mnuFile_Close,
+        m->mnuFile_CloseAll, m->mnuFile_Print, Button(m->tlbMenuFile, "save"), Button(m->tlbMenuFile, "saveall"),
+        Button(m->tlbMenuFile, "print"),
+        m->mnuEdit_SelectAll, m->mnuEdit_SelectLine, m->mnuEdit_DelLine,
+        m->mnuSearch_Find, m->mnuSearch_FindNext, m->mnuSearch_GotoLine, m->mnuSearch_Replace,
+        Button(m->tlbMenuAction, "find"), Button(m->tlbMenuAction, "findnext"), Button(m->tlbMenuAction, "replace"),
+        m->mnuView_Syntax->menuAction(), m->mnuView_CodeView->menuAction(), m->mnuView_Registr->menuAction(),
+        m->mnuView_Space->menuAction(), m->mnuView_Lines->menuAction(), m->mnuView_OuterBrowser,
+        m->mnuView_EditBrowser, m->mnuView_ViewSpace, m->mnuView_WorkPanel,
+        m->mnuServis_Code, m->mnuServis_FileInset,
+        m->mnuWindows_Cascade, m->mnuWindows_Horizontal, m->mnuWindows_Vertical, m->mnuWindows_Min,
+        m->mnuWindows_Max, m->mnuWindows_Arrange};
+    const QList<QAction *> alwaysThere = {
+        m->mnuFile_New, m->mnuFile_Open, m->mnuFile_Magazine->menuAction(), m->mnuFile_Exit,
+        m->mnuView_ToolBar->menuAction(), m->mnuServis_Setting, m->mnuServis_Advice, m->mnuServis_SelColor,
+        m->mnuHelp_Tester, m->mnuHelp_User, m->mnuHelp_About, Button(m->tlbMenuFile, "new"),
+        Button(m->tlbMenuFile, "open"), Button(m->tlbMenuFile, "servise"), Button(m->tlbMenuFile, "tegs")};
+    const QList<QAction *> editCommands = {
+        m->mnuEdit_Cut, m->mnuEdit_Copy, m->mnuEdit_Del, m->mnuEdit_Paste, m->mnuEdit_Undo, m->mnuEdit_Redo,
+        m->mnuPopupText_Undo, Button(m->tlbMenuAction, "cut"), Button(m->tlbMenuAction, "copy"),
+        Button(m->tlbMenuAction, "paste"), Button(m->tlbMenuAction, "undo"), Button(m->tlbMenuAction, "redo")};
+    const auto expectEnabled = [](const QList<QAction *> &commands, bool enabled, const char *when) {
+        for (const QAction *command : commands)
+            EXPECT_EQ(command->isEnabled(), enabled) << command->text().toStdString() << ' ' << when;
+    };
 
-    openMenu(m->mnuFile);
-    for (QAction *command : documentCommands + editCommands)
-        EXPECT_FALSE(command->isEnabled()) << command->text().toStdString();
-    for (QAction *command : alwaysThere)
-        EXPECT_TRUE(command->isEnabled()) << command->text().toStdString();
-    EXPECT_FALSE(m->mnuWindows_Line2->isVisible());
+    // Each menu brings the states up to date as it opens.
+    for (QMenu *menu : {m->mnuFile, m->mnuEdit, m->mnuSearch, m->mnuView, m->mnuServis, m->mnuWindows, m->mnuHelp}) {
+        openMenu(menu);
+        expectEnabled(documentCommands + editCommands, false, "with no document");
+        expectEnabled(alwaysThere, true, "with no document");
+        EXPECT_FALSE(m->mnuWindows_Line2->isVisible());
+    }
 
     const int n = open("page.html", "<p>one</p>");
     openMenu(m->mnuEdit);
-    for (QAction *command : documentCommands)
-        EXPECT_TRUE(command->isEnabled()) << command->text().toStdString();
+    expectEnabled(documentCommands + alwaysThere, true, "with a document");
     EXPECT_TRUE(m->mnuWindows_Line2->isVisible());
-    EXPECT_FALSE(m->mnuEdit_Cut->isEnabled()) << "nothing selected";
-    EXPECT_FALSE(m->mnuEdit_Copy->isEnabled());
-    EXPECT_FALSE(m->mnuEdit_Del->isEnabled());
-    EXPECT_TRUE(m->mnuEdit_Paste->isEnabled());
-    EXPECT_TRUE(m->mnuEdit_Undo->isEnabled()) << "undo is asked when it acts, not before";
+    expectEnabled({m->mnuEdit_Cut, m->mnuEdit_Copy, m->mnuEdit_Del}, false, "with nothing selected");
+    expectEnabled({m->mnuEdit_Paste, m->mnuEdit_Undo, m->mnuEdit_Redo, m->mnuPopupText_Undo}, true,
+                  "asked when it acts, not before");
 
     select(n, {0, 3, 0, 6});
     openMenu(m->mnuEdit);
-    EXPECT_TRUE(m->mnuEdit_Cut->isEnabled());
-    EXPECT_TRUE(m->mnuPopupText_Copy->isEnabled());
+    expectEnabled({m->mnuEdit_Cut, m->mnuEdit_Copy, m->mnuEdit_Del, m->mnuPopupText_Cut, m->mnuPopupText_Copy,
+                   m->mnuPopupText_Del, Button(m->tlbMenuAction, "cut"), Button(m->tlbMenuAction, "copy")},
+                  true, "with a selection");
+
+    // Without a language of its own there is no syntax to choose; without code pages nothing to recode.
+    const Table<mdlLanguage::LanguageHeader> languages = mdlLanguage::LangHeader;
+    const Table<NamedList> codes = mdlLoad::Codes;
+    QList<QAction *> others = documentCommands;
+    mdlLanguage::LangHeader.clear();
+    openMenu(m->mnuView);
+    EXPECT_FALSE(m->mnuView_Syntax->menuAction()->isEnabled());
+    others.removeAll(m->mnuView_Syntax->menuAction());
+    expectEnabled(others, true, "beside Syntax");
+    mdlLoad::Codes.clear();
+    openMenu(m->mnuServis);
+    EXPECT_FALSE(m->mnuServis_Code->isEnabled());
+    EXPECT_FALSE(m->mnuView_CodeView->menuAction()->isEnabled());
+    EXPECT_FALSE(m->mnuView_Syntax->menuAction()->isEnabled());
+    others.removeAll(m->mnuServis_Code);
+    others.removeAll(m->mnuView_CodeView->menuAction());
+    expectEnabled(others, true, "beside the code-page commands");
+    mdlLanguage::LangHeader = languages;
+    mdlLoad::Codes = codes;
+    openMenu(m->mnuView);
+    expectEnabled(documentCommands, true, "with the tables back");
 
     m->mnuFile_Close->trigger();
     openMenu(m->mnuView);
-    EXPECT_FALSE(m->mnuView_Registr->menuAction()->isEnabled());
-    EXPECT_FALSE(m->mnuEdit_Undo->isEnabled());
+    expectEnabled(documentCommands + editCommands, false, "once the document is closed");
 }
 
-TEST_F(MenuCommands, EachCommandReachesTheActiveDocumentAndOnlyIt)
+TEST_F(MenuCommands, EveryTextCommandAndItsKeyChangeTheActiveDocumentOnly)
 {
-    const int a = open("a.txt", "alpha beta");
-    const int b = open("b.txt", "gamma delta");
-    document(a)->SetFocusForm();
-    ASSERT_EQ(main()->ActiveFileIndex, a);
-    select(a, {0, 0, 0, 5});
-    select(b, {0, 0, 0, 5});
+    using platform::editor::Editor;
+    using platform::editor::Range;
+    using Selection = std::tuple<int, int, int, int>;
+    const QString original = QStringLiteral("Alpha  beta\r\n  gamma  \r\n\r\n\r\ndelta");
+    const auto typeX = [](Editor &e) { e.SetSelText(QStringLiteral("X")); };
+    const auto typeXAndUndo = [](Editor &e) {
+        e.SetSelText(QStringLiteral("X"));
+        e.Undo();
+    };
+    const auto clipboardOmega = [](Editor &) { QApplication::clipboard()->setText(QStringLiteral("Omega")); };
+    const QString withoutAlpha = QStringLiteral("  beta\r\n  gamma  \r\n\r\n\r\ndelta");
+    const QString pastedOmega = QStringLiteral("Omega  beta\r\n  gamma  \r\n\r\n\r\ndelta");
+    const Selection gamma{1, 2, 1, 7};
+    const Range alpha{0, 0, 0, 5}, start{0, 0, 0, 0};
 
-    main()->mnuView_Registr_Big->trigger();
-    EXPECT_EQ(text(a), "ALPHA beta");
-    EXPECT_EQ(text(b), "gamma delta");
-    // The menu's key reaches the same command.
-    select(a, {0, 6, 0, 10});
-    QTest::keyClick(editor(a)->Control(), Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(text(a), "ALPHA BETA");
-    main()->mnuEdit_Undo->trigger();
-    EXPECT_EQ(text(a), "ALPHA beta");
-    EXPECT_EQ(text(b), "gamma delta");
+    // The dialogs of Find, Replace and Go to line, answered as a user would; every search is for "gamma",
+    // so that Find next finds it whichever search came last.
+    dialogs::SetDialogHook([](QDialog &dialog) {
+        if (auto *find = qobject_cast<platform::editor::FindDialog *>(&dialog)) {
+            find->findEdit->setText(QStringLiteral("gamma"));
+            return int(QDialog::Accepted);
+        }
+        if (auto *replace = qobject_cast<platform::editor::ReplaceDialog *>(&dialog)) {
+            replace->findEdit->setText(QStringLiteral("gamma"));
+            replace->replaceEdit->setText(QStringLiteral("гамма"));
+            replace->replaceAllButton->click();
+            return int(QDialog::Rejected);
+        }
+        if (auto *gotoLine = qobject_cast<platform::editor::GotoLineDialog *>(&dialog)) {
+            gotoLine->lineBox->setValue(4);
+            return int(QDialog::Accepted);
+        }
+        return int(QDialog::Rejected);
+    });
+
+    frmMain *m = main();
+    const struct Command {
+        const char *name;
+        QAction *frmMain::*item;
+        QKeySequence key; // empty for an item without one
+        Range selection;
+        QString text; // of the active document afterwards
+        std::optional<Selection> selected = {};
+        std::function<void(Editor &)> prepare = {};
+        std::optional<QString> clipboard = {};
+    } commands[] = {
+        {"Undo", &frmMain::mnuEdit_Undo, Qt::CTRL | Qt::Key_Z, alpha, original, {}, typeX},
+        {"Redo", &frmMain::mnuEdit_Redo, Qt::CTRL | Qt::Key_Y, alpha,
+         QStringLiteral("X  beta\r\n  gamma  \r\n\r\n\r\ndelta"), {}, typeXAndUndo},
+        {"Cut", &frmMain::mnuEdit_Cut, Qt::CTRL | Qt::Key_X, alpha, withoutAlpha, {}, {}, QStringLiteral("Alpha")},
+        {"Copy", &frmMain::mnuEdit_Copy, Qt::CTRL | Qt::Key_C, alpha, original, {}, {}, QStringLiteral("Alpha")},
+        {"Paste", &frmMain::mnuEdit_Paste, Qt::CTRL | Qt::Key_V, alpha, pastedOmega, {}, clipboardOmega},
+        {"Del", &frmMain::mnuEdit_Del, Qt::Key_Delete, alpha, withoutAlpha, Selection{0, 0, 0, 0}},
+        {"DelLine", &frmMain::mnuEdit_DelLine, Qt::CTRL | Qt::Key_D, {1, 3, 1, 3},
+         QStringLiteral("Alpha  beta\r\n\r\n\r\ndelta")},
+        {"SelectLine", &frmMain::mnuEdit_SelectLine, Qt::CTRL | Qt::Key_L, {1, 3, 1, 4}, original,
+         Selection{1, 0, 1, 9}},
+        {"SelectAll", &frmMain::mnuEdit_SelectAll, Qt::CTRL | Qt::Key_A, {1, 3, 1, 3}, original,
+         Selection{0, 0, 4, 5}},
+        {"Find", &frmMain::mnuSearch_Find, Qt::CTRL | Qt::Key_F, start, original, gamma},
+        {"FindNext", &frmMain::mnuSearch_FindNext, Qt::Key_F3, start, original, gamma},
+        {"Replace", &frmMain::mnuSearch_Replace, Qt::CTRL | Qt::Key_H, start,
+         QStringLiteral("Alpha  beta\r\n  гамма  \r\n\r\n\r\ndelta")},
+        {"GotoLine", &frmMain::mnuSearch_GotoLine, Qt::CTRL | Qt::Key_G, start, original, Selection{3, 0, 3, 0}},
+        {"Alphabet", &frmMain::mnuView_Registr_Alphabet, Qt::SHIFT | Qt::Key_F1, alpha,
+         QStringLiteral("Фдзрф  beta\r\n  gamma  \r\n\r\n\r\ndelta")},
+        {"Translit", &frmMain::mnuView_Registr_Translit, Qt::SHIFT | Qt::Key_F2, alpha,
+         QStringLiteral("Алпха  beta\r\n  gamma  \r\n\r\n\r\ndelta")},
+        {"Big", &frmMain::mnuView_Registr_Big, Qt::SHIFT | Qt::Key_F3, alpha,
+         QStringLiteral("ALPHA  beta\r\n  gamma  \r\n\r\n\r\ndelta")},
+        {"Small", &frmMain::mnuView_Registr_Small, Qt::SHIFT | Qt::Key_F4, alpha,
+         QStringLiteral("alpha  beta\r\n  gamma  \r\n\r\n\r\ndelta")},
+        {"First", &frmMain::mnuView_Registr_First, Qt::SHIFT | Qt::Key_F5, {0, 0, 0, 11},
+         QStringLiteral("Alpha  Beta\r\n  gamma  \r\n\r\n\r\ndelta")},
+        {"Switch", &frmMain::mnuView_Registr_Switch, Qt::SHIFT | Qt::Key_F6, alpha,
+         QStringLiteral("aLPHA  beta\r\n  gamma  \r\n\r\n\r\ndelta")},
+        {"Text", &frmMain::mnuView_Registr_Text, {}, {0, 0, 0, 11},
+         QStringLiteral("alpha  beta\r\n  gamma  \r\n\r\n\r\ndelta")},
+        {"SpaceDouble", &frmMain::mnuView_Space_Double, Qt::CTRL | Qt::Key_F1, {0, 0, 1, 9},
+         QStringLiteral("Alpha beta\r\n gamma \r\n\r\n\r\ndelta")},
+        {"SpaceLineStart", &frmMain::mnuView_Space_LineStart, Qt::CTRL | Qt::Key_F2, {0, 0, 1, 9},
+         QStringLiteral("Alpha  beta\r\ngamma  \r\n\r\n\r\ndelta")},
+        {"SpaceLineEnd", &frmMain::mnuView_Space_LineEnd, Qt::CTRL | Qt::Key_F3, {0, 0, 2, 0},
+         QStringLiteral("Alpha  beta\r\n  gamma\r\n\r\n\r\ndelta")},
+        {"LineJoin", &frmMain::mnuView_Line_Join, {}, {0, 0, 1, 3},
+         QStringLiteral("Alpha  beta   gamma  \r\n\r\n\r\ndelta")},
+        {"LineDelEmpty", &frmMain::mnuView_Line_DelEmpty, {}, {1, 0, 4, 2},
+         QStringLiteral("Alpha  beta\r\n  gamma  \r\ndelta")},
+        {"PopupUndo", &frmMain::mnuPopupText_Undo, {}, alpha, original, {}, typeX},
+        {"PopupCut", &frmMain::mnuPopupText_Cut, {}, alpha, withoutAlpha, {}, {}, QStringLiteral("Alpha")},
+        {"PopupCopy", &frmMain::mnuPopupText_Copy, {}, alpha, original, {}, {}, QStringLiteral("Alpha")},
+        {"PopupPaste", &frmMain::mnuPopupText_Paste, {}, alpha, pastedOmega, {}, clipboardOmega},
+        {"PopupDel", &frmMain::mnuPopupText_Del, {}, alpha, withoutAlpha},
+        {"PopupSelLine", &frmMain::mnuPopupText_SelLine, {}, {1, 3, 1, 4}, original, Selection{1, 0, 1, 9}},
+        {"PopupFindNext", &frmMain::mnuPopupText_FindNext, {}, start, original, gamma},
+    };
+
+    const int a = open("a.txt", original.toLatin1());
+    const int b = open("b.txt", original.toLatin1());
+    const auto selection = [](int n) {
+        const Range at = editor(n)->GetSel(false);
+        return Selection{at.StartLine, at.StartCol, at.EndLine, at.EndCol};
+    };
+    for (const Command &c : commands) {
+        QAction *item = m->*c.item;
+        if (!c.key.isEmpty())
+            EXPECT_TRUE(item->shortcuts().contains(c.key)) << c.name;
+        for (const bool byKey : {false, true}) {
+            if (byKey && c.key.isEmpty())
+                continue;
+            SCOPED_TRACE(std::string(c.name) + (byKey ? " by its key" : " from the menu"));
+            QApplication::clipboard()->clear();
+            for (const int n : {a, b}) {
+                editor(n)->SetText(original);
+                editor(n)->SetSel(c.selection);
+                if (c.prepare)
+                    c.prepare(*editor(n));
+            }
+            document(a)->SetFocusForm();
+            QApplication::processEvents();
+            ASSERT_EQ(m->ActiveFileIndex, a);
+            const QString otherText = text(b);
+            const Selection otherSelection = selection(b);
+
+            if (byKey) {
+                editor(a)->Control()->setFocus();
+                QTest::keySequence(editor(a)->Control(), c.key);
+            } else {
+                item->trigger();
+            }
+            QApplication::processEvents();
+
+            EXPECT_EQ(text(a), c.text);
+            if (c.selected)
+                EXPECT_EQ(selection(a), *c.selected);
+            if (c.clipboard)
+                EXPECT_EQ(QApplication::clipboard()->text(), *c.clipboard);
+            EXPECT_EQ(text(b), otherText) << "the other document's text";
+            EXPECT_EQ(selection(b), otherSelection) << "the other document's selection";
+            EXPECT_EQ(m->ActiveFileIndex, a);
+        }
+    }
 }
 
 TEST_F(MenuCommands, DeleteLineTakesTheLineEndExceptOnTheLastLine)
@@ -171,6 +351,41 @@ TEST_F(MenuCommands, ChoosingACodePageChangesTheRecordAndNotTheText)
     EXPECT_EQ(main()->sttMain->PanelText(4), mdlLoad::Codes[2].Title + " / " + mdlLoad::Codes[1].Title + ' ');
     main()->mnuView_CodeView_View_List[0]->trigger();
     EXPECT_EQ(record(n).ViewCode, 1) << "the placeholder item stores nothing";
+}
+
+TEST_F(MenuCommands, TheCodePageListsHoldEveryCodePageInOrderOrTheEmptyItemAlone)
+{
+    const struct Case {
+        const char *name;
+        QByteArray codeIni;
+        int pages;
+        QStringList shown;
+    } cases[] = {
+        {"three", "[codes]\r\nA|First\r\nB|Second\r\nC|Third\r\n[symbols]\r\n", 3, {"First", "Second", "Third"}},
+        {"none", "[codes]\r\n[symbols]\r\n", 0, {"(пусто)"}},
+    };
+    for (const Case &c : cases) {
+        // The lists are filled once, as the program starts.
+        UnloadProgramWindows();
+        folder.write("setting/code.ini", c.codeIni);
+        mdlLoad::InitPathsAndLoad();
+        main()->show();
+        ASSERT_EQ(mdlLoad::Codes.count(), c.pages) << c.name;
+        frmMain *m = main();
+        for (const QList<QAction *> *items : {&m->mnuView_CodeView_File_List, &m->mnuView_CodeView_View_List}) {
+            QStringList shown;
+            for (const QAction *item : *items)
+                if (item->isVisible())
+                    shown << item->text();
+            EXPECT_EQ(shown, c.shown) << c.name;
+            // Item i stands for code page i.
+            for (int i = 1; i < items->size(); ++i) {
+                EXPECT_EQ((*items)[i]->text(), mdlLoad::Codes[i].Name) << c.name;
+                EXPECT_TRUE((*items)[i]->isEnabled()) << c.name;
+            }
+            EXPECT_FALSE(items->first()->isEnabled()) << "the empty item stands for no code page";
+        }
+    }
 }
 
 TEST_F(MenuCommands, TheRecentFilesSubmenuListsNewestFirstAndOpensTheChoice)
@@ -255,12 +470,42 @@ TEST_F(MenuCommands, TheWindowsMenuArrangesEveryDocumentWindow)
     }
     EXPECT_LT(windows()[1]->x(), windows()[2]->x()) << "left to right";
 
+    // From side by side to a cascade: one size for all, most of the area, each window a step further
+    // down and right, the last one on top.
+    main()->mnuWindows_Cascade->trigger();
+    const QSize cascaded = windows()[0]->size();
+    EXPECT_GE(cascaded.width(), area.width() / 2);
+    EXPECT_GE(cascaded.height(), area.height() / 2);
+    for (int k = 0; k < 3; ++k) {
+        QMdiSubWindow *window = windows()[k];
+        EXPECT_TRUE(area.contains(window->geometry())) << k;
+        EXPECT_EQ(window->size(), cascaded) << k;
+        if (k > 0) {
+            const QPoint step = window->pos() - windows()[k - 1]->pos();
+            EXPECT_GT(step.x(), 0) << k;
+            EXPECT_EQ(step.x(), step.y()) << k;
+            EXPECT_EQ(step, windows()[1]->pos() - windows()[0]->pos()) << k;
+        }
+    }
+    EXPECT_EQ(main()->mdiArea->subWindowList(QMdiArea::StackingOrder).last(), windows()[2]);
+
     main()->mnuWindows_Min->trigger();
     for (QMdiSubWindow *window : windows())
         EXPECT_TRUE(window->isMinimized());
+    // Scattered over the area, the minimised windows come back to one row along its bottom edge, in
+    // document order from the left.
+    for (int k = 0; k < 3; ++k)
+        windows()[k]->move(area.width() / 2 - 40 * k, 20 * k);
+    ASSERT_LT(windows()[0]->geometry().bottom(), area.bottom());
     main()->mnuWindows_Arrange->trigger();
-    for (QMdiSubWindow *window : windows())
-        EXPECT_TRUE(area.contains(window->geometry()));
+    int left = 0;
+    for (QMdiSubWindow *window : windows()) {
+        EXPECT_TRUE(window->isMinimized());
+        EXPECT_EQ(window->geometry().bottom(), area.bottom());
+        EXPECT_EQ(window->x(), left);
+        left += window->width();
+    }
+    EXPECT_LE(left, area.width());
 
     document(2)->SetFocusForm();
     main()->mnuWindows_Max->trigger();
