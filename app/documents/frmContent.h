@@ -111,6 +111,9 @@ protected:
 private:
     void Form_Load();
     void UpdateMainCaption(bool active);
+    void UpdateWindowCaption();
+    // Only the document the frame shows active names itself in the frame's caption.
+    void RefreshCaptions();
     // Status panel 4: the file's and the view's code pages.
     void ShowCodePages();
     void ActivateNextForm(bool backward);

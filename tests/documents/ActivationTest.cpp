@@ -20,6 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
 // Which document the frame shows active, and whether everything that names "the active document" agrees:
@@ -91,6 +94,43 @@ protected:
         QTest::keyClick(document(number)->txtContent->Control(), backward ? Qt::Key_Backtab : Qt::Key_Tab,
                         backward ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
         settle();
+    }
+
+    // Chooses the document's item in the open Window menu with the mouse.
+    static void chooseInWindowMenu(int number)
+    {
+        QMenu *menu = main()->mnuWindows;
+        menu->popup(main()->mapToGlobal(QPoint(10, 10)));
+        settle();
+        QAction *item = main()->mnuWindows_File[record(number).MenuIndex];
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        settle();
+    }
+
+    static void chooseTab(int number)
+    {
+        main()->tbsFiles->Select(record(number).TabIndex);
+        settle();
+    }
+
+    static bool editorHasFocus(int number)
+    {
+        return QApplication::focusWidget() == document(number)->txtContent->Control();
+    }
+
+    // The ways in which the user brings another document to the front: from the document `from` to `to`.
+    struct Way {
+        const char *name;
+        std::function<void(int from, int to)> choose;
+    };
+    static const std::vector<Way> &ways()
+    {
+        static const std::vector<Way> all = {
+            {"Window menu", [](int, int to) { chooseInWindowMenu(to); }},
+            {"tab", [](int, int to) { chooseTab(to); }},
+            {"Ctrl+Tab", [](int from, int) { ctrlTab(from); }},
+        };
+        return all;
     }
 
     TempFolder files;
@@ -248,6 +288,28 @@ TEST_F(Activation, NewWindowsOpenWhollyInsideTheFrameAndCascadingKeepsThemUsable
     check("opened");
     main()->mnuWindows_Cascade->trigger();
     check("cascaded");
+}
+
+TEST_F(Activation, AWindowThatTheFrameRestoresOnASwitchGetsItsNameBack)
+{
+    const int a = open("a.txt");
+    const int b = open("b.txt");
+    document(b)->subWindow->showMaximized();
+    settle();
+    int from = b, to = a;
+    for (const Way &way : ways()) {
+        way.choose(from, to);
+        expectActive(to);
+        EXPECT_TRUE(document(to)->subWindow->isMaximized()) << way.name;
+        EXPECT_TRUE(document(to)->subWindow->windowTitle().isEmpty()) << way.name;
+        EXPECT_FALSE(document(from)->subWindow->isMaximized()) << way.name;
+        EXPECT_EQ(document(from)->subWindow->windowTitle(), record(from).Name) << way.name;
+        std::swap(from, to);
+    }
+    document(from)->subWindow->showNormal();
+    settle();
+    EXPECT_EQ(document(from)->subWindow->windowTitle(), record(from).Name);
+    EXPECT_EQ(document(to)->subWindow->windowTitle(), record(to).Name);
 }
 
 } // namespace
