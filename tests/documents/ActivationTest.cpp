@@ -312,4 +312,14 @@ TEST_F(Activation, AWindowThatTheFrameRestoresOnASwitchGetsItsNameBack)
     EXPECT_EQ(document(to)->subWindow->windowTitle(), record(to).Name);
 }
 
+TEST_F(Activation, TheWindowMenuMarksTheActiveDocumentWhicheverItemIsChosen)
+{
+    const int a = open("a.txt");
+    const int b = open("b.txt");
+    for (const int chosen : {b, b, a, a, b}) {
+        chooseInWindowMenu(chosen);
+        expectActive(chosen);
+    }
+}
+
 } // namespace
