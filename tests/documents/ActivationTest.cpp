@@ -5,6 +5,7 @@
 #include "app/documents/mdlFileOpen.h"
 #include "app/documents/mdlFileWindows.h"
 #include "app/mainwindow/frmMain.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/TabStrip.h"
@@ -319,6 +320,43 @@ TEST_F(Activation, TheWindowMenuMarksTheActiveDocumentWhicheverItemIsChosen)
     for (const int chosen : {b, b, a, a, b}) {
         chooseInWindowMenu(chosen);
         expectActive(chosen);
+    }
+}
+
+// Keys typed in a dialog over a document are the dialog's, even the one that switches documents.
+TEST_F(Activation, ControlTabInADialogOverADocumentStaysInTheDialog)
+{
+    open("a.txt");
+    const int b = open("b.txt");
+    struct Case {
+        const char *name;
+        QAction *item;
+    } cases[] = {{"find", main()->mnuSearch_Find},
+                 {"replace", main()->mnuSearch_Replace},
+                 {"go to line", main()->mnuSearch_GotoLine}};
+    for (const Case &c : cases) {
+        int shown = 0, activeMeanwhile = 0;
+        platform::dialogs::SetDialogHook([&](QDialog &dialog) {
+            ++shown;
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            settle();
+            QWidget *field = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+            QTest::keyClick(field, Qt::Key_Tab, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            settle();
+            activeMeanwhile = main()->ActiveFileIndex;
+            dialog.reject();
+            return int(QDialog::Rejected);
+        });
+        c.item->trigger();
+        settle();
+        platform::dialogs::SetDialogHook(nullptr);
+        QApplication::setActiveWindow(main());
+        settle();
+        EXPECT_EQ(shown, 1) << c.name;
+        EXPECT_EQ(activeMeanwhile, b) << c.name;
+        expectActive(b);
     }
 }
 
