@@ -44,6 +44,8 @@ frmMain::frmMain()
     setAcceptDrops(true);
 
     CreateBars();
+    // A closed document window hands the front to the one used before it, as a desktop frame does.
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     mdiArea->viewport()->installEventFilter(this);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
     // The frame's area takes Ctrl+Tab for its own window switching through a filter on the application;

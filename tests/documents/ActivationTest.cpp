@@ -360,4 +360,38 @@ TEST_F(Activation, ControlTabInADialogOverADocumentStaysInTheDialog)
     }
 }
 
+TEST_F(Activation, AClosedWindowHandsTheFrontToTheOneUsedBeforeIt)
+{
+    struct Case {
+        const char *name;
+        std::vector<int> clicks; // documents 1, 2, 3 are open, 3 in front; then these are clicked
+        int closed;
+        bool byKey;              // Ctrl+W in the closed document, else its window's own close
+        int next;
+    } cases[] = {
+        {"a window behind the front one", {}, 1, false, 3},
+        {"the front window, come to from the last one", {1}, 1, true, 3},
+        {"the front window, come to through the others", {2, 1}, 1, true, 2},
+        {"the middle window", {1, 2}, 2, true, 1},
+    };
+    for (const Case &c : cases) {
+        for (const char *name : {"1.txt", "2.txt", "3.txt"})
+            open(name);
+        const int first = mdlFile::DocumentCount() - 2;
+        for (const int clicked : c.clicks)
+            click(first - 1 + clicked);
+        const int closed = first - 1 + c.closed;
+        if (c.byKey)
+            QTest::keyClick(document(closed)->txtContent->Control(), Qt::Key_W, Qt::ControlModifier);
+        else
+            document(closed)->subWindow->close();
+        settle();
+        EXPECT_TRUE(record(closed).Closed) << c.name;
+        SCOPED_TRACE(c.name);
+        expectActive(first - 1 + c.next);
+        main()->mnuFile_CloseAll->trigger();
+        settle();
+    }
+}
+
 } // namespace
