@@ -107,6 +107,9 @@ void frmContent::SetFocusForm()
 
 void frmContent::SetFocusForm2()
 {
+    // A minimised window shows neither its editor nor its preview, so neither takes the keys.
+    if (subWindow->isMinimized())
+        return;
     if (browse_mode && brwIE)
         brwIE->setFocus();
     else

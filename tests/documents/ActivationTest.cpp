@@ -394,4 +394,26 @@ TEST_F(Activation, AClosedWindowHandsTheFrontToTheOneUsedBeforeIt)
     }
 }
 
+TEST_F(Activation, AMinimisedWindowBecomesActiveWithoutTakingTheFocus)
+{
+    const int a = open("a.txt", "a");
+    const int b = open("b.txt", "b");
+    for (const Way &way : ways()) {
+        document(a)->subWindow->showMinimized();
+        click(b);
+        expectActive(b);
+        way.choose(b, a);
+        SCOPED_TRACE(way.name);
+        expectActive(a);
+        EXPECT_TRUE(document(a)->subWindow->isMinimized());
+        EXPECT_FALSE(editorHasFocus(a));
+        if (QWidget *focus = QApplication::focusWidget())
+            QTest::keyClicks(focus, "typed");
+        settle();
+        EXPECT_EQ(document(a)->txtContent->Text(), "a");
+        document(a)->subWindow->showNormal();
+        settle();
+    }
+}
+
 } // namespace
