@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -218,12 +219,14 @@ TEST_F(Activation, TheSyntaxMarkGoesWithTheLastDocument)
     ASSERT_FALSE(checkedLanguage().isEmpty());
     const QString html = checkedLanguage();
     const int text = open("notes.txt", "x");
-    EXPECT_NE(checkedLanguage(), html);
+    const QString plain = checkedLanguage();
+    EXPECT_NE(plain, html);
     click(page);
     EXPECT_EQ(checkedLanguage(), html);
     main()->mnuFile_Close->trigger();
     settle();
     expectActive(text);
+    EXPECT_EQ(checkedLanguage(), plain) << "the closed page's mark goes at once";
     main()->mnuFile_Close->trigger();
     settle();
     EXPECT_EQ(checkedLanguage(), QString()) << "no document, no mark";
@@ -323,6 +326,16 @@ TEST_F(Activation, TheWindowMenuMarksTheActiveDocumentWhicheverItemIsChosen)
     }
 }
 
+TEST_F(Activation, ControlTabWithOneDocumentKeepsItActiveAndFocused)
+{
+    const int a = open("a.txt");
+    for (const bool backward : {false, true}) {
+        ctrlTab(a, backward);
+        expectActive(a);
+        EXPECT_TRUE(editorHasFocus(a)) << backward;
+    }
+}
+
 // Keys typed in a dialog over a document are the dialog's, even the one that switches documents.
 TEST_F(Activation, ControlTabInADialogOverADocumentStaysInTheDialog)
 {
@@ -394,6 +407,46 @@ TEST_F(Activation, AClosedWindowHandsTheFrontToTheOneUsedBeforeIt)
     }
 }
 
+TEST_F(Activation, WithoutAHandedOverFileTheDoubleClickGivesTheFocusBackToTheActiveDocument)
+{
+    open("a.txt");
+    const int b = open("b.txt");
+    const QString sendFile = mdlLoad::TmpFolder + "send.txt";
+    QWidget *viewport = main()->mdiArea->viewport();
+    const QPoint empty = viewport->rect().bottomRight() - QPoint(4, 4);
+    for (QMdiSubWindow *window : main()->mdiArea->subWindowList())
+        ASSERT_FALSE(window->geometry().contains(empty));
+    struct Case {
+        const char *name;
+        bool exists;
+    } cases[] = {{"send.txt missing", false}, {"send.txt empty", true}};
+    for (const Case &c : cases) {
+        QFile::remove(sendFile);
+        if (c.exists)
+            ASSERT_TRUE(mdlLibrary::FileWriteText(sendFile, QString(), mdlLibrary::TextEncoding::Utf8));
+        main()->setFocus();
+        settle();
+        ASSERT_FALSE(editorHasFocus(b));
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, empty);
+        settle();
+        EXPECT_TRUE(editorHasFocus(b)) << c.name;
+        EXPECT_EQ(mdlFile::DocumentCount(), 2) << c.name;
+        expectActive(b);
+    }
+}
+
+TEST_F(Activation, BeforeTheProgramHasLoadedGivingADocumentTheFocusChangesNothing)
+{
+    const int a = open("a.txt");
+    const int b = open("b.txt");
+    mdlLoad::ProgramLoaded = false;
+    document(a)->SetFocusForm();
+    settle();
+    mdlLoad::ProgramLoaded = true;
+    expectActive(b);
+    EXPECT_TRUE(editorHasFocus(b));
+}
+
 TEST_F(Activation, AMinimisedWindowBecomesActiveWithoutTakingTheFocus)
 {
     const int a = open("a.txt", "a");
@@ -414,6 +467,39 @@ TEST_F(Activation, AMinimisedWindowBecomesActiveWithoutTakingTheFocus)
         document(a)->subWindow->showNormal();
         settle();
     }
+}
+
+TEST_F(Activation, TheLastClosedWindowDecidesWhetherTheFirstOneIsMaximised)
+{
+    mdlLoad::EditMaxform = false;
+    struct Step {
+        bool maximiseBeforeClose;
+    } steps[] = {{true}, {true}, {false}, {false}, {true}};
+    bool maximised = false;
+    for (const Step &step : steps) {
+        const int n = open("doc.txt");
+        EXPECT_EQ(document(n)->subWindow->isMaximized(), maximised);
+        if (!maximised)
+            EXPECT_EQ(document(n)->subWindow->pos(), QPoint(0, 0)) << "cascaded, the only window";
+        if (step.maximiseBeforeClose)
+            document(n)->subWindow->showMaximized();
+        else
+            document(n)->subWindow->showNormal();
+        settle();
+        main()->mnuFile_Close->trigger();
+        settle();
+        ASSERT_TRUE(record(n).Closed);
+        EXPECT_EQ(mdlLoad::EditMaxform, step.maximiseBeforeClose);
+        maximised = step.maximiseBeforeClose;
+    }
+
+    // With a document open, a new window takes the state the frame gives it.
+    const int normal = open("normal.txt");
+    ASSERT_TRUE(document(normal)->subWindow->isMaximized());
+    document(normal)->subWindow->showNormal();
+    settle();
+    const int second = open("second.txt");
+    EXPECT_FALSE(document(second)->subWindow->isMaximized());
 }
 
 } // namespace
