@@ -61,10 +61,7 @@ frmContent::frmContent(int number) : tag_(number)
     subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
     platform::widgets::UseRussianWindowMenu(subWindow);
     // Maximising and restoring change what the captions show: the frame's caption names the document once.
-    connect(subWindow, &QMdiSubWindow::windowStateChanged, this, [this] {
-        if (forms::frmMain->ActiveFileIndex == tag_)
-            UpdateMainCaption(true);
-    });
+    connect(subWindow, &QMdiSubWindow::windowStateChanged, this, &frmContent::RefreshCaptions);
     subWindow->installEventFilter(this);
     Form_Load();
 }
@@ -110,6 +107,9 @@ void frmContent::SetFocusForm()
 
 void frmContent::SetFocusForm2()
 {
+    // A minimised window shows neither its editor nor its preview, so neither takes the keys.
+    if (subWindow->isMinimized())
+        return;
     if (browse_mode && brwIE)
         brwIE->setFocus();
     else
@@ -178,14 +178,25 @@ void frmContent::Change_Position()
 
 void frmContent::UpdateMainCaption(bool active)
 {
-    frmMain *main = forms::frmMain.get();
-    if (!active) {
-        main->setWindowTitle(ProductTitle);
-        return;
-    }
-    const QString &name = DocumentRecords[tag_].Name;
-    subWindow->setWindowTitle(subWindow->isMaximized() ? QString() : name);
-    main->setWindowTitle(name + QStringLiteral(" - ") + ProductTitle);
+    UpdateWindowCaption();
+    forms::frmMain->setWindowTitle(active ? DocumentRecords[tag_].Name + QStringLiteral(" - ") + ProductTitle
+                                          : ProductTitle);
+}
+
+void frmContent::UpdateWindowCaption()
+{
+    // A maximised window has no title bar of its own: the frame's caption names it instead. Any other
+    // window, active or not, shows its name, also after the frame has restored it on a switch away.
+    if (DocumentRecords.contains(tag_))
+        subWindow->setWindowTitle(subWindow->isMaximized() ? QString() : DocumentRecords[tag_].Name);
+}
+
+void frmContent::RefreshCaptions()
+{
+    if (forms::frmMain->ActiveFileIndex == tag_)
+        UpdateMainCaption(true);
+    else
+        UpdateWindowCaption();
 }
 
 void frmContent::ActivateNextForm(bool backward)

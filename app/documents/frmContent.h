@@ -113,6 +113,9 @@ private:
     // Puts `text` in place of the selection as it stands, the caret after it.
     void InsertText(const QString &text);
     void UpdateMainCaption(bool active);
+    void UpdateWindowCaption();
+    // Only the document the frame shows active names itself in the frame's caption.
+    void RefreshCaptions();
     // Status panel 4: the file's and the view's code pages.
     void ShowCodePages();
     void ActivateNextForm(bool backward);

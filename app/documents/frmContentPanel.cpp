@@ -108,9 +108,7 @@ void frmContent::Form_Resize()
     // The preview takes exactly the editor's place.
     if (picBrowser)
         picBrowser->setGeometry(txtContent->geometry());
-    // Only the document the frame shows active names itself in the captions.
-    if (forms::frmMain->ActiveFileIndex == tag_)
-        UpdateMainCaption(true);
+    RefreshCaptions();
 }
 
 void frmContent::tlbPanel_ButtonClick(const QString &key)

@@ -31,10 +31,8 @@ void ActivateDocument(int index, bool setFocus, bool deactivate)
 {
     frmMain *main = forms::frmMain.get();
     if (index == 0 || deactivate) {
-        if (IsDocument(index))
-            if (QAction *item = WindowItem(DocumentRecords[index].MenuIndex))
-                item->setChecked(false);
         main->ActiveFileIndex = 0;
+        MarkActiveWindowItem();
         main->setFocus();
         return;
     }
@@ -45,12 +43,18 @@ void ActivateDocument(int index, bool setFocus, bool deactivate)
     const int tab = GetDocumentTabIndex(index);
     if (tab != main->tbsFiles->SelectedPosition())
         main->tbsFiles->Select(tab);
-    for (QAction *item : main->mnuWindows_File)
-        item->setChecked(false);
-    if (QAction *item = WindowItem(DocumentRecords[index].MenuIndex))
-        item->setChecked(true);
+    MarkActiveWindowItem();
     if (setFocus && Documents[index])
         Documents[index]->SetFocusForm();
+}
+
+void MarkActiveWindowItem()
+{
+    const int active = forms::frmMain->ActiveFileIndex;
+    const int marked = IsDocument(active) ? DocumentRecords[active].MenuIndex : 0;
+    const QList<QAction *> &items = forms::frmMain->mnuWindows_File;
+    for (qsizetype i = 1; i < items.size(); ++i)
+        items[i]->setChecked(i == marked);
 }
 
 bool UnloadDocument(int index)

@@ -11,6 +11,9 @@ namespace mdlFile {
 inline int TabImageNew = 0, TabImageNewChanged = 0, TabImageOpen = 0, TabImageOpenChanged = 0;
 
 void ActivateDocument(int index, bool setFocus, bool deactivate);
+// The Window menu's mark on the active document's item and on no other: the program sets the marks,
+// whatever a click on an item did to it.
+void MarkActiveWindowItem();
 // Unloads an open document's window and empties its element.
 bool UnloadDocument(int index);
 

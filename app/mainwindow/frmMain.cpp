@@ -44,6 +44,8 @@ frmMain::frmMain()
     setAcceptDrops(true);
 
     CreateBars();
+    // A closed document window hands the front to the one used before it, as a desktop frame does.
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     mdiArea->viewport()->installEventFilter(this);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::mdiArea_SubWindowActivated);
     // The frame's area takes Ctrl+Tab for its own window switching through a filter on the application;
@@ -216,7 +218,9 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && (key->modifiers() & Qt::ControlModifier))
-            for (auto *widget = qobject_cast<QWidget *>(watched); widget; widget = widget->parentWidget())
+            // Only within one window: keys typed in a dialog over a document stay the dialog's.
+            for (auto *widget = qobject_cast<QWidget *>(watched); widget;
+                 widget = widget->isWindow() ? nullptr : widget->parentWidget())
                 if (auto *document = qobject_cast<frmContent *>(widget))
                     return document->KeyPreview(*key);
     }

@@ -115,7 +115,9 @@ void frmMain::CreateMenus()
 
     mnuEdit = menu(QStringLiteral("&Правка"));
     mnuEdit_Undo = Item(mnuEdit, QStringLiteral("Отменить"), this, &frmMain::mnuEdit_Undo_Click, key(Qt::CTRL | Qt::Key_Z));
-    mnuEdit_Redo = Item(mnuEdit, QStringLiteral("Вернуть"), this, &frmMain::mnuEdit_Redo_Click, key(Qt::CTRL | Qt::Key_Y));
+    mnuEdit_Redo = Item(mnuEdit, QStringLiteral("Вернуть"), this, &frmMain::mnuEdit_Redo_Click);
+    // Also the editor's usual second key for it; the menu shows the first.
+    mnuEdit_Redo->setShortcuts({key(Qt::CTRL | Qt::Key_Y), key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuEdit->addSeparator();
     mnuEdit_Cut = Item(mnuEdit, QStringLiteral("Вырезать"), this, &frmMain::mnuEdit_Cut_Click, key(Qt::CTRL | Qt::Key_X));
     mnuEdit_Copy = Item(mnuEdit, QStringLiteral("Копировать"), this, &frmMain::mnuEdit_Copy_Click, key(Qt::CTRL | Qt::Key_C));

@@ -65,6 +65,9 @@ void frmMain::SetAllWindowState(Qt::WindowState state)
 void frmMain::mnuWindows_File_Click(int index)
 {
     mdlFile::ActivateDocument(mdlFile::FindDocumentByMenu(index), true, false);
+    // Choosing the active document again leaves the activation as it was, but the click has toggled
+    // the item's mark.
+    mdlFile::MarkActiveWindowItem();
 }
 
 void frmMain::tbsFiles_Click()

@@ -18,7 +18,11 @@ namespace {
 // Runs copies of the real program on a program folder of their own, offscreen.
 class StartAndHandOver : public testing::Test {
 protected:
-    void SetUp() override { qputenv("VELLICOR_WINDOW_TABLE", folder.windowTable().toUtf8()); }
+    void SetUp() override
+    {
+        runTable = qgetenv("VELLICOR_WINDOW_TABLE");
+        qputenv("VELLICOR_WINDOW_TABLE", folder.windowTable().toUtf8());
+    }
     void TearDown() override
     {
         for (QProcess *process : {&first, &second})
@@ -26,7 +30,8 @@ protected:
                 process->kill();
                 process->waitForFinished();
             }
-        qunsetenv("VELLICOR_WINDOW_TABLE");
+        // Back to the run's own table, never the one that real copies of the program share.
+        qputenv("VELLICOR_WINDOW_TABLE", runTable);
     }
 
     // Waits until a window of `process` is listed whose title passes `accept`; its handle, or 0.
@@ -62,6 +67,7 @@ protected:
     QString SettingIni() const { return QString::fromUtf8(folder.root.read("setting.ini")); }
 
     ProgramFolder folder;
+    QByteArray runTable;
     QProcess first;
     QProcess second;
 };

@@ -5,6 +5,7 @@
 #include "app/documents/mdlFileOpen.h"
 #include "app/documents/mdlFileWindows.h"
 #include "app/mainwindow/frmMain.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/TabStrip.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -19,6 +21,9 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -91,6 +96,43 @@ protected:
         QTest::keyClick(document(number)->txtContent->Control(), backward ? Qt::Key_Backtab : Qt::Key_Tab,
                         backward ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
         settle();
+    }
+
+    // Chooses the document's item in the open Window menu with the mouse.
+    static void chooseInWindowMenu(int number)
+    {
+        QMenu *menu = main()->mnuWindows;
+        menu->popup(main()->mapToGlobal(QPoint(10, 10)));
+        settle();
+        QAction *item = main()->mnuWindows_File[record(number).MenuIndex];
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        settle();
+    }
+
+    static void chooseTab(int number)
+    {
+        main()->tbsFiles->Select(record(number).TabIndex);
+        settle();
+    }
+
+    static bool editorHasFocus(int number)
+    {
+        return QApplication::focusWidget() == document(number)->txtContent->Control();
+    }
+
+    // The ways in which the user brings another document to the front: from the document `from` to `to`.
+    struct Way {
+        const char *name;
+        std::function<void(int from, int to)> choose;
+    };
+    static const std::vector<Way> &ways()
+    {
+        static const std::vector<Way> all = {
+            {"Window menu", [](int, int to) { chooseInWindowMenu(to); }},
+            {"tab", [](int, int to) { chooseTab(to); }},
+            {"Ctrl+Tab", [](int from, int) { ctrlTab(from); }},
+        };
+        return all;
     }
 
     TempFolder files;
@@ -177,12 +219,14 @@ TEST_F(Activation, TheSyntaxMarkGoesWithTheLastDocument)
     ASSERT_FALSE(checkedLanguage().isEmpty());
     const QString html = checkedLanguage();
     const int text = open("notes.txt", "x");
-    EXPECT_NE(checkedLanguage(), html);
+    const QString plain = checkedLanguage();
+    EXPECT_NE(plain, html);
     click(page);
     EXPECT_EQ(checkedLanguage(), html);
     main()->mnuFile_Close->trigger();
     settle();
     expectActive(text);
+    EXPECT_EQ(checkedLanguage(), plain) << "the closed page's mark goes at once";
     main()->mnuFile_Close->trigger();
     settle();
     EXPECT_EQ(checkedLanguage(), QString()) << "no document, no mark";
@@ -248,6 +292,214 @@ TEST_F(Activation, NewWindowsOpenWhollyInsideTheFrameAndCascadingKeepsThemUsable
     check("opened");
     main()->mnuWindows_Cascade->trigger();
     check("cascaded");
+}
+
+TEST_F(Activation, AWindowThatTheFrameRestoresOnASwitchGetsItsNameBack)
+{
+    const int a = open("a.txt");
+    const int b = open("b.txt");
+    document(b)->subWindow->showMaximized();
+    settle();
+    int from = b, to = a;
+    for (const Way &way : ways()) {
+        way.choose(from, to);
+        expectActive(to);
+        EXPECT_TRUE(document(to)->subWindow->isMaximized()) << way.name;
+        EXPECT_TRUE(document(to)->subWindow->windowTitle().isEmpty()) << way.name;
+        EXPECT_FALSE(document(from)->subWindow->isMaximized()) << way.name;
+        EXPECT_EQ(document(from)->subWindow->windowTitle(), record(from).Name) << way.name;
+        std::swap(from, to);
+    }
+    document(from)->subWindow->showNormal();
+    settle();
+    EXPECT_EQ(document(from)->subWindow->windowTitle(), record(from).Name);
+    EXPECT_EQ(document(to)->subWindow->windowTitle(), record(to).Name);
+}
+
+TEST_F(Activation, TheWindowMenuMarksTheActiveDocumentWhicheverItemIsChosen)
+{
+    const int a = open("a.txt");
+    const int b = open("b.txt");
+    for (const int chosen : {b, b, a, a, b}) {
+        chooseInWindowMenu(chosen);
+        expectActive(chosen);
+    }
+}
+
+TEST_F(Activation, ControlTabWithOneDocumentKeepsItActiveAndFocused)
+{
+    const int a = open("a.txt");
+    for (const bool backward : {false, true}) {
+        ctrlTab(a, backward);
+        expectActive(a);
+        EXPECT_TRUE(editorHasFocus(a)) << backward;
+    }
+}
+
+// Keys typed in a dialog over a document are the dialog's, even the one that switches documents.
+TEST_F(Activation, ControlTabInADialogOverADocumentStaysInTheDialog)
+{
+    open("a.txt");
+    const int b = open("b.txt");
+    struct Case {
+        const char *name;
+        QAction *item;
+    } cases[] = {{"find", main()->mnuSearch_Find},
+                 {"replace", main()->mnuSearch_Replace},
+                 {"go to line", main()->mnuSearch_GotoLine}};
+    for (const Case &c : cases) {
+        int shown = 0, activeMeanwhile = 0;
+        platform::dialogs::SetDialogHook([&](QDialog &dialog) {
+            ++shown;
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            settle();
+            QWidget *field = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+            QTest::keyClick(field, Qt::Key_Tab, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+            settle();
+            activeMeanwhile = main()->ActiveFileIndex;
+            dialog.reject();
+            return int(QDialog::Rejected);
+        });
+        c.item->trigger();
+        settle();
+        platform::dialogs::SetDialogHook(nullptr);
+        QApplication::setActiveWindow(main());
+        settle();
+        EXPECT_EQ(shown, 1) << c.name;
+        EXPECT_EQ(activeMeanwhile, b) << c.name;
+        expectActive(b);
+    }
+}
+
+TEST_F(Activation, AClosedWindowHandsTheFrontToTheOneUsedBeforeIt)
+{
+    struct Case {
+        const char *name;
+        std::vector<int> clicks; // documents 1, 2, 3 are open, 3 in front; then these are clicked
+        int closed;
+        bool byKey;              // Ctrl+W in the closed document, else its window's own close
+        int next;
+    } cases[] = {
+        {"a window behind the front one", {}, 1, false, 3},
+        {"the front window, come to from the last one", {1}, 1, true, 3},
+        {"the front window, come to through the others", {2, 1}, 1, true, 2},
+        {"the middle window", {1, 2}, 2, true, 1},
+    };
+    for (const Case &c : cases) {
+        for (const char *name : {"1.txt", "2.txt", "3.txt"})
+            open(name);
+        const int first = mdlFile::DocumentCount() - 2;
+        for (const int clicked : c.clicks)
+            click(first - 1 + clicked);
+        const int closed = first - 1 + c.closed;
+        if (c.byKey)
+            QTest::keyClick(document(closed)->txtContent->Control(), Qt::Key_W, Qt::ControlModifier);
+        else
+            document(closed)->subWindow->close();
+        settle();
+        EXPECT_TRUE(record(closed).Closed) << c.name;
+        SCOPED_TRACE(c.name);
+        expectActive(first - 1 + c.next);
+        main()->mnuFile_CloseAll->trigger();
+        settle();
+    }
+}
+
+TEST_F(Activation, WithoutAHandedOverFileTheDoubleClickGivesTheFocusBackToTheActiveDocument)
+{
+    open("a.txt");
+    const int b = open("b.txt");
+    const QString sendFile = mdlLoad::TmpFolder + "send.txt";
+    QWidget *viewport = main()->mdiArea->viewport();
+    const QPoint empty = viewport->rect().bottomRight() - QPoint(4, 4);
+    for (QMdiSubWindow *window : main()->mdiArea->subWindowList())
+        ASSERT_FALSE(window->geometry().contains(empty));
+    struct Case {
+        const char *name;
+        bool exists;
+    } cases[] = {{"send.txt missing", false}, {"send.txt empty", true}};
+    for (const Case &c : cases) {
+        QFile::remove(sendFile);
+        if (c.exists)
+            ASSERT_TRUE(mdlLibrary::FileWriteText(sendFile, QString(), mdlLibrary::TextEncoding::Utf8));
+        main()->setFocus();
+        settle();
+        ASSERT_FALSE(editorHasFocus(b));
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, empty);
+        settle();
+        EXPECT_TRUE(editorHasFocus(b)) << c.name;
+        EXPECT_EQ(mdlFile::DocumentCount(), 2) << c.name;
+        expectActive(b);
+    }
+}
+
+TEST_F(Activation, BeforeTheProgramHasLoadedGivingADocumentTheFocusChangesNothing)
+{
+    const int a = open("a.txt");
+    const int b = open("b.txt");
+    mdlLoad::ProgramLoaded = false;
+    document(a)->SetFocusForm();
+    settle();
+    mdlLoad::ProgramLoaded = true;
+    expectActive(b);
+    EXPECT_TRUE(editorHasFocus(b));
+}
+
+TEST_F(Activation, AMinimisedWindowBecomesActiveWithoutTakingTheFocus)
+{
+    const int a = open("a.txt", "a");
+    const int b = open("b.txt", "b");
+    for (const Way &way : ways()) {
+        document(a)->subWindow->showMinimized();
+        click(b);
+        expectActive(b);
+        way.choose(b, a);
+        SCOPED_TRACE(way.name);
+        expectActive(a);
+        EXPECT_TRUE(document(a)->subWindow->isMinimized());
+        EXPECT_FALSE(editorHasFocus(a));
+        if (QWidget *focus = QApplication::focusWidget())
+            QTest::keyClicks(focus, "typed");
+        settle();
+        EXPECT_EQ(document(a)->txtContent->Text(), "a");
+        document(a)->subWindow->showNormal();
+        settle();
+    }
+}
+
+TEST_F(Activation, TheLastClosedWindowDecidesWhetherTheFirstOneIsMaximised)
+{
+    mdlLoad::EditMaxform = false;
+    struct Step {
+        bool maximiseBeforeClose;
+    } steps[] = {{true}, {true}, {false}, {false}, {true}};
+    bool maximised = false;
+    for (const Step &step : steps) {
+        const int n = open("doc.txt");
+        EXPECT_EQ(document(n)->subWindow->isMaximized(), maximised);
+        if (!maximised)
+            EXPECT_EQ(document(n)->subWindow->pos(), QPoint(0, 0)) << "cascaded, the only window";
+        if (step.maximiseBeforeClose)
+            document(n)->subWindow->showMaximized();
+        else
+            document(n)->subWindow->showNormal();
+        settle();
+        main()->mnuFile_Close->trigger();
+        settle();
+        ASSERT_TRUE(record(n).Closed);
+        EXPECT_EQ(mdlLoad::EditMaxform, step.maximiseBeforeClose);
+        maximised = step.maximiseBeforeClose;
+    }
+
+    // With a document open, a new window takes the state the frame gives it.
+    const int normal = open("normal.txt");
+    ASSERT_TRUE(document(normal)->subWindow->isMaximized());
+    document(normal)->subWindow->showNormal();
+    settle();
+    const int second = open("second.txt");
+    EXPECT_FALSE(document(second)->subWindow->isMaximized());
 }
 
 } // namespace

@@ -176,6 +176,30 @@ TEST_F(DocumentKeys, ControlKeysReachTheMenusButNeverTheEditorItself)
     EXPECT_EQ(editor(n)->Text(), "one ");
 }
 
+TEST_F(DocumentKeys, BothRedoKeysRedoThroughTheEditMenuWhichShowsControlY)
+{
+    EXPECT_EQ(main()->mnuEdit_Redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    const int n = open("page.html", "");
+    QSignalSpy redo(main()->mnuEdit_Redo, &QAction::triggered);
+    struct Case {
+        const char *name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {{"Ctrl+Y", Qt::Key_Y, Qt::ControlModifier},
+                 {"Ctrl+Shift+Z", Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}};
+    for (const Case &c : cases) {
+        editor(n)->SetText(QString());
+        editor(n)->ClearUndo();
+        editor(n)->SetSelText("one");
+        key(n, Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_EQ(editor(n)->Text(), "");
+        const int before = redo.count();
+        key(n, c.key, c.modifiers);
+        EXPECT_EQ(redo.count(), before + 1) << c.name;
+        EXPECT_EQ(editor(n)->Text(), "one") << c.name;
+    }
+}
+
 TEST_F(DocumentKeys, TheClipboardKeysOfInsertAndDeleteGoThroughTheEditMenu)
 {
     const int n = open("page.html", "one two");

@@ -115,6 +115,39 @@ TEST_F(DocumentWindow, TheStatusBarShowsNameSizeCaretAndCodePages)
     EXPECT_EQ(main()->windowTitle(), "size1.txt - Marrowin Vellicor");
 }
 
+// With the full path asked for, a document that has a file shows its path, one that has none its name,
+// changed or not.
+TEST_F(DocumentWindow, TheFirstStatusPanelShowsThePathOnlyOfADocumentWithAFile)
+{
+    mdlLoad::StatusFullpath = true;
+    mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+    const int fresh = mdlFile::DocumentCount();
+    const int opened = open("page.html", "<p>");
+    const QString path = files.path("page.html");
+    ASSERT_EQ(record(opened).Path, path);
+    struct Case {
+        int number;
+        bool changed;
+        int state;
+        QString shown;
+    } cases[] = {{fresh, false, 0, "new1.html "},
+                 {opened, false, 2, path + ' '},
+                 {fresh, true, 1, "new1.html "},
+                 {opened, true, 3, path + ' '}};
+    for (const Case &c : cases) {
+        main()->mnuWindows_File_Click(record(c.number).MenuIndex);
+        if (c.changed) {
+            touch(c.number);
+            // Shown again as the window becomes active once more.
+            main()->mnuWindows_File_Click(record(c.number == fresh ? opened : fresh).MenuIndex);
+            main()->mnuWindows_File_Click(record(c.number).MenuIndex);
+        }
+        ASSERT_EQ(main()->ActiveFileIndex, c.number);
+        EXPECT_EQ(record(c.number).State, c.state);
+        EXPECT_EQ(panel(1), c.shown) << "state " << c.state;
+    }
+}
+
 TEST_F(DocumentWindow, AnOpenedFileIsFoundByItsPathAndListedAmongRecentFiles)
 {
     const int a = open("a.html", "<p>a</p>");
