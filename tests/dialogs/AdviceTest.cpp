@@ -321,8 +321,7 @@ TEST_F(Tips, TheEngineShowsTheShippedPageAndItsKeysStep)
     auto *shown = qobject_cast<pages::WebPagePane *>(advice->wbbAdvice);
     ASSERT_NE(shown, nullptr);
     ASSERT_NE(shown->View(), nullptr);
-    if (!WaitForPage(*shown->View()))
-        GTEST_SKIP() << "Qt WebEngine did not load a page here; the real engine is not tested on this machine";
+    ASSERT_TRUE(WaitForPage(*shown->View())) << EngineLoadedNothing;
     const auto heading = [&] { return RunScript(*shown->View(), "document.querySelector('h1').textContent"); };
     EXPECT_EQ(heading().toString(), first.First);
     EXPECT_FALSE(RunScript(*shown->View(), "document.body.innerText").toString().contains("[advice_"));
