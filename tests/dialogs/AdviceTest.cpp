@@ -215,6 +215,17 @@ TEST_F(Tips, TheWindowsTextsAndButtons)
 
 // However the window is closed, the box decides about the start, the rectangle is stored and the tips
 // are let go.
+// Shown without the window system activating it, the window has its focus where its activation puts it.
+TEST_F(Tips, OnceShownNextHasTheFocusEvenWithoutActivation)
+{
+    forms::frmAdvice->setAttribute(Qt::WA_ShowWithoutActivating);
+    show([](frmAdvice &advice) {
+        EXPECT_FALSE(advice.isActiveWindow());
+        EXPECT_EQ(advice.focusWidget(), advice.cmmNext);
+        advice.cmmClose->click();
+    });
+}
+
 TEST_F(Tips, ClosingStoresTheBoxAndTheRectangle)
 {
     struct Case {

@@ -185,6 +185,17 @@ TEST_F(Testers, TheWindowsTextsAndButton)
 }
 
 // However the window is closed, the rectangle is stored and the list let go; other keys do nothing.
+// Shown without the window system activating it, the window has its focus where its activation puts it.
+TEST_F(Testers, OnceShownThePageHasTheFocusEvenWithoutActivation)
+{
+    forms::frmTester->setAttribute(Qt::WA_ShowWithoutActivating);
+    show([](frmTester &tester) {
+        EXPECT_FALSE(tester.isActiveWindow());
+        EXPECT_EQ(tester.focusWidget(), tester.wbbTester);
+        tester.cmmClose->click();
+    });
+}
+
 TEST_F(Testers, ClosingStoresTheRectangleAndLetsTheListGo)
 {
     folder.write("setting/tester.ini", "[group]\r\na|A\r\n");
