@@ -85,7 +85,7 @@ void frmTester::BuildTesterPage()
     QString info;
     for (int g = 1; g <= mdlLoad::TesterGroups.count(); ++g) {
         QString block = GroupTemplate;
-        block.replace(QStringLiteral("[group]"), mdlLoad::TesterGroups[g].Title);
+        block.replace(QStringLiteral("[group]"), mdlLoad::TesterGroups[g].Title.toHtmlEscaped());
         block.replace(QStringLiteral("[man]"), BuildTesterMen(g));
         info += block;
     }

@@ -136,6 +136,8 @@ TEST_F(Testers, ThePageIsBuiltFromTheThreeTemplates)
              Mail("a&quot;&gt;&lt;script&gt;x()&lt;/script&gt;@a.org") + ";" +
              Web("http://a.org/?q=&lt;i&gt;&amp;r=1", "a.org/?q=&lt;i&gt;&amp;r=1") +
              "</man></group><group>Вторые:</group></page>"},
+        {"a group's title is text, not markup", "[group]\r\na|<b>Tom & \"Jerry\"</b>\r\n",
+         "<page><group>&lt;b&gt;Tom &amp; &quot;Jerry&quot;&lt;/b&gt;:</group></page>"},
         {"a scheme without // is no scheme of its own", groups + "a|Анна|a@a.org|javascript:x()\r\n",
          "<page><group>Первые:<man>Анна;" + Mail("a@a.org") + ";" + Web("http://javascript:x()", "javascript:x()") +
              "</man></group><group>Вторые:</group></page>"},
