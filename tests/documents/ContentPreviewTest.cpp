@@ -389,8 +389,19 @@ TEST_F(ContentPreview, TheEngineShowsALargeEditedPageWithItsPicture)
     EXPECT_TRUE(QTest::qWaitFor([&] { return RunScript(*web->View(), "document.getElementById('i').naturalWidth").toInt() == 9; }, 20000))
         << "the picture beside the document's file shows";
 
-    main()->mnuView_EditBrowser->trigger();
-    EXPECT_FALSE(document(n)->browse_mode);
+    // The frame's keys work with the focus inside the page: F11 hands the page to the browser, F12 goes
+    // back to the editor.
+    QWidget *input = web->View()->focusProxy();
+    ASSERT_NE(input, nullptr);
+    input->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return input->hasFocus(); }, 5000));
+    ShellRecorder shell;
+    QTest::keyClick(input, Qt::Key_F11);
+    EXPECT_EQ(shell.calls.size(), 1) << "F11 from inside the page";
+    EXPECT_TRUE(document(n)->browse_mode);
+    QTest::keyClick(input, Qt::Key_F12);
+    EXPECT_FALSE(document(n)->browse_mode) << "F12 from inside the page";
+    EXPECT_TRUE(document(n)->txtContent->Control()->hasFocus());
     EXPECT_TRUE(text(n).startsWith(QStringLiteral("<p id=n>Новый текст</p><html>")));
 }
 
