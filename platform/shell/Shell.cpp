@@ -50,10 +50,10 @@ ShellCall CallOf(const QString &file, const QString &parameters, bool maximized)
         call.program = ProgramOf(file);
     } else if (!file.isEmpty()) {
         const QFileInfo info(file);
-        if (!info.exists())
-            call.program = QStandardPaths::findExecutable(file);
-        else if (IsExecutableFile(info))
+        if (IsExecutableFile(info))
             call.program = info.absoluteFilePath();
+        else if (!info.exists())
+            call.program = QStandardPaths::findExecutable(file);
         if (info.exists() || call.program.isEmpty())
             call.address = QUrl::fromLocalFile(file);
     }
