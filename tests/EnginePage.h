@@ -20,6 +20,12 @@ inline QVariant RunScript(QWebEngineView &view, const QString &script)
     return QTest::qWaitFor([&] { return answered; }, 20000) ? result : QVariant();
 }
 
+// What a real-engine test says when the engine finished no load: the test fails, for a pane left untested
+// is no pass.
+inline constexpr const char *EngineLoadedNothing =
+    "Qt WebEngine finished no page load, so the real page pane could not be tested; it needs "
+    "QT_QPA_PLATFORM=offscreen and, as root, QTWEBENGINE_DISABLE_SANDBOX=1";
+
 // Waits for the view to finish a load; false when the engine never finished one well.
 inline bool WaitForPage(QWebEngineView &view)
 {

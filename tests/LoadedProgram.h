@@ -53,6 +53,12 @@ protected:
             boxes.append(call);
             return answers.isEmpty() ? platform::dialogs::vbNo : answers.takeFirst();
         });
+        start();
+    }
+
+    // Runs the start-up loader on the program folder and shows the main window.
+    static void start()
+    {
         mdlLoad::FileCreat = false;
         mdlLoad::InitPathsAndLoad();
         mdlLoad::FileCreat = false; // no new document of the configured kind: each test makes its own

@@ -16,6 +16,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -153,11 +154,13 @@ void frmAdvice::Form_Load()
     cmmNext_Click();
 }
 
-bool frmAdvice::event(QEvent *event)
+void frmAdvice::showEvent(QShowEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    QDialog::showEvent(event);
+    // Each opening loads a fresh modal window: its first showing is its activation, whether or not the
+    // window system activates it.
+    if (!event->spontaneous())
         Form_Activate();
-    return QDialog::event(event);
 }
 
 void frmAdvice::Form_Activate()

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QWindow>
 
 namespace {
@@ -73,11 +74,13 @@ void frmMoney::ShowMoney(QWidget *owner)
     platform::dialogs::ShowModal(*this);
 }
 
-bool frmMoney::event(QEvent *event)
+void frmMoney::showEvent(QShowEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    QDialog::showEvent(event);
+    // Each opening loads a fresh modal window: its first showing is its activation, whether or not the
+    // window system activates it.
+    if (!event->spontaneous())
         Form_Activate();
-    return QDialog::event(event);
 }
 
 void frmMoney::Form_Activate()

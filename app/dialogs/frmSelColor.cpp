@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QtMath>
@@ -218,13 +219,15 @@ void frmSelColor::ShowSelColor(QWidget *owner)
     platform::dialogs::ShowModal(*this);
 }
 
-bool frmSelColor::event(QEvent *event)
+void frmSelColor::showEvent(QShowEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && !activated_) {
-        activated_ = true;
+    QDialog::showEvent(event);
+    // The opening completes when the window is first shown, whether or not the window system activates
+    // it; a later activation, or coming back from another program, keeps the user's choice.
+    if (!event->spontaneous() && !opened_) {
+        opened_ = true;
         Form_Activate();
     }
-    return QDialog::event(event);
 }
 
 // The strip starts on the spectrum's top-left red with its pointer at the top, while the swatches and

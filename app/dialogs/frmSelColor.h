@@ -9,6 +9,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShowEvent;
 
 // The colour picker: a hue picked on the spectrum, then a lighter or darker shade of it on a strip of 31
 // bands, or a colour typed as #RRGGBB; it shows the chosen colour and its inverse, as swatches and texts.
@@ -39,7 +40,7 @@ public:
     void ShowSelColor(QWidget *owner);
 
 protected:
-    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -75,9 +76,8 @@ private:
     int ShadeMid = 0;
     int ShadePos = 0;
     QString ColorDecimal;
-    // The opening's second half runs on the first activation only: coming back from another program
-    // must not throw the user's choice away.
-    bool activated_ = false;
+    // The opening's second half runs on the first showing only.
+    bool opened_ = false;
 };
 
 namespace forms {

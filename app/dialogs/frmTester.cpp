@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShowEvent>
 
 namespace {
 
@@ -84,7 +85,7 @@ void frmTester::BuildTesterPage()
     QString info;
     for (int g = 1; g <= mdlLoad::TesterGroups.count(); ++g) {
         QString block = GroupTemplate;
-        block.replace(QStringLiteral("[group]"), mdlLoad::TesterGroups[g].Title);
+        block.replace(QStringLiteral("[group]"), mdlLoad::TesterGroups[g].Title.toHtmlEscaped());
         block.replace(QStringLiteral("[man]"), BuildTesterMen(g));
         info += block;
     }
@@ -113,11 +114,13 @@ QString frmTester::BuildTesterMen(int group) const
     return out;
 }
 
-bool frmTester::event(QEvent *event)
+void frmTester::showEvent(QShowEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    QDialog::showEvent(event);
+    // Each opening loads a fresh modal window: its first showing is its activation, whether or not the
+    // window system activates it.
+    if (!event->spontaneous())
         Form_Activate();
-    return QDialog::event(event);
 }
 
 void frmTester::Form_Activate()

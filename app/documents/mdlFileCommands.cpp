@@ -81,14 +81,14 @@ void RefreshEditCommands()
     Enable({m->mnuEdit_Paste, m->mnuPopupText_Paste, m->mnuEdit_Redo, m->mnuEdit_Undo, m->mnuPopupText_Undo}, true);
 }
 
+// An entry opens an address, or a file of the help folder while it is there; a folder is no help file.
 void RefreshHelpFileMenu()
 {
     const QList<QAction *> &items = forms::frmMain->mnuHelp_File;
     for (int i = 1; i <= mdlLoad::Helps.count() && i < items.size(); ++i) {
         const QString &target = mdlLoad::Helps[i].Second;
         if (mdlLoad::Helps[i].First != QLatin1String("-"))
-            items[i]->setEnabled(mdlLoad::IsHelpAddress(target) ||
-                                 QFileInfo::exists(mdlLoad::HelpFolder + target));
+            items[i]->setEnabled(mdlLoad::IsHelpAddress(target) || QFileInfo(mdlLoad::HelpFolder + target).isFile());
     }
 }
 

@@ -111,6 +111,7 @@ void WebPagePane::LoadURL(const QString &address)
     document_.clear();
     base_.clear();
     address_.clear();
+    loadPending_ = false;
     EnsureView()->load(QUrl::fromUserInput(address));
 }
 
@@ -122,19 +123,30 @@ void WebPagePane::SetBaseURL(const QString &folder)
     ShowDocument(document_, folder.endsWith(u'/') ? folder : folder + u'/');
 }
 
+// The load waits for the event loop: a base set right after the page is taken into the same load, so
+// the page is not loaded twice.
 void WebPagePane::ShowDocument(const QString &path, const QString &base)
 {
-    QWebEngineView *view = EnsureView();
+    EnsureView();
     ForgetBasedAddress(address_, document_);
     document_ = path;
     base_ = base;
     address_ = BasedAddress(path, base);
-    view->load(address_);
+    if (loadPending_)
+        return;
+    loadPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!loadPending_)
+            return;
+        loadPending_ = false;
+        view_->load(address_);
+    });
 }
 
 void WebPagePane::Reload()
 {
-    if (view_)
+    // A load still to come shows the page as it is on disk anyway.
+    if (view_ && !loadPending_)
         view_->reload();
 }
 

@@ -43,6 +43,8 @@ private:
     QString document_;
     QString base_;
     QUrl address_;
+    // The local page is to be loaded at `address_` once the calls of the moment are done.
+    bool loadPending_ = false;
 };
 
 } // namespace platform::pages

@@ -13,8 +13,9 @@ struct ShellCall {
     QString parameters;
     // Recorded only: the desktop places the windows that it opens.
     bool maximized = false;
-    // What the desktop is asked to do: start `program` with the parameters as its one argument, or open
-    // `address`; neither when the target cannot be started.
+    // What the desktop is asked to do: start `program` with the parameters as its one argument (none when
+    // they are empty), or open `address`; with both, `address` is opened when `program` does not start;
+    // neither when the target cannot be started.
     QString program;
     QUrl address;
     bool operator==(const ShellCall &) const = default;
@@ -22,7 +23,8 @@ struct ShellCall {
 
 // An address ("http:", "https:", "ftp:", "mailto:", "file:") or a document or folder is opened with the
 // user's associated program; a target with parameters is a program, started with the parameters as one
-// argument. False when nothing could be started.
+// argument, and so is an executable file or a program's bare name without them. False when nothing could
+// be started.
 bool ShellOpen(const QString &file, const QString &parameters, bool maximized);
 
 // While a hook is set, it receives every call instead of the desktop and answers whether it started.

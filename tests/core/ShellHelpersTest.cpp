@@ -99,6 +99,11 @@ TEST_F(ShellHelpers, AddressesDocumentsAndProgramsGoToTheDesktopAsTheirKindAsks)
         // With parameters the target is a program: the file itself, or one found on the search path.
         {tool, page, false, tool, {}},
         {"sh", "-x", true, shell, {}},
+        // Without them a program runs on its own, and a file marked executable keeps its document's way
+        // for when it does not run; a bare name is a program on the search path, else a file.
+        {tool, "", true, tool, QUrl::fromLocalFile(tool)},
+        {"sh", "", true, shell, {}},
+        {"no-such-program-here", "", false, "", QUrl::fromLocalFile("no-such-program-here")},
         // Neither a program nor found: nothing can start.
         {page, "-x", false, "", {}},
         {files.path("missing/editor"), "-x", false, "", {}},

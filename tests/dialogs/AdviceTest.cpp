@@ -215,6 +215,17 @@ TEST_F(Tips, TheWindowsTextsAndButtons)
 
 // However the window is closed, the box decides about the start, the rectangle is stored and the tips
 // are let go.
+// Shown without the window system activating it, the window has its focus where its activation puts it.
+TEST_F(Tips, OnceShownNextHasTheFocusEvenWithoutActivation)
+{
+    forms::frmAdvice->setAttribute(Qt::WA_ShowWithoutActivating);
+    show([](frmAdvice &advice) {
+        EXPECT_FALSE(advice.isActiveWindow());
+        EXPECT_EQ(advice.focusWidget(), advice.cmmNext);
+        advice.cmmClose->click();
+    });
+}
+
 TEST_F(Tips, ClosingStoresTheBoxAndTheRectangle)
 {
     struct Case {
@@ -321,8 +332,7 @@ TEST_F(Tips, TheEngineShowsTheShippedPageAndItsKeysStep)
     auto *shown = qobject_cast<pages::WebPagePane *>(advice->wbbAdvice);
     ASSERT_NE(shown, nullptr);
     ASSERT_NE(shown->View(), nullptr);
-    if (!WaitForPage(*shown->View()))
-        GTEST_SKIP() << "Qt WebEngine did not load a page here; the real engine is not tested on this machine";
+    ASSERT_TRUE(WaitForPage(*shown->View())) << EngineLoadedNothing;
     const auto heading = [&] { return RunScript(*shown->View(), "document.querySelector('h1').textContent"); };
     EXPECT_EQ(heading().toString(), first.First);
     EXPECT_FALSE(RunScript(*shown->View(), "document.body.innerText").toString().contains("[advice_"));

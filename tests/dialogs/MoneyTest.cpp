@@ -95,6 +95,17 @@ TEST_F(SupportPage, TheWindowsTextsAndButtons)
 }
 
 // The box shows whether the page is switched off; however the window is closed, the box decides.
+// Shown without the window system activating it, the window has its focus where its activation puts it.
+TEST_F(SupportPage, OnceShownThePageHasTheFocusEvenWithoutActivation)
+{
+    forms::frmMoney->setAttribute(Qt::WA_ShowWithoutActivating);
+    show([](frmMoney &money) {
+        EXPECT_FALSE(money.isActiveWindow());
+        EXPECT_EQ(money.focusWidget(), money.wbbMoney);
+        money.cmmClose->click();
+    });
+}
+
 TEST_F(SupportPage, TheBoxSwitchesTheShowingAtStartOnAndOff)
 {
     struct Case {

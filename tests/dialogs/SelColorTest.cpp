@@ -104,7 +104,7 @@ protected:
         mdlLoad::SelColorValue = start;
         dialogs::SetDialogHook([&](QDialog &dialog) {
             dialog.show();
-            QApplication::processEvents(); // its activation completes the opening
+            QApplication::processEvents(); // the window system activates it, as a user's desktop does
             act(static_cast<frmSelColor &>(dialog));
             return 0;
         });
@@ -201,6 +201,52 @@ TEST_F(ColourPicker, OpeningShowsTheCallersColourAndTheStripOfRed)
             EXPECT_EQ(mdlLoad::SelColorValue, c.start) << "nothing is handed back while the window is open";
         });
     }
+}
+
+// A window system need not activate the window (no window manager, or one that keeps the focus where it
+// was): the opening is complete as soon as the window shows, and an activation that comes later keeps
+// what the user picked meanwhile.
+TEST_F(ColourPicker, TheOpeningIsCompleteOnceShownEvenWithoutActivation)
+{
+    mdlLoad::SelColorOK = false;
+    mdlLoad::SelColorValue = QStringLiteral("#ff8000");
+    QString chosen;
+    dialogs::SetDialogHook([&](QDialog &dialog) {
+        auto &picker = static_cast<frmSelColor &>(dialog);
+        picker.setAttribute(Qt::WA_ShowWithoutActivating);
+        picker.show();
+        EXPECT_FALSE(picker.isActiveWindow());
+        for (int band = 1; band <= 31; ++band) {
+            const int shade = BandColour(picker, band);
+            const int red = shade & 255, green = (shade >> 8) & 255, blue = (shade >> 16) & 255;
+            EXPECT_EQ(green, blue) << "a shade of red, band " << band;
+            EXPECT_TRUE(band <= 16 ? red == 255 : green == 0) << "a shade of red, band " << band;
+        }
+        EXPECT_EQ(BandColour(picker, 1), 0xFFFFFF);
+        EXPECT_EQ(BandColour(picker, 16), 255);
+        EXPECT_EQ(ShownColour(picker.picPanel, {5, 15 * BandHeight / Twips + 4}), 255) << "the strip is drawn";
+        EXPECT_EQ(picker.imgPointer->y(), 0);
+        EXPECT_TRUE(picker.imgColor->isVisible());
+        EXPECT_EQ(MarkerCentre(picker), QPoint(0, 0));
+        EXPECT_EQ(picker.focusWidget(), picker.cmmCancel);
+        EXPECT_EQ(picker.txtColorSelect->text(), "#FF8000");
+
+        QTest::mouseClick(picker.picSpectr->Inside(), Qt::LeftButton, {}, {80, 80});
+        QTest::mouseClick(picker.picPanel->Inside(), Qt::LeftButton, {}, {5, 200});
+        chosen = picker.txtColorSelect->text();
+        QApplication::setActiveWindow(&picker);
+        QApplication::processEvents();
+        EXPECT_TRUE(picker.isActiveWindow());
+        EXPECT_EQ(picker.txtColorSelect->text(), chosen) << "the late activation keeps the pick";
+        EXPECT_EQ(MarkerCentre(picker), QPoint(80, 80));
+        EXPECT_EQ(BandColour(picker, 16), ColourNumber(spectrum.pixel(80, 80)));
+        picker.cmmSelect->click();
+        return 0;
+    });
+    forms::frmSelColor->ShowSelColor(&owner);
+    EXPECT_TRUE(mdlLoad::SelColorOK);
+    EXPECT_EQ(mdlLoad::SelColorValue, chosen);
+    EXPECT_NE(chosen, "#FF8000");
 }
 
 TEST_F(ColourPicker, TheWindowIsLaidOutAsDesignedAndShowsItsTextsWhole)

@@ -1,7 +1,9 @@
 #include "app/core/mdlExit.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadNewFiles.h"
+#include "app/core/mdlLoadStart.h"
 #include "app/core/mdlSetting.h"
+#include "app/dialogs/frmAdvice.h"
 #include "app/dialogs/frmSetting.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
@@ -13,6 +15,7 @@
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/TabStrip.h"
 #include "tests/LoadedProgram.h"
+#include "tests/TempRegistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,8 +25,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QMdiArea>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -32,6 +36,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace dialogs = platform::dialogs;
@@ -290,6 +295,94 @@ TEST_F(SettingDialog, EverySettingIsFilledWrittenBackOnlyOnUpdateAndStoredAtExit
         for (size_t i = 0; i < rows.size(); ++i)
             EXPECT_TRUE(rows[i].is(to(i))) << qPrintable(rows[i].key) << " read back from setting.ini, pass " << bit;
     }
+}
+
+// The settings changed in the dialog are written by the program's own exit and read by its next start.
+TEST_F(SettingDialog, ChangedSettingsComeBackAfterTheExitAndTheNextStart)
+{
+    TempRegistry registry;
+    const QString folderA = files.path("site a") + u'/';
+    const QString folderB = files.path("сайт б") + u'/';
+    QDir().mkpath(folderA);
+    QDir().mkpath(folderB);
+    const std::vector<SettingRow> rows = SettingRows(folderA, folderB);
+    for (const int v : {0, 1}) {
+        for (const SettingRow &row : rows)
+            row.set(1 - v);
+        showSetting([&](frmSetting &d) {
+            for (const SettingRow &row : rows) {
+                openPage(d, row.page);
+                row.enter(d, v);
+            }
+            d.cmmUpdate->click();
+        });
+
+        main()->mnuFile_Exit_Click();
+        ASSERT_FALSE(mdlLoad::ProgramLoaded) << "the exit ran to its end";
+        UnloadProgramWindows();
+        for (const SettingRow &row : rows)
+            row.set(1 - v);
+        // The dialogs that the settings open at start are cancelled.
+        dialogs::SetDialogHook([](QDialog &) { return int(QDialog::Rejected); });
+        forms::frmMain.get()->MDIForm_Load();
+        dialogs::SetDialogHook(nullptr);
+        ASSERT_TRUE(mdlLoad::ProgramLoaded) << "the start ran to its end";
+        for (const SettingRow &row : rows)
+            EXPECT_TRUE(row.is(v)) << qPrintable(row.key) << " after the exit and the start, value " << v;
+    }
+    forms::frmAdvice.unload();
+}
+
+// With no template to choose, "По шаблону" stores no kind: the next start creates nothing, where the
+// option's number would otherwise name the last kind of empty file.
+TEST_F(SettingDialog, TheTemplateOptionWithoutTemplatesStoresNoNewDocument)
+{
+    mdlLoad::Patterns.clear();
+    mdlLoad::FileCreat = true;
+    mdlLoad::NewFile = 2;
+    showSetting([](frmSetting &d) {
+        EXPECT_EQ(d.cmbStart_New[1]->count(), 0);
+        d.optStart_New[1]->click();
+        d.cmmUpdate->click();
+    });
+    EXPECT_EQ(mdlLoad::NewFile, 0);
+
+    mdlLoad::DialogAdvice = mdlLoad::DialogNew = mdlLoad::DialogOpen = mdlLoad::Viewform = false;
+    mdlLoad::OpenOnStart(QString());
+    EXPECT_EQ(mdlFile::DocumentCount(), 0) << "no document at start";
+}
+
+// Only the bars whose setting changed are switched: with the status bar switched off in the dialog, the
+// other four bars and their View-menu checks stay as they were, the hidden one too.
+TEST_F(SettingDialog, UpdateSwitchesOnlyTheBarsWhoseSettingChanged)
+{
+    frmMain *m = main();
+    const std::pair<QAction *, QWidget *> bars[] = {{m->mnuView_ToolBar_Standart, m->picToolbar},
+                                                    {m->mnuView_ToolBar_Servise, m->picServise},
+                                                    {m->mnuView_ToolBar_Tegs, m->picTegs},
+                                                    {m->mnuView_ToolBar_Files, m->picFiles},
+                                                    {m->mnuView_ToolBar_StatusBar, m->sttMain}};
+    const bool before[] = {true, false, true, true, true};
+    for (int i = 0; i < 5; ++i)
+        if (bars[i].first->isChecked() != before[i])
+            bars[i].first->trigger();
+    std::vector<std::unique_ptr<QSignalSpy>> switched;
+    for (const auto &bar : bars)
+        switched.push_back(std::make_unique<QSignalSpy>(bar.first, &QAction::triggered));
+
+    showSetting([](frmSetting &d) {
+        openPage(d, "main_panels");
+        EXPECT_FALSE(d.chcMain_Panels_Servise->isChecked());
+        QTest::mouseClick(d.chcMain_Panels_Status, Qt::LeftButton, {}, QPoint(4, 4));
+        d.cmmUpdate->click();
+    });
+    const bool after[] = {true, false, true, true, false};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(switched[i]->count(), i == 4 ? 1 : 0) << qPrintable(bars[i].first->text());
+        EXPECT_EQ(bars[i].first->isChecked(), after[i]) << qPrintable(bars[i].first->text());
+        EXPECT_EQ(bars[i].second->isVisible(), after[i]) << qPrintable(bars[i].first->text());
+    }
+    EXPECT_FALSE(mdlLoad::ViewPanelStatus);
 }
 
 TEST_F(SettingDialog, ConfirmingWithoutChangesKeepsEverySettingButTheNameLengthsPlainForm)

@@ -136,6 +136,8 @@ TEST_F(Testers, ThePageIsBuiltFromTheThreeTemplates)
              Mail("a&quot;&gt;&lt;script&gt;x()&lt;/script&gt;@a.org") + ";" +
              Web("http://a.org/?q=&lt;i&gt;&amp;r=1", "a.org/?q=&lt;i&gt;&amp;r=1") +
              "</man></group><group>Вторые:</group></page>"},
+        {"a group's title is text, not markup", "[group]\r\na|<b>Tom & \"Jerry\"</b>\r\n",
+         "<page><group>&lt;b&gt;Tom &amp; &quot;Jerry&quot;&lt;/b&gt;:</group></page>"},
         {"a scheme without // is no scheme of its own", groups + "a|Анна|a@a.org|javascript:x()\r\n",
          "<page><group>Первые:<man>Анна;" + Mail("a@a.org") + ";" + Web("http://javascript:x()", "javascript:x()") +
              "</man></group><group>Вторые:</group></page>"},
@@ -185,6 +187,17 @@ TEST_F(Testers, TheWindowsTextsAndButton)
 }
 
 // However the window is closed, the rectangle is stored and the list let go; other keys do nothing.
+// Shown without the window system activating it, the window has its focus where its activation puts it.
+TEST_F(Testers, OnceShownThePageHasTheFocusEvenWithoutActivation)
+{
+    forms::frmTester->setAttribute(Qt::WA_ShowWithoutActivating);
+    show([](frmTester &tester) {
+        EXPECT_FALSE(tester.isActiveWindow());
+        EXPECT_EQ(tester.focusWidget(), tester.wbbTester);
+        tester.cmmClose->click();
+    });
+}
+
 TEST_F(Testers, ClosingStoresTheRectangleAndLetsTheListGo)
 {
     folder.write("setting/tester.ini", "[group]\r\na|A\r\n");
@@ -251,8 +264,7 @@ TEST_F(Testers, TheEngineShowsTheShippedPage)
     auto *shown = qobject_cast<pages::WebPagePane *>(tester->wbbTester);
     ASSERT_NE(shown, nullptr);
     ASSERT_NE(shown->View(), nullptr);
-    if (!WaitForPage(*shown->View()))
-        GTEST_SKIP() << "Qt WebEngine did not load a page here; the real engine is not tested on this machine";
+    ASSERT_TRUE(WaitForPage(*shown->View())) << EngineLoadedNothing;
     EXPECT_EQ(RunScript(*shown->View(), "document.querySelector('h2').textContent").toString(), "Тестеры");
     EXPECT_EQ(RunScript(*shown->View(), "document.querySelector('td').textContent").toString(), "<i>Аня</i>");
     EXPECT_EQ(RunScript(*shown->View(), "Array.from(document.links).map(l => l.href).join(' ')").toString(),

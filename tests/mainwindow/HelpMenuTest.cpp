@@ -2,10 +2,13 @@
 #include "app/core/mdlLoadHelps.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/shell/Shell.h"
+#include "platform/text/AnsiCodePage.h"
 #include "tests/LoadedProgram.h"
 #include "tests/ShellRecorder.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -94,6 +97,63 @@ TEST_F(HelpMenu, AnAddressIsOpenedAsWrittenAndAnyOtherTargetFromTheHelpFolder)
         EXPECT_TRUE(shell.calls[0].maximized) << c.target;
     }
     EXPECT_TRUE(boxes.isEmpty()) << "no message, not even for a missing file";
+}
+
+// Each opening of the menu shows which entries of help.ini can be opened now: an address always, a file
+// of the help folder while it is there; separators are left as they are.
+TEST_F(HelpMenu, OpeningTheMenuEnablesTheEntriesThatCanBeOpened)
+{
+    folder.write("help/guide.html", "<html></html>");
+    QDir().mkpath(folder.path("help/pages"));
+    folder.write("setting/help.ini", platform::text::StringToAnsi(QStringLiteral("guide.html|Руководство\r\n"
+                                                                                "missing.html|Пропавшая\r\n"
+                                                                                "pages|Папка\r\n"
+                                                                                "a line without a target\r\n"
+                                                                                "http://a.example/|Сайт\r\n"
+                                                                                "https://b.example/|Защищённый\r\n"
+                                                                                "ftp://c.example/|Архив\r\n"
+                                                                                "mailto:d@d.example|Письмо\r\n")));
+    UnloadProgramWindows();
+    start();
+    const QList<QAction *> &items = main()->mnuHelp_File;
+    const auto item = [&](const QString &caption) -> QAction * {
+        for (QAction *action : items)
+            if (action->text() == caption)
+                return action;
+        return nullptr;
+    };
+    // The separators, the one of the line without a target among them, are disabled beforehand.
+    QList<QAction *> separators;
+    for (int i = 1; i < items.size(); ++i)
+        if (items[i]->isSeparator())
+            separators.append(items[i]);
+    ASSERT_EQ(separators.size(), 3);
+    for (QAction *separator : separators)
+        separator->setEnabled(false);
+
+    const auto opened = [&] {
+        emit main()->mnuHelp->aboutToShow();
+        QStringList enabled;
+        for (const char *caption : {"Справка по программе", "Написать письмо автору", "Руководство", "Пропавшая",
+                                    "Папка", "Сайт", "Защищённый", "Архив", "Письмо"}) {
+            QAction *action = item(QString::fromUtf8(caption));
+            EXPECT_NE(action, nullptr) << caption;
+            if (action && action->isEnabled())
+                enabled << QString::fromUtf8(caption);
+        }
+        return enabled;
+    };
+    EXPECT_EQ(opened(), QStringList({"Справка по программе", "Написать письмо автору", "Руководство", "Сайт",
+                                     "Защищённый", "Архив", "Письмо"}))
+        << "a missing file and a folder cannot be opened";
+    for (QAction *separator : separators)
+        EXPECT_FALSE(separator->isEnabled()) << "a separator is left alone";
+
+    QFile::remove(folder.path("help/guide.html"));
+    folder.write("help/missing.html", "<html></html>");
+    EXPECT_EQ(opened(), QStringList({"Справка по программе", "Написать письмо автору", "Пропавшая", "Сайт",
+                                     "Защищённый", "Архив", "Письмо"}))
+        << "the files as they are when the menu opens";
 }
 
 } // namespace

@@ -188,7 +188,8 @@ TEST_F(TagBar, ACommandButtonStartsItsProgramWithTheDocumentsPathAsOneArgument)
     AddButton(301, tool, "%e", "1");
     AddButton(302, "http://example.org/check", "%e", "0");
     AddButton(303, tool, "%e", "2");
-    ShowGroup({301, 302, 303});
+    AddButton(304, tool, "%e", "0");
+    ShowGroup({301, 302, 303, 304});
     frmContent *page = OpenText("my site/index page.html", "<p>text</p>");
     ASSERT_NE(page, nullptr);
     const QString path = record(main()->ActiveFileIndex).Path;
@@ -208,11 +209,16 @@ TEST_F(TagBar, ACommandButtonStartsItsProgramWithTheDocumentsPathAsOneArgument)
 
     Click("p1u303");
     EXPECT_EQ(calls.size(), 2) << "a third text other than 0 and 1 runs nothing";
+
+    Click("p1u304");
+    ASSERT_EQ(calls.size(), 3);
+    EXPECT_EQ(calls[2].program, tool) << "a program button without the document's path runs the program";
+    EXPECT_EQ(calls[2].parameters, "");
     EXPECT_EQ(page->txtContent->Text(), "<p>text</p>") << "a command button inserts nothing";
 
     mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
     Click("p1u301");
-    EXPECT_EQ(calls.size(), 2) << "a new document has no path to give";
+    EXPECT_EQ(calls.size(), 3) << "a new document has no path to give";
 }
 
 TEST_F(TagBar, ChoosingATabRecordsItAndRebuildsTheBar)

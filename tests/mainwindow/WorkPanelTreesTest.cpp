@@ -7,11 +7,15 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -212,6 +216,48 @@ TEST_F(ColourPick, TheSwatchStartsThePickerOnItsColourAndACancelKeepsTheLastColo
     EXPECT_EQ(shownWith, QStringList({"#ff0000"}));
     EXPECT_EQ(mdlLoad::ColorPink, "#123456");
     EXPECT_EQ(document->txtContent->Text(), "AxB");
+}
+
+// The real picker, a colour picked in it and "Отменить" pressed, opened by the swatch or by the Service
+// menu's item with a document open.
+TEST_F(ColourPick, ACancelInThePickerKeepsTheLastColourAndTheTextHoweverItWasOpened)
+{
+    mdlLoad::ColorPink = QStringLiteral("#123456");
+    frmContent *document = documentWithSelection();
+    doubleClick(main()->trvColor, "c2");
+    document->txtContent->SetText(QStringLiteral("AxB"));
+    document->txtContent->SetSel({0, 1, 0, 2});
+    QString picked;
+    platform::dialogs::SetDialogHook([&](QDialog &dialog) {
+        auto &picker = static_cast<frmSelColor &>(dialog);
+        shownWith.append(mdlLoad::SelColorValue);
+        picker.show();
+        QTest::mouseClick(picker.picSpectr->Inside(), Qt::LeftButton, {}, {80, 80});
+        QTest::mouseClick(picker.picPanel->Inside(), Qt::LeftButton, {}, {5, 150});
+        picked = picker.txtColorSelect->text();
+        picker.cmmCancel->click();
+        return int(QDialog::Rejected);
+    });
+    const struct {
+        const char *name;
+        std::function<void()> open;
+        const char *start;
+    } ways[] = {
+        {"the swatch", [this] { clickSwatch(); }, "#ff0000"},
+        {"the menu item", [] { main()->mnuServis_SelColor->trigger(); }, "#123456"},
+    };
+    for (const auto &way : ways) {
+        shownWith.clear();
+        picked.clear();
+        way.open();
+        EXPECT_EQ(shownWith, QStringList{way.start}) << way.name;
+        EXPECT_FALSE(picked.isEmpty()) << way.name;
+        EXPECT_NE(picked, "#123456") << way.name;
+        EXPECT_FALSE(forms::frmSelColor.isLoaded()) << way.name;
+        EXPECT_FALSE(mdlLoad::SelColorOK) << way.name;
+        EXPECT_EQ(mdlLoad::ColorPink, "#123456") << way.name;
+        EXPECT_EQ(document->txtContent->Text(), "AxB") << way.name;
+    }
 }
 
 TEST_F(ColourPick, AnAcceptedColourIsKeptAndInsertedAndAnInvalidOneNeither)
