@@ -5,7 +5,6 @@
 
 namespace platform::application {
 namespace {
-bool ended = false;
 QString pathOverride;
 } // namespace
 
@@ -31,13 +30,7 @@ QString CommandLine()
 
 void End(int code)
 {
-    ended = true;
     QCoreApplication::exit(code);
-}
-
-bool Ended()
-{
-    return ended;
 }
 
 } // namespace platform::application

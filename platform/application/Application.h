@@ -16,6 +16,5 @@ QString CommandLine();
 
 // Ends the program: the event loop returns and the process exits with `code`.
 void End(int code = 0);
-bool Ended();
 
 } // namespace platform::application

@@ -59,8 +59,6 @@ protected:
 
     // The dispatch identifier of a member of the default interface, 0 when there is none.
     DispId IdOf(const QString &name) const;
-    const TypeLibrary &Types() const { return types_; }
-    const ClassInfo &Class() const { return *class_; }
 
 private:
     struct Binding {

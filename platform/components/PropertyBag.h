@@ -17,7 +17,6 @@ public:
         return values_.value(name, fallback);
     }
     void Write(const QString &name, const Variant &value) { values_.insert(name, value.Value()); }
-    bool Contains(const QString &name) const { return values_.contains(name); }
     QStringList Names() const { return values_.keys(); }
 
 private:

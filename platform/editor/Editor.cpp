@@ -601,22 +601,12 @@ void Editor::SetColor(int index, int color)
     ApplyStyles();
 }
 
-int Editor::GetColor(int index) const
-{
-    return index >= 0 && index < ColorIndexCount ? colors_[index] : 0;
-}
-
 void Editor::SetFontStyle(int index, int style)
 {
     if (index < 0 || index >= TokenKindCount)
         return;
     fontStyles_[index] = style;
     ApplyStyles();
-}
-
-int Editor::GetFontStyle(int index) const
-{
-    return index >= 0 && index < TokenKindCount ? fontStyles_[index] : 0;
 }
 
 int Editor::StyleAt(int line, int column)

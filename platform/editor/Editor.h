@@ -183,10 +183,8 @@ public:
 
     // Colour number red + 256 × green + 65536 × blue; a negative background takes the window colour.
     void SetColor(int index, int color);
-    int GetColor(int index) const;
     // Font style (FontStyleFlag) of a token kind.
     void SetFontStyle(int index, int style);
-    int GetFontStyle(int index) const;
 
     // Runs one of the EditorCommand numbers; other numbers do nothing. `argument` is not used by them.
     void ExecuteCmd(int command, int argument = 0);
