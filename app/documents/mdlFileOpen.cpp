@@ -203,8 +203,7 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
     record.ViewSpace = mdlLoad::ViewSpace;
     frmContent *window = CreateDocumentWindow(n);
     if (!LoadDocumentText(path, fileCode, viewCode, *window->txtContent, PreviewCopyPath(n, fileName))) {
-        window->Unload();
-        Documents[n] = nullptr;
+        UnloadDocument(n);
         DocumentRecords[n].Closed = true;
         return readError();
     }

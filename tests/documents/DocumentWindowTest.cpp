@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QDropEvent>
 #include <QMimeData>
@@ -224,6 +225,24 @@ TEST_F(DocumentWindow, AFileThatCannotBeReadOpensNoDocument)
     EXPECT_EQ(boxes[0].title, "Ошибка чтения");
     EXPECT_TRUE(boxes[0].prompt.contains("folder.html"));
     EXPECT_EQ(mdlLoad::Magazine.count(), 0);
+}
+
+TEST_F(DocumentWindow, UnloadingTakesAnOpenDocumentsWindowAndNothingElse)
+{
+    const int kept = open("kept.txt", "x");
+    const int closed = open("closed.txt", "x");
+    const int unloaded = open("unloaded.txt", "x");
+    ASSERT_TRUE(close(closed));
+    for (const int number : {0, closed, unloaded + 1})
+        EXPECT_FALSE(mdlFile::UnloadDocument(number)) << number;
+    EXPECT_EQ(main()->mdiArea->subWindowList().size(), 2) << "a refused unload touches no window";
+
+    QMdiSubWindow *window = document(unloaded)->subWindow;
+    EXPECT_TRUE(mdlFile::UnloadDocument(unloaded));
+    EXPECT_EQ(mdlFile::Documents[unloaded], nullptr);
+    EXPECT_FALSE(main()->mdiArea->subWindowList().contains(window));
+    EXPECT_NE(document(kept), nullptr);
+    EXPECT_TRUE(boxes.isEmpty()) << "no question: the window goes as it stands";
 }
 
 TEST_F(DocumentWindow, AKoi8FileIsShownRecodedAndSavedBackInItsOwnPage)
