@@ -8,8 +8,9 @@
   sheet carries an orange mark. GIF, because that is the format the program looks for; Qt reads GIF
   but does not write it, so the encoder (LZW) is here.
 - data/setting/tree1.gif to tree4.gif: the pictures of the work panel's trees, by their place in the
-  trees' image list (a group, an autotext entry, a colour, a symbol); panel1.gif: the tag bar's
-  built-in button (the tag wizard).
+  trees' image list (a group, an autotext entry, a colour, a symbol); panel1.gif to panel4.gif: the
+  tag bar's own pictures, which stand before those of button.ini: the built-in button's (the tag
+  wizard), a tag, a command and a text.
 - data/setting/vellicor.gif: the program's icon, which the main window and the document windows show:
   a sheet with the program's V.
 
@@ -302,6 +303,64 @@ PANEL_WIZARD = ([(0, 0, 0), (58, 58, 72), (200, 200, 214), (240, 176, 32), (255,
     "................",
 ])
 
+# the tag bar's other own pictures: a tag, a command (a console with its prompt) and a text
+PANEL_TAG = ([(0, 0, 0), (30, 80, 170), (58, 58, 72)], [
+    "................",
+    "................",
+    ".........2......",
+    "....1....2.1....",
+    "...11....2.11...",
+    "..11....2...11..",
+    ".11.....2....11.",
+    "11......2.....11",
+    "11.....2......11",
+    ".11....2.....11.",
+    "..11...2....11..",
+    "...11.2....11...",
+    "....1.2....1....",
+    "......2.........",
+    "................",
+    "................",
+])
+
+PANEL_COMMAND = ([(0, 0, 0), (58, 58, 72), (44, 104, 200), (30, 34, 44), (120, 220, 120)], [
+    "................",
+    ".11111111111111.",
+    ".12222222222221.",
+    ".11111111111111.",
+    ".13333333333331.",
+    ".13433333333331.",
+    ".13344333333331.",
+    ".13333443333331.",
+    ".13344333333331.",
+    ".13433333333331.",
+    ".13333333333331.",
+    ".13333334444431.",
+    ".13333333333331.",
+    ".11111111111111.",
+    "................",
+    "................",
+])
+
+PANEL_TEXT = ([(0, 0, 0), (58, 58, 72), (255, 255, 255), (112, 128, 156)], [
+    "................",
+    "..111111111.....",
+    "..1222222211....",
+    "..12222222121...",
+    "..122222221111..",
+    "..122222222221..",
+    "..123333333221..",
+    "..122222222221..",
+    "..123333333321..",
+    "..122222222221..",
+    "..123333332221..",
+    "..122222222221..",
+    "..123333333321..",
+    "..122222222221..",
+    "..111111111111..",
+    "................",
+])
+
 # the program's icon: a sheet with an amber V
 PROGRAM_ICON = ([(0, 0, 0), (24, 44, 80), (255, 255, 255), (232, 160, 48), (40, 74, 122)], [
     "..1111111111....",
@@ -412,6 +471,9 @@ def main():
              ("tree3.gif", colour_palette, colour_pixels),
              ("tree4.gif", TREE_SYMBOL[0], pixel_art(TREE_SYMBOL[1])),
              ("panel1.gif", PANEL_WIZARD[0], pixel_art(PANEL_WIZARD[1])),
+             ("panel2.gif", PANEL_TAG[0], pixel_art(PANEL_TAG[1])),
+             ("panel3.gif", PANEL_COMMAND[0], pixel_art(PANEL_COMMAND[1])),
+             ("panel4.gif", PANEL_TEXT[0], pixel_art(PANEL_TEXT[1])),
              ("vellicor.gif", PROGRAM_ICON[0], pixel_art(PROGRAM_ICON[1]))]
     for name, palette, pixels in small:
         with open(os.path.join(SETTING, name), "wb") as out:

@@ -28,7 +28,8 @@ struct TegButton {
 };
 
 // What the button loader needs of the main window's picture list: pictures numbered from 1, each under
-// a key of its own. The list holds the built-in button's picture as picture 1 before the loader runs.
+// a key of its own. The list holds pictures of its own before the loader runs, the built-in button's
+// first.
 class ButtonPictures {
 public:
     virtual int Count() const = 0;

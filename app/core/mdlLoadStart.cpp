@@ -48,12 +48,15 @@ void MeasureScreen()
     Screen.MainScaleHeight = main->height() * TwipsPerPixelY;
 }
 
-// The tag bar's picture list holding the built-in button's picture alone, ready for button.ini's.
+// The tag bar's picture list holding its own four pictures, the built-in button's first, ready for
+// button.ini's. A picture that does not load stays blank in its place: the buttons' numbers then never
+// shift down onto the built-in button's.
 ImageList &PanelPictures()
 {
     ImageList &pictures = forms::frmMain->imgPanel;
     pictures.Clear();
-    pictures.Add(1, SettingFolder + QLatin1String("panel1.gif"), QString());
+    for (int n = 1; n <= 4; ++n)
+        pictures.AddOwn(SettingFolder + QStringLiteral("panel%1.gif").arg(n));
     return pictures;
 }
 

@@ -13,6 +13,13 @@ void ImageList::Add(int index, const QString &file, const QString &key)
     keys_.insert(index - 1, key);
 }
 
+void ImageList::AddOwn(const QString &file)
+{
+    const QPixmap picture(file);
+    pictures_.append(picture.isNull() ? QIcon() : QIcon(picture));
+    keys_.append(QString());
+}
+
 QIcon ImageList::Icon(int index) const
 {
     return index >= 1 && index <= Count() ? pictures_[index - 1] : QIcon();

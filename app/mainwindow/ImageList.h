@@ -15,6 +15,9 @@ public:
     // Inserts the picture at `index`, 1 to Count() + 1. Nothing is added for another index, a file that
     // is no picture or a key that the list holds already.
     void Add(int index, const QString &file, const QString &key) override;
+    // Appends one of the list's own pictures, without a key. A file that does not load leaves its place
+    // blank, so that the pictures after it keep their numbers.
+    void AddOwn(const QString &file);
     // The picture numbered `index`; a null icon for 0 and for a number past the list.
     QIcon Icon(int index) const;
     void Clear();

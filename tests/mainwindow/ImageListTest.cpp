@@ -4,11 +4,15 @@
 #include "tests/LoadedProgram.h"
 #include "tests/TempFolder.h"
 
+#include <QFile>
 #include <QImage>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// The tag bar's own pictures, which stand before those of button.ini.
+constexpr int OwnPictures = 4;
 
 class PictureList : public testing::Test {
 protected:
@@ -56,19 +60,59 @@ TEST_F(PictureList, RefusesATakenKeyABrokenFileAndAnIndexOutside)
     EXPECT_EQ(list.Count(), 1) << "a cleared list holds no keys";
 }
 
+TEST_F(PictureList, AnOwnPictureThatDoesNotLoadKeepsItsPlaceBlank)
+{
+    list.AddOwn(folder.path("red.png"));
+    list.AddOwn(folder.path("missing.png"));
+    list.AddOwn(folder.path("broken.png"));
+    list.AddOwn(folder.path("blue.png"));
+    ASSERT_EQ(list.Count(), 4);
+    EXPECT_EQ(ColourOf(1), QColor(Qt::red).rgb());
+    EXPECT_TRUE(list.Icon(2).isNull());
+    EXPECT_TRUE(list.Icon(3).isNull());
+    EXPECT_EQ(ColourOf(4), QColor(Qt::blue).rgb());
+    list.Add(5, folder.path("red.png"), "r");
+    EXPECT_EQ(list.Count(), 5) << "own pictures take no key";
+}
+
 using TagPictures = LoadedProgram;
 
-// The start puts the built-in button's picture first and each button of button.ini at its own number.
+// The start puts the tag bar's own four pictures first, the built-in button's leading, and each button
+// of button.ini at its own number after them.
 TEST_F(TagPictures, EveryTagButtonHasItsPictureAfterTheStart)
 {
     const ImageList &pictures = main()->imgPanel;
-    ASSERT_GT(mdlLoad::Buttons.count(), 1);
+    ASSERT_GT(mdlLoad::Buttons.count(), OwnPictures);
     EXPECT_EQ(pictures.Count(), mdlLoad::Buttons.count());
-    EXPECT_FALSE(pictures.Icon(1).isNull());
-    for (int k = 2; k <= mdlLoad::Buttons.count(); ++k) {
+    for (int k = 1; k <= OwnPictures; ++k)
+        EXPECT_FALSE(pictures.Icon(k).isNull()) << k;
+    for (int k = 2; k <= OwnPictures; ++k)
+        EXPECT_EQ(mdlLoad::Buttons[k].Id, 0) << "a blank entry stands at each own picture but the first";
+    for (int k = OwnPictures + 1; k <= mdlLoad::Buttons.count(); ++k) {
         EXPECT_EQ(mdlLoad::Buttons[k].ImageIndex, k);
         EXPECT_FALSE(pictures.Icon(k).isNull()) << k;
     }
+}
+
+// Without its own picture files the bar numbers its buttons as before: the first of button.ini never
+// takes the built-in button's picture number.
+TEST_F(TagPictures, MissingOwnPicturesKeepTheButtonsNumbers)
+{
+    for (const char *name : {"panel1.gif", "panel3.gif"})
+        ASSERT_TRUE(QFile::remove(mdlLoad::SettingFolder + QLatin1String(name)));
+    mdlLoad::InitPathsAndLoad();
+
+    const ImageList &pictures = main()->imgPanel;
+    EXPECT_EQ(pictures.Count(), mdlLoad::Buttons.count());
+    EXPECT_TRUE(pictures.Icon(1).isNull());
+    EXPECT_TRUE(pictures.Icon(3).isNull());
+    EXPECT_FALSE(pictures.Icon(2).isNull());
+    QString toolTip;
+    EXPECT_EQ(mdlLoad::FindButton(13, toolTip), 1);
+    const int first = mdlLoad::FindTegIndex(101);
+    EXPECT_EQ(first, OwnPictures + 1);
+    EXPECT_EQ(mdlLoad::FindButton(101, toolTip), OwnPictures + 1);
+    EXPECT_FALSE(pictures.Icon(first).isNull());
 }
 
 } // namespace
