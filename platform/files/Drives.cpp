@@ -53,10 +53,23 @@ QStringList MountedRoots()
     return roots;
 }
 
+QStringList ConfiguredRoots(const QString &configured)
+{
+    QStringList roots{QStringLiteral("/")};
+    for (const QString &folder : configured.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const QString root = WithSeparator(folder);
+        if (!roots.contains(root))
+            roots.append(root);
+    }
+    return roots;
+}
+
 } // namespace
 
 QStringList DriveRoots()
 {
+    if (qEnvironmentVariableIsSet("VELLICOR_MOUNT_ROOTS"))
+        return ConfiguredRoots(qEnvironmentVariable("VELLICOR_MOUNT_ROOTS"));
     // Every path question may ask for the drives: read the mount table at most once a second.
     static QStringList roots;
     static QElapsedTimer age;

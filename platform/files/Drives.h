@@ -8,6 +8,9 @@
 // the like) are folders of the drive they lie on, not drives.
 namespace platform::files {
 
+// When $VELLICOR_MOUNT_ROOTS is set it stands for the mount table: the drives are "/" and the folders it
+// lists, separated by ":". It reaches every copy of this layer in the process, MwFSO's too, so that a
+// test's folders can be drives for the program and its controls alike.
 QStringList DriveRoots();
 
 // Whether `path` names a drive root, with or without its closing "/".

@@ -4,9 +4,9 @@
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
 #include "platform/dialogs/MessageBox.h"
-#include "platform/files/Drives.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/PictureBox.h"
+#include "tests/TempMountRoots.h"
 #include "tests/mainwindow/WorkPanelFixture.h"
 
 #include <QAbstractItemView>
@@ -102,14 +102,24 @@ TEST_F(FilePanel, ADriveChosenInTheComboMovesTreeAndListButNotTheOpenFolder)
 TEST_F(FilePanel, FolderUpClimbsToTheParentAndFromADriveRootToTheComputer)
 {
     const QString a = folder("a");
+    const QString mount = folder("mount");
+    const TempMountRoots mounts({mount});
     struct Case {
         QString from, to;
     };
-    // A system mount such as /proc is a folder of "/", not a drive.
-    QList<Case> cases = {{folder("a/b"), a}, {a, files.path() + u'/'}, {"/", ""}, {"/proc/", "/"}};
-    const QStringList drives = platform::files::DriveRoots();
-    if (drives.size() > 1)
-        cases.append({drives[1], ""});
+    const Case cases[] = {
+        {folder("a/b"), a},
+        {a, files.path() + u'/'},
+        {"/", ""},
+        {"/proc/", "/"}, // a system mount is a folder of "/", not a drive
+        {"/usr/", "/"},
+        {mount, ""},
+        {folder("mount/inner"), mount},
+    };
+    main()->cmbDrive->SetPath(mount);
+    const auto *box = main()->cmbDrive->Widget()->findChild<QComboBox *>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->currentText().contains(mount)) << "MwFSO shows the mount root as a drive, not as a folder";
     for (const auto &[from, to] : cases) {
         const QString open = mdlLoad::PathOpen = folder("elsewhere");
         main()->cmbDrive->SetPath(from);

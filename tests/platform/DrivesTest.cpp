@@ -1,4 +1,5 @@
 #include "platform/files/Drives.h"
+#include "tests/TempMountRoots.h"
 
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -32,6 +33,30 @@ TEST(Drives, SystemMountsAreFoldersOfTheRootDrive)
                                                  << (QStorageInfo(folder).rootPath() == folder.chopped(1) ? " (a mount)" : "");
         EXPECT_EQ(files::DriveOf(folder + QStringLiteral("x")), QStringLiteral("/")) << folder.toStdString();
     }
+}
+
+// Mount roots inside one another: a path belongs to the innermost.
+TEST(Drives, ConfiguredMountRootsStandForTheMountTable)
+{
+    const TempMountRoots mounts({"/media/disk", "/media/disk/inner/", "/", "/media/disk/"});
+    EXPECT_EQ(files::DriveRoots(), QStringList({"/", "/media/disk/", "/media/disk/inner/"}));
+    struct Case {
+        const char *path, *drive;
+    } cases[] = {{"/media/disk/inner/x/y", "/media/disk/inner/"},
+                 {"/media/disk/inner", "/media/disk/inner/"},
+                 {"/media/disk/innermost", "/media/disk/"},
+                 {"/media/disks", "/"},
+                 {"/proc/1", "/"}};
+    for (const Case &c : cases)
+        EXPECT_EQ(files::DriveOf(c.path), c.drive) << c.path;
+    EXPECT_TRUE(files::IsDriveRoot("/media/disk"));
+    EXPECT_FALSE(files::IsDriveRoot("/media"));
+}
+
+TEST(Drives, AnEmptyListOfMountRootsLeavesTheRootAlone)
+{
+    const TempMountRoots mounts({});
+    EXPECT_EQ(files::DriveRoots(), QStringList({"/"}));
 }
 
 TEST(Drives, DriveOfARelativeOrEmptyPathIsEmpty)
