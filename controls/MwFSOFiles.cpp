@@ -108,8 +108,10 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::DisplayRole)
         return DetailsOf(row).value(index.column() - 1);
+    // As a plain number: a Qt::Alignment value would enter this library's description of that type into
+    // Qt's type registry, which outlives the library when the host unloads it.
     if (role == Qt::TextAlignmentRole && index.column() == ColumnSize)
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
 

@@ -1,15 +1,24 @@
 #include "controls/MwFSOTypeLibrary.h"
 #include "controls/MwFSOError.h"
 #include "controls/MwFSOPicture.h"
+#include "controls/MwFSOTypes.h"
 
 #include "../TempFolder.h"
 #include "../TempRegistry.h"
 
 #include "platform/components/Creation.h"
+#include "platform/components/HostedControl.h"
 #include "platform/components/Registry.h"
 #include "platform/components/Variant.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QMetaType>
+#include <QWidget>
+
+#include <dlfcn.h>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +55,25 @@ QStringList DefinedDynamicSymbols(const QString &path)
         }
     }
     names.sort();
+    return names;
+}
+
+// A type of the test's own, registered after every other.
+struct Newest {};
+
+// The names of the types in Qt's type registry whose description lies in the library at `path`.
+QStringList TypesRegisteredBy(const QString &path)
+{
+    const QString library = QFileInfo(path).canonicalFilePath();
+    QStringList names;
+    const int newest = QMetaType::fromType<Newest>().id();
+    for (int id = QMetaType::User; id < newest; ++id) {
+        const QMetaType type(id);
+        Dl_info info{};
+        if (type.isValid() && dladdr(type.iface(), &info) && info.dli_fname
+            && QFileInfo(QString::fromLocal8Bit(info.dli_fname)).canonicalFilePath() == library)
+            names.append(QString::fromLatin1(type.name()));
+    }
     return names;
 }
 
@@ -206,6 +234,34 @@ TEST_F(MwFSOLibraryRegistered, APictureAnswersForDispatchAndThePictureInterfaceO
     EXPECT_EQ(object->QueryInterface(IConnectionPoint::IID, &out), E_NOINTERFACE);
     EXPECT_EQ(out, nullptr);
     EXPECT_EQ(object->QueryInterface(IDispatch::IID, nullptr), E_POINTER);
+}
+
+// Qt's type registry outlives the library: a type described there by the library would point into it
+// once it is unloaded, and the next use of that type anywhere in the process would crash.
+TEST_F(MwFSOLibraryRegistered, LeavesNoTypeOfItsOwnInQtsRegistry)
+{
+    TempFolder folder;
+    folder.write("a.txt", "a");
+    QWidget window;
+    std::unique_ptr<HostedControl> list = HostedControl::Create(CLSID_MwFSOList, &window);
+    ASSERT_TRUE(list);
+    for (const auto &[name, value] : {std::pair{"TypeView", Variant(std::int32_t(ElementTypeViewReport))},
+                                      std::pair{"Path", Variant(folder.path())}}) {
+        DispId id = 0;
+        ASSERT_EQ(list->Object()->GetIDsOfNames(QString::fromLatin1(name), &id), S_OK) << name;
+        ASSERT_TRUE(list->Put(id, value)) << name;
+    }
+    window.resize(500, 300);
+    window.show();
+    QCoreApplication::processEvents();
+    // Every role of every column, each value's type made known to the registry as a view's use does.
+    for (const QAbstractItemView *view : list->Widget()->findChildren<QAbstractItemView *>()) {
+        const QAbstractItemModel *model = view->model();
+        for (int column = 0; model && model->rowCount() > 0 && column < model->columnCount(); ++column)
+            for (int role = 0; role < Qt::UserRole; ++role)
+                model->index(0, column).data(role).metaType().id();
+    }
+    EXPECT_EQ(TypesRegisteredBy(Library), QStringList());
 }
 
 TEST_F(MwFSOLibraryRegistered, FailuresReachTheClientWithTheirNumberAndText)
