@@ -1,3 +1,5 @@
+#include "platform/application/Application.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -18,5 +20,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The exit routine that a test runs ends nothing: the tests after it run in this process.
+    platform::application::SetEndHook([](int) {});
     return RUN_ALL_TESTS();
 }

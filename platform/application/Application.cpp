@@ -6,6 +6,7 @@
 namespace platform::application {
 namespace {
 QString pathOverride;
+EndHook endHook;
 } // namespace
 
 QString Path()
@@ -30,7 +31,15 @@ QString CommandLine()
 
 void End(int code)
 {
-    QCoreApplication::exit(code);
+    if (endHook)
+        endHook(code);
+    else
+        QCoreApplication::exit(code);
+}
+
+void SetEndHook(EndHook hook)
+{
+    endHook = std::move(hook);
 }
 
 } // namespace platform::application

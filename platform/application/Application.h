@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // The application object: the program's folder, title and command line, and its end.
 namespace platform::application {
 
@@ -16,5 +18,10 @@ QString CommandLine();
 
 // Ends the program: the event loop returns and the process exits with `code`.
 void End(int code = 0);
+// While a hook is set, it receives the end instead of the application. A test runner sets one: its
+// process goes on after a test's exit routine, and Qt's quit, asked for with no loop running, would end
+// every later modal loop at once.
+using EndHook = std::function<void(int code)>;
+void SetEndHook(EndHook hook);
 
 } // namespace platform::application
