@@ -1,4 +1,6 @@
+#include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadNewFiles.h"
 #include "app/core/mdlLoadStart.h"
 #include "app/dialogs/frmAbout.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -108,6 +110,50 @@ TEST_F(MainWindowStart, TheConfiguredNewDocumentAndTheOpenDialogComeAtStart)
     ASSERT_EQ(mdlFile::DocumentCount(), 1);
     EXPECT_EQ(mdlFile::DocumentRecords[1].State, 0);
     EXPECT_EQ(shown, QStringList{"frmFileOpen"});
+}
+
+// The new-document number runs through the kinds of newfile.ini, then on through the templates of
+// pattern.ini; past both, and switched off, the start makes none.
+TEST_F(MainWindowStart, TheNewDocumentAtStartComesFromAKindOrATemplate)
+{
+    mdlLoad::LoadNewFiles(folder.path("setting/newfile.ini"));
+    mdlLoad::LoadPatterns(folder.path("setting/pattern.ini"));
+    const int kinds = mdlLoad::NewFiles.count(), templates = mdlLoad::Patterns.count();
+    ASSERT_GT(kinds, 0);
+    ASSERT_GT(templates, 1);
+    const mdlLoad::NewFileType kind = mdlLoad::NewFiles[1];
+    const mdlLoad::NewFilePattern first = mdlLoad::Patterns[1], last = mdlLoad::Patterns[templates];
+    struct Case {
+        bool create;
+        int number;
+        QString name, templateFile; // no name: no document
+    } cases[] = {
+        {true, 1, kind.BaseName + "1." + kind.Ext, {}},
+        {true, kinds + 1, first.BaseName + "1." + first.Ext, first.TemplateFile},
+        {true, kinds + templates, last.BaseName + "1." + last.Ext, last.TemplateFile},
+        {true, kinds + templates + 1, {}, {}},
+        {true, 0, {}, {}},
+        {false, 1, {}, {}},
+    };
+    for (const Case &c : cases) {
+        settings(QStringLiteral("file_creat=%1\r\nnew_file=%2\r\n")
+                     .arg(c.create ? "True" : "False")
+                     .arg(c.number)
+                     .toLatin1());
+        start();
+        const std::string what = std::to_string(c.number) + (c.create ? "" : " switched off");
+        ASSERT_EQ(mdlFile::DocumentCount(), c.name.isEmpty() ? 0 : 1) << what;
+        if (!c.name.isEmpty()) {
+            EXPECT_EQ(mdlFile::DocumentRecords[1].Name, c.name) << what;
+            const QString text = c.templateFile.isEmpty()
+                                     ? QString()
+                                     : *mdlLibrary::TryReadText(mdlLoad::PatternFolder + c.templateFile);
+            EXPECT_EQ(mdlFile::Documents[1]->txtContent->Text(), text) << what;
+        }
+        EXPECT_TRUE(boxes.isEmpty()) << what;
+        TearDown();
+        SetUp();
+    }
 }
 
 TEST_F(MainWindowStart, ACommandLineFileIsOpenedInsteadOfTheStartWindows)

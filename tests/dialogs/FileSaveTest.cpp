@@ -45,13 +45,14 @@ protected:
 
     QString folder() const { return files.path() + u'/'; }
 
-    // Shows the dialog, types `name`, picks the code page and presses Save; `then` runs while the
-    // dialog would still be open.
+    // Shows the dialog, types `name`, picks the code page (an empty one keeps the dialog's choice) and
+    // presses Save; `then` runs while the dialog would still be open.
     int Save(const QString &name, const QString &code, const std::function<void()> &then = [] {})
     {
         return ShowModal(*dialog(), [&] {
             dialog()->txtFileName->setText(name);
-            dialog()->cmbCode->setCurrentIndex(CodeEntry(code));
+            if (!code.isEmpty())
+                dialog()->cmbCode->setCurrentIndex(CodeEntry(code));
             dialog()->cmmSave->click();
             then();
             if (dialog()->isVisible())
@@ -101,6 +102,47 @@ TEST_F(FileSave, SaveCopyWritesTheFileAndLeavesTheRecordAlone)
     EXPECT_EQ(record(number).FileCode, before.FileCode);
     ASSERT_EQ(mdlLoad::Magazine.count(), 1) << "the copy enters the recent files all the same";
     EXPECT_EQ(mdlLoad::Magazine[1].First, "copy.html");
+}
+
+// A copy onto the document's own file is that file's new content: the record follows as after Save As.
+TEST_F(FileSave, SaveCopyOntoTheDocumentsOwnFileBindsItAsSaveAsDoes)
+{
+    NEED_CONTROLS();
+    files.write("own.html", "old");
+    ASSERT_TRUE(mdlFile::OpenDocumentFile(folder() + "own.html", "own.html", 0, 0));
+    const int own = mdlFile::DocumentCount();
+    document(own)->txtContent->Control()->append(QStringLiteral("Привет, мир"));
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(record(own).State, 3);
+    mdlFile::SaveDocIndex = own;
+    mdlFile::SaveMode = "savecopy";
+    answers = {dialogs::vbYes};
+
+    Save("own.html", "KOI");
+
+    ASSERT_EQ(boxes.size(), 1) << "the own file exists: it is asked about";
+    EXPECT_EQ(files.read("own.html"), "old" + Koi8);
+    EXPECT_EQ(record(own).Path, folder() + "own.html");
+    EXPECT_EQ(record(own).Name, "own.html");
+    EXPECT_EQ(record(own).State, 2);
+    EXPECT_EQ(record(own).FileCode, CodeEntry("KOI") + 1);
+}
+
+// With the file's code page preselected, a document that has none offers no code page, and its text goes
+// to the file as it is shown.
+TEST_F(FileSave, ADocumentWithoutAFileCodePageIsWrittenUnrecoded)
+{
+    NEED_CONTROLS();
+    mdlLoad::SaveCode = 1;
+    mdlFile::DocumentRecords[number].FileCode = 0;
+    mdlFile::DocumentRecords[number].ViewCode = CodeEntry("KOI") + 1;
+
+    Save("page.html", QString(), [&] { EXPECT_TRUE(dialog()->isHidden()); });
+
+    EXPECT_EQ(dialog()->cmbCode->currentIndex(), -1);
+    EXPECT_EQ(files.read("page.html"), Win1251) << "a recoding from KOI8-R would have changed the bytes";
+    EXPECT_EQ(record(number).State, 2);
+    EXPECT_EQ(record(number).FileCode, 0);
 }
 
 TEST_F(FileSave, EveryExistingTargetIsAskedAboutAndNoLeavesItUntouched)

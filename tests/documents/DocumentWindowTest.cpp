@@ -4,6 +4,7 @@
 #include "app/documents/mdlFileOpen.h"
 #include "app/documents/mdlFileWindows.h"
 #include "app/core/mdlLoadCodes.h"
+#include "app/core/mdlLoadStart.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
 #include "platform/widgets/StatusBar.h"
@@ -182,6 +183,45 @@ TEST_F(DocumentWindow, TabsAndWindowItemsFollowOpenAndClose)
     EXPECT_EQ(record(4).TabIndex, 3);
     EXPECT_EQ(record(4).MenuIndex, 4) << "a closed document's item number is not given again";
     EXPECT_EQ(main()->tbsFiles->tabToolTip(1), files.path("three.txt")) << "the tab at position 2";
+}
+
+// Each tab shows its document's state; switched off, no tab shows a picture, and switched on again a
+// tab takes its picture at its next refresh.
+TEST_F(DocumentWindow, TabPicturesFollowTheStateUnlessSwitchedOff)
+{
+    mdlLoad::LoadFileTabImages();
+    TabStrip *tabs = main()->tbsFiles;
+    const auto picture = [&](int number) { return tabs->tabIcon(record(number).TabIndex - 1); };
+    const auto shown = [&](int image) { return tabs->Images.value(image - 1).cacheKey(); };
+    for (const bool pictures : {true, false}) {
+        mdlLoad::FiletabPicture = pictures;
+        mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+        const int fresh = mdlFile::DocumentCount();
+        mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+        const int typed = mdlFile::DocumentCount();
+        touch(typed);
+        const int opened = open(QStringLiteral("opened%1.txt").arg(pictures), "x");
+        const int changed = open(QStringLiteral("changed%1.txt").arg(pictures), "x");
+        touch(changed);
+        const struct {
+            int number, state, image;
+        } cases[] = {{fresh, 0, mdlFile::TabImageNew},
+                     {typed, 1, mdlFile::TabImageNewChanged},
+                     {opened, 2, mdlFile::TabImageOpen},
+                     {changed, 3, mdlFile::TabImageOpenChanged}};
+        for (const auto &[number, state, image] : cases) {
+            ASSERT_GT(image, 0) << "the shipped pictures load";
+            ASSERT_EQ(record(number).State, state);
+            if (pictures)
+                EXPECT_EQ(picture(number).cacheKey(), shown(image)) << record(number).Name.toStdString();
+            else
+                EXPECT_TRUE(picture(number).isNull()) << record(number).Name.toStdString();
+        }
+    }
+    const int last = mdlFile::DocumentCount();
+    mdlLoad::FiletabPicture = true;
+    mdlFile::UpdateDocumentTab(last);
+    EXPECT_EQ(picture(last).cacheKey(), shown(mdlFile::TabImageOpenChanged));
 }
 
 TEST_F(DocumentWindow, DroppedFilesOpenAsNewDocumentsEvenWhenOpenAlready)
