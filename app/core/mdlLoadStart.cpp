@@ -19,11 +19,9 @@
 #include "app/documents/mdlLanguage.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "app/dialogs/MwFSOHost.h"
-#include "app/dialogs/TwipLayout.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 #include "platform/forms/StoredRect.h"
-#include "platform/widgets/PictureBox.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
@@ -129,8 +127,9 @@ void ArrangeMainToolbars()
 void OpenOnStart(const QString &commandLine)
 {
     frmMain *main = forms::frmMain.get();
-    // The file panel's split as the user left it, as if its splitter were dragged there.
-    main->picSplFiles_MouseMove(1, 0, 1, float(ServiseHeight - TwipLayout::Rect(main->picSplFiles).top()));
+    // The file panel's split as the user left it, as if its splitter were dragged there; a maximised frame
+    // may still have its normal size here and takes the split once it has grown.
+    main->RestoreFilesSplit(ServiseHeight);
     QString path;
     if (mdlProgram::GetCommandFile(path, commandLine)) {
         mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);

@@ -334,6 +334,10 @@ public:
     // A drag of a splitter: Button 1 is the left button held; X and Y from the splitter's own corner.
     void picSplServise_MouseMove(int button, int shift, float x, float y);
     void picSplFiles_MouseMove(int button, int shift, float x, float y);
+    // Puts the file panel's splitter at the stored `top`, as the start does. A frame without room for it
+    // yet (a maximised frame gets its full size only after it is shown) takes it at a later layout of the
+    // file page that has room, unless the user has dragged the splitter meanwhile.
+    void RestoreFilesSplit(int top);
     void picSplServise_MouseUp();
     void picSplFiles_MouseUp();
     void sstServise_BeforeClick();
@@ -444,6 +448,10 @@ private:
     QPointer<frmContent> shownDocument_;
     // True while the file panel sets its controls' paths.
     bool filePanelBusy_ = false;
+    // Moves the file panel's splitter to `top` when its limits allow; whether it moved.
+    bool MoveFilesSplitter(int top);
+    // The stored split still waiting for room; 0 when none waits.
+    int waitingFilesSplit_ = 0;
 };
 
 namespace forms {

@@ -212,27 +212,40 @@ void frmMain::picServiseFile_Resize()
     if (now.list.top() + now.list.height() > now.tree.top() + r && now.splitter.height() + ListLeast < r)
         giveWay();
     Place(cmbFilter, now.filter.left(), now.list.top() + now.list.height() + 20, W, now.filter.height());
+    if (waitingFilesSplit_ > 0 && MoveFilesSplitter(waitingFilesSplit_))
+        waitingFilesSplit_ = 0;
 }
 
 void frmMain::picSplFiles_MouseMove(int button, int, float, float y)
 {
     if (button != 1)
         return;
+    waitingFilesSplit_ = 0;
+    MoveFilesSplitter(Rect(picSplFiles).top() + int(y));
+}
+
+void frmMain::RestoreFilesSplit(int top)
+{
+    waitingFilesSplit_ = MoveFilesSplitter(top) ? 0 : top;
+}
+
+bool frmMain::MoveFilesSplitter(int p)
+{
     const QRect splitter = Rect(picSplFiles);
     const QRect tree = Rect(trvDir->place);
     const QRect list = Rect(lstDirFiles->place);
     const QRect filter = Rect(cmbFilter);
-    const int p = splitter.top() + int(y);
     // Until the frame has loaded, its own height bounds the drag, as the stored position was bounded.
     const int m = mdlLoad::ProgramLoaded ? filter.top() - tree.top() - splitter.height() - ListLeast
                                          : Twips(height()) - ListLeast * 3 / 2;
     if (p < tree.top() + ListLeast || p > Rect(cmbDrive->place).height() + m)
-        return;
+        return false;
     mdlLoad::ServiseHeight = p;
     SetTop(picSplFiles, p);
     Place(trvDir->place, tree.left(), tree.top(), tree.width(), p - tree.top());
     Place(lstDirFiles->place, list.left(), p + splitter.height(), list.width(),
           filter.top() - p - splitter.height() - 20);
+    return true;
 }
 
 void frmMain::picSplServise_MouseUp()

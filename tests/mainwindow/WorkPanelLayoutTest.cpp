@@ -100,6 +100,32 @@ TEST_F(WorkPanelLayout, TheFileSplitterMovesOnlyBetweenItsLimits)
     }
 }
 
+// A maximised frame may still have its normal size when the start restores the split: a stored split
+// that does not fit yet lands once the frame has grown, unless the user has dragged the splitter since.
+TEST_F(WorkPanelLayout, AStoredSplitWaitsForTheFrameToGrowUnlessTheUserDrags)
+{
+    resizeMain(900, 700);
+    const Parts large = parts();
+    const int stored = large.drive.height() + large.filter.top() - large.tree.top() - large.splitter.height() - 700
+                       - 10 * Pixel;
+    for (const bool dragged : {false, true}) {
+        resizeMain(900, 480);
+        const Parts small = parts();
+        main()->RestoreFilesSplit(stored);
+        ASSERT_EQ(parts().splitter, small.splitter) << "no room for the split in the small frame";
+        const int draggedTo = small.tree.top() + 700 + 5 * Pixel;
+        if (dragged) {
+            dragSplit(draggedTo);
+            ASSERT_EQ(mdlLoad::ServiseHeight, draggedTo);
+        }
+        resizeMain(900, 700);
+        const int expected = dragged ? draggedTo : stored;
+        EXPECT_NEAR(parts().splitter.top(), expected, Pixel) << dragged;
+        EXPECT_EQ(mdlLoad::ServiseHeight, expected) << dragged;
+        EXPECT_EQ(bottom(parts().tree), parts().splitter.top()) << dragged;
+    }
+}
+
 TEST_F(WorkPanelLayout, TheListsStandAtTheFootOfTheFilePageOrGiveTheirPlaceToTheFileList)
 {
     const int page = rect(main()->picServiseFile).height();
