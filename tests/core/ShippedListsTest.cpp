@@ -116,8 +116,9 @@ TEST(ShippedLists, HelpPagesLinkOnlyToPagesThatExist)
     for (const QString &page : pages) {
         const QString text = mdlLibrary::FileReadText(help.filePath(page));
         EXPECT_TRUE(text.contains("charset=windows-1251")) << qPrintable(page);
-        if (page != "index.html")
+        if (page != "index.html") {
             EXPECT_TRUE(guide.contains("href=\"" + page + '"')) << qPrintable(page) << " is not in the guide";
+        }
         for (const QRegularExpressionMatch &match : link.globalMatch(text))
             EXPECT_TRUE(Exists(help.filePath(match.captured(1)))) << qPrintable(page + ": " + match.captured(1));
     }

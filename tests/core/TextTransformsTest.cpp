@@ -247,7 +247,7 @@ TEST(LineTransforms, WithLineEndsWritesEveryLineEndAsTheOneGiven)
 {
     // LF then CR is two line ends, CR then LF one; a CR before a CR LF is a line end of its own.
     const QString mixed = QStringLiteral("a\r\nb\nc\rd\n\r\r\ne\r");
-    for (const QString end : {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")}) {
+    for (const QString &end : {QStringLiteral("\r\n"), QStringLiteral("\n"), QStringLiteral("\r")}) {
         EXPECT_EQ(WithLineEnds(mixed, end), "a" + end + "b" + end + "c" + end + "d" + end + end + end + "e" + end);
         EXPECT_EQ(WithLineEnds(QStringLiteral("no line end"), end), QStringLiteral("no line end"));
         EXPECT_EQ(WithLineEnds(QString(), end), QString());

@@ -422,8 +422,9 @@ TEST_F(Activation, WithoutAHandedOverFileTheDoubleClickGivesTheFocusBackToTheAct
     } cases[] = {{"send.txt missing", false}, {"send.txt empty", true}};
     for (const Case &c : cases) {
         QFile::remove(sendFile);
-        if (c.exists)
+        if (c.exists) {
             ASSERT_TRUE(mdlLibrary::FileWriteText(sendFile, QString(), mdlLibrary::TextEncoding::Utf8));
+        }
         main()->setFocus();
         settle();
         ASSERT_FALSE(editorHasFocus(b));
@@ -479,8 +480,9 @@ TEST_F(Activation, TheLastClosedWindowDecidesWhetherTheFirstOneIsMaximised)
     for (const Step &step : steps) {
         const int n = open("doc.txt");
         EXPECT_EQ(document(n)->subWindow->isMaximized(), maximised);
-        if (!maximised)
+        if (!maximised) {
             EXPECT_EQ(document(n)->subWindow->pos(), QPoint(0, 0)) << "cascaded, the only window";
+        }
         if (step.maximiseBeforeClose)
             document(n)->subWindow->showMaximized();
         else

@@ -129,8 +129,9 @@ TEST_F(Bars, AToolBarButtonIsItsMenuItemsOwnAction)
     EXPECT_EQ(keys, (QStringList{"new", "open", "-", "save", "saveall", "-", "print", "-", "servise", "tegs", "cut",
                                  "copy", "paste", "-", "undo", "redo", "-", "find", "findnext", "replace"}));
     for (QAction *button : file + action) {
-        if (!button->isSeparator())
+        if (!button->isSeparator()) {
             EXPECT_FALSE(button->icon().pixmap(16, 16).isNull()) << button->objectName().toStdString();
+        }
     }
 }
 

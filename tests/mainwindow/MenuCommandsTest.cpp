@@ -265,8 +265,9 @@ TEST_F(MenuCommands, EveryTextCommandAndItsKeyChangeTheActiveDocumentOnly)
     };
     for (const Command &c : commands) {
         QAction *item = m->*c.item;
-        if (!c.key.isEmpty())
+        if (!c.key.isEmpty()) {
             EXPECT_TRUE(item->shortcuts().contains(c.key)) << c.name;
+        }
         for (const bool byKey : {false, true}) {
             if (byKey && c.key.isEmpty())
                 continue;
@@ -293,10 +294,12 @@ TEST_F(MenuCommands, EveryTextCommandAndItsKeyChangeTheActiveDocumentOnly)
             QApplication::processEvents();
 
             EXPECT_EQ(text(a), c.text);
-            if (c.selected)
+            if (c.selected) {
                 EXPECT_EQ(selection(a), *c.selected);
-            if (c.clipboard)
+            }
+            if (c.clipboard) {
                 EXPECT_EQ(QApplication::clipboard()->text(), *c.clipboard);
+            }
             EXPECT_EQ(text(b), otherText) << "the other document's text";
             EXPECT_EQ(selection(b), otherSelection) << "the other document's selection";
             EXPECT_EQ(m->ActiveFileIndex, a);
