@@ -8,6 +8,7 @@
 #include "app/documents/mdlLanguage.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
+#include "platform/widgets/LiteralCaption.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -103,7 +104,7 @@ void FillCodeMenus()
                                std::pair{m->mnuView_CodeView_View, &m->mnuView_CodeView_View_List}}) {
         const bool fileList = items == &m->mnuView_CodeView_File_List;
         for (int i = 1; i <= Codes.count(); ++i) {
-            QAction *item = menu->addAction(Codes[i].Name);
+            QAction *item = menu->addAction(LiteralCaption(Codes[i].Name));
             item->setCheckable(true);
             QObject::connect(item, &QAction::triggered, m, [m, i, fileList] {
                 fileList ? m->mnuView_CodeView_File_List_Click(i) : m->mnuView_CodeView_View_List_Click(i);

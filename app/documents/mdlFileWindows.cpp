@@ -4,6 +4,7 @@
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/mainwindow/frmMain.h"
+#include "platform/widgets/LiteralCaption.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QAction>
@@ -96,7 +97,7 @@ void UpdateDocumentTab(int index)
     tabs->SetCaption(record.TabIndex, ShortFileName(record.Name));
     tabs->SetToolTip(record.TabIndex, record.Path);
     if (QAction *item = WindowItem(record.MenuIndex))
-        item->setText(ShortFileName(record.Name));
+        item->setText(LiteralCaption(ShortFileName(record.Name)));
     UpdateDocumentTabImage(index);
 }
 

@@ -14,6 +14,7 @@
 #include "app/documents/mdlFileSave.h"
 #include "app/documents/mdlFileWindows.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/widgets/LiteralCaption.h"
 #include "platform/widgets/StatusBar.h"
 
 #include <QAction>
@@ -184,8 +185,7 @@ void frmMain::mnuFile_Print_Click()
 
 void frmMain::AddMagazineItem(const QString &path)
 {
-    // The caption shows the path as it is: a single "&" would mark the next letter as the item's key.
-    QAction *item = mnuFile_Magazine->addAction(QString(path).replace(u'&', QLatin1String("&&")));
+    QAction *item = mnuFile_Magazine->addAction(LiteralCaption(path));
     item->setData(path);
     const int index = int(mnuFile_Magazine_File.size());
     connect(item, &QAction::triggered, this, [this, index] { mnuFile_Magazine_File_Click(index); });

@@ -8,6 +8,7 @@
 #include "app/documents/mdlFileCommands.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "platform/editor/Editor.h"
+#include "platform/widgets/LiteralCaption.h"
 
 #include <QAction>
 #include <QMenu>
@@ -22,7 +23,7 @@ void frmMain::mnuView_Syntax_Lang_Click(int index)
 
 int frmMain::AddSyntaxItem(const QString &caption)
 {
-    QAction *item = mnuView_Syntax->addAction(caption);
+    QAction *item = mnuView_Syntax->addAction(LiteralCaption(caption));
     item->setCheckable(true);
     const int index = int(mnuView_Syntax_Lang.size());
     mnuView_Syntax_Lang.append(item);

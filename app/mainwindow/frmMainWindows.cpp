@@ -4,6 +4,7 @@
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileWindows.h"
+#include "platform/widgets/LiteralCaption.h"
 #include "platform/widgets/MdiArrangement.h"
 #include "platform/widgets/TabStrip.h"
 
@@ -77,7 +78,7 @@ void frmMain::tbsFiles_Click()
 
 int frmMain::AddWindowItem(const QString &caption)
 {
-    QAction *item = mnuWindows->addAction(caption);
+    QAction *item = mnuWindows->addAction(LiteralCaption(caption));
     item->setCheckable(true);
     const int index = int(mnuWindows_File.size());
     mnuWindows_File.append(item);

@@ -1,5 +1,7 @@
 #include "platform/widgets/TabStrip.h"
 
+#include "platform/widgets/LiteralCaption.h"
+
 TabStrip::TabStrip(QWidget *parent) : QTabBar(parent)
 {
     setExpanding(false);
@@ -18,7 +20,7 @@ TabStrip::TabStrip(QWidget *parent) : QTabBar(parent)
 int TabStrip::Add(int position, const QString &key, const QString &caption)
 {
     const QSignalBlocker blocker(this); // adding the first tab selects it without a click
-    const int index = insertTab(position - 1, caption);
+    const int index = insertTab(position - 1, LiteralCaption(caption));
     setTabData(index, key);
     // A strip that is not shown yet keeps its old size for its layout unless told.
     updateGeometry();
@@ -53,7 +55,7 @@ void TabStrip::Select(int position)
 
 void TabStrip::SetCaption(int position, const QString &caption)
 {
-    setTabText(position - 1, caption);
+    setTabText(position - 1, LiteralCaption(caption));
 }
 
 void TabStrip::SetToolTip(int position, const QString &toolTip)

@@ -10,6 +10,7 @@
 #include "platform/editor/SearchDialogs.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/StatusBar.h"
+#include "platform/widgets/TabStrip.h"
 #include "tests/LoadedProgram.h"
 
 #include <QAction>
@@ -422,21 +423,28 @@ TEST_F(MenuCommands, TheRecentFilesSubmenuListsNewestFirstAndOpensTheChoice)
     EXPECT_EQ(captions(), QStringList{"(пусто)"});
 }
 
-TEST_F(MenuCommands, ARecentPathShowsAsItIsAndTheEmptyItemReportsAFileOfItsName)
+TEST_F(MenuCommands, ARecentPathAndItsDocumentShowAsTheyAreAndTheEmptyItemReportsAFileOfItsName)
 {
+    // Menus and tabs show "&&" as "&" and take a single "&" as the mark of a key letter.
+    const auto expectShownAsItIs = [](const QString &caption, const QString &text) {
+        EXPECT_EQ(QKeySequence::mnemonic(caption), QKeySequence()) << "no letter taken for a key: " << qPrintable(caption);
+        EXPECT_EQ(QString(caption).replace(QStringLiteral("&&"), QStringLiteral("&")), text);
+    };
     mdlLoad::Magazine.clear();
     const QString path = files.write("R&D & Co/a&b.txt", "x");
     mdlFile::AddToMagazine(path);
     emit main()->mnuFile_Magazine->aboutToShow();
     QAction *item = main()->mnuFile_Magazine_File.value(1);
     ASSERT_TRUE(item);
-    // A menu shows "&&" as "&" and takes a single "&" as the mark of the item's key letter.
-    EXPECT_EQ(QKeySequence::mnemonic(item->text()), QKeySequence()) << "no letter taken for a key";
-    EXPECT_EQ(QString(item->text()).replace(QStringLiteral("&&"), QStringLiteral("&")), path);
+    expectShownAsItIs(item->text(), path);
     item->trigger();
     ASSERT_EQ(mdlFile::DocumentCount(), 1);
     EXPECT_EQ(record(1).Path, path);
     EXPECT_TRUE(boxes.isEmpty());
+    QAction *windowItem = main()->mnuWindows_File.value(record(1).MenuIndex);
+    ASSERT_TRUE(windowItem);
+    expectShownAsItIs(windowItem->text(), "a&b.txt");
+    expectShownAsItIs(main()->tbsFiles->tabText(record(1).TabIndex - 1), "a&b.txt");
 
     mdlLoad::Magazine.clear();
     emit main()->mnuFile_Magazine->aboutToShow();
