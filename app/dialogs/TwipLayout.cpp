@@ -2,6 +2,7 @@
 
 #include "app/core/mdlLoad.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 namespace TwipLayout {
@@ -30,10 +31,21 @@ void Place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(rect);
 }
 
-QRect Rect(const QWidget *widget)
+void Place(QWidget *widget, const Box &box)
+{
+    Place(widget, box.left, box.top, box.width, box.height);
+}
+
+Box BoxOf(const QWidget *widget)
 {
     const QRect pixels = widget->geometry();
-    return QRect(Twips(pixels.x()), Twips(pixels.y()), Twips(pixels.width()), Twips(pixels.height()));
+    return {Twips(pixels.x()), Twips(pixels.y()), Twips(pixels.width()), Twips(pixels.height())};
+}
+
+QRect Rect(const QWidget *widget)
+{
+    const Box box = BoxOf(widget);
+    return QRect(box.left, box.top, box.width, box.height);
 }
 
 void PlacePicBox(const QWidget *window, QWidget *picBox)
@@ -43,6 +55,13 @@ void PlacePicBox(const QWidget *window, QWidget *picBox)
     if (width < SmallestInner || height < SmallestInner)
         return;
     Place(picBox, BoxMargin, BoxMargin, width - 2 * BoxMargin, height - 2 * BoxMargin);
+}
+
+QPushButton *Button(const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->resize(Pixels(ButtonWidth), Pixels(ButtonHeight));
+    return button;
 }
 
 } // namespace TwipLayout

@@ -2,21 +2,42 @@
 
 #include <QRect>
 
+class QPushButton;
+class QString;
 class QWidget;
 
 // The secondary windows lay their controls out by designed distances in twips, 15 to a pixel.
 namespace TwipLayout {
 
+// The designed size of the secondary windows' buttons.
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonHeight = 375;
+
 int Twips(int pixels);
 int Pixels(int twips);
 
+// A rectangle in twips; its right and bottom edges are left + width and top + height.
+struct Box {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int Right() const { return left + width; }
+    int Bottom() const { return top + height; }
+};
+
 // Places `widget` in its parent by a rectangle in twips; a rectangle without area is not applied.
 void Place(QWidget *widget, int left, int top, int width, int height);
+void Place(QWidget *widget, const Box &box);
 // The widget's rectangle in its parent, in twips.
+Box BoxOf(const QWidget *widget);
 QRect Rect(const QWidget *widget);
 
 // The container rule of the secondary windows: `picBox` fills the window's inner area less 60 twips on
 // every side, and stays where it is while that area is under 600 twips wide or high.
 void PlacePicBox(const QWidget *window, QWidget *picBox);
+
+// A button of the designed size.
+QPushButton *Button(const QString &caption, QWidget *parent);
 
 } // namespace TwipLayout

@@ -3,20 +3,16 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadAdvices.h"
-#include "app/core/mdlLoadStart.h"
 #include "app/dialogs/TwipLayout.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/forms/StoredRect.h"
 #include "platform/pages/PagePane.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadialGradient>
-#include <QShowEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -31,12 +27,9 @@ using TwipLayout::Twips;
 // Designed sizes in twips.
 constexpr int InnerWidth = 6510;
 constexpr int InnerHeight = 4215;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 constexpr int CheckHeight = 300;
 constexpr int PictureWidth = 1200;
 
-constexpr int KeyEscape = 27;
 constexpr int KeyLeft = 37;
 constexpr int KeyRight = 39;
 
@@ -104,33 +97,30 @@ platform::forms::StoredRect StoredPosition()
 }
 
 // A button of the designed size, wider when its caption needs it.
-QPushButton *Button(const QString &caption, QWidget *parent)
+QPushButton *WideButton(const QString &caption, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->resize(std::max(Pixels(ButtonWidth), button->sizeHint().width()), Pixels(ButtonHeight));
+    QPushButton *button = TwipLayout::Button(caption, parent);
+    button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
     return button;
 }
 
 } // namespace
 
-frmAdvice::frmAdvice() : QDialog(forms::frmMain.loaded())
+frmAdvice::frmAdvice() : PageWindow(forms::frmMain.loaded(), forms::frmAdvice)
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Полезные советы"));
     resize(Pixels(InnerWidth), Pixels(InnerHeight));
 
-    picBox = new QWidget(this);
-    picBox->installEventFilter(this);
     imgPicture = new AdvicePicture(picBox);
     imgPicture->resize(Pixels(PictureWidth), Pixels(InnerHeight));
     wbbAdvice = platform::pages::CreatePagePane(picBox);
     connect(wbbAdvice, &platform::pages::PagePane::onkeydown, this, &frmAdvice::wbbAdvice_onkeydown);
     chcOpenStart = new QCheckBox(QStringLiteral("Открывать окно при запуске программы"), picBox);
     chcOpenStart->resize(chcOpenStart->width(), Pixels(CheckHeight));
-    cmmPreview = Button(QStringLiteral("Предыдущий"), picBox);
-    cmmNext = Button(QStringLiteral("Следующий"), picBox);
+    cmmPreview = WideButton(QStringLiteral("Предыдущий"), picBox);
+    cmmNext = WideButton(QStringLiteral("Следующий"), picBox);
     cmmNext->setDefault(true);
-    cmmClose = Button(QStringLiteral("Закрыть"), picBox);
+    cmmClose = WideButton(QStringLiteral("Закрыть"), picBox);
     connect(cmmPreview, &QPushButton::clicked, this, &frmAdvice::cmmPreview_Click);
     connect(cmmNext, &QPushButton::clicked, this, &frmAdvice::cmmNext_Click);
     connect(cmmClose, &QPushButton::clicked, this, &frmAdvice::cmmClose_Click);
@@ -154,36 +144,9 @@ void frmAdvice::Form_Load()
     cmmNext_Click();
 }
 
-void frmAdvice::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    // Each opening loads a fresh modal window: its first showing is its activation, whether or not the
-    // window system activates it.
-    if (!event->spontaneous())
-        Form_Activate();
-}
-
 void frmAdvice::Form_Activate()
 {
     cmmNext->setFocus();
-}
-
-void frmAdvice::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmAdvice::Form_Resize()
-{
-    TwipLayout::PlacePicBox(this, picBox);
-}
-
-bool frmAdvice::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == picBox && event->type() == QEvent::Resize)
-        picBox_Resize();
-    return QDialog::eventFilter(watched, event);
 }
 
 // The picture down the left, the three buttons from the lower right leftwards, the check box above them
@@ -267,16 +230,6 @@ QString frmAdvice::GetAdvicePage(int index) const
     return page;
 }
 
-void frmAdvice::keyPressEvent(QKeyEvent *event)
-{
-    // The close button is also the cancel button.
-    if (event->key() == Qt::Key_Escape) {
-        cmmClose_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void frmAdvice::wbbAdvice_onkeydown(int keyCode, bool shift, bool ctrl, bool alt)
 {
     AdviceKeyDown(keyCode, shift, ctrl, alt);
@@ -290,21 +243,6 @@ void frmAdvice::AdviceKeyDown(int keyCode, bool, bool, bool)
     case KeyRight: cmmNext_Click(); break;
     default: break;
     }
-}
-
-void frmAdvice::cmmClose_Click()
-{
-    SaveAdviceSetting();
-    mdlLoad::UnloadForm(forms::frmAdvice);
-}
-
-void frmAdvice::closeEvent(QCloseEvent *event)
-{
-    Form_QueryUnload();
-    QDialog::closeEvent(event);
-    // Every close unloads the window, so that the next opening loads it afresh.
-    if (event->isAccepted() && forms::frmAdvice.loaded() == this)
-        mdlLoad::UnloadForm(forms::frmAdvice);
 }
 
 void frmAdvice::Form_QueryUnload()

@@ -26,8 +26,6 @@ using TwipLayout::Place;
 using TwipLayout::Twips;
 
 // Designed sizes and distances in twips.
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 constexpr int PictureWidth = 810;
 constexpr int ButtonGap = 120;
 constexpr int PictureGapAbove = 80;
@@ -90,11 +88,9 @@ platform::forms::StoredRect StoredPosition()
 
 } // namespace
 
-frmFileNew::frmFileNew() : QDialog(forms::frmMain.loaded())
+frmFileNew::frmFileNew() : ContainerWindow(forms::frmMain.loaded())
 {
     setWindowTitle(QStringLiteral("Создать файл"));
-    picBox = new QWidget(this);
-    picBox->installEventFilter(this);
 
     imgPicture = new QLabel(picBox);
     imgPicture->setPixmap(style()->standardIcon(QStyle::SP_FileIcon).pixmap(PictureSize, PictureSize));
@@ -110,11 +106,9 @@ frmFileNew::frmFileNew() : QDialog(forms::frmMain.loaded())
     lstStandart = IconList(picBox);
     lstPattern = IconList(picBox);
 
-    cmmCreat = new QPushButton(QStringLiteral("Создать"), picBox);
-    cmmCreat->resize(Pixels(ButtonWidth), Pixels(ButtonHeight));
+    cmmCreat = TwipLayout::Button(QStringLiteral("Создать"), picBox);
     cmmCreat->setDefault(true);
-    cmmCancel = new QPushButton(QStringLiteral("Отменить"), picBox);
-    cmmCancel->resize(Pixels(ButtonWidth), Pixels(ButtonHeight));
+    cmmCancel = TwipLayout::Button(QStringLiteral("Отменить"), picBox);
 
     connect(tbsTypeDoc, &TabStrip::Click, this, &frmFileNew::tbsTypeDoc_Click);
     connect(cmmCreat, &QPushButton::clicked, this, &frmFileNew::cmmCreat_Click);
@@ -149,35 +143,9 @@ void frmFileNew::Form_Load()
     }
 }
 
-void frmFileNew::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    // Each opening loads a fresh window, so its first showing is the activation that picks the tab.
-    if (!event->spontaneous())
-        Form_Activate();
-}
-
 void frmFileNew::Form_Activate()
 {
     tbsTypeDoc->Select(mdlLoad::NewDialog);
-}
-
-void frmFileNew::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmFileNew::Form_Resize()
-{
-    TwipLayout::PlacePicBox(this, picBox);
-}
-
-bool frmFileNew::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == picBox && event->type() == QEvent::Resize)
-        picBox_Resize();
-    return QDialog::eventFilter(watched, event);
 }
 
 // Buttons at the lower right, the picture at the left above them, the tab strip beside the picture and

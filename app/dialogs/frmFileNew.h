@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/dialogs/ContainerWindow.h"
 #include "platform/forms/GlobalForm.h"
 
-#include <QDialog>
 #include <QIcon>
 #include <QList>
 
@@ -16,13 +16,12 @@ class TabStrip;
 // the other. It makes no document itself: Create hands the chosen entry to the new-document operations,
 // which unload the dialog before they make the document. Every closing unloads it, so each opening
 // rereads both lists and their icons and starts from the stored position, size and tab.
-class frmFileNew : public QDialog {
+class frmFileNew : public ContainerWindow {
     Q_OBJECT
 
 public:
     frmFileNew();
 
-    QWidget *picBox = nullptr;
     QLabel *imgPicture = nullptr;
     TabStrip *tbsTypeDoc = nullptr;
     QListWidget *lstStandart = nullptr;
@@ -33,19 +32,15 @@ public:
     QList<QIcon> imgBig;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // Esc.
     void reject() override;
 
 private:
     void Form_Load();
-    void Form_Activate();
-    void Form_Resize();
+    void Form_Activate() override;
     void Form_QueryUnload();
-    void picBox_Resize();
+    void picBox_Resize() override;
     void tbsTypeDoc_Click();
     void cmmCreat_Click();
     void cmmCancel_Click();

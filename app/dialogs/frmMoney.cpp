@@ -2,18 +2,14 @@
 
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
-#include "app/core/mdlLoadStart.h"
 #include "app/dialogs/TwipLayout.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/pages/PagePane.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QShowEvent>
 #include <QWindow>
 
 namespace {
@@ -25,27 +21,20 @@ using TwipLayout::Twips;
 // Designed sizes in twips.
 constexpr int InnerWidth = 7485;
 constexpr int InnerHeight = 4710;
-constexpr int CloseWidth = 1215;
-constexpr int CloseHeight = 375;
 constexpr int CheckHeight = 300;
-constexpr int KeyEscape = 27;
 
 } // namespace
 
-frmMoney::frmMoney()
+frmMoney::frmMoney() : PageWindow(nullptr, forms::frmMoney)
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Автор ждет..."));
     resize(Pixels(InnerWidth), Pixels(InnerHeight));
 
-    picBox = new QWidget(this);
-    picBox->installEventFilter(this);
     wbbMoney = platform::pages::CreatePagePane(picBox);
     connect(wbbMoney, &platform::pages::PagePane::onkeydown, this, &frmMoney::wbbMoney_onkeydown);
     chcView = new QCheckBox(QStringLiteral("Больше никогда не показывать это окно"), picBox);
     chcView->resize(chcView->width(), Pixels(CheckHeight));
-    cmmClose = new QPushButton(QStringLiteral("Закрыть"), picBox);
-    cmmClose->resize(Pixels(CloseWidth), Pixels(CloseHeight));
+    cmmClose = TwipLayout::Button(QStringLiteral("Закрыть"), picBox);
     cmmClose->setDefault(true);
     connect(cmmClose, &QPushButton::clicked, this, &frmMoney::cmmClose_Click);
     Form_Load();
@@ -74,36 +63,9 @@ void frmMoney::ShowMoney(QWidget *owner)
     platform::dialogs::ShowModal(*this);
 }
 
-void frmMoney::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    // Each opening loads a fresh modal window: its first showing is its activation, whether or not the
-    // window system activates it.
-    if (!event->spontaneous())
-        Form_Activate();
-}
-
 void frmMoney::Form_Activate()
 {
     wbbMoney->setFocus();
-}
-
-void frmMoney::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmMoney::Form_Resize()
-{
-    TwipLayout::PlacePicBox(this, picBox);
-}
-
-bool frmMoney::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == picBox && event->type() == QEvent::Resize)
-        picBox_Resize();
-    return QDialog::eventFilter(watched, event);
 }
 
 // Button at the lower right, the check box above it across the width, the page above both; each step
@@ -131,16 +93,6 @@ void frmMoney::picBox_Resize()
     Place(wbbMoney, 0, 0, w, checkTop - 80);
 }
 
-void frmMoney::keyPressEvent(QKeyEvent *event)
-{
-    // The close button is also the cancel button.
-    if (event->key() == Qt::Key_Escape) {
-        cmmClose_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void frmMoney::wbbMoney_onkeydown(int keyCode, bool shift, bool ctrl, bool alt)
 {
     MoneyKey(keyCode, shift, ctrl, alt);
@@ -150,21 +102,6 @@ void frmMoney::MoneyKey(int keyCode, bool, bool, bool)
 {
     if (keyCode == KeyEscape)
         cmmClose_Click();
-}
-
-void frmMoney::cmmClose_Click()
-{
-    SaveMoneyState();
-    mdlLoad::UnloadForm(forms::frmMoney);
-}
-
-void frmMoney::closeEvent(QCloseEvent *event)
-{
-    Form_QueryUnload();
-    QDialog::closeEvent(event);
-    // Every close unloads the window, so that the next showing loads it afresh.
-    if (event->isAccepted() && forms::frmMoney.loaded() == this)
-        mdlLoad::UnloadForm(forms::frmMoney);
 }
 
 void frmMoney::Form_QueryUnload()

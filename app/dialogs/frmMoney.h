@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/forms/GlobalForm.h"
+#include "app/dialogs/PageWindow.h"
 
-#include <QDialog>
 
 class QCheckBox;
 class QPushButton;
@@ -12,13 +11,12 @@ class PagePane;
 }
 
 // The support page: setting/money.htm in a page pane, with the box that stops its showing at start.
-class frmMoney : public QDialog {
+class frmMoney : public PageWindow {
     Q_OBJECT
 
 public:
     frmMoney();
 
-    QWidget *picBox = nullptr;
     platform::pages::PagePane *wbbMoney = nullptr;
     QCheckBox *chcView = nullptr;
     QPushButton *cmmClose = nullptr;
@@ -26,20 +24,11 @@ public:
     // Shows the window modal over `owner`, centred on the screen.
     void ShowMoney(QWidget *owner);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     void Form_Load();
-    void Form_Activate();
-    void Form_Resize();
-    void Form_QueryUnload();
-    void picBox_Resize();
-    void cmmClose_Click();
+    void Form_Activate() override;
+    void Form_QueryUnload() override;
+    void picBox_Resize() override;
     void wbbMoney_onkeydown(int keyCode, bool shift, bool ctrl, bool alt);
     void MoneyKey(int keyCode, bool shift, bool ctrl, bool alt);
     void SaveMoneyState();

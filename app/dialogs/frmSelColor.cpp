@@ -3,6 +3,7 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
+#include "app/dialogs/TwipLayout.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/widgets/PictureBox.h"
@@ -21,6 +22,11 @@
 #include <QtMath>
 
 namespace {
+
+using TwipLayout::Box;
+using TwipLayout::Pixels;
+using TwipLayout::Place;
+using TwipLayout::Twips;
 
 // Designed sizes and distances in twips.
 constexpr int SpectrWidth = 3870;
@@ -61,33 +67,6 @@ constexpr int KeyReturn = 13;
 constexpr int KeyLeft = 37;
 constexpr int KeyDown = 40;
 constexpr int KeyDelete = 46;
-
-int Twips(int pixels)
-{
-    return pixels * mdlLoad::TwipsPerPixelX;
-}
-
-int Pixels(int twips)
-{
-    return qRound(twips / double(mdlLoad::TwipsPerPixelX));
-}
-
-// A control's place in twips; its right and bottom edges are left + width and top + height.
-struct Box {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int Right() const { return left + width; }
-    int Bottom() const { return top + height; }
-};
-
-// Edges are converted, not sizes, so that edges that meet in twips meet in pixels too.
-void Place(QWidget *widget, const Box &box)
-{
-    widget->setGeometry(QRect(QPoint(Pixels(box.left), Pixels(box.top)),
-                              QPoint(Pixels(box.Right()) - 1, Pixels(box.Bottom()) - 1)));
-}
 
 struct Channels {
     int red = 0;

@@ -26,6 +26,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using TwipLayout::ButtonHeight;
+using TwipLayout::ButtonWidth;
 using TwipLayout::Pixels;
 using TwipLayout::Place;
 
@@ -38,8 +40,6 @@ constexpr int PageWidth = 5700;
 constexpr int PageHeight = 4400;
 constexpr int TreeWidth = 2270;
 constexpr int PageIndent = 90;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
 constexpr int ButtonGap = 120;
 constexpr int BoxMargin = 60;
 constexpr int BoxWidth = PageLeft + PageWidth;

@@ -2,18 +2,14 @@
 
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
-#include "app/core/mdlLoadStart.h"
 #include "app/core/mdlLoadTesters.h"
 #include "app/dialogs/TwipLayout.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/forms/StoredRect.h"
 #include "platform/pages/PagePane.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QShowEvent>
 
 namespace {
 
@@ -24,9 +20,6 @@ using TwipLayout::Twips;
 // Designed sizes in twips.
 constexpr int InnerWidth = 6525;
 constexpr int InnerHeight = 4245;
-constexpr int CloseWidth = 1215;
-constexpr int CloseHeight = 375;
-constexpr int KeyEscape = 27;
 
 platform::forms::StoredRect StoredPosition()
 {
@@ -43,18 +36,14 @@ QString WebAddress(const QString &url)
 
 } // namespace
 
-frmTester::frmTester() : QDialog(forms::frmMain.loaded())
+frmTester::frmTester() : PageWindow(forms::frmMain.loaded(), forms::frmTester)
 {
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Тестеры-сподвижники"));
     resize(Pixels(InnerWidth), Pixels(InnerHeight));
 
-    picBox = new QWidget(this);
-    picBox->installEventFilter(this);
     wbbTester = platform::pages::CreatePagePane(picBox);
     connect(wbbTester, &platform::pages::PagePane::onkeydown, this, &frmTester::wbbTester_onkeydown);
-    cmmClose = new QPushButton(QStringLiteral("Закрыть"), picBox);
-    cmmClose->resize(Pixels(CloseWidth), Pixels(CloseHeight));
+    cmmClose = TwipLayout::Button(QStringLiteral("Закрыть"), picBox);
     cmmClose->setDefault(true);
     connect(cmmClose, &QPushButton::clicked, this, &frmTester::cmmClose_Click);
     Form_Load();
@@ -114,36 +103,9 @@ QString frmTester::BuildTesterMen(int group) const
     return out;
 }
 
-void frmTester::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    // Each opening loads a fresh modal window: its first showing is its activation, whether or not the
-    // window system activates it.
-    if (!event->spontaneous())
-        Form_Activate();
-}
-
 void frmTester::Form_Activate()
 {
     wbbTester->setFocus();
-}
-
-void frmTester::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmTester::Form_Resize()
-{
-    TwipLayout::PlacePicBox(this, picBox);
-}
-
-bool frmTester::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == picBox && event->type() == QEvent::Resize)
-        picBox_Resize();
-    return QDialog::eventFilter(watched, event);
 }
 
 // The button at the lower right, the page above it across the width; each step needs room, and the first
@@ -165,16 +127,6 @@ void frmTester::picBox_Resize()
     Place(wbbTester, 0, 0, w, closeTop - 80);
 }
 
-void frmTester::keyPressEvent(QKeyEvent *event)
-{
-    // The close button is also the cancel button.
-    if (event->key() == Qt::Key_Escape) {
-        cmmClose_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void frmTester::wbbTester_onkeydown(int keyCode, bool shift, bool ctrl, bool alt)
 {
     TesterKey(keyCode, shift, ctrl, alt);
@@ -184,21 +136,6 @@ void frmTester::TesterKey(int keyCode, bool, bool, bool)
 {
     if (keyCode == KeyEscape)
         cmmClose_Click();
-}
-
-void frmTester::cmmClose_Click()
-{
-    SaveTesterState();
-    mdlLoad::UnloadForm(forms::frmTester);
-}
-
-void frmTester::closeEvent(QCloseEvent *event)
-{
-    Form_QueryUnload();
-    QDialog::closeEvent(event);
-    // Every close unloads the window, so that the next opening loads it afresh.
-    if (event->isAccepted() && forms::frmTester.loaded() == this)
-        mdlLoad::UnloadForm(forms::frmTester);
 }
 
 void frmTester::Form_QueryUnload()

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/forms/GlobalForm.h"
+#include "app/dialogs/PageWindow.h"
 
-#include <QDialog>
 #include <QString>
 
 class QPushButton;
@@ -13,30 +12,20 @@ class PagePane;
 
 // The testers page: the people of tester.ini by group, as one page made from three templates (the page,
 // a group, a person). Every closing unloads it, so each opening reads the list and the templates again.
-class frmTester : public QDialog {
+class frmTester : public PageWindow {
     Q_OBJECT
 
 public:
     frmTester();
 
-    QWidget *picBox = nullptr;
     platform::pages::PagePane *wbbTester = nullptr;
     QPushButton *cmmClose = nullptr;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-
 private:
     void Form_Load();
-    void Form_Activate();
-    void Form_Resize();
-    void Form_QueryUnload();
-    void picBox_Resize();
-    void cmmClose_Click();
+    void Form_Activate() override;
+    void Form_QueryUnload() override;
+    void picBox_Resize() override;
     void wbbTester_onkeydown(int keyCode, bool shift, bool ctrl, bool alt);
     QString BuildTesterMen(int group) const;
     void BuildTesterPage();

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+using TwipLayout::Box;
+using TwipLayout::BoxOf;
 using TwipLayout::Pixels;
 using TwipLayout::Place;
 using TwipLayout::Twips;
@@ -27,19 +29,6 @@ namespace {
 // Designed sizes in twips.
 constexpr int PictureWidth = 360;
 constexpr int LabelHeight = 255;
-constexpr int ButtonWidth = 1215;
-constexpr int ButtonHeight = 375;
-// A widget's rectangle in twips.
-struct TwipRect {
-    explicit TwipRect(const QWidget *widget)
-        : left(Twips(widget->x())), top(Twips(widget->y())), width(Twips(widget->width())),
-          height(Twips(widget->height()))
-    {
-    }
-    int right() const { return left + width; }
-    int bottom() const { return top + height; }
-    int left, top, width, height;
-};
 
 // The hourglass for the length of a conversion.
 class WaitPointer {
@@ -52,21 +41,18 @@ public:
 
 QPushButton *Button(const QString &caption, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent);
+    QPushButton *button = TwipLayout::Button(caption, parent);
     // Enter does not convert by itself: only a click or Space on the button does.
     button->setAutoDefault(false);
-    button->resize(Pixels(ButtonWidth), Pixels(ButtonHeight));
     return button;
 }
 
 } // namespace
 
-frmCode::frmCode() : QDialog(forms::frmMain.loaded())
+frmCode::frmCode() : ContainerWindow(forms::frmMain.loaded())
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Перевод кодировки"));
-    picBox = new QWidget(this);
-    picBox->installEventFilter(this);
     Form_Load();
 }
 
@@ -188,24 +174,6 @@ void frmCode::SaveCodeSetting()
     platform::forms::StoreRect(*this, {mdlLoad::CodeLeft, mdlLoad::CodeTop, mdlLoad::CodeWidth, mdlLoad::CodeHeight});
 }
 
-void frmCode::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmCode::Form_Resize()
-{
-    TwipLayout::PlacePicBox(this, picBox);
-}
-
-bool frmCode::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == picBox && event->type() == QEvent::Resize)
-        picBox_Resize();
-    return QDialog::eventFilter(watched, event);
-}
-
 // The picture down the left, the buttons at the lower right, the two lists side by side across the top
 // with the sample below them. Lengths come from the window's inner area (its top and left are 0), which
 // is picBox's with the margins added; a step without room leaves its controls where they were.
@@ -216,18 +184,18 @@ void frmCode::picBox_Resize()
     const int boxWidth = Twips(picBox->width());
     const int boxHeight = Twips(picBox->height());
 
-    TwipRect cancel(cmmCancel);
+    Box cancel = BoxOf(cmmCancel);
     if (innerHeight - cancel.height > 180)
         Place(imgPicture, 0, 0, Twips(imgPicture->width()), innerHeight - cancel.height - 180);
     if (cancel.height < boxHeight)
         Place(cmmCancel, boxWidth - cancel.width, boxHeight - cancel.height, cancel.width, cancel.height);
-    cancel = TwipRect(cmmCancel);
-    const TwipRect code(cmmCode);
+    cancel = BoxOf(cmmCancel);
+    const Box code = BoxOf(cmmCode);
     if (cancel.left - code.width >= 120)
         Place(cmmCode, cancel.left - 120 - code.width, cancel.top, code.width, code.height);
 
-    const TwipRect picture(imgPicture);
-    const int left = picture.right() + 60;
+    const Box picture = BoxOf(imgPicture);
+    const int left = picture.Right() + 60;
     const int width = innerWidth - left - 120;
     const int half = width / 2;
     if (half <= 30)
@@ -238,6 +206,6 @@ void frmCode::picBox_Resize()
     const int listHeight = Twips(cmbCodeOld->height());
     Place(cmbCodeOld, left, labelHeight, half - 60, listHeight);
     Place(cmbCodeNew, left + half, labelHeight, half - 60, listHeight);
-    const int listBottom = TwipRect(cmbCodeOld).bottom();
-    Place(txtCode, left, listBottom + 60, width, TwipRect(cmmCode).top - listBottom - 120);
+    const int listBottom = BoxOf(cmbCodeOld).Bottom();
+    Place(txtCode, left, listBottom + 60, width, BoxOf(cmmCode).top - listBottom - 120);
 }

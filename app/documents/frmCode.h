@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/dialogs/ContainerWindow.h"
 #include "platform/forms/GlobalForm.h"
-
-#include <QDialog>
 
 class QComboBox;
 class QLabel;
@@ -16,13 +15,12 @@ class Editor;
 // one picked as the new one. A sample of the text shows the conversion as the pages are picked. Convert
 // leaves the whole text converted in CodeText, its code page in CodeIndex and CodeOK True; Cancel and the
 // close box leave the three as the caller set them. Either way the window stores its rectangle and unloads.
-class frmCode : public QDialog {
+class frmCode : public ContainerWindow {
     Q_OBJECT
 
 public:
     frmCode();
 
-    QWidget *picBox = nullptr;
     QLabel *imgPicture = nullptr;
     QLabel *lblCodeOld = nullptr;
     QComboBox *cmbCodeOld = nullptr;
@@ -34,16 +32,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // Esc.
     void reject() override;
 
 private:
     void Form_Load();
-    void Form_Resize();
     void SetCodeContainers();
-    void picBox_Resize();
+    void picBox_Resize() override;
     void cmbCodeOld_Click();
     void cmbCodeNew_Click();
     void cmmCode_Click();
