@@ -66,8 +66,10 @@ protected:
         mdlLoad::ProgramLoaded = true;
     }
 
+    // A dialog hook that the test set goes first, before the windows it may stand in for.
     void TearDown() override
     {
+        platform::dialogs::SetDialogHook(nullptr);
         UnloadProgramWindows();
         platform::dialogs::SetMessageBoxHook(nullptr);
         platform::application::SetPath(QString());

@@ -16,9 +16,7 @@
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
-#include "tests/LoadedProgram.h"
-#include "tests/TempFolder.h"
-#include "tests/TempRegistry.h"
+#include "tests/ProgramStart.h"
 
 #include <QApplication>
 #include <QAction>
@@ -34,16 +32,13 @@ namespace dialogs = platform::dialogs;
 
 namespace {
 
-// The whole start of a first copy, run in this process by the main window's load handler on a program
-// folder of its own, with MwFSO registered for the dialogs' controls. Modal dialogs are recorded by class
-// and cancelled; message boxes are answered from `answers` (vbNo when it runs dry).
-class MainWindowStart : public testing::Test {
+// The whole start of a first copy, with the modal dialogs recorded by class as they are cancelled and the
+// message boxes answered from `answers` (vbNo when it runs dry).
+class MainWindowStart : public ProgramStart {
 protected:
     void SetUp() override
     {
-        TempFolder::CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), folder.path());
-        registry.Register(QStringLiteral(VELLICOR_PROGRAM_FOLDER "/MwFSO.so"));
-        platform::application::SetPath(folder.path());
+        ProgramStart::SetUp();
         dialogs::SetDialogHook([this](QDialog &dialog) {
             shown.append(QString::fromLatin1(dialog.metaObject()->className()));
             return int(QDialog::Rejected);
@@ -56,10 +51,8 @@ protected:
 
     void TearDown() override
     {
-        UnloadProgramWindows();
-        dialogs::SetDialogHook(nullptr);
+        ProgramStart::TearDown();
         dialogs::SetMessageBoxHook(nullptr);
-        platform::application::SetPath(QString());
     }
 
     void settings(const QByteArray &startProgram, const QByteArray &user = {})
@@ -69,15 +62,6 @@ protected:
             folder.write("user.ini", user);
     }
 
-    static frmMain *start()
-    {
-        frmMain *main = forms::frmMain.get();
-        main->MDIForm_Load();
-        return main;
-    }
-
-    TempFolder folder;
-    TempRegistry registry;
     QStringList shown;
     QList<int> answers;
     QList<dialogs::MessageBoxCall> boxes;

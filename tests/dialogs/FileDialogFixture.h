@@ -33,12 +33,6 @@ protected:
         mdlFile::SaveMode.clear();
     }
 
-    void TearDown() override
-    {
-        platform::dialogs::SetDialogHook(nullptr);
-        LoadedProgram::TearDown();
-    }
-
     // Registers the built MwFSO library; false when it is not built (yet) or lacks the dialogs' controls.
     bool RegisterControls()
     {

@@ -29,12 +29,6 @@ namespace {
 // the user while it is shown.
 class FileNew : public LoadedProgram {
 protected:
-    void TearDown() override
-    {
-        dialogs::SetDialogHook(nullptr);
-        LoadedProgram::TearDown();
-    }
-
     // Runs the New command; `act` gets the dialog as it shows. Returns whether the dialog was loaded
     // still when `act` had finished and the command had returned.
     bool showNew(const std::function<void(frmFileNew &)> &act)

@@ -49,7 +49,6 @@ class SettingDialog : public LoadedProgram {
 protected:
     void TearDown() override
     {
-        dialogs::SetDialogHook(nullptr);
         mdlSetting::SettingUpdated = false;
         LoadedProgram::TearDown();
     }

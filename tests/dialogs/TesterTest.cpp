@@ -276,7 +276,6 @@ class TestersCommand : public LoadedProgram {
 protected:
     void TearDown() override
     {
-        dialogs::SetDialogHook(nullptr);
         forms::frmTester.unload();
         LoadedProgram::TearDown();
         saved.Restore();

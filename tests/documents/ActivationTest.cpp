@@ -9,7 +9,7 @@
 #include "platform/editor/Editor.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/TabStrip.h"
-#include "tests/LoadedProgram.h"
+#include "tests/documents/OpenDocumentsFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,28 +29,12 @@ namespace {
 
 // Which document the frame shows active, and whether everything that names "the active document" agrees:
 // the active-document number, the caption, the status bar, the selected tab and the Window-menu mark.
-class Activation : public LoadedProgram {
+class Activation : public OpenDocuments {
 protected:
     void SetUp() override
     {
-        LoadedProgram::SetUp();
+        OpenDocuments::SetUp();
         mdlLoad::StatusFullpath = false;
-        main()->resize(900, 700);
-        QApplication::setActiveWindow(main());
-    }
-
-    int open(const QString &name, const QByteArray &bytes = "text")
-    {
-        const QString path = files.write(name, bytes);
-        EXPECT_TRUE(mdlFile::OpenDocumentFile(path, name, 0, 0));
-        settle();
-        return mdlFile::DocumentCount();
-    }
-
-    static void settle()
-    {
-        for (int i = 0; i < 3; ++i)
-            QApplication::processEvents();
     }
 
     // The number of the document whose window the frame shows active; 0 when none.
@@ -134,8 +118,6 @@ protected:
         };
         return all;
     }
-
-    TempFolder files;
 };
 
 TEST_F(Activation, AClickIntoAnotherWindowMakesItsDocumentTheOneSaved)

@@ -48,7 +48,6 @@ protected:
 
     void TearDown() override
     {
-        dialogs::SetDialogHook(nullptr);
         forms::frmCode.unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         LoadedProgram::TearDown();

@@ -24,7 +24,7 @@ protected:
     }
 
     // Opens a file holding `bytes`; its syntax language follows the extension. Returns its number.
-    int open(const QString &name, const QByteArray &bytes)
+    int open(const QString &name, const QByteArray &bytes = "text")
     {
         const QString path = files.write(name, bytes);
         EXPECT_TRUE(mdlFile::OpenDocumentFile(path, name, 0, 0));

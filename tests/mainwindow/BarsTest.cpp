@@ -2,15 +2,10 @@
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
-#include "platform/application/Application.h"
-#include "platform/dialogs/MessageBox.h"
 #include "platform/widgets/StatusBar.h"
-#include "tests/LoadedProgram.h"
-#include "tests/TempFolder.h"
-#include "tests/TempRegistry.h"
+#include "tests/ProgramStart.h"
 
 #include <QAction>
-#include <QDialog>
 #include <QMdiArea>
 #include <QToolBar>
 
@@ -20,39 +15,14 @@ namespace {
 
 // The main window's bars, switched from the View menu and remembered across starts: each start here is
 // the real load handler on a program folder of the test's own.
-class Bars : public testing::Test {
+class Bars : public ProgramStart {
 protected:
-    void SetUp() override
-    {
-        TempFolder::CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), folder.path());
-        registry.Register(QStringLiteral(VELLICOR_PROGRAM_FOLDER "/MwFSO.so"));
-        platform::application::SetPath(folder.path());
-        platform::dialogs::SetDialogHook([](QDialog &) { return int(QDialog::Rejected); });
-    }
-
-    void TearDown() override
-    {
-        UnloadProgramWindows();
-        platform::dialogs::SetDialogHook(nullptr);
-        platform::application::SetPath(QString());
-    }
-
-    frmMain *Start()
-    {
-        frmMain *main = forms::frmMain.get();
-        main->MDIForm_Load();
-        return main;
-    }
-
     // Ends the run as the exit does for the settings: they are written, and the windows go.
-    void Restart()
+    static void Restart()
     {
         mdlLoad::SaveSettingIni(mdlLoad::SettingIni);
         UnloadProgramWindows();
     }
-
-    TempFolder folder;
-    TempRegistry registry;
 };
 
 struct Bar {
@@ -73,7 +43,7 @@ TEST_F(Bars, EachSwitchShowsHidesAndIsRememberedAtTheNextStart)
 {
     for (const Bar &bar : BarTable) {
         folder.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
-        frmMain *main = Start();
+        frmMain *main = start();
         QAction *item = main->*bar.item;
         EXPECT_TRUE(item->isChecked()) << bar.key << " is shown by default";
         EXPECT_TRUE(bar.widget(main)->isVisible()) << bar.key;
@@ -84,7 +54,7 @@ TEST_F(Bars, EachSwitchShowsHidesAndIsRememberedAtTheNextStart)
         Restart();
         EXPECT_TRUE(folder.read("setting.ini").contains(QByteArray(bar.key) + "=False")) << bar.key;
 
-        main = Start();
+        main = start();
         item = main->*bar.item;
         EXPECT_FALSE(item->isChecked()) << bar.key << " stays hidden at the next start";
         EXPECT_FALSE(bar.widget(main)->isVisible()) << bar.key;
@@ -98,7 +68,7 @@ TEST_F(Bars, EachSwitchShowsHidesAndIsRememberedAtTheNextStart)
 TEST_F(Bars, WithoutTheCommandAndTagBarsTheTopBarGoesToo)
 {
     folder.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
-    frmMain *main = Start();
+    frmMain *main = start();
     main->mnuView_ToolBar_Standart->trigger();
     EXPECT_TRUE(main->picMain->isVisible()) << "the tag panel still shows";
     main->mnuView_ToolBar_Tegs->trigger();
@@ -110,7 +80,7 @@ TEST_F(Bars, WithoutTheCommandAndTagBarsTheTopBarGoesToo)
 TEST_F(Bars, AToolBarButtonIsItsMenuItemsOwnAction)
 {
     folder.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
-    frmMain *main = Start();
+    frmMain *main = start();
     const QList<QAction *> file = main->tlbMenuFile->actions();
     const QList<QAction *> action = main->tlbMenuAction->actions();
     EXPECT_TRUE(file.contains(main->mnuFile_Save));

@@ -21,12 +21,6 @@ namespace dialogs = platform::dialogs;
 
 class FilePanel : public WorkPanelFixture {
 protected:
-    void TearDown() override
-    {
-        dialogs::SetDialogHook(nullptr);
-        WorkPanelFixture::TearDown();
-    }
-
     // The three controls' paths: drive combo, folder tree, file list.
     static QStringList paths()
     {

@@ -44,12 +44,6 @@ protected:
         QApplication::setActiveWindow(main());
     }
 
-    void TearDown() override
-    {
-        dialogs::SetDialogHook(nullptr);
-        LoadedProgram::TearDown();
-    }
-
     int open(const QString &name, const QByteArray &bytes, int fileCode = 0, int viewCode = 0)
     {
         EXPECT_TRUE(mdlFile::OpenDocumentFile(files.write(name, bytes), name, fileCode, viewCode));

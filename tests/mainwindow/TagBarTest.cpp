@@ -7,17 +7,13 @@
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
-#include "platform/application/Application.h"
-#include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 #include "platform/shell/Shell.h"
 #include "platform/widgets/TabStrip.h"
 #include "platform/widgets/ToolBar.h"
 #include "tests/LoadedProgram.h"
-#include "tests/TempFolder.h"
-#include "tests/TempRegistry.h"
+#include "tests/ProgramStart.h"
 
-#include <QDialog>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -242,33 +238,13 @@ TEST_F(TagBar, ChoosingATabRecordsItAndRebuildsTheBar)
 }
 
 // The whole start of a first copy, run by the main window's load handler, on a program folder of its own.
-class TagBarStart : public testing::Test {
+class TagBarStart : public ProgramStart {
 protected:
-    void SetUp() override
-    {
-        TempFolder::CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), folder.path());
-        registry.Register(QStringLiteral(VELLICOR_PROGRAM_FOLDER "/MwFSO.so"));
-        platform::application::SetPath(folder.path());
-        platform::dialogs::SetDialogHook([](QDialog &) { return int(QDialog::Rejected); });
-    }
-
-    void TearDown() override
-    {
-        UnloadProgramWindows();
-        platform::dialogs::SetDialogHook(nullptr);
-        platform::application::SetPath(QString());
-    }
-
     frmMain *Start(const QByteArray &settings)
     {
         folder.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n" + settings);
-        frmMain *main = forms::frmMain.get();
-        main->MDIForm_Load();
-        return main;
+        return start();
     }
-
-    TempFolder folder;
-    TempRegistry registry;
 };
 
 TEST_F(TagBarStart, TheTabSelectedAtTheLastExitComesBackWithItsButtons)

@@ -45,12 +45,6 @@ protected:
             tree->expandAll();
     }
 
-    void TearDown() override
-    {
-        platform::dialogs::SetDialogHook(nullptr);
-        WorkPanelFixture::TearDown();
-    }
-
     // Shows the tree's page and double-clicks the node with this key, as the user would.
     void doubleClick(QTreeWidget *tree, const QString &key)
     {
