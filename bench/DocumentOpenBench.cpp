@@ -2,19 +2,13 @@
 // screen with colouring, then the first Ctrl+End to the painted end; prints the peak memory the open added
 // and the recoding speed beside a plain memory copy of the same size. The same open timed from outside,
 // as a process, is PageOpenBench. Run by hand: build/bench/DocumentOpenBench [megabytes]
-#include "app/core/mdlLoad.h"
-#include "app/core/mdlLoadCodes.h"
-#include "app/core/mdlLoadStart.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/documents/mdlFileRecode.h"
-#include "app/mainwindow/frmMain.h"
+#include "bench/InProcessProgram.h"
 #include "bench/LargePage.h"
-#include "platform/application/Application.h"
 #include "platform/editor/Editor.h"
-#include "platform/text/AnsiCodePage.h"
-#include "tests/TempFolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,15 +53,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100;
 
-    QTemporaryDir program, files;
-    qputenv("VELLICOR_WINDOW_TABLE", program.path().toUtf8());
-    TempFolder::CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program.path());
-    platform::application::SetPath(program.path());
-    mdlLoad::InitPathsAndLoad();
-    mdlLoad::FileCreat = false;
-    forms::frmMain->show();
-    mdlLoad::ProgramLoaded = true;
-    QApplication::processEvents();
+    const InProcessProgram program;
+    QTemporaryDir files;
 
     const QString path = files.filePath(QStringLiteral("big.html"));
     WriteLargePage(path, megabytes);

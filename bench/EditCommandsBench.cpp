@@ -2,16 +2,13 @@
 // does after Ctrl+A: upper case, join lines and delete empty lines. Prints each command's time (goal under
 // 2 s), whether one undo brings the text back, and the time of a key typed at the end afterwards (goal
 // under 10 ms). Run by hand: build/bench/EditCommandsBench [megabytes] [the command's name, for one alone]
-#include "app/core/mdlLoad.h"
-#include "app/core/mdlLoadStart.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
+#include "bench/InProcessProgram.h"
 #include "bench/LargePage.h"
-#include "platform/application/Application.h"
 #include "platform/editor/Editor.h"
-#include "tests/TempFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,17 +50,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100;
 
-    QTemporaryDir program, files;
-    qputenv("VELLICOR_WINDOW_TABLE", program.path().toUtf8());
-    TempFolder::CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program.path());
-    platform::application::SetPath(program.path());
-    mdlLoad::InitPathsAndLoad();
-    mdlLoad::FileCreat = false;
+    const InProcessProgram program(QSize(1200, 850));
     frmMain *main = forms::frmMain.get();
-    main->resize(1200, 850);
-    main->show();
-    mdlLoad::ProgramLoaded = true;
-    QApplication::processEvents();
+    QTemporaryDir files;
 
     const QString path = files.filePath(QStringLiteral("big.html"));
     WriteLargePage(path, megabytes);

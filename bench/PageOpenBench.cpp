@@ -8,8 +8,8 @@
 // Run by hand on a display of its own: xvfb-run -a build/bench/PageOpenBench [runs] [megabytes]
 // (geany and xwininfo, which finds its window: apt-get install geany x11-utils)
 #include "bench/LargePage.h"
+#include "bench/ProgramCopy.h"
 #include "platform/windows/WindowTable.h"
-#include "tests/TempFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
@@ -95,17 +94,8 @@ int main(int argc, char **argv)
     const int runs = argc > 1 ? QByteArray(argv[1]).toInt() : 5;
     const qint64 megabytes = argc > 2 ? QByteArray(argv[2]).toLongLong() : 100;
 
-    QTemporaryDir scratch;
-    const QString program = scratch.filePath(QStringLiteral("program"));
-    TempFolder::CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program);
-    const QString table = scratch.filePath(QStringLiteral("windows"));
-    QDir().mkpath(table);
-    qputenv("VELLICOR_WINDOW_TABLE", table.toUtf8());
-    qputenv("VELLICOR_COMPONENT_REGISTRY", scratch.filePath(QStringLiteral("components.json")).toUtf8());
+    const ProgramCopy scratch;
     const bool display = !qEnvironmentVariableIsEmpty("DISPLAY");
-    if (!display && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QProcess::execute(program + QStringLiteral("/regsvr"), {program + QStringLiteral("/MwFSO.so")});
 
     const QString pageName = QStringLiteral("big.html");
     const QString page = scratch.filePath(pageName);
@@ -124,7 +114,7 @@ int main(int argc, char **argv)
     std::vector<double> seconds, peaks, geanySeconds, geanyPeaks, ratios;
     for (int i = 0; i < runs; ++i) {
         Run run;
-        if (!TimeOpen(program + QStringLiteral("/Vellicor"), {page}, [&] { return VellicorShows(pageName); }, run)) {
+        if (!TimeOpen(scratch.executable(), {page}, [&] { return VellicorShows(pageName); }, run)) {
             std::printf("run %d: the program never showed the page\n", i + 1);
             continue;
         }

@@ -6,15 +6,13 @@
 // QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu
 // build/bench/PreviewSwitchBench [megabytes] [rounds]
 #include "app/core/mdlLoad.h"
-#include "app/core/mdlLoadStart.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
-#include "platform/application/Application.h"
+#include "bench/InProcessProgram.h"
 #include "platform/editor/Editor.h"
 #include "platform/text/AnsiCodePage.h"
-#include "tests/TempFolder.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -130,16 +128,8 @@ int main(int argc, char **argv)
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1;
     const int rounds = argc > 2 ? QByteArray(argv[2]).toInt() : 9;
 
-    QTemporaryDir program, files;
-    qputenv("VELLICOR_WINDOW_TABLE", program.path().toUtf8());
-    TempFolder::CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program.path());
-    platform::application::SetPath(program.path());
-    mdlLoad::InitPathsAndLoad();
-    mdlLoad::FileCreat = false;
-    forms::frmMain->resize(1000, 700);
-    forms::frmMain->show();
-    mdlLoad::ProgramLoaded = true;
-    QApplication::processEvents();
+    const InProcessProgram program(QSize(1000, 700));
+    QTemporaryDir files;
 
     const QString path = files.filePath(QStringLiteral("page.html"));
     QFile out(path);

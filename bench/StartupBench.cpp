@@ -2,15 +2,12 @@
 // and the event loop running, on the shipped data. Each run starts the real program on a program folder
 // of its own; the time ends when the main window answers a message, which it can only do once its load
 // handler has finished. Goal: 0.4 s. Run by hand: build/bench/StartupBench [runs]
+#include "bench/ProgramCopy.h"
 #include "platform/windows/WindowTable.h"
-#include "tests/TempFolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
@@ -35,23 +32,14 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? QByteArray(argv[1]).toInt() : 10;
 
-    QTemporaryDir scratch;
-    const QString program = scratch.filePath(QStringLiteral("program"));
-    TempFolder::CopyTree(QStringLiteral(VELLICOR_PROGRAM_FOLDER), program);
-    const QString table = scratch.filePath(QStringLiteral("windows"));
-    QDir().mkpath(table);
-    qputenv("VELLICOR_WINDOW_TABLE", table.toUtf8());
-    qputenv("VELLICOR_COMPONENT_REGISTRY", scratch.filePath(QStringLiteral("components.json")).toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QProcess::execute(program + QStringLiteral("/regsvr"), {program + QStringLiteral("/MwFSO.so")});
+    const ProgramCopy program;
 
     std::vector<double> seconds;
     for (int run = 0; run < runs; ++run) {
         QProcess copy;
         QElapsedTimer timer;
         timer.start();
-        copy.start(program + QStringLiteral("/Vellicor"), {});
+        copy.start(program.executable(), {});
         platform::windows::Handle window = 0;
         while (!(window = MainWindow()) && timer.elapsed() < 20000)
             QThread::msleep(1);
