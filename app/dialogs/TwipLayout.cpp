@@ -48,6 +48,19 @@ QRect Rect(const QWidget *widget)
     return QRect(box.left, box.top, box.width, box.height);
 }
 
+std::optional<Box> PlaceLowerRight(QWidget *widget)
+{
+    const int parentWidth = Twips(widget->parentWidget()->width());
+    const int parentHeight = Twips(widget->parentWidget()->height());
+    const int width = Twips(widget->width());
+    const int height = Twips(widget->height());
+    if (parentWidth < width || parentHeight < height)
+        return std::nullopt;
+    const Box box{parentWidth - width, parentHeight - height, width, height};
+    Place(widget, box);
+    return box;
+}
+
 void PlacePicBox(const QWidget *window, QWidget *picBox)
 {
     const int width = Twips(window->width());

@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+#include <optional>
+
 class QPushButton;
 class QString;
 class QWidget;
@@ -32,6 +34,11 @@ void Place(QWidget *widget, const Box &box);
 // The widget's rectangle in its parent, in twips.
 Box BoxOf(const QWidget *widget);
 QRect Rect(const QWidget *widget);
+
+// Places `widget` at the lower right corner of its parent, whose inner area starts at 0, 0, keeping its
+// size, and gives the box it has there; nothing, leaving it where it was, while the parent is narrower or
+// lower than the widget.
+std::optional<Box> PlaceLowerRight(QWidget *widget);
 
 // The container rule of the secondary windows: `picBox` fills the window's inner area less 60 twips on
 // every side, and stays where it is while that area is under 600 twips wide or high.

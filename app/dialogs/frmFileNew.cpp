@@ -152,26 +152,20 @@ void frmFileNew::Form_Activate()
 // the lists in the strip's client area; the first step without room leaves the rest as they were.
 void frmFileNew::picBox_Resize()
 {
-    // The container has no border: its inner area starts at 0, 0.
-    const int w = Twips(picBox->width());
-    const int h = Twips(picBox->height());
-    const int cancelWidth = Twips(cmmCancel->width());
-    const int cancelHeight = Twips(cmmCancel->height());
-    if (w < cancelWidth || h < cancelHeight)
+    const std::optional<TwipLayout::Box> cancel = TwipLayout::PlaceLowerRight(cmmCancel);
+    if (!cancel)
         return;
-    const int cancelLeft = w - cancelWidth;
-    const int cancelTop = h - cancelHeight;
-    Place(cmmCancel, cancelLeft, cancelTop, cancelWidth, cancelHeight);
+    const int w = Twips(picBox->width());
 
     const int creatWidth = Twips(cmmCreat->width());
-    if (cancelLeft - creatWidth < ButtonGap)
+    if (cancel->left - creatWidth < ButtonGap)
         return;
-    Place(cmmCreat, cancelLeft - ButtonGap - creatWidth, cancelTop, creatWidth, Twips(cmmCreat->height()));
+    Place(cmmCreat, cancel->left - ButtonGap - creatWidth, cancel->top, creatWidth, Twips(cmmCreat->height()));
 
-    if (cancelTop - Twips(imgPicture->y()) < PictureGapAbove)
+    if (cancel->top - Twips(imgPicture->y()) < PictureGapAbove)
         return;
     const int pictureWidth = Twips(imgPicture->width());
-    const int pictureHeight = cancelTop - PictureGapAbove;
+    const int pictureHeight = cancel->top - PictureGapAbove;
     Place(imgPicture, 0, 0, pictureWidth, pictureHeight);
 
     if (w - pictureWidth < TabGapRight)

@@ -72,20 +72,14 @@ void frmMoney::Form_Activate()
 // needs room, and the first one without it leaves the rest as they were.
 void frmMoney::picBox_Resize()
 {
-    // The container has no border: its inner area starts at 0, 0.
+    const std::optional<TwipLayout::Box> close = TwipLayout::PlaceLowerRight(cmmClose);
+    if (!close)
+        return;
     const int w = Twips(picBox->width());
-    const int h = Twips(picBox->height());
-    const int closeWidth = Twips(cmmClose->width());
-    const int closeHeight = Twips(cmmClose->height());
-    if (w < closeWidth || h < closeHeight)
-        return;
-    const int closeTop = h - closeHeight;
-    Place(cmmClose, w - closeWidth, closeTop, closeWidth, closeHeight);
-
     const int checkHeight = Twips(chcView->height());
-    if (closeTop < 80 || closeTop - checkHeight < 20)
+    if (close->top < 80 || close->top - checkHeight < 20)
         return;
-    const int checkTop = closeTop - checkHeight - 20;
+    const int checkTop = close->top - checkHeight - 20;
     Place(chcView, 0, checkTop, w, checkHeight);
 
     if (checkTop < 80)

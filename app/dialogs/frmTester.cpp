@@ -112,19 +112,10 @@ void frmTester::Form_Activate()
 // one without it leaves the rest as it was.
 void frmTester::picBox_Resize()
 {
-    // The container has no border: its inner area starts at 0, 0.
-    const int w = Twips(picBox->width());
-    const int h = Twips(picBox->height());
-    const int closeWidth = Twips(cmmClose->width());
-    const int closeHeight = Twips(cmmClose->height());
-    if (w < closeWidth || h < closeHeight)
+    const std::optional<TwipLayout::Box> close = TwipLayout::PlaceLowerRight(cmmClose);
+    if (!close || close->top < 80)
         return;
-    const int closeTop = h - closeHeight;
-    Place(cmmClose, w - closeWidth, closeTop, closeWidth, closeHeight);
-
-    if (closeTop < 80)
-        return;
-    Place(wbbTester, 0, 0, w, closeTop - 80);
+    Place(wbbTester, 0, 0, Twips(picBox->width()), close->top - 80);
 }
 
 void frmTester::wbbTester_onkeydown(int keyCode, bool shift, bool ctrl, bool alt)
