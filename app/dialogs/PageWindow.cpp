@@ -3,11 +3,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-void PageWindow::SetWindowFrame()
-{
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-}
-
 void PageWindow::cmmClose_Click()
 {
     Form_QueryUnload();

@@ -7,8 +7,8 @@
 #include <functional>
 
 // A secondary window that shows a page pane in its container, with a close button (cmmClose_Click) that
-// is also the cancel button (Esc). Every closing stores the window's state (Form_QueryUnload) and unloads the window's
-// global form, so that the next opening loads it afresh.
+// is also the cancel button (Esc). Every closing stores the window's state (Form_QueryUnload) and unloads
+// the window's global form, so that the next opening loads it afresh.
 class PageWindow : public ContainerWindow {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ protected:
         : ContainerWindow(parent), loadedForm_([&form]() -> QDialog * { return form.loaded(); }),
           unloadForm_([&form] { mdlLoad::UnloadForm(form); })
     {
-        SetWindowFrame();
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
 
     // The key code of Esc on the page pane, which closes the window as the button does.
@@ -34,8 +34,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void SetWindowFrame();
-
     std::function<QDialog *()> loadedForm_;
     std::function<void()> unloadForm_;
 };

@@ -2,7 +2,6 @@
 
 #include "app/dialogs/PageWindow.h"
 
-
 class QCheckBox;
 class QPushButton;
 
