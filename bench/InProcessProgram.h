@@ -30,6 +30,9 @@ public:
         QApplication::processEvents();
     }
 
+    // Removes the program's folder, for a run that ends without unwinding.
+    void RemoveFolder() { folder_.remove(); }
+
     InProcessProgram(const InProcessProgram &) = delete;
     InProcessProgram &operator=(const InProcessProgram &) = delete;
 

@@ -128,7 +128,7 @@ int main(int argc, char **argv)
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1;
     const int rounds = argc > 2 ? QByteArray(argv[2]).toInt() : 9;
 
-    const InProcessProgram program(QSize(1000, 700));
+    InProcessProgram program(QSize(1000, 700));
     QTemporaryDir files;
 
     const QString path = files.filePath(QStringLiteral("page.html"));
@@ -166,5 +166,8 @@ int main(int argc, char **argv)
     }
     mdlLoad::ProgramLoaded = false;
     std::fflush(stdout);
+    // Straight out, the page engine's teardown left aside; the folders go first.
+    files.remove();
+    program.RemoveFolder();
     std::_Exit(0);
 }

@@ -266,5 +266,7 @@ int main(int argc, char **argv)
     main->mnuServis_Setting_Click();
 
     mdlLoad::ProgramLoaded = false;
+    // Straight out, the page engine's teardown left aside; the scratch folder goes first.
+    scratch.remove();
     std::_Exit(0);
 }
