@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the colour picker's three pictures, standard library only, into data/setting/.
 
-- selcolor_spectrum.png: the colour field, 254 by 262 pixels, 24-bit. The hue runs once round the
+- selcolor_hues.png: the colour field, 254 by 262 pixels, 24-bit. The hue runs once round the
   colour circle from red at the left edge towards red again at the right; the top row is fully
   saturated and every column fades evenly to middle grey (128, 128, 128) in the bottom row. The
   picker reads the colour the user clicks from this very picture.
@@ -66,7 +66,7 @@ def draw_pointer():
 
 def main():
     os.makedirs(SETTING, exist_ok=True)
-    with open(os.path.join(SETTING, "selcolor_spectrum.png"), "wb") as out:
+    with open(os.path.join(SETTING, "selcolor_hues.png"), "wb") as out:
         out.write(png_bytes(draw_spectrum()))
     with open(os.path.join(SETTING, "selcolor_marker.gif"), "wb") as out:
         out.write(gif_bytes(draw_marker(), MARK_PALETTE, 0))

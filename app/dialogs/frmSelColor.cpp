@@ -57,7 +57,7 @@ constexpr int SpectrEdgeGap = 12;
 constexpr int PointerOffset = 12;
 
 // The pictures drawn for the window, in the setting folder.
-const QString SpectrumPicture = QStringLiteral("selcolor_spectrum.png");
+const QString SpectrumPicture = QStringLiteral("selcolor_hues.png");
 const QString MarkerPicture = QStringLiteral("selcolor_marker.gif");
 const QString PointerPicture = QStringLiteral("selcolor_pointer.gif");
 

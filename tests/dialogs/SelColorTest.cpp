@@ -115,13 +115,13 @@ protected:
         return closed;
     }
 
-    const QImage spectrum = ShippedPicture("selcolor_spectrum.png");
+    const QImage spectrum = ShippedPicture("selcolor_hues.png");
     QWidget owner;
 };
 
 TEST(ColourPickerPictures, TheSpectrumMarkerAndPointerAreDrawnAsDesigned)
 {
-    const QImage spectrum = ShippedPicture("selcolor_spectrum.png");
+    const QImage spectrum = ShippedPicture("selcolor_hues.png");
     ASSERT_EQ(spectrum.size(), QSize(254, 262));
     EXPECT_FALSE(spectrum.hasAlphaChannel());
     EXPECT_EQ(spectrum.pixel(0, 0), qRgb(255, 0, 0)) << "red at the top left";
