@@ -1,5 +1,7 @@
 #include "controls/MwFSOTypeLibrary.h"
 
+#include "controls/MwFSOTypes.h"
+
 namespace MwFSO {
 
 namespace {
@@ -177,7 +179,7 @@ InterfaceInfo LibFSO()
 
 // ---- Enumerations ----------------------------------------------------------------------------------------
 
-EnumInfo MakeEnum(const char *guid, const char *name, std::initializer_list<std::pair<const char *, int>> values)
+EnumInfo MakeEnum(const char *guid, const char *name, std::initializer_list<std::pair<const char *, qint32>> values)
 {
     EnumInfo info{Guid::Parse(QString::fromLatin1(guid)).value_or(Guid()), QString::fromLatin1(name), {}};
     for (const auto &[member, value] : values)
@@ -185,64 +187,34 @@ EnumInfo MakeEnum(const char *guid, const char *name, std::initializer_list<std:
     return info;
 }
 
+// The members and values of an enumeration, as its C++ enumeration has them.
+#define MWFSO_TYPE_LIBRARY_MEMBER(member, value) {#member, member},
+#define MWFSO_TYPE_LIBRARY_ENUM(guid, name) MakeEnum(guid, #name, {MWFSO_##name(MWFSO_TYPE_LIBRARY_MEMBER)})
+
 QList<EnumInfo> Enums()
 {
     return {
-        MakeEnum("{0BC9EC7E-0E85-4C05-9C55-A7EC5CE27AF5}", "ElementTypePath",
-                 {{"ElementTypePathNothing", 0}, {"ElementTypePathComputer", 1}, {"ElementTypePathDrive", 2},
-                  {"ElementTypePathFolder", 3}, {"ElementTypePathFile", 4}}),
-        MakeEnum("{82D18D11-3958-4DD5-8E8A-AFBE38F7621C}", "ElementTypeView",
-                 {{"ElementTypeViewIcon", 1}, {"ElementTypeViewSmallIcon", 2}, {"ElementTypeViewList", 3},
-                  {"ElementTypeViewReport", 4}}),
-        MakeEnum("{5F5C6C3A-939F-4E4A-8AE1-137D23CD79BA}", "ElementTypeBaseIcons",
-                 {{"ElementTypeIconLarge", 256}, {"ElementTypeIconSmall", 257}}),
-        MakeEnum("{90180483-75A8-47DA-9D85-673CEC44706A}", "ElementTypePlusIcons",
-                 {{"ElementTypeIconStandart", 0}, {"ElementTypeIconOpen", 2}, {"ElementTypeIconSelected", 65536},
-                  {"ElementTypeIconOpenSelected", 65538}}),
-        MakeEnum("{2A57E8B8-429D-4F71-B6A8-E423F96FC447}", "ElementPathVirtual",
-                 {{"ElementVirtualComputer", 1}, {"ElementVirtualMyDocument", 2}, {"ElementVirtualNetwork", 3},
-                  {"ElementVirtualRecycled", 4}, {"ElementVirtualControlPanel", 5}, {"ElementVirtualPrinters", 6},
-                  {"ElementVirtualInternet", 7}}),
-        MakeEnum("{8E5CE35E-1CCE-4CD5-924E-EA8E971B76BC}", "ElementTypeExecute",
-                 {{"ElementTypeExecuteIndicated", 1}, {"ElementTypeExecuteOpen", 2}, {"ElementTypeExecuteEdit", 3}}),
-        MakeEnum("{6770E2A2-DD7D-49D0-B311-AC0B229D5281}", "ElementTypeArrange",
-                 {{"ElementTypeArrangeNothing", 0}, {"ElementTypeArrangeHorizontal", 1},
-                  {"ElementTypeArrangeVertical", 2}}),
-        MakeEnum("{BE34BBB8-2D14-4DA7-9740-4BD92C71B3E7}", "ElementSpecFolder",
-                 {{"ElementSpecDesktop", 0},          {"ElementSpecPrograms", 2},
-                  {"ElementSpecPersonal", 5},         {"ElementSpecFavorites", 6},
-                  {"ElementSpecStartup", 7},          {"ElementSpecRecent", 8},
-                  {"ElementSpecSendTo", 9},           {"ElementSpecStartMenu", 11},
-                  {"ElementSpecDesktop2", 16},        {"ElementSpecNethood", 19},
-                  {"ElementSpecFonts", 20},           {"ElementSpecTemplates", 21},
-                  {"ElementSpecCommonStartMenu", 22}, {"ElementSpecCommonPrograms", 23},
-                  {"ElementSpecCommonStartup", 24},   {"ElementSpecCommonDesktop2", 25},
-                  {"ElementSpecAppData", 26},         {"ElementSpecPrintHood", 27},
-                  {"ElementSpecProgramFiles", 65536}, {"ElementSpecCommonFiles", 65537}}),
-        MakeEnum("{FEC9CC23-9458-4A76-8908-374A447261C8}", "FileInfoStr",
-                 {{"FileInfoPath", 1}, {"FileInfoName", 2}, {"FileInfoBaseName", 3}, {"FileInfoExt", 4},
-                  {"FileInfoShortPath", 5}, {"FileInfoShortName", 6}, {"FileInfoParentDrive", 7},
-                  {"FileInfoParentFolder", 8}, {"FileInfoType", 9}}),
-        MakeEnum("{0DA18777-AA2B-4F98-BA61-9D3B29528225}", "FileInfoDate",
-                 {{"FileInfoDateCreated", 1}, {"FileInfoDateModified", 2}, {"FileInfoDateAccessed", 3}}),
-        MakeEnum("{B14E749A-E3D5-49A2-A31B-8580079D6EE9}", "FolderInfoStr",
-                 {{"FolderInfoPath", 1}, {"FolderInfoName", 2}, {"FolderInfoShortPath", 3},
-                  {"FolderInfoShortName", 4}, {"FolderInfoParentDrive", 5}, {"FolderInfoParentFolder", 6},
-                  {"FolderInfoType", 7}}),
-        MakeEnum("{00BC82D4-C2B0-4B59-B8BE-69DB123EF228}", "FolderInfoDate",
-                 {{"FolderInfoDateCreated", 1}, {"FolderInfoDateModified", 2}, {"FolderInfoDateAccessed", 3}}),
-        MakeEnum("{93AC85B5-A797-4B6E-B7D8-5DB5022495BD}", "FolderInfoLng",
-                 {{"FolderInfoSize", 1}, {"FolderInfoCountSubFolders", 2}, {"FolderInfoCountFiles", 3}}),
-        MakeEnum("{6E722944-8DC4-47B7-B023-BEE0D85964D0}", "DriveInfoStr",
-                 {{"DriveInfoPath", 1}, {"DriveInfoDriveLetter", 2}, {"DriveInfoFileSystem", 3},
-                  {"DriveInfoVolumeName", 4}}),
-        MakeEnum("{B8033B31-B8AC-4C35-BB34-821A5966C000}", "DriveInfoLng",
-                 {{"DriveInfoTotalSize", 1}, {"DriveInfoFreeSpace", 2}, {"DriveInfoSerialNumber", 3}}),
-        MakeEnum("{E8F5C2B9-C387-45D0-A279-1BC1E97869DC}", "DriveInfoType",
-                 {{"DriveTypeUnknown", 0}, {"DriveTypeFloppy", 1}, {"DriveTypeHard", 2}, {"DriveTypeNetwork", 3},
-                  {"DriveTypeCdRom", 4}, {"DriveTypeRam", 5}, {"DriveTypeNothing", 6}}),
+        MWFSO_TYPE_LIBRARY_ENUM("{0BC9EC7E-0E85-4C05-9C55-A7EC5CE27AF5}", ElementTypePath),
+        MWFSO_TYPE_LIBRARY_ENUM("{82D18D11-3958-4DD5-8E8A-AFBE38F7621C}", ElementTypeView),
+        MWFSO_TYPE_LIBRARY_ENUM("{5F5C6C3A-939F-4E4A-8AE1-137D23CD79BA}", ElementTypeBaseIcons),
+        MWFSO_TYPE_LIBRARY_ENUM("{90180483-75A8-47DA-9D85-673CEC44706A}", ElementTypePlusIcons),
+        MWFSO_TYPE_LIBRARY_ENUM("{2A57E8B8-429D-4F71-B6A8-E423F96FC447}", ElementPathVirtual),
+        MWFSO_TYPE_LIBRARY_ENUM("{8E5CE35E-1CCE-4CD5-924E-EA8E971B76BC}", ElementTypeExecute),
+        MWFSO_TYPE_LIBRARY_ENUM("{6770E2A2-DD7D-49D0-B311-AC0B229D5281}", ElementTypeArrange),
+        MWFSO_TYPE_LIBRARY_ENUM("{BE34BBB8-2D14-4DA7-9740-4BD92C71B3E7}", ElementSpecFolder),
+        MWFSO_TYPE_LIBRARY_ENUM("{FEC9CC23-9458-4A76-8908-374A447261C8}", FileInfoStr),
+        MWFSO_TYPE_LIBRARY_ENUM("{0DA18777-AA2B-4F98-BA61-9D3B29528225}", FileInfoDate),
+        MWFSO_TYPE_LIBRARY_ENUM("{B14E749A-E3D5-49A2-A31B-8580079D6EE9}", FolderInfoStr),
+        MWFSO_TYPE_LIBRARY_ENUM("{00BC82D4-C2B0-4B59-B8BE-69DB123EF228}", FolderInfoDate),
+        MWFSO_TYPE_LIBRARY_ENUM("{93AC85B5-A797-4B6E-B7D8-5DB5022495BD}", FolderInfoLng),
+        MWFSO_TYPE_LIBRARY_ENUM("{6E722944-8DC4-47B7-B023-BEE0D85964D0}", DriveInfoStr),
+        MWFSO_TYPE_LIBRARY_ENUM("{B8033B31-B8AC-4C35-BB34-821A5966C000}", DriveInfoLng),
+        MWFSO_TYPE_LIBRARY_ENUM("{E8F5C2B9-C387-45D0-A279-1BC1E97869DC}", DriveInfoType),
     };
 }
+
+#undef MWFSO_TYPE_LIBRARY_ENUM
+#undef MWFSO_TYPE_LIBRARY_MEMBER
 
 // ---- Records -------------------------------------------------------------------------------------------
 

@@ -6,142 +6,149 @@
 #include <QStringList>
 
 // The enumerations and records of the MwFSO library, with the values its clients rely on.
+//
+// Each enumeration of the type library has its members listed once, in MWFSO_<name>(X) as X(member,
+// value): the C++ enumeration below and the type library's entry are both made from that list.
+#define MWFSO_ENUMERATOR(member, value) member = value,
+
 namespace MwFSO {
 
-enum ElementTypePath : qint32 {
-    ElementTypePathNothing = 0,
-    ElementTypePathComputer = 1,
-    ElementTypePathDrive = 2,
-    ElementTypePathFolder = 3,
-    ElementTypePathFile = 4,
-};
+#define MWFSO_ElementTypePath(X) \
+    X(ElementTypePathNothing, 0) \
+    X(ElementTypePathComputer, 1) \
+    X(ElementTypePathDrive, 2) \
+    X(ElementTypePathFolder, 3) \
+    X(ElementTypePathFile, 4)
+enum ElementTypePath : qint32 { MWFSO_ElementTypePath(MWFSO_ENUMERATOR) };
 
-enum ElementTypeView : qint32 {
-    ElementTypeViewIcon = 1,
-    ElementTypeViewSmallIcon = 2,
-    ElementTypeViewList = 3,
-    ElementTypeViewReport = 4,
-};
+#define MWFSO_ElementTypeView(X) \
+    X(ElementTypeViewIcon, 1) \
+    X(ElementTypeViewSmallIcon, 2) \
+    X(ElementTypeViewList, 3) \
+    X(ElementTypeViewReport, 4)
+enum ElementTypeView : qint32 { MWFSO_ElementTypeView(MWFSO_ENUMERATOR) };
 
-enum ElementTypeBaseIcons : qint32 {
-    ElementTypeIconLarge = 256,
-    ElementTypeIconSmall = 257,
-};
+#define MWFSO_ElementTypeBaseIcons(X) \
+    X(ElementTypeIconLarge, 256) \
+    X(ElementTypeIconSmall, 257)
+enum ElementTypeBaseIcons : qint32 { MWFSO_ElementTypeBaseIcons(MWFSO_ENUMERATOR) };
 
-enum ElementTypePlusIcons : qint32 {
-    ElementTypeIconStandart = 0,
-    ElementTypeIconOpen = 2,
-    ElementTypeIconSelected = 65536,
-    ElementTypeIconOpenSelected = 65538,
-};
+#define MWFSO_ElementTypePlusIcons(X) \
+    X(ElementTypeIconStandart, 0) \
+    X(ElementTypeIconOpen, 2) \
+    X(ElementTypeIconSelected, 65536) \
+    X(ElementTypeIconOpenSelected, 65538)
+enum ElementTypePlusIcons : qint32 { MWFSO_ElementTypePlusIcons(MWFSO_ENUMERATOR) };
 
-enum ElementPathVirtual : qint32 {
-    ElementVirtualComputer = 1,
-    ElementVirtualMyDocument = 2,
-    ElementVirtualNetwork = 3,
-    ElementVirtualRecycled = 4,
-    ElementVirtualControlPanel = 5,
-    ElementVirtualPrinters = 6,
-    ElementVirtualInternet = 7,
-};
+#define MWFSO_ElementPathVirtual(X) \
+    X(ElementVirtualComputer, 1) \
+    X(ElementVirtualMyDocument, 2) \
+    X(ElementVirtualNetwork, 3) \
+    X(ElementVirtualRecycled, 4) \
+    X(ElementVirtualControlPanel, 5) \
+    X(ElementVirtualPrinters, 6) \
+    X(ElementVirtualInternet, 7)
+enum ElementPathVirtual : qint32 { MWFSO_ElementPathVirtual(MWFSO_ENUMERATOR) };
 
-enum ElementTypeExecute : qint32 {
-    ElementTypeExecuteIndicated = 1,
-    ElementTypeExecuteOpen = 2,
-    ElementTypeExecuteEdit = 3,
-};
+#define MWFSO_ElementTypeExecute(X) \
+    X(ElementTypeExecuteIndicated, 1) \
+    X(ElementTypeExecuteOpen, 2) \
+    X(ElementTypeExecuteEdit, 3)
+enum ElementTypeExecute : qint32 { MWFSO_ElementTypeExecute(MWFSO_ENUMERATOR) };
 
-enum ElementTypeArrange : qint32 {
-    ElementTypeArrangeNothing = 0,
-    ElementTypeArrangeHorizontal = 1,
-    ElementTypeArrangeVertical = 2,
-};
+#define MWFSO_ElementTypeArrange(X) \
+    X(ElementTypeArrangeNothing, 0) \
+    X(ElementTypeArrangeHorizontal, 1) \
+    X(ElementTypeArrangeVertical, 2)
+enum ElementTypeArrange : qint32 { MWFSO_ElementTypeArrange(MWFSO_ENUMERATOR) };
 
-enum ElementSpecFolder : qint32 {
-    ElementSpecDesktop = 0,
-    ElementSpecPrograms = 2,
-    ElementSpecPersonal = 5,
-    ElementSpecFavorites = 6,
-    ElementSpecStartup = 7,
-    ElementSpecRecent = 8,
-    ElementSpecSendTo = 9,
-    ElementSpecStartMenu = 11,
-    ElementSpecDesktop2 = 16,
-    ElementSpecNethood = 19,
-    ElementSpecFonts = 20,
-    ElementSpecTemplates = 21,
-    ElementSpecCommonStartMenu = 22,
-    ElementSpecCommonPrograms = 23,
-    ElementSpecCommonStartup = 24,
-    ElementSpecCommonDesktop2 = 25,
-    ElementSpecAppData = 26,
-    ElementSpecPrintHood = 27,
-    ElementSpecProgramFiles = 65536,
-    ElementSpecCommonFiles = 65537,
-};
+#define MWFSO_ElementSpecFolder(X) \
+    X(ElementSpecDesktop, 0) \
+    X(ElementSpecPrograms, 2) \
+    X(ElementSpecPersonal, 5) \
+    X(ElementSpecFavorites, 6) \
+    X(ElementSpecStartup, 7) \
+    X(ElementSpecRecent, 8) \
+    X(ElementSpecSendTo, 9) \
+    X(ElementSpecStartMenu, 11) \
+    X(ElementSpecDesktop2, 16) \
+    X(ElementSpecNethood, 19) \
+    X(ElementSpecFonts, 20) \
+    X(ElementSpecTemplates, 21) \
+    X(ElementSpecCommonStartMenu, 22) \
+    X(ElementSpecCommonPrograms, 23) \
+    X(ElementSpecCommonStartup, 24) \
+    X(ElementSpecCommonDesktop2, 25) \
+    X(ElementSpecAppData, 26) \
+    X(ElementSpecPrintHood, 27) \
+    X(ElementSpecProgramFiles, 65536) \
+    X(ElementSpecCommonFiles, 65537)
+enum ElementSpecFolder : qint32 { MWFSO_ElementSpecFolder(MWFSO_ENUMERATOR) };
 
-enum FileInfoStr : qint32 {
-    FileInfoPath = 1,
-    FileInfoName = 2,
-    FileInfoBaseName = 3,
-    FileInfoExt = 4,
-    FileInfoShortPath = 5,
-    FileInfoShortName = 6,
-    FileInfoParentDrive = 7,
-    FileInfoParentFolder = 8,
-    FileInfoType = 9,
-};
+#define MWFSO_FileInfoStr(X) \
+    X(FileInfoPath, 1) \
+    X(FileInfoName, 2) \
+    X(FileInfoBaseName, 3) \
+    X(FileInfoExt, 4) \
+    X(FileInfoShortPath, 5) \
+    X(FileInfoShortName, 6) \
+    X(FileInfoParentDrive, 7) \
+    X(FileInfoParentFolder, 8) \
+    X(FileInfoType, 9)
+enum FileInfoStr : qint32 { MWFSO_FileInfoStr(MWFSO_ENUMERATOR) };
 
-enum FileInfoDate : qint32 {
-    FileInfoDateCreated = 1,
-    FileInfoDateModified = 2,
-    FileInfoDateAccessed = 3,
-};
+#define MWFSO_FileInfoDate(X) \
+    X(FileInfoDateCreated, 1) \
+    X(FileInfoDateModified, 2) \
+    X(FileInfoDateAccessed, 3)
+enum FileInfoDate : qint32 { MWFSO_FileInfoDate(MWFSO_ENUMERATOR) };
 
-enum FolderInfoStr : qint32 {
-    FolderInfoPath = 1,
-    FolderInfoName = 2,
-    FolderInfoShortPath = 3,
-    FolderInfoShortName = 4,
-    FolderInfoParentDrive = 5,
-    FolderInfoParentFolder = 6,
-    FolderInfoType = 7,
-};
+#define MWFSO_FolderInfoStr(X) \
+    X(FolderInfoPath, 1) \
+    X(FolderInfoName, 2) \
+    X(FolderInfoShortPath, 3) \
+    X(FolderInfoShortName, 4) \
+    X(FolderInfoParentDrive, 5) \
+    X(FolderInfoParentFolder, 6) \
+    X(FolderInfoType, 7)
+enum FolderInfoStr : qint32 { MWFSO_FolderInfoStr(MWFSO_ENUMERATOR) };
 
-enum FolderInfoDate : qint32 {
-    FolderInfoDateCreated = 1,
-    FolderInfoDateModified = 2,
-    FolderInfoDateAccessed = 3,
-};
+#define MWFSO_FolderInfoDate(X) \
+    X(FolderInfoDateCreated, 1) \
+    X(FolderInfoDateModified, 2) \
+    X(FolderInfoDateAccessed, 3)
+enum FolderInfoDate : qint32 { MWFSO_FolderInfoDate(MWFSO_ENUMERATOR) };
 
-enum FolderInfoLng : qint32 {
-    FolderInfoSize = 1,
-    FolderInfoCountSubFolders = 2,
-    FolderInfoCountFiles = 3,
-};
+#define MWFSO_FolderInfoLng(X) \
+    X(FolderInfoSize, 1) \
+    X(FolderInfoCountSubFolders, 2) \
+    X(FolderInfoCountFiles, 3)
+enum FolderInfoLng : qint32 { MWFSO_FolderInfoLng(MWFSO_ENUMERATOR) };
 
-enum DriveInfoStr : qint32 {
-    DriveInfoPath = 1,
-    DriveInfoDriveLetter = 2,
-    DriveInfoFileSystem = 3,
-    DriveInfoVolumeName = 4,
-};
+#define MWFSO_DriveInfoStr(X) \
+    X(DriveInfoPath, 1) \
+    X(DriveInfoDriveLetter, 2) \
+    X(DriveInfoFileSystem, 3) \
+    X(DriveInfoVolumeName, 4)
+enum DriveInfoStr : qint32 { MWFSO_DriveInfoStr(MWFSO_ENUMERATOR) };
 
-enum DriveInfoLng : qint32 {
-    DriveInfoTotalSize = 1,
-    DriveInfoFreeSpace = 2,
-    DriveInfoSerialNumber = 3,
-};
+#define MWFSO_DriveInfoLng(X) \
+    X(DriveInfoTotalSize, 1) \
+    X(DriveInfoFreeSpace, 2) \
+    X(DriveInfoSerialNumber, 3)
+enum DriveInfoLng : qint32 { MWFSO_DriveInfoLng(MWFSO_ENUMERATOR) };
 
-enum DriveInfoType : qint32 {
-    DriveTypeUnknown = 0,
-    DriveTypeFloppy = 1,
-    DriveTypeHard = 2,
-    DriveTypeNetwork = 3,
-    DriveTypeCdRom = 4,
-    DriveTypeRam = 5,
-    DriveTypeNothing = 6,
-};
+#define MWFSO_DriveInfoType(X) \
+    X(DriveTypeUnknown, 0) \
+    X(DriveTypeFloppy, 1) \
+    X(DriveTypeHard, 2) \
+    X(DriveTypeNetwork, 3) \
+    X(DriveTypeCdRom, 4) \
+    X(DriveTypeRam, 5) \
+    X(DriveTypeNothing, 6)
+enum DriveInfoType : qint32 { MWFSO_DriveInfoType(MWFSO_ENUMERATOR) };
+
+#undef MWFSO_ENUMERATOR
 
 // The file-attribute set of files and folders: read-only is a missing owner write bit, hidden a name that
 // begins with ".", system anything that is neither a regular file nor a folder.

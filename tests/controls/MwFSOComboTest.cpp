@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QTest>
 
+#include <optional>
+
 using namespace mwfso_test;
 using MwFSO::MwFSOCombo;
 
@@ -124,18 +126,55 @@ TEST_F(MwFSOComboControl, RefreshMovesToTheNearestExistingParent)
     EXPECT_EQ(combo.log.lines, QStringList({QStringLiteral("ItemGoto  1")}));
 }
 
-TEST_F(MwFSOComboControl, KeyPressCharacterChangedByTheHandlerIsTheOneTheComboSees)
+// The drop-down searches its items by the typed character. The KeyPress handler sees the character
+// first: what it leaves is what the search gets, a 0 types nothing.
+struct KeyPressCase {
+    const char *name;
+    char typed;
+    std::optional<std::int16_t> answer; // what the handler leaves in KeyAscii; nothing: no change
+    const char *selected;               // the folder of the item selected afterwards, below the root
+};
+
+void PrintTo(const KeyPressCase &c, std::ostream *out)
 {
+    *out << c.name;
+}
+
+class MwFSOComboKeyPress : public MwFSOComboControl, public testing::WithParamInterface<KeyPressCase> {};
+
+TEST_P(MwFSOComboKeyPress, TheCharacterTheHandlerLeavesIsTheOneTheComboSearchesFor)
+{
+    const KeyPressCase &c = GetParam();
+    folders.dir(QStringLiteral("1st"));
+    const QString deep = folders.dir(QStringLiteral("1st/2nd"));
+    combo.Put(QStringLiteral("Path"), deep);
+    ASSERT_EQ(KeyAt(Box()->currentIndex()), deep);
     QStringList seen;
     combo.log.handlers[QStringLiteral("KeyPress")] = [&](Arguments &args) {
         seen.append(QString::number(args[0].ToInt16()));
-        args[0].Assign(Variant(std::int16_t(0)));
+        if (c.answer)
+            args[0].Assign(Variant(*c.answer));
     };
+    combo.log.lines.clear();
     Box()->setFocus();
-    const int before = Box()->currentIndex();
-    QTest::keyClick(Box(), Qt::Key_Slash);
-    EXPECT_EQ(seen, QStringList({QStringLiteral("47")}));
-    EXPECT_EQ(Box()->currentIndex(), before);
+    QTest::keyClick(Box(), c.typed);
+
+    EXPECT_EQ(seen, QStringList({QString::number(c.typed)}));
+    const QString selected = folders.root() + QString::fromLatin1(c.selected);
+    EXPECT_EQ(KeyAt(Box()->currentIndex()), selected);
+    EXPECT_EQ(combo.log.Only(QStringLiteral("Item")),
+              selected == deep ? QStringList() : QStringList({QStringLiteral("ItemClick %1 3").arg(selected)}))
+        << "a pick by the key is reported";
+    EXPECT_EQ(combo.Path(), deep) << "the host decides the path";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, MwFSOComboKeyPress,
+    testing::Values(KeyPressCase{"LeftAloneSelectsTheItemItBegins", '1', std::nullopt, "1st/"},
+                    KeyPressCase{"SwallowedSelectsNothing", '1', std::int16_t(0), "1st/2nd/"},
+                    KeyPressCase{"ASlashSwallowedSelectsNothing", '/', std::int16_t(0), "1st/2nd/"},
+                    KeyPressCase{"ReplacedSelectsTheItemTheOtherCharacterBegins", '9', std::int16_t('1'), "1st/"},
+                    KeyPressCase{"LeftAloneThatBeginsNoItemSelectsNothing", '9', std::nullopt, "1st/2nd/"}),
+    [](const testing::TestParamInfo<KeyPressCase> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "controls/MwFSOTypeLibrary.h"
 
+#include "app/dialogs/MwFSOControls.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 using namespace MwFSO;
@@ -269,6 +272,69 @@ TEST(MwFSOTypeLibrary, Enumerations)
     for (const RecordInfo &record : Types().records)
         guids.insert(record.guid);
     EXPECT_EQ(guids.size(), Types().enums.size() + Types().records.size());
+}
+
+// The program binds the controls statically, by its own copy of the identifiers it calls and of the
+// two enumerations it passes: each must be what the library publishes.
+TEST(MwFSOTypeLibrary, TheProgramsStaticBindingIsWhatTheLibraryPublishes)
+{
+    namespace bound = MwFSOControls;
+    EXPECT_EQ(bound::CLSID_MwFSOTree, CLSID_MwFSOTree);
+    EXPECT_EQ(bound::CLSID_MwFSOCombo, CLSID_MwFSOCombo);
+    EXPECT_EQ(bound::CLSID_MwFSOList, CLSID_MwFSOList);
+
+    const struct {
+        const char *interfaceName;
+        const char *member;
+        DispId id;
+    } members[] = {
+        {"_MwFSOTree", "Path", bound::TreeOrCombo::Path},
+        {"_MwFSOTree", "Refresh", bound::TreeOrCombo::Refresh},
+        {"_MwFSOCombo", "Path", bound::TreeOrCombo::Path},
+        {"_MwFSOCombo", "Refresh", bound::TreeOrCombo::Refresh},
+        {"__MwFSOTree", "ItemClick", bound::TreeOrComboEvent::ItemClick},
+        {"__MwFSOTree", "ItemGoto", bound::TreeOrComboEvent::ItemGoto},
+        {"__MwFSOCombo", "ItemClick", bound::TreeOrComboEvent::ItemClick},
+        {"__MwFSOCombo", "ItemGoto", bound::TreeOrComboEvent::ItemGoto},
+        {"_MwFSOList", "TypeView", bound::List::TypeView},
+        {"_MwFSOList", "Pattern", bound::List::Pattern},
+        {"_MwFSOList", "Path", bound::List::Path},
+        {"_MwFSOList", "Refresh", bound::List::Refresh},
+        {"__MwFSOList", "ItemClick", bound::ListEvent::ItemClick},
+        {"__MwFSOList", "ItemDblClick", bound::ListEvent::ItemDblClick},
+        {"__MwFSOList", "ItemGoto", bound::ListEvent::ItemGoto},
+    };
+    for (const auto &[interfaceName, member, id] : members) {
+        const InterfaceInfo *info = Types().FindInterface(QString::fromLatin1(interfaceName));
+        ASSERT_TRUE(info) << interfaceName;
+        const MemberInfo *published = info->Find(QString::fromLatin1(member));
+        ASSERT_TRUE(published) << interfaceName << "." << member;
+        EXPECT_EQ(published->id, id) << interfaceName << "." << member;
+    }
+
+    const struct {
+        const char *enumName;
+        const char *member;
+        int value;
+    } values[] = {
+        {"ElementTypePath", "ElementTypePathNothing", bound::ElementTypePathNothing},
+        {"ElementTypePath", "ElementTypePathComputer", bound::ElementTypePathComputer},
+        {"ElementTypePath", "ElementTypePathDrive", bound::ElementTypePathDrive},
+        {"ElementTypePath", "ElementTypePathFolder", bound::ElementTypePathFolder},
+        {"ElementTypePath", "ElementTypePathFile", bound::ElementTypePathFile},
+        {"ElementTypeView", "ElementTypeViewIcon", bound::ElementTypeViewIcon},
+        {"ElementTypeView", "ElementTypeViewSmallIcon", bound::ElementTypeViewSmallIcon},
+        {"ElementTypeView", "ElementTypeViewList", bound::ElementTypeViewList},
+        {"ElementTypeView", "ElementTypeViewReport", bound::ElementTypeViewReport},
+    };
+    for (const auto &[enumName, member, value] : values) {
+        const EnumInfo *info = Types().FindEnum(QString::fromLatin1(enumName));
+        ASSERT_TRUE(info) << enumName;
+        const auto published = std::find_if(info->values.cbegin(), info->values.cend(),
+                                            [&](const EnumValue &v) { return v.name == QLatin1String(member); });
+        ASSERT_NE(published, info->values.cend()) << member;
+        EXPECT_EQ(published->value, value) << member;
+    }
 }
 
 TEST(MwFSOTypeLibrary, RecordsKeepTheirFieldOrder)

@@ -14,11 +14,16 @@ namespace {
 // The tag bar's own pictures, which stand before those of button.ini.
 constexpr int OwnPictures = 4;
 
+// Pictures of one colour each, so that every place in the list tells which file went there.
+constexpr std::pair<const char *, Qt::GlobalColor> Pictures[] = {
+    {"red.png", Qt::red}, {"blue.png", Qt::blue}, {"green.png", Qt::green}, {"yellow.png", Qt::yellow},
+    {"cyan.png", Qt::cyan}};
+
 class PictureList : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (const auto &[name, colour] : {std::pair{"red.png", Qt::red}, std::pair{"blue.png", Qt::blue}}) {
+        for (const auto &[name, colour] : Pictures) {
             QImage picture(16, 16, QImage::Format_RGB32);
             picture.fill(colour);
             picture.save(folder.path(name));
@@ -27,6 +32,19 @@ protected:
     }
 
     QRgb ColourOf(int index) const { return list.Icon(index).pixmap(16, 16).toImage().pixel(8, 8); }
+    // The file whose picture stands at each place from 1 to Count(); "?" for a picture of none of them.
+    QStringList Places() const
+    {
+        QStringList places;
+        for (int k = 1; k <= list.Count(); ++k) {
+            QString place = QStringLiteral("?");
+            for (const auto &[name, colour] : Pictures)
+                if (ColourOf(k) == QColor(colour).rgb())
+                    place = QString::fromLatin1(name);
+            places.append(place);
+        }
+        return places;
+    }
 
     TempFolder folder;
     ImageList list;
@@ -36,13 +54,18 @@ TEST_F(PictureList, InsertsAtAnIndexUnderAKeyOfItsOwn)
 {
     list.Add(1, folder.path("red.png"), "r");
     list.Add(1, folder.path("blue.png"), "b");
-    list.Add(3, folder.path("red.png"), QString());
-    list.Add(4, folder.path("red.png"), QString());
+    list.Add(3, folder.path("green.png"), QString());
+    list.Add(4, folder.path("yellow.png"), QString());
     ASSERT_EQ(list.Count(), 4) << "pictures without a key never clash";
     EXPECT_EQ(ColourOf(1), QColor(Qt::blue).rgb());
     EXPECT_EQ(ColourOf(2), QColor(Qt::red).rgb());
+    EXPECT_EQ(Places(), QStringList({"blue.png", "red.png", "green.png", "yellow.png"})) << "each appended at the end";
     EXPECT_TRUE(list.Icon(0).isNull());
     EXPECT_TRUE(list.Icon(5).isNull());
+
+    list.Add(3, folder.path("cyan.png"), QString());
+    EXPECT_EQ(Places(), QStringList({"blue.png", "red.png", "cyan.png", "green.png", "yellow.png"}))
+        << "inserted before the picture that stood at its place";
 }
 
 TEST_F(PictureList, RefusesATakenKeyABrokenFileAndAnIndexOutside)

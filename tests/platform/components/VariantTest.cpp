@@ -56,54 +56,88 @@ INSTANTIATE_TEST_SUITE_P(Table, VariantConversion,
         Conversion{"TextToObjectRefused", Variant("x"), VarType::Object, std::nullopt}),
     [](const testing::TestParamInfo<Conversion> &info) { return std::string(info.param.name); });
 
-TEST(VariantDate, CountsDaysFromTheAutomationZeroDay)
+// Days counted from the automation zero day, 30 December 1899; before it the fraction still counts
+// forward from midnight.
+struct DateCase {
+    const char *name;
+    QDateTime moment;
+    double days;
+};
+
+void PrintTo(const DateCase &c, std::ostream *out)
 {
-    const QDateTime moment(QDate(1900, 1, 1), QTime(12, 0));
-    const Variant date = Variant::FromDateTime(moment);
-    EXPECT_DOUBLE_EQ(date.ToDate(), 2.5);
-    EXPECT_EQ(date.ToDateTime(), moment);
-    // Before the zero day the fraction still counts forward from midnight.
-    const QDateTime before(QDate(1899, 12, 29), QTime(6, 0));
-    EXPECT_DOUBLE_EQ(Variant::FromDateTime(before).ToDate(), -1.25);
-    EXPECT_EQ(Variant::FromDateTime(before).ToDateTime(), before);
+    *out << c.name;
 }
 
-TEST(VariantReference, ReadsAndWritesThroughToTheTarget)
+class VariantDate : public testing::TestWithParam<DateCase> {};
+
+TEST_P(VariantDate, CountsDaysFromTheAutomationZeroDayBothWays)
+{
+    const DateCase &c = GetParam();
+    const Variant date = Variant::FromDateTime(c.moment);
+    EXPECT_DOUBLE_EQ(date.ToDate(), c.days);
+    EXPECT_EQ(date.ToDateTime(), c.moment);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, VariantDate,
+    testing::Values(DateCase{"NoonAfter", QDateTime(QDate(1900, 1, 1), QTime(12, 0)), 2.5},
+        DateCase{"MorningBefore", QDateTime(QDate(1899, 12, 29), QTime(6, 0)), -1.25}),
+    [](const testing::TestParamInfo<DateCase> &info) { return std::string(info.param.name); });
+
+TEST(VariantReference, ReadsThroughToTheTarget)
 {
     Variant target(std::int16_t(3));
     Variant ref = Variant::Ref(target);
     EXPECT_TRUE(ref.IsRef());
     EXPECT_EQ(ref.ToInt32(), 3);
+    target = Variant(std::int16_t(5));
+    EXPECT_EQ(ref.ToInt32(), 5);
+}
 
-    // Written converted to what the slot holds.
-    EXPECT_TRUE(ref.Assign(Variant("12")));
-    EXPECT_EQ(target.Type(), VarType::Int16);
-    EXPECT_EQ(target.ToInt32(), 12);
+// An assignment to a slot held as it is, through a reference or through a reference to a reference.
+enum class Through { Nothing, Reference, ReferenceToReference };
 
-    // A value that does not fit leaves the slot as it was.
-    EXPECT_FALSE(ref.Assign(Variant("many")));
-    EXPECT_EQ(target.ToInt32(), 12);
+struct Assignment {
+    const char *name;
+    Variant slot;
+    Through through;
+    Variant value;
+    bool written;
+    Variant after; // what the slot then holds, type and value
+};
 
-    // A reference to a reference refers to the first target.
+void PrintTo(const Assignment &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class VariantAssignment : public testing::TestWithParam<Assignment> {};
+
+TEST_P(VariantAssignment, WritesConvertedToTheSlotOrLeavesIt)
+{
+    const Assignment &c = GetParam();
+    Variant slot = c.slot;
+    Variant ref = Variant::Ref(slot);
     Variant second = Variant::Ref(ref);
-    EXPECT_TRUE(second.Assign(Variant(std::int32_t(9))));
-    EXPECT_EQ(target.ToInt32(), 9);
+    Variant &assigned = c.through == Through::Nothing ? slot : c.through == Through::Reference ? ref : second;
+    EXPECT_EQ(assigned.Assign(c.value), c.written);
+    EXPECT_EQ(slot.Type(), c.after.Type());
+    EXPECT_TRUE(slot == c.after) << slot.ToString().toStdString();
 }
 
-TEST(VariantReference, EmptySlotTakesAnyType)
-{
-    Variant target;
-    Variant ref = Variant::Ref(target);
-    EXPECT_TRUE(ref.Assign(Variant("text")));
-    EXPECT_EQ(target.Type(), VarType::String);
-    EXPECT_EQ(target.ToString(), QStringLiteral("text"));
-}
-
-TEST(VariantReference, PlainValueIsReplaced)
-{
-    Variant value(std::int32_t(1));
-    EXPECT_TRUE(value.Assign(Variant("now text")));
-    EXPECT_EQ(value.Type(), VarType::String);
-}
+INSTANTIATE_TEST_SUITE_P(Table, VariantAssignment,
+    testing::Values(
+        Assignment{"ConvertedToWhatTheSlotHolds", Variant(std::int16_t(3)), Through::Reference, Variant("12"), true,
+                   Variant(std::int16_t(12))},
+        Assignment{"TextThatIsNoNumberLeavesTheSlot", Variant(std::int16_t(12)), Through::Reference, Variant("many"),
+                   false, Variant(std::int16_t(12))},
+        Assignment{"ANumberTooLargeLeavesTheSlot", Variant(std::int16_t(12)), Through::Reference,
+                   Variant(std::int32_t(40000)), false, Variant(std::int16_t(12))},
+        Assignment{"AReferenceToAReferenceWritesTheFirstTarget", Variant(std::int16_t(12)),
+                   Through::ReferenceToReference, Variant(std::int32_t(9)), true, Variant(std::int16_t(9))},
+        Assignment{"AnEmptySlotTakesAnyType", Variant(), Through::Reference, Variant("text"), true, Variant("text")},
+        Assignment{"APlainValueIsReplaced", Variant(std::int32_t(1)), Through::Nothing, Variant("now text"), true,
+                   Variant("now text")}),
+    [](const testing::TestParamInfo<Assignment> &info) { return std::string(info.param.name); });
 
 } // namespace
