@@ -1,6 +1,6 @@
 #include "platform/pages/PagePane.h"
 
-#include "platform/pages/WebPagePane.h"
+#include "platform/pages/PageEngine.h"
 #include "platform/shell/Shell.h"
 
 #include <QStringList>
@@ -33,7 +33,7 @@ PagePane *CreatePagePane(QWidget *parent)
 {
     if (paneFactory)
         return paneFactory(parent);
-    return new WebPagePane(parent);
+    return CreateEnginePane(parent);
 }
 
 void SetPagePaneFactory(PagePaneFactory factory)

@@ -6,7 +6,6 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
 #include "platform/pages/FakePagePane.h"
-#include "platform/pages/WebPagePane.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/EnginePage.h"
 #include "tests/LoadedProgram.h"
@@ -380,18 +379,18 @@ TEST_F(ContentPreview, TheEngineShowsALargeEditedPageWithItsPicture)
     type(n, QStringLiteral("<p id=n>Новый текст</p>"));
 
     main()->mnuView_EditBrowser->trigger();
-    auto *web = dynamic_cast<pages::WebPagePane *>(document(n)->brwIE);
+    ASSERT_TRUE(IsEnginePane(document(n)->brwIE));
+    QWidget *web = EngineView(document(n)->brwIE);
     ASSERT_NE(web, nullptr);
-    ASSERT_NE(web->View(), nullptr);
-    ASSERT_TRUE(WaitForPage(*web->View())) << EngineLoadedNothing;
-    EXPECT_EQ(RunScript(*web->View(), "document.getElementById('n').textContent").toString(), QStringLiteral("Новый текст"));
-    EXPECT_EQ(RunScript(*web->View(), "document.getElementById('t').textContent").toString(), QStringLiteral("Старый текст"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return RunScript(*web->View(), "document.getElementById('i').naturalWidth").toInt() == 9; }, 20000))
+    ASSERT_TRUE(WaitForPage(*web)) << EngineLoadedNothing;
+    EXPECT_EQ(RunScript(*web, "document.getElementById('n').textContent").toString(), QStringLiteral("Новый текст"));
+    EXPECT_EQ(RunScript(*web, "document.getElementById('t').textContent").toString(), QStringLiteral("Старый текст"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RunScript(*web, "document.getElementById('i').naturalWidth").toInt() == 9; }, 20000))
         << "the picture beside the document's file shows";
 
     // The frame's keys work with the focus inside the page: F11 hands the page to the browser, F12 goes
     // back to the editor.
-    QWidget *input = web->View()->focusProxy();
+    QWidget *input = web->focusProxy();
     ASSERT_NE(input, nullptr);
     input->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return input->hasFocus(); }, 5000));
