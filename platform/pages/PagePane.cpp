@@ -21,7 +21,7 @@ bool FollowLink(const QUrl &link, bool newWindow)
     if (local && !newWindow)
         return true;
     if (local || outside.contains(link.scheme())) {
-        shell::ShellOpen(link.toString(QUrl::FullyEncoded), QString(), false);
+        shell::OpenDocument(link.toString(QUrl::FullyEncoded), false);
         return false;
     }
     // The engine's own schemes (about:, data:) mean nothing to the desktop; such a link is left to the

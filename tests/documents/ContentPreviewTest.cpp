@@ -7,6 +7,7 @@
 #include "platform/editor/Editor.h"
 #include "platform/pages/FakePagePane.h"
 #include "platform/text/AnsiCodePage.h"
+#include "tests/DesktopRecorder.h"
 #include "tests/EnginePage.h"
 #include "tests/LoadedProgram.h"
 #include "tests/ShellRecorder.h"
@@ -285,6 +286,43 @@ TEST_F(ContentPreview, TheOuterBrowserGetsTheFileItsAddressOrTheCopy)
         EXPECT_FALSE(document(n)->browse_mode);
         EXPECT_EQ(document(n)->brwIE, nullptr) << "the outer browser needs no pane";
         EXPECT_TRUE(boxes.isEmpty());
+    }
+}
+
+// A page that is also a program, as a .cgi or an .html with a "#!" line and the executable bit often is in
+// a web folder: every way to the user's browser hands it over as a document, and nothing runs it. The
+// shell's hook records the call; then the real call reaches the desktop's handler of "file:" addresses.
+TEST_F(ContentPreview, AnExecutablePageGivenToTheBrowserRunsNothing)
+{
+    const struct {
+        const char *file;
+        const char *way;
+    } cases[] = {{"site/form.cgi", "F11"}, {"site/page.html", "menu"}, {"site/run.htm", "button"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.way);
+        const int n = open(c.file, "#!/bin/sh\ntouch \"$(dirname \"$0\")/ran\"\n<html><body>page</body></html>\n");
+        const QString page = files.path(c.file);
+        QFile::setPermissions(page, QFile::permissions(page) | QFileDevice::ExeOwner);
+        const auto handOver = [&] {
+            const QString way = QString::fromUtf8(c.way);
+            if (way == "F11")
+                QTest::keyClick(document(n)->txtContent->Control(), Qt::Key_F11);
+            else if (way == "menu")
+                main()->mnuView_OuterBrowser->trigger();
+            else
+                document(n)->tlbPanel->findChild<QAction *>("browser")->trigger();
+        };
+        {
+            ShellRecorder shell;
+            handOver();
+            EXPECT_EQ(shell.calls, (QList<platform::shell::ShellCall>{
+                                       {platform::shell::ShellKind::Open, page, "", true, "", QUrl::fromLocalFile(page)}}));
+        }
+        DesktopRecorder desktop;
+        handOver();
+        EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+        QTest::qWait(500);
+        EXPECT_FALSE(QFile::exists(files.path("site/ran"))) << "the page was run";
     }
 }
 

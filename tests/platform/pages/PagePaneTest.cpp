@@ -106,6 +106,8 @@ TEST(PagePane, LinksBetweenLocalPagesStayAndEveryOtherLinkGoesToTheShell)
         using Calls = QList<pages::FakePagePane::Call>;
         EXPECT_EQ(pane.calls, (c.followed ? Calls{{"Link", link}} : Calls{})) << c.link << ' ' << c.newWindow;
         EXPECT_EQ(shell.opened, c.opened ? QStringList{link} : QStringList{}) << c.link << ' ' << c.newWindow;
+        for (const platform::shell::ShellCall &call : shell.calls)
+            EXPECT_EQ(call.kind, platform::shell::ShellKind::Open) << "a linked page is never run";
     }
 }
 
