@@ -33,18 +33,24 @@ inline QWidget *EngineView(const QWidget *pane)
     return nullptr;
 }
 
+// EngineProbe.so, loaded with its first use.
+inline void *EngineProbeLibrary()
+{
+    static void *library = [] {
+        const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/EngineProbe.so");
+        void *loaded = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!loaded)
+            qFatal("%s", dlerror());
+        return loaded;
+    }();
+    return library;
+}
+
 // The probe's function `name`, of type `Function`.
 template <typename Function>
 Function EngineProbe(const char *name)
 {
-    static void *probe = [] {
-        const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/EngineProbe.so");
-        void *library = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-        if (!library)
-            qFatal("%s", dlerror());
-        return library;
-    }();
-    return reinterpret_cast<Function>(dlsym(probe, name));
+    return reinterpret_cast<Function>(dlsym(EngineProbeLibrary(), name));
 }
 
 // Runs `script` in the view's page and returns its result, or nothing when the engine did not answer.
