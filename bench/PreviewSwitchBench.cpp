@@ -122,7 +122,6 @@ double Median(std::vector<double> values)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // as the program does, for the page engine
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1;

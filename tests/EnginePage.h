@@ -1,24 +1,90 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QList>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 #include <QVariant>
-#include <QWebEnginePage>
-#include <QWebEngineView>
+#include <QWidget>
 
-// Waiting on the real page engine, for the tests that drive it.
+#include <dlfcn.h>
+
+#include <functional>
+#include <memory>
+
+// Waiting on the real page engine, for the tests that drive it. The runner links no part of the engine:
+// its panes load it when the first is made, as the program's do, and the engine's own calls go through
+// EngineProbe.so beside the runner, loaded once the engine is.
+
+// Whether `pane` is the engine's pane.
+inline bool IsEnginePane(const QObject *pane)
+{
+    return pane && pane->inherits("platform::pages::WebPagePane");
+}
+
+// The engine's view inside the real `pane`; none until the pane showed its first page.
+inline QWidget *EngineView(const QWidget *pane)
+{
+    for (QWidget *child : pane->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->inherits("QWebEngineView"))
+            return child;
+    return nullptr;
+}
+
+// EngineProbe.so, loaded with its first use.
+inline void *EngineProbeLibrary()
+{
+    static void *library = [] {
+        const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/EngineProbe.so");
+        void *loaded = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!loaded)
+            qFatal("%s", dlerror());
+        return loaded;
+    }();
+    return library;
+}
+
+// The probe's function `name`, of type `Function`.
+template <typename Function>
+Function EngineProbe(const char *name)
+{
+    return reinterpret_cast<Function>(dlsym(EngineProbeLibrary(), name));
+}
 
 // Runs `script` in the view's page and returns its result, or nothing when the engine did not answer.
-inline QVariant RunScript(QWebEngineView &view, const QString &script)
+inline QVariant RunScript(QWidget &view, const QString &script)
 {
-    QVariant result;
-    bool answered = false;
-    view.page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        answered = true;
+    using Run = void (*)(QWidget *, const QString &, const std::function<void(const QVariant &)> &);
+    struct Answer {
+        QVariant value;
+        bool given = false;
+    };
+    // The answer may come after the wait gave up.
+    const auto answer = std::make_shared<Answer>();
+    EngineProbe<Run>("ProbeRunScript")(&view, script, [answer](const QVariant &value) {
+        answer->value = value;
+        answer->given = true;
     });
-    return QTest::qWaitFor([&] { return answered; }, 20000) ? result : QVariant();
+    return QTest::qWaitFor([&] { return answer->given; }, 20000) ? answer->value : QVariant();
 }
+
+// While it lives, the addresses that the view's page asks the engine for.
+class RequestRecorder {
+public:
+    explicit RequestRecorder(QWidget &view) : view_(view) { Record(&urls); }
+    ~RequestRecorder() { Record(nullptr); }
+    RequestRecorder(const RequestRecorder &) = delete;
+    RequestRecorder &operator=(const RequestRecorder &) = delete;
+
+    QList<QUrl> urls;
+
+private:
+    void Record(QList<QUrl> *into) { EngineProbe<void (*)(QWidget *, QList<QUrl> *)>("ProbeRecordRequests")(&view_, into); }
+
+    QWidget &view_;
+};
 
 // What a real-engine test says when the engine finished no load: the test fails, for a pane left untested
 // is no pass.
@@ -27,9 +93,9 @@ inline constexpr const char *EngineLoadedNothing =
     "QT_QPA_PLATFORM=offscreen and, as root, QTWEBENGINE_DISABLE_SANDBOX=1";
 
 // Waits for the view to finish a load; false when the engine never finished one well.
-inline bool WaitForPage(QWebEngineView &view)
+inline bool WaitForPage(QWidget &view)
 {
-    QSignalSpy finished(&view, &QWebEngineView::loadFinished);
+    QSignalSpy finished(&view, SIGNAL(loadFinished(bool)));
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (finished.isEmpty() && !finished.wait(20000))
             return false;

@@ -7,8 +7,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
-// A complete program folder of its own in a temporary directory: the built executable and the shipped
-// data, with a window table of its own so that copies started by different tests never meet.
+// A complete program folder of its own in a temporary directory: the built executable, the page engine's
+// module and the shipped data, with a window table of its own so that copies started by different tests
+// never meet.
 class ProgramFolder {
 public:
     ProgramFolder()
@@ -16,6 +17,7 @@ public:
         TempFolder::CopyTree(QStringLiteral(VELLICOR_SOURCE_DIR "/data"), root.path());
         QFile::remove(root.path("CMakeLists.txt"));
         QFile::copy(QStringLiteral(VELLICOR_EXECUTABLE), executable());
+        QFile::copy(QStringLiteral(VELLICOR_PROGRAM_FOLDER "/PageEngine.so"), root.path("PageEngine.so"));
         QDir().mkpath(windowTable());
         // The copy's dialogs find MwFSO's controls through a registry of the folder's own.
         QProcess regsvr;

@@ -15,8 +15,6 @@ int main(int argc, char **argv)
     QTemporaryDir windowTable;
     qputenv("VELLICOR_WINDOW_TABLE", windowTable.path().toUtf8());
     testing::InitGoogleTest(&argc, argv);
-    // The page engine shares its graphics context with the windows; this must precede the application.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     QApplication::setQuitOnLastWindowClosed(false);

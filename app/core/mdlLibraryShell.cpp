@@ -6,9 +6,14 @@
 
 namespace mdlLibrary {
 
-bool ShellOpen(const QString &file, const QString &parameters, bool maximized)
+bool ShellOpen(const QString &file, bool maximized)
 {
-    return platform::shell::ShellOpen(file, parameters, maximized);
+    return platform::shell::OpenDocument(file, maximized);
+}
+
+bool ShellStart(const QString &program, const QString &parameters, bool maximized)
+{
+    return platform::shell::StartProgram(program, parameters, maximized);
 }
 
 QString BrowseFolder(QWidget *owner, const QString &title)

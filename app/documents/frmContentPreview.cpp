@@ -102,7 +102,7 @@ void frmContent::LoadPreview(bool fromTmp, bool inPane)
     const mdlFile::PreviewTarget target =
         mdlFile::ChoosePreview(filetmp_path, DocumentRecords[tag_].Path, fromTmp, inPane);
     if (!inPane) {
-        mdlLibrary::ShellOpen(target.source, QString(), true);
+        mdlLibrary::ShellOpen(target.source, true);
         return;
     }
     platform::pages::PagePane *pane = PreviewPane();

@@ -20,7 +20,7 @@ void frmMain::mnuHelp_File_Click(int index)
     if (!mdlLoad::Helps.contains(index))
         return;
     const QString &target = mdlLoad::Helps[index].Second;
-    mdlLibrary::ShellOpen(mdlLoad::IsHelpAddress(target) ? target : mdlLoad::HelpFolder + target, QString(), true);
+    mdlLibrary::ShellOpen(mdlLoad::IsHelpAddress(target) ? target : mdlLoad::HelpFolder + target, true);
 }
 
 void frmMain::mnuHelp_Tester_Click()

@@ -72,12 +72,12 @@ void frmMain::tlbTegs_ButtonClick(const QString &key)
     frmContent *document = mdlFile::OpenDocumentWindow(ActiveFileIndex);
     if (button.Text2 == QLatin1String("%e")) {
         if (button.Text3 == QLatin1String("0")) {
-            mdlLibrary::ShellOpen(button.Text1, QString(), true);
+            mdlLibrary::ShellStart(button.Text1, QString(), true);
         } else if (button.Text3 == QLatin1String("1") && document) {
             // The document's path goes to the program as its one argument, blanks and all.
             const QString &path = mdlFile::DocumentRecords[ActiveFileIndex].Path;
             if (!path.isEmpty())
-                mdlLibrary::ShellOpen(button.Text1, path, false);
+                mdlLibrary::ShellStart(button.Text1, path, false);
         }
         return;
     }

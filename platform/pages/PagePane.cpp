@@ -1,6 +1,6 @@
 #include "platform/pages/PagePane.h"
 
-#include "platform/pages/WebPagePane.h"
+#include "platform/pages/PageEngine.h"
 #include "platform/shell/Shell.h"
 
 #include <QStringList>
@@ -21,7 +21,7 @@ bool FollowLink(const QUrl &link, bool newWindow)
     if (local && !newWindow)
         return true;
     if (local || outside.contains(link.scheme())) {
-        shell::ShellOpen(link.toString(QUrl::FullyEncoded), QString(), false);
+        shell::OpenDocument(link.toString(QUrl::FullyEncoded), false);
         return false;
     }
     // The engine's own schemes (about:, data:) mean nothing to the desktop; such a link is left to the
@@ -33,7 +33,7 @@ PagePane *CreatePagePane(QWidget *parent)
 {
     if (paneFactory)
         return paneFactory(parent);
-    return new WebPagePane(parent);
+    return CreateEnginePane(parent);
 }
 
 void SetPagePaneFactory(PagePaneFactory factory)

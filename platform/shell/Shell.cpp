@@ -23,9 +23,12 @@ bool HasScheme(const QString &target)
     return false;
 }
 
-bool IsExecutableFile(const QFileInfo &info)
+// The address under which the desktop opens `target`; none for an empty target.
+QUrl AddressOf(const QString &target)
 {
-    return info.isFile() && info.isExecutable();
+    if (HasScheme(target))
+        return QUrl(target);
+    return target.isEmpty() ? QUrl() : QUrl::fromLocalFile(target);
 }
 
 // The executable that `file` names: the file itself, else a program of that name on the search path.
@@ -33,30 +36,24 @@ QString ProgramOf(const QString &file)
 {
     const QFileInfo info(file);
     // The absolute path starts the file that was tested, never a namesake on the search path.
-    if (IsExecutableFile(info))
+    if (info.isFile() && info.isExecutable())
         return info.absoluteFilePath();
     return QStandardPaths::findExecutable(file);
 }
 
-// Without parameters the target is opened as the shell opens it: a program file, or a bare name found on
-// the search path, is run; anything else goes to its associated program. A file marked executable keeps
-// the document's way too, tried when it does not run: drives from other systems mark every file so.
-ShellCall CallOf(const QString &file, const QString &parameters, bool maximized)
+ShellCall StartCall(const QString &file, const QString &parameters, bool maximized)
 {
-    ShellCall call{file, parameters, maximized, {}, {}};
+    ShellCall call{ShellKind::Start, file, parameters, maximized, {}, {}};
     if (HasScheme(file)) {
         call.address = QUrl(file);
-    } else if (!parameters.isEmpty()) {
-        call.program = ProgramOf(file);
-    } else if (!file.isEmpty()) {
-        const QFileInfo info(file);
-        if (IsExecutableFile(info))
-            call.program = info.absoluteFilePath();
-        else if (!info.exists())
-            call.program = QStandardPaths::findExecutable(file);
-        if (info.exists() || call.program.isEmpty())
-            call.address = QUrl::fromLocalFile(file);
+        return call;
     }
+    if (!file.isEmpty())
+        call.program = ProgramOf(file);
+    // Without parameters the entry may name a document: it goes to its associated program when it is no
+    // program, or when the program does not start.
+    if (parameters.isEmpty() && (QFileInfo::exists(file) || (call.program.isEmpty() && !file.isEmpty())))
+        call.address = QUrl::fromLocalFile(file);
     return call;
 }
 
@@ -68,12 +65,21 @@ bool Run(const ShellCall &call)
     return call.address.isValid() && !call.address.isEmpty() && QDesktopServices::openUrl(call.address);
 }
 
+bool Hand(const ShellCall &call)
+{
+    return shellHook ? shellHook(call) : Run(call);
+}
+
 } // namespace
 
-bool ShellOpen(const QString &file, const QString &parameters, bool maximized)
+bool OpenDocument(const QString &target, bool maximized)
 {
-    const ShellCall call = CallOf(file, parameters, maximized);
-    return shellHook ? shellHook(call) : Run(call);
+    return Hand({ShellKind::Open, target, QString(), maximized, QString(), AddressOf(target)});
+}
+
+bool StartProgram(const QString &program, const QString &parameters, bool maximized)
+{
+    return Hand(StartCall(program, parameters, maximized));
 }
 
 void SetShellHook(ShellHook hook)

@@ -5,10 +5,19 @@
 
 #include <functional>
 
-// Opening a file or an address with the user's associated program, and starting programs.
+// Handing work to the desktop: opening what the user is to view or edit with the user's associated
+// program, and starting a program that the user named to run. The two never mix: a document is never
+// started, even when it is executable (a .cgi or .html file with a "#!" line and the executable bit is
+// ordinary in a web folder, and viewing it must not run it).
 namespace platform::shell {
 
+enum class ShellKind {
+    Open,  // a document, a folder or an address, for the user's associated program
+    Start, // a program to run
+};
+
 struct ShellCall {
+    ShellKind kind = ShellKind::Open;
     QString file;
     QString parameters;
     // Recorded only: the desktop places the windows that it opens.
@@ -21,11 +30,16 @@ struct ShellCall {
     bool operator==(const ShellCall &) const = default;
 };
 
-// An address ("http:", "https:", "ftp:", "mailto:", "file:") or a document or folder is opened with the
-// user's associated program; a target with parameters is a program, started with the parameters as one
-// argument, and so is an executable file or a program's bare name without them. False when nothing could
-// be started.
-bool ShellOpen(const QString &file, const QString &parameters, bool maximized);
+// Opens an address ("http:", "https:", "ftp:", "mailto:", "file:") or a document or folder with the
+// user's associated program; nothing is ever started as a program. False when the desktop opened nothing.
+bool OpenDocument(const QString &target, bool maximized);
+
+// Starts the program `program` with `parameters` as its one argument, never split at blanks; none when
+// they are empty. The program is the path as written when it is an executable file, else a program of
+// that name on the search path. An entry that names no program but an address or a file, without
+// parameters, is opened as a document instead, as is an executable file that does not run (drives from
+// other systems mark every file executable). False when nothing could be started.
+bool StartProgram(const QString &program, const QString &parameters, bool maximized);
 
 // While a hook is set, it receives every call instead of the desktop and answers whether it started.
 using ShellHook = std::function<bool(const ShellCall &)>;

@@ -18,7 +18,7 @@ namespace shell = platform::shell;
 namespace platform::shell {
 void PrintTo(const ShellCall &call, std::ostream *out)
 {
-    *out << '{' << call.file.toStdString() << " | " << call.parameters.toStdString() << " | " << call.maximized
+    *out << '{' << (call.kind == ShellKind::Start ? "start " : "open ") << call.file.toStdString() << " | " << call.parameters.toStdString() << " | " << call.maximized
          << " -> program " << call.program.toStdString() << ", address " << call.address.toString().toStdString()
          << '}';
 }
@@ -76,44 +76,59 @@ TEST_F(ShellHelpers, AddressesDocumentsAndProgramsGoToTheDesktopAsTheirKindAsks)
     QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner);
     const QString page = files.write("Мои страницы/index.htm", "<html></html>");
     const QString folder = files.path("Мои страницы") + '/';
+    // A page that is also a program, as a .cgi or an .html with a "#!" line often is in a web folder.
+    const QString script = files.write("Мои страницы/form.cgi", "#!/bin/sh\necho ran\n");
+    QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
     const QString shell = QStandardPaths::findExecutable("sh");
     ASSERT_FALSE(shell.isEmpty());
 
+    const auto Open = shell::ShellKind::Open;
+    const auto Start = shell::ShellKind::Start;
     struct Case {
+        shell::ShellKind kind; // a document to open, or a tag button's program to start
         QString file;
         QString parameters;
         bool maximized;
         QString program;
         QUrl address;
     } cases[] = {
-        // An address goes to the browser or mail program, whatever the parameters.
-        {"http://example.com/a b?x=1", "", true, "", QUrl("http://example.com/a b?x=1")},
-        {"HTTPS://example.com/", "--new-window", false, "", QUrl("https://example.com/")},
-        {"ftp://example.com/pub/", "", false, "", QUrl("ftp://example.com/pub/")},
-        {"mailto:info@example.com?subject=Вопрос", "", false, "",
+        // An address goes to the browser or mail program, whatever the caller.
+        {Open, "http://example.com/a b?x=1", "", true, "", QUrl("http://example.com/a b?x=1")},
+        {Open, "ftp://example.com/pub/", "", false, "", QUrl("ftp://example.com/pub/")},
+        {Open, "mailto:info@example.com?subject=Вопрос", "", false, "",
          QUrl("mailto:info@example.com?subject=Вопрос")},
-        {"file:///usr/share/doc/", "", true, "", QUrl("file:///usr/share/doc/")},
-        // A document or a folder opens with its associated program.
-        {page, "", true, "", QUrl::fromLocalFile(page)},
-        {folder, "", false, "", QUrl::fromLocalFile(folder)},
-        // With parameters the target is a program: the file itself, or one found on the search path.
-        {tool, page, false, tool, {}},
-        {"sh", "-x", true, shell, {}},
-        // Without them a program runs on its own, and a file marked executable keeps its document's way
+        {Open, "file:///usr/share/doc/", "", true, "", QUrl("file:///usr/share/doc/")},
+        {Start, "HTTPS://example.com/", "--new-window", false, "", QUrl("https://example.com/")},
+        // A document or a folder opens with its associated program, and is never run, even when it is
+        // executable or a program's bare name.
+        {Open, page, "", true, "", QUrl::fromLocalFile(page)},
+        {Open, folder, "", false, "", QUrl::fromLocalFile(folder)},
+        {Open, script, "", true, "", QUrl::fromLocalFile(script)},
+        {Open, tool, "", true, "", QUrl::fromLocalFile(tool)},
+        {Open, "sh", "", false, "", QUrl::fromLocalFile("sh")},
+        {Open, "", "", false, "", {}},
+        // A tag button's program: the file itself, or one found on the search path.
+        {Start, tool, page, false, tool, {}},
+        {Start, "sh", "-x", true, shell, {}},
+        // Without parameters it runs on its own, and a file marked executable keeps its document's way
         // for when it does not run; a bare name is a program on the search path, else a file.
-        {tool, "", true, tool, QUrl::fromLocalFile(tool)},
-        {"sh", "", true, shell, {}},
-        {"no-such-program-here", "", false, "", QUrl::fromLocalFile("no-such-program-here")},
+        {Start, tool, "", true, tool, QUrl::fromLocalFile(tool)},
+        {Start, "sh", "", true, shell, {}},
+        {Start, "no-such-program-here", "", false, "", QUrl::fromLocalFile("no-such-program-here")},
+        {Start, page, "", false, "", QUrl::fromLocalFile(page)},
         // Neither a program nor found: nothing can start.
-        {page, "-x", false, "", {}},
-        {files.path("missing/editor"), "-x", false, "", {}},
-        {"", "", false, "", {}},
+        {Start, page, "-x", false, "", {}},
+        {Start, files.path("missing/editor"), "-x", false, "", {}},
+        {Start, "", "", false, "", {}},
     };
     for (const Case &c : cases) {
         calls.clear();
-        mdlLibrary::ShellOpen(c.file, c.parameters, c.maximized);
+        if (c.kind == Open)
+            mdlLibrary::ShellOpen(c.file, c.maximized);
+        else
+            mdlLibrary::ShellStart(c.file, c.parameters, c.maximized);
         ASSERT_EQ(calls.size(), 1) << c.file.toStdString();
-        EXPECT_EQ(calls[0], (shell::ShellCall{c.file, c.parameters, c.maximized, c.program, c.address}));
+        EXPECT_EQ(calls[0], (shell::ShellCall{c.kind, c.file, c.parameters, c.maximized, c.program, c.address}));
     }
 }
 

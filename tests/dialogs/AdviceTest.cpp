@@ -7,7 +7,6 @@
 #include "app/documents/mdlFileWindows.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/pages/FakePagePane.h"
-#include "platform/pages/WebPagePane.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/EnginePage.h"
 #include "tests/dialogs/FileDialogFixture.h"
@@ -329,18 +328,18 @@ TEST_F(Tips, TheEngineShowsTheShippedPageAndItsKeysStep)
     const StringPair second = mdlLoad::Advices[2];
     frmAdvice *advice = forms::frmAdvice.get();
     advice->show();
-    auto *shown = qobject_cast<pages::WebPagePane *>(advice->wbbAdvice);
+    ASSERT_TRUE(IsEnginePane(advice->wbbAdvice));
+    QWidget *shown = EngineView(advice->wbbAdvice);
     ASSERT_NE(shown, nullptr);
-    ASSERT_NE(shown->View(), nullptr);
-    ASSERT_TRUE(WaitForPage(*shown->View())) << EngineLoadedNothing;
-    const auto heading = [&] { return RunScript(*shown->View(), "document.querySelector('h1').textContent"); };
+    ASSERT_TRUE(WaitForPage(*shown)) << EngineLoadedNothing;
+    const auto heading = [&] { return RunScript(*shown, "document.querySelector('h1').textContent"); };
     EXPECT_EQ(heading().toString(), first.First);
-    EXPECT_FALSE(RunScript(*shown->View(), "document.body.innerText").toString().contains("[advice_"));
+    EXPECT_FALSE(RunScript(*shown, "document.body.innerText").toString().contains("[advice_"));
 
-    QWidget *input = shown->View()->focusProxy();
+    QWidget *input = shown->focusProxy();
     ASSERT_NE(input, nullptr);
     QTest::keyClick(input, Qt::Key_Right);
-    ASSERT_TRUE(WaitForPage(*shown->View()));
+    ASSERT_TRUE(WaitForPage(*shown));
     EXPECT_EQ(mdlLoad::AdviceNow, 2);
     EXPECT_EQ(heading().toString(), second.First);
     QTest::keyClick(input, Qt::Key_Escape);

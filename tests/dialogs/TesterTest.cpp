@@ -5,7 +5,6 @@
 #include "app/documents/mdlFileWindows.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/pages/FakePagePane.h"
-#include "platform/pages/WebPagePane.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/EnginePage.h"
 #include "tests/LoadedProgram.h"
@@ -261,13 +260,13 @@ TEST_F(Testers, TheEngineShowsTheShippedPage)
                                                              "t|<i>Аня</i>|a@a.org|https://a.org/\r\n")));
     frmTester *tester = forms::frmTester.get();
     tester->show();
-    auto *shown = qobject_cast<pages::WebPagePane *>(tester->wbbTester);
+    ASSERT_TRUE(IsEnginePane(tester->wbbTester));
+    QWidget *shown = EngineView(tester->wbbTester);
     ASSERT_NE(shown, nullptr);
-    ASSERT_NE(shown->View(), nullptr);
-    ASSERT_TRUE(WaitForPage(*shown->View())) << EngineLoadedNothing;
-    EXPECT_EQ(RunScript(*shown->View(), "document.querySelector('h2').textContent").toString(), "Тестеры");
-    EXPECT_EQ(RunScript(*shown->View(), "document.querySelector('td').textContent").toString(), "<i>Аня</i>");
-    EXPECT_EQ(RunScript(*shown->View(), "Array.from(document.links).map(l => l.href).join(' ')").toString(),
+    ASSERT_TRUE(WaitForPage(*shown)) << EngineLoadedNothing;
+    EXPECT_EQ(RunScript(*shown, "document.querySelector('h2').textContent").toString(), "Тестеры");
+    EXPECT_EQ(RunScript(*shown, "document.querySelector('td').textContent").toString(), "<i>Аня</i>");
+    EXPECT_EQ(RunScript(*shown, "Array.from(document.links).map(l => l.href).join(' ')").toString(),
               "mailto:a@a.org https://a.org/ mailto:author@vellicor.example.org");
 }
 

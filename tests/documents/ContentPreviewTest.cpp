@@ -6,8 +6,8 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
 #include "platform/pages/FakePagePane.h"
-#include "platform/pages/WebPagePane.h"
 #include "platform/text/AnsiCodePage.h"
+#include "tests/DesktopRecorder.h"
 #include "tests/EnginePage.h"
 #include "tests/LoadedProgram.h"
 #include "tests/ShellRecorder.h"
@@ -289,6 +289,43 @@ TEST_F(ContentPreview, TheOuterBrowserGetsTheFileItsAddressOrTheCopy)
     }
 }
 
+// A page that is also a program, as a .cgi or an .html with a "#!" line and the executable bit often is in
+// a web folder: every way to the user's browser hands it over as a document, and nothing runs it. The
+// shell's hook records the call; then the real call reaches the desktop's handler of "file:" addresses.
+TEST_F(ContentPreview, AnExecutablePageGivenToTheBrowserRunsNothing)
+{
+    const struct {
+        const char *file;
+        const char *way;
+    } cases[] = {{"site/form.cgi", "F11"}, {"site/page.html", "menu"}, {"site/run.htm", "button"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.way);
+        const int n = open(c.file, "#!/bin/sh\ntouch \"$(dirname \"$0\")/ran\"\n<html><body>page</body></html>\n");
+        const QString page = files.path(c.file);
+        QFile::setPermissions(page, QFile::permissions(page) | QFileDevice::ExeOwner);
+        const auto handOver = [&] {
+            const QString way = QString::fromUtf8(c.way);
+            if (way == "F11")
+                QTest::keyClick(document(n)->txtContent->Control(), Qt::Key_F11);
+            else if (way == "menu")
+                main()->mnuView_OuterBrowser->trigger();
+            else
+                document(n)->tlbPanel->findChild<QAction *>("browser")->trigger();
+        };
+        {
+            ShellRecorder shell;
+            handOver();
+            EXPECT_EQ(shell.calls, (QList<platform::shell::ShellCall>{
+                                       {platform::shell::ShellKind::Open, page, "", true, "", QUrl::fromLocalFile(page)}}));
+        }
+        DesktopRecorder desktop;
+        handOver();
+        EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+        QTest::qWait(500);
+        EXPECT_FALSE(QFile::exists(files.path("site/ran"))) << "the page was run";
+    }
+}
+
 TEST_F(ContentPreview, APreviewThatCannotBeBroughtUpToDateIsNotShown)
 {
     // A folder in the way of a file makes the write fail, under root too.
@@ -380,18 +417,18 @@ TEST_F(ContentPreview, TheEngineShowsALargeEditedPageWithItsPicture)
     type(n, QStringLiteral("<p id=n>Новый текст</p>"));
 
     main()->mnuView_EditBrowser->trigger();
-    auto *web = dynamic_cast<pages::WebPagePane *>(document(n)->brwIE);
+    ASSERT_TRUE(IsEnginePane(document(n)->brwIE));
+    QWidget *web = EngineView(document(n)->brwIE);
     ASSERT_NE(web, nullptr);
-    ASSERT_NE(web->View(), nullptr);
-    ASSERT_TRUE(WaitForPage(*web->View())) << EngineLoadedNothing;
-    EXPECT_EQ(RunScript(*web->View(), "document.getElementById('n').textContent").toString(), QStringLiteral("Новый текст"));
-    EXPECT_EQ(RunScript(*web->View(), "document.getElementById('t').textContent").toString(), QStringLiteral("Старый текст"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return RunScript(*web->View(), "document.getElementById('i').naturalWidth").toInt() == 9; }, 20000))
+    ASSERT_TRUE(WaitForPage(*web)) << EngineLoadedNothing;
+    EXPECT_EQ(RunScript(*web, "document.getElementById('n').textContent").toString(), QStringLiteral("Новый текст"));
+    EXPECT_EQ(RunScript(*web, "document.getElementById('t').textContent").toString(), QStringLiteral("Старый текст"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return RunScript(*web, "document.getElementById('i').naturalWidth").toInt() == 9; }, 20000))
         << "the picture beside the document's file shows";
 
     // The frame's keys work with the focus inside the page: F11 hands the page to the browser, F12 goes
     // back to the editor.
-    QWidget *input = web->View()->focusProxy();
+    QWidget *input = web->focusProxy();
     ASSERT_NE(input, nullptr);
     input->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return input->hasFocus(); }, 5000));

@@ -93,6 +93,7 @@ TEST_F(HelpMenu, AnAddressIsOpenedAsWrittenAndAnyOtherTargetFromTheHelpFolder)
         const QString target = c.address ? QString::fromUtf8(c.target) : folder.path("help/") + c.target;
         ASSERT_EQ(shell.calls.size(), 1) << c.target;
         EXPECT_EQ(shell.calls[0].file, target);
+        EXPECT_EQ(shell.calls[0].kind, platform::shell::ShellKind::Open) << "a help page is never run";
         EXPECT_TRUE(shell.calls[0].parameters.isEmpty()) << c.target;
         EXPECT_TRUE(shell.calls[0].maximized) << c.target;
     }

@@ -192,6 +192,7 @@ TEST_F(TagBar, ACommandButtonStartsItsProgramWithTheDocumentsPathAsOneArgument)
 
     Click("p1u301");
     ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls[0].kind, platform::shell::ShellKind::Start) << "the only calls that may start a program";
     EXPECT_EQ(calls[0].file, tool);
     EXPECT_EQ(calls[0].program, tool);
     EXPECT_EQ(calls[0].parameters, path) << "blanks and all, one argument";
@@ -208,6 +209,7 @@ TEST_F(TagBar, ACommandButtonStartsItsProgramWithTheDocumentsPathAsOneArgument)
 
     Click("p1u304");
     ASSERT_EQ(calls.size(), 3);
+    EXPECT_EQ(calls[2].kind, platform::shell::ShellKind::Start);
     EXPECT_EQ(calls[2].program, tool) << "a program button without the document's path runs the program";
     EXPECT_EQ(calls[2].parameters, "");
     EXPECT_EQ(page->txtContent->Text(), "<p>text</p>") << "a command button inserts nothing";

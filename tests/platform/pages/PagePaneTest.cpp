@@ -1,5 +1,4 @@
 #include "platform/pages/FakePagePane.h"
-#include "platform/pages/WebPagePane.h"
 #include "platform/shell/Shell.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/EnginePage.h"
@@ -11,8 +10,6 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
-#include <QWebEngineUrlRequestInterceptor>
-#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
@@ -30,23 +27,31 @@ KeyArguments KeyOf(const QList<QVariant> &signal)
     return {signal[0].toInt(), signal[1].toBool(), signal[2].toBool(), signal[3].toBool()};
 }
 
+// A real pane, as the windows make it.
+std::unique_ptr<pages::PagePane> EnginePane()
+{
+    std::unique_ptr<pages::PagePane> pane(pages::CreatePagePane(nullptr));
+    EXPECT_TRUE(IsEnginePane(pane.get()));
+    return pane;
+}
+
 } // namespace
 
 TEST(PagePane, TheEngineStartsOnlyWithTheFirstPage)
 {
-    pages::WebPagePane pane;
-    pane.SetBaseURL("/tmp/");
-    pane.SetBrowseMode(QString());
-    EXPECT_EQ(pane.View(), nullptr) << "a window holding a pane must open without the page engine";
+    const auto pane = EnginePane();
+    pane->SetBaseURL("/tmp/");
+    pane->SetBrowseMode(QString());
+    EXPECT_EQ(EngineView(pane.get()), nullptr) << "a window holding a pane must open without the page engine";
 }
 
 TEST(PagePane, KeysPressedInThePaneAreReportedWithWindowsCodesAndModifiers)
 {
-    pages::WebPagePane pane;
-    QSignalSpy keys(&pane, &pages::PagePane::onkeydown);
-    QTest::keyClick(&pane, Qt::Key_Escape);
-    QTest::keyClick(&pane, Qt::Key_F5, Qt::ShiftModifier | Qt::ControlModifier);
-    QTest::keyClick(&pane, Qt::Key_A, Qt::AltModifier);
+    const auto pane = EnginePane();
+    QSignalSpy keys(pane.get(), &pages::PagePane::onkeydown);
+    QTest::keyClick(pane.get(), Qt::Key_Escape);
+    QTest::keyClick(pane.get(), Qt::Key_F5, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(pane.get(), Qt::Key_A, Qt::AltModifier);
 
     // As in a page, the modifier keys are reported when they go down, each with its own state.
     QList<KeyArguments> reported;
@@ -71,7 +76,7 @@ TEST(PagePane, WhileFakePanesAreInstalledEveryPaneMadeRecordsItsCalls)
                                                                          {"BaseURL", "/p/setting/"}}));
     }
     std::unique_ptr<pages::PagePane> real(pages::CreatePagePane(nullptr));
-    EXPECT_NE(dynamic_cast<pages::WebPagePane *>(real.get()), nullptr) << "the engine's pane is back";
+    EXPECT_TRUE(IsEnginePane(real.get())) << "the engine's pane is back";
 }
 
 TEST(PagePane, LinksBetweenLocalPagesStayAndEveryOtherLinkGoesToTheShell)
@@ -101,18 +106,12 @@ TEST(PagePane, LinksBetweenLocalPagesStayAndEveryOtherLinkGoesToTheShell)
         using Calls = QList<pages::FakePagePane::Call>;
         EXPECT_EQ(pane.calls, (c.followed ? Calls{{"Link", link}} : Calls{})) << c.link << ' ' << c.newWindow;
         EXPECT_EQ(shell.opened, c.opened ? QStringList{link} : QStringList{}) << c.link << ' ' << c.newWindow;
+        for (const platform::shell::ShellCall &call : shell.calls)
+            EXPECT_EQ(call.kind, platform::shell::ShellKind::Open) << "a linked page is never run";
     }
 }
 
 namespace {
-
-// The addresses that a page asks the engine for.
-class RequestRecorder : public QWebEngineUrlRequestInterceptor {
-public:
-    QList<QUrl> urls;
-
-    void interceptRequest(QWebEngineUrlRequestInfo &request) override { urls.append(request.requestUrl()); }
-};
 
 // Writes a picture `width` pixels wide into the folder, so that a page shows which file it got.
 void WritePicture(const TempFolder &folder, const QString &name, int width)
@@ -138,38 +137,39 @@ TEST(PagePane, TheEngineShowsAWindows1251PageAndResolvesAgainstTheBaseFolder)
     WritePicture(folder, "tmp/dot.png", 3);
     WritePicture(folder, "site/pages/dot.png", 7);
     WritePicture(folder, "site/up.png", 5);
-    pages::WebPagePane pane;
-    pane.resize(300, 200);
-    pane.show();
-    QSignalSpy changed(&pane, &pages::PagePane::DisplayChanged);
-    pane.LoadDocument(page);
-    ASSERT_NE(pane.View(), nullptr);
-    ASSERT_TRUE(WaitForPage(*pane.View())) << EngineLoadedNothing;
+    const auto pane = EnginePane();
+    pane->resize(300, 200);
+    pane->show();
+    QSignalSpy changed(pane.get(), &pages::PagePane::DisplayChanged);
+    pane->LoadDocument(page);
+    QWidget *view = EngineView(pane.get());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(WaitForPage(*view)) << EngineLoadedNothing;
 
-    EXPECT_EQ(RunScript(*pane.View(), "document.getElementById('t').textContent").toString(), text);
-    EXPECT_EQ(RunScript(*pane.View(), "document.images[0].naturalWidth").toInt(), 3) << "from the page's own folder";
+    EXPECT_EQ(RunScript(*view, "document.getElementById('t').textContent").toString(), text);
+    EXPECT_EQ(RunScript(*view, "document.images[0].naturalWidth").toInt(), 3) << "from the page's own folder";
     EXPECT_FALSE(changed.isEmpty()) << "a finished load counts as a change of the display";
 
-    QSignalSpy keys(&pane, &pages::PagePane::onkeydown);
-    QWidget *input = pane.View()->focusProxy();
+    QSignalSpy keys(pane.get(), &pages::PagePane::onkeydown);
+    QWidget *input = view->focusProxy();
     ASSERT_NE(input, nullptr);
     QTest::keyClick(input, Qt::Key_Escape);
     ASSERT_EQ(keys.count(), 1) << "the key is reported on its way into the page";
     EXPECT_EQ(keys[0][0].toInt(), 27);
 
-    pane.SetBaseURL(folder.path("site/pages") + '/');
-    ASSERT_TRUE(WaitForPage(*pane.View()));
+    pane->SetBaseURL(folder.path("site/pages") + '/');
+    ASSERT_TRUE(WaitForPage(*view));
     const auto widths = [&] {
-        return RunScript(*pane.View(), "Array.from(document.images).map(i => i.naturalWidth).join(' ')").toString();
+        return RunScript(*view, "Array.from(document.images).map(i => i.naturalWidth).join(' ')").toString();
     };
     EXPECT_EQ(widths(), "7 5") << "the pictures of the base folder and of the folder above it";
-    EXPECT_EQ(RunScript(*pane.View(), "document.getElementById('t').textContent").toString(), text);
+    EXPECT_EQ(RunScript(*view, "document.getElementById('t').textContent").toString(), text);
 
     folder.write("tmp/page.htm", "<html><body><p id=t>" + platform::text::StringToAnsi(QStringLiteral("Пока")) +
                                      "</p><img src=\"dot.png\"></body></html>");
-    pane.Reload();
-    ASSERT_TRUE(WaitForPage(*pane.View()));
-    EXPECT_EQ(RunScript(*pane.View(), "document.getElementById('t').textContent").toString(), QStringLiteral("Пока"));
+    pane->Reload();
+    ASSERT_TRUE(WaitForPage(*view));
+    EXPECT_EQ(RunScript(*view, "document.getElementById('t').textContent").toString(), QStringLiteral("Пока"));
     EXPECT_EQ(widths(), "7") << "still against the base folder";
 }
 
@@ -188,32 +188,35 @@ TEST(PagePane, TheEngineFollowsALocalLinkAndHandsAnAddressToTheShell)
                                            "<p><a id=local href=\"b.htm\">local</a></p><p id=end>end</p></body></html>");
         const QString second = folder.write("site/b.htm", "<html><body><p id=t>b</p></body></html>");
         ShellRecorder shell;
-        pages::WebPagePane pane;
-        pane.resize(400, 300);
-        pane.show();
-        pane.LoadDocument(first);
+        const auto pane = EnginePane();
+        pane->resize(400, 300);
+        pane->show();
+        pane->LoadDocument(first);
         if (based)
-            pane.SetBaseURL(folder.path("site") + '/');
-        ASSERT_NE(pane.View(), nullptr);
-        RequestRecorder requests;
-        pane.View()->page()->setUrlRequestInterceptor(&requests);
-        QSignalSpy started(pane.View(), &QWebEngineView::loadStarted);
-        ASSERT_TRUE(WaitForPage(*pane.View())) << EngineLoadedNothing;
-        pane.View()->page()->setUrlRequestInterceptor(nullptr);
-        EXPECT_EQ(started.count(), 1) << "the page is loaded once, against its base";
-        ASSERT_EQ(requests.urls.size(), 1);
-        EXPECT_EQ(requests.urls[0].path(), folder.path("site/a.htm")) << "the address stands in the base folder";
-        QWidget *input = pane.View()->focusProxy();
+            pane->SetBaseURL(folder.path("site") + '/');
+        QWidget *view = EngineView(pane.get());
+        ASSERT_NE(view, nullptr);
+        QList<QUrl> requested;
+        {
+            const RequestRecorder requests(*view);
+            QSignalSpy started(view, SIGNAL(loadStarted()));
+            ASSERT_TRUE(WaitForPage(*view)) << EngineLoadedNothing;
+            EXPECT_EQ(started.count(), 1) << "the page is loaded once, against its base";
+            requested = requests.urls;
+        }
+        ASSERT_EQ(requested.size(), 1);
+        EXPECT_EQ(requested[0].path(), folder.path("site/a.htm")) << "the address stands in the base folder";
+        QWidget *input = view->focusProxy();
         ASSERT_NE(input, nullptr);
         // Clicks the link as the user does, with the mouse.
         const auto click = [&](const QString &id) {
             const QString script = "(function() { const r = document.getElementById('" + id +
                                    "').getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()";
-            const QVariantList centre = RunScript(*pane.View(), script).toList();
+            const QVariantList centre = RunScript(*view, script).toList();
             ASSERT_EQ(centre.size(), 2) << id.toStdString();
             QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(centre[0].toInt(), centre[1].toInt()));
         };
-        const auto shown = [&] { return QUrl(RunScript(*pane.View(), "location.href").toString()); };
+        const auto shown = [&] { return QUrl(RunScript(*view, "location.href").toString()); };
         const QUrl start = shown();
 
         click("web");
@@ -234,7 +237,7 @@ TEST(PagePane, TheEngineFollowsALocalLinkAndHandsAnAddressToTheShell)
         EXPECT_EQ(shown().adjusted(QUrl::RemoveFragment), start);
 
         click("local");
-        ASSERT_TRUE(WaitForPage(*pane.View()));
+        ASSERT_TRUE(WaitForPage(*view));
         EXPECT_EQ(shown().toLocalFile(), second) << "a link to a local page stays in the pane";
         EXPECT_EQ(shell.opened.size(), 2);
     }

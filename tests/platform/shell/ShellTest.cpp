@@ -1,4 +1,5 @@
 #include "platform/shell/Shell.h"
+#include "tests/DesktopRecorder.h"
 #include "tests/TempFolder.h"
 
 #include <QFile>
@@ -27,7 +28,7 @@ TEST(Shell, AProgramGetsItsParametersAsOneArgumentUntouchedAndNoneWithout)
                                                                "mv \"$out.part\" \"$out\"\n");
         QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner);
 
-        ASSERT_TRUE(shell::ShellOpen(tool, c.parameters, true)) << c.parameters.toStdString();
+        ASSERT_TRUE(shell::StartProgram(tool, c.parameters, true)) << c.parameters.toStdString();
         ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.path("my tools/args")); }, 20000))
             << "the program did not run: " << c.parameters.toStdString();
         EXPECT_EQ(folder.read("my tools/args").toStdString(), c.written.toStdString());
@@ -47,5 +48,25 @@ TEST(Shell, ACallThatCannotStartReportsFailure)
         {"", ""},
     };
     for (const auto &c : cases)
-        EXPECT_FALSE(shell::ShellOpen(c.file, c.parameters, false)) << c.file.toStdString();
+        EXPECT_FALSE(shell::StartProgram(c.file, c.parameters, false)) << c.file.toStdString();
+}
+
+// The real call, the desktop's handler of "file:" addresses standing in for the user's associated program:
+// a page that is also a program goes to the desktop as a document and is never run.
+TEST(Shell, AnExecutablePageOpenedForViewingRunsNothing)
+{
+    for (const char *name : {"form.cgi", "page.html"}) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        const QString page = folder.write(QString("site/") + name, "#!/bin/sh\n"
+                                                                   "touch \"$(dirname \"$0\")/ran\"\n"
+                                                                   "<html><body>page</body></html>\n");
+        QFile::setPermissions(page, QFile::permissions(page) | QFileDevice::ExeOwner);
+        DesktopRecorder desktop;
+
+        EXPECT_TRUE(shell::OpenDocument(page, true));
+        EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(page)});
+        QTest::qWait(500);
+        EXPECT_FALSE(QFile::exists(folder.path("site/ran"))) << "the page was run";
+    }
 }
