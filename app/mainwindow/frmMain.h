@@ -15,7 +15,7 @@
 #include <memory>
 
 class QAction;
-class QLayout;
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QMdiArea;
@@ -399,7 +399,7 @@ protected:
 
 private:
     void CreateBars();
-    void CreateTegsPanel(QLayout *top);
+    void CreateTegsPanel(QBoxLayout *top);
     void CreateMenus();
     void CreateCommandBars();
     // Applies a bar switch's new check.
