@@ -8,9 +8,10 @@ class QStyleOptionTab;
 
 // A tab strip whose tabs stand in as many rows as its width asks for, every caption whole and wrapped at
 // its blanks, above a client area that its owner covers with pages of its own. Tabs are addressed by
-// 1-based position and carry a key; BeforeClick comes just before the selection changes, Click after a
-// tab was chosen, by the user or by Select. The strip shows itself to assistive technology as a page tab
-// list with one page tab per tab.
+// 1-based position and carry a key. A user's choice of a tab (a click, the press action of assistive
+// technology) raises BeforeClick before the selection changes and Click after, once each; Select raises
+// them too, BeforeClick only when the selection changes. The strip shows itself to assistive technology as
+// a page tab list with one page tab per tab.
 class MultiRowTabStrip : public QWidget {
     Q_OBJECT
 
