@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace mdlLoad {
 
 namespace {
@@ -111,9 +113,12 @@ void LoadPanels(const QString &path)
         NamedList group;
         group.Name = QStringLiteral("p%1").arg(Panels.count() + 1);
         group.Title = ListEscapes(caption);
-        for (const QString &word : TrimSpaces(line.mid(bar + 1)).split(u' ', Qt::SkipEmptyParts))
+        const QStringList words = TrimSpaces(line.mid(bar + 1)).split(u' ', Qt::SkipEmptyParts);
+        for (const QString &word : words.first(std::min<qsizetype>(words.size(), MaxGroupButtons)))
             group.Items.append(ListNumber(word));
         Panels.append(group);
+        if (Panels.count() == MaxTegGroups)
+            break;
     }
     if (Panels.isEmpty())
         Panels.append({QStringLiteral("p1"), QStringLiteral("Стандартная"), {}});

@@ -48,8 +48,17 @@ inline Table<NamedList> Panels;
 // each button of button.ini. Lookups by id take the last entry that carries it.
 inline Table<TegButton> Buttons;
 
-// Replaces `Panels` with the lines "caption and one more character|ids separated by blanks". A file
-// that is readable but gives no group gives the one group "Стандартная"; a missing file none.
+// The most tag groups, and the most places (buttons and separators) of one group, that are read. The
+// strip shows its tabs in one row and the bar its buttons in one: a screen 3840 pixels wide holds about
+// 160 buttons, and beyond that the bar's overflow menu no longer serves. Qt takes longer for each tab
+// and each button with every one before it, so a line of 250 000 ids held the start for minutes; at
+// these limits the panel is built in a few hundredths of a second.
+constexpr int MaxTegGroups = 250;
+constexpr int MaxGroupButtons = 1000;
+
+// Replaces `Panels` with the lines "caption and one more character|ids separated by blanks", up to the
+// limits above. A file that is readable but gives no group gives the one group "Стандартная"; a missing
+// file none.
 void LoadPanels(const QString &path);
 // Replaces `Buttons` with the built-in entry and the lines "id|picture|tool tip|before|centre|after",
 // and puts each button's picture from the buttons folder into `imgPanel` under the key "b" and the id.

@@ -92,7 +92,7 @@ void frmContent::ShowWindow()
 void frmContent::Unload()
 {
     unloading_ = true;
-    forms::frmMain->mdiArea->removeSubWindow(subWindow);
+    platform::widgets::RemoveWindow(forms::frmMain->mdiArea, subWindow);
     subWindow->deleteLater();
 }
 

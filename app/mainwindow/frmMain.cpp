@@ -52,6 +52,7 @@ frmMain::frmMain()
     // one installed after it runs first and gives the keys to the documents' switching instead.
     qApp->installEventFilter(this);
     connect(tbsFiles, &TabStrip::Click, this, &frmMain::tbsFiles_Click);
+    connect(tbsFiles, &QTabBar::tabBarClicked, this, [this](int index) { tbsFiles_MouseDown(index + 1); });
     CreateMenus();
     CreateCommandBars();
 

@@ -15,7 +15,7 @@
 #include <memory>
 
 class QAction;
-class QLayout;
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QMdiArea;
@@ -306,6 +306,8 @@ public:
     void mnuWindows_Arrange_Click();
     void mnuWindows_File_Click(int index);
     void tbsFiles_Click();
+    // A mouse button went down on the tab at `position`, before the tab is selected.
+    void tbsFiles_MouseDown(int position);
 
     // ---- Tag panel (frmMainTegs.cpp) ----------------------------------------------------------------
     // Shows or hides the tag tabs and buttons; the top bar shows while it holds a bar.
@@ -399,7 +401,7 @@ protected:
 
 private:
     void CreateBars();
-    void CreateTegsPanel(QLayout *top);
+    void CreateTegsPanel(QBoxLayout *top);
     void CreateMenus();
     void CreateCommandBars();
     // Applies a bar switch's new check.

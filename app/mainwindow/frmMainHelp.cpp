@@ -47,8 +47,10 @@ void frmMain::mnuHelp_About_Click()
 
 int frmMain::AddHelpItem(const QString &caption)
 {
-    auto *item = new QAction(caption, mnuHelp);
-    item->setSeparator(caption == QLatin1String("-"));
+    // A caption "-" is a separator line, and the line alone: a separator's text would be drawn beside it.
+    const bool separator = caption == QLatin1String("-");
+    auto *item = new QAction(separator ? QString() : caption, mnuHelp);
+    item->setSeparator(separator);
     mnuHelp->insertAction(mnuHelp_Line1, item);
     const int index = int(mnuHelp_File.size());
     mnuHelp_File.append(item);

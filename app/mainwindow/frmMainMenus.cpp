@@ -50,6 +50,8 @@ void frmMain::CreateBars()
     picToolbar->hide();
     top->addWidget(picToolbar);
     CreateTegsPanel(top);
+    // Without the tag panel the room is left empty, and the command bars stay at the left edge.
+    top->addStretch();
     picMain->hide();
     rows->addWidget(picMain);
 

@@ -13,7 +13,7 @@
 
 #include <QVBoxLayout>
 
-void frmMain::CreateTegsPanel(QLayout *top)
+void frmMain::CreateTegsPanel(QBoxLayout *top)
 {
     auto *column = new QVBoxLayout;
     column->setContentsMargins(0, 0, 3, 0);
@@ -28,7 +28,8 @@ void frmMain::CreateTegsPanel(QLayout *top)
     tlbTegs->setIconSize(QSize(16, 16));
     box->addWidget(tlbTegs);
     column->addWidget(picTegs);
-    top->addItem(column);
+    // The panel takes the strip's width beside the command bars.
+    top->addLayout(column, 1);
     // Hidden until the View menu's switch shows the panel.
     tbsTegs->hide();
     picTegs->hide();

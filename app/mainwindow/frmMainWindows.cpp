@@ -56,9 +56,11 @@ void frmMain::SetAllWindowState(Qt::WindowState state)
     if (!active)
         return;
     active->SetFocusForm();
+    QList<QMdiSubWindow *> windows;
     for (int n = 1; n <= mdlFile::DocumentRecords.count(); ++n)
         if (frmContent *document = mdlFile::OpenDocumentWindow(n))
-            document->subWindow->setWindowState(state);
+            windows << document->subWindow;
+    platform::widgets::SetWindowStates(windows, state);
     if (frmContent *still = mdlFile::OpenDocumentWindow(i))
         still->SetFocusForm();
 }
@@ -74,6 +76,15 @@ void frmMain::mnuWindows_File_Click(int index)
 void frmMain::tbsFiles_Click()
 {
     mdlFile::ActivateDocument(mdlFile::FindDocumentByTab(tbsFiles->SelectedPosition()), true, false);
+}
+
+void frmMain::tbsFiles_MouseDown(int position)
+{
+    // The user's click on a tab brings its document back into sight; code that selects a tab, for
+    // the Window menu or Ctrl+Tab, leaves a minimised window as it is.
+    if (frmContent *document = mdlFile::OpenDocumentWindow(mdlFile::FindDocumentByTab(position)))
+        if (document->subWindow->isMinimized())
+            document->subWindow->showNormal();
 }
 
 int frmMain::AddWindowItem(const QString &caption)

@@ -101,4 +101,25 @@ void PlaceNewWindow(QMdiArea *area, QMdiSubWindow *window)
     window->setGeometry(QRect(CascadePosition(room, size, CascadeStep(window), std::max(0, others)), size));
 }
 
+void SetWindowStates(const QList<QMdiSubWindow *> &windows, Qt::WindowState state)
+{
+    // While one window is maximised the area maximises every window that comes to the front, and a
+    // window being minimised comes to the front: the maximised one is restored first, or each window
+    // minimised would maximise the next.
+    if (state == Qt::WindowMinimized)
+        for (QMdiSubWindow *window : windows)
+            if (window->isMaximized())
+                window->showNormal();
+    for (QMdiSubWindow *window : windows)
+        window->setWindowState(state);
+}
+
+void RemoveWindow(QMdiArea *area, QMdiSubWindow *window)
+{
+    const bool maximised = window->isMaximized();
+    area->removeSubWindow(window);
+    if (QMdiSubWindow *front = area->activeSubWindow(); front && maximised && !front->isMinimized())
+        front->showMaximized();
+}
+
 } // namespace platform::widgets

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <Qt>
+
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -20,5 +23,10 @@ enum class Arrangement {
 void Arrange(QMdiArea *area, Arrangement arrangement);
 // A window just shown (and not maximised) goes to the next step of the cascade, at its size.
 void PlaceNewWindow(QMdiArea *area, QMdiSubWindow *window);
+// Gives every window the state, also while the area shows its windows maximised.
+void SetWindowStates(const QList<QMdiSubWindow *> &windows, Qt::WindowState state);
+// Takes the window out of the area; the window that comes to the front instead is maximised when this
+// one was.
+void RemoveWindow(QMdiArea *area, QMdiSubWindow *window);
 
 } // namespace platform::widgets

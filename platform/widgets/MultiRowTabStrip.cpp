@@ -1,5 +1,8 @@
 #include "platform/widgets/MultiRowTabStrip.h"
 
+#include "platform/widgets/TabListAccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTab>
@@ -17,6 +20,7 @@ constexpr int TextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 MultiRowTabStrip::MultiRowTabStrip(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::TabFocus);
+    InstallTabListAccessible();
 }
 
 int MultiRowTabStrip::Add(int position, const QString &key, const QString &caption)
@@ -45,10 +49,36 @@ void MultiRowTabStrip::Select(int position)
         return;
     if (position - 1 != selected_) {
         emit BeforeClick();
-        selected_ = position - 1;
-        update();
+        SetSelected(position - 1);
     }
     emit Click();
+}
+
+void MultiRowTabStrip::Press(int position)
+{
+    if (position < 1 || position > Count())
+        return;
+    emit BeforeClick();
+    SetSelected(position - 1);
+    emit Click();
+}
+
+void MultiRowTabStrip::SetSelected(int index)
+{
+    if (index == selected_)
+        return;
+    selected_ = index;
+    update();
+    if (QAccessible::isActive()) {
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(index);
+            QAccessible::updateAccessibility(&focus);
+        }
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(index);
+        QAccessible::updateAccessibility(&selection);
+    }
 }
 
 int MultiRowTabStrip::SmallestTabWidth() const
@@ -154,13 +184,20 @@ void MultiRowTabStrip::paintEvent(QPaintEvent *)
     }
 }
 
+int MultiRowTabStrip::TabAt(const QPoint &point) const
+{
+    for (int position = 1; position <= Count(); ++position)
+        if (TabRect(position).contains(point))
+            return position;
+    return 0;
+}
+
 void MultiRowTabStrip::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    for (int position = 1; position <= Count(); ++position)
-        if (TabRect(position).contains(event->position().toPoint()))
-            Select(position);
+    // The tab is found before anything changes: selecting turns the rows, which brings another tab
+    // under the same point.
+    if (event->button() == Qt::LeftButton)
+        Press(TabAt(event->position().toPoint()));
 }
 
 void MultiRowTabStrip::keyPressEvent(QKeyEvent *event)

@@ -66,6 +66,35 @@ TEST_F(TagGroups, AFileWithoutGroupsGivesTheStandardGroupAMissingFileNone)
     EXPECT_TRUE(Panels.isEmpty());
 }
 
+// A group keeps its first places in their order, and the file its first groups, however long the line
+// or the file; a skipped line does not count.
+TEST_F(TagGroups, AHugeGroupOrAHugeFileIsCutAtTheLimits)
+{
+    QByteArray ids;
+    for (int i = 0; i < 250000; ++i)
+        ids += QByteArray::number(101 + i % 7) + (i % 5 == 4 ? " 0 " : " ");
+    Load("Huge:|" + ids + "\r\nNext:|105\r\n");
+    ASSERT_EQ(Panels.count(), 2);
+    ASSERT_EQ(Panels[1].Items.count(), MaxGroupButtons);
+    QList<qint32> first;
+    for (int i = 0; first.size() < MaxGroupButtons; ++i) {
+        first << 101 + i % 7;
+        if (i % 5 == 4 && first.size() < MaxGroupButtons)
+            first << 0;
+    }
+    EXPECT_EQ(ItemsOf(Panels[1]), first);
+    EXPECT_EQ(ItemsOf(Panels[2]), QList<qint32>({105})) << "the next line is read as ever";
+
+    QByteArray lines = "x|101\r\n";
+    for (int i = 1; i <= 100000; ++i)
+        lines += "Group " + QByteArray::number(i) + ":|101\r\n";
+    Load(lines);
+    ASSERT_EQ(Panels.count(), MaxTegGroups);
+    EXPECT_EQ(Panels[1].Title, "Group 1");
+    EXPECT_EQ(Panels[MaxTegGroups].Title, "Group " + QString::number(MaxTegGroups));
+    EXPECT_EQ(Panels[MaxTegGroups].Name, "p" + QString::number(MaxTegGroups));
+}
+
 // The buttons folder holds a.png to e.png and a file that is no picture; the picture list starts with
 // four pictures of its own, as the main window's does.
 class TagButtons : public testing::Test {

@@ -95,7 +95,8 @@ protected:
 
     static void chooseTab(int number)
     {
-        main()->tbsFiles->Select(record(number).TabIndex);
+        TabStrip *tabs = main()->tbsFiles;
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(record(number).TabIndex - 1).center());
         settle();
     }
 
@@ -430,23 +431,26 @@ TEST_F(Activation, BeforeTheProgramHasLoadedGivingADocumentTheFocusChangesNothin
     EXPECT_TRUE(editorHasFocus(b));
 }
 
+// Except through a click on its tab, which brings it back into sight with the keys.
 TEST_F(Activation, AMinimisedWindowBecomesActiveWithoutTakingTheFocus)
 {
     const int a = open("a.txt", "a");
     const int b = open("b.txt", "b");
     for (const Way &way : ways()) {
+        const bool restored = std::string(way.name) == "tab";
         document(a)->subWindow->showMinimized();
         click(b);
         expectActive(b);
         way.choose(b, a);
         SCOPED_TRACE(way.name);
         expectActive(a);
-        EXPECT_TRUE(document(a)->subWindow->isMinimized());
-        EXPECT_FALSE(editorHasFocus(a));
+        EXPECT_EQ(document(a)->subWindow->isMinimized(), !restored);
+        EXPECT_EQ(editorHasFocus(a), restored);
         if (QWidget *focus = QApplication::focusWidget())
             QTest::keyClicks(focus, "typed");
         settle();
-        EXPECT_EQ(document(a)->txtContent->Text(), "a");
+        EXPECT_EQ(document(a)->txtContent->Text(), restored ? QStringLiteral("typeda") : QStringLiteral("a"));
+        document(a)->txtContent->SetText(QStringLiteral("a"));
         document(a)->subWindow->showNormal();
         settle();
     }

@@ -3,10 +3,12 @@
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/widgets/StatusBar.h"
+#include "platform/widgets/TabStrip.h"
 #include "tests/ProgramStart.h"
 
 #include <QAction>
 #include <QMdiArea>
+#include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -75,6 +77,36 @@ TEST_F(Bars, WithoutTheCommandAndTagBarsTheTopBarGoesToo)
     EXPECT_FALSE(main->picMain->isVisible());
     main->mnuView_ToolBar_Standart->trigger();
     EXPECT_TRUE(main->picMain->isVisible());
+}
+
+// The command bars stand at the left edge of the top strip with the tag panel beside them or without it,
+// so that the tag panel's switch stays under the pointer that has just switched the panel off.
+TEST_F(Bars, TheTagPanelSwitchStaysWhereItWasClicked)
+{
+    folder.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
+    frmMain *main = start();
+    QCoreApplication::processEvents();
+    QWidget *button = main->tlbMenuFile->widgetForAction(main->mnuView_ToolBar_Tegs);
+    ASSERT_NE(button, nullptr);
+    const auto leftInFrame = [main](QWidget *widget) { return widget->mapTo(main, QPoint(0, 0)).x(); };
+    const QPoint at = button->mapTo(main, button->rect().center());
+    const int bars = leftInFrame(main->picToolbar);
+    EXPECT_EQ(bars, leftInFrame(main->picMain)) << "at the left edge";
+    const QRect tags = main->tbsTegs->geometry();
+    EXPECT_GT(tags.right(), main->picMain->width() - 10) << "the tag panel takes the rest of the strip";
+    for (const bool shown : {false, true}) {
+        QWidget *under = main->childAt(at);
+        ASSERT_NE(under, nullptr) << shown;
+        QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(main, at));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(main->picTegs->isVisible(), shown);
+        EXPECT_EQ(main->mnuView_ToolBar_Tegs->isChecked(), shown);
+        EXPECT_EQ(leftInFrame(main->picToolbar), bars) << shown;
+        EXPECT_EQ(button->mapTo(main, button->rect().center()), at) << shown;
+        if (shown) {
+            EXPECT_EQ(main->tbsTegs->geometry(), tags);
+        }
+    }
 }
 
 TEST_F(Bars, AToolBarButtonIsItsMenuItemsOwnAction)

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -48,6 +49,29 @@ TEST_F(HelpMenu, TheEntriesComeFirstThenTheFixedItems)
     for (int i = 1; i <= mdlLoad::Helps.count(); ++i)
         EXPECT_EQ(main()->mnuHelp_File[i]->isSeparator(), mdlLoad::Helps[i].First == "-") << i;
     EXPECT_FALSE(main()->mnuHelp_File[0]->isVisible()) << "the template stays hidden";
+}
+
+// A separator of the list looks like the fixed one above "Тестеры-сподвижники": a line, no caption.
+TEST_F(HelpMenu, AListSeparatorIsALineLikeTheFixedOne)
+{
+    QMenu *menu = main()->mnuHelp;
+    menu->popup(main()->mapToGlobal(QPoint(10, 10)));
+    QCoreApplication::processEvents();
+    const QRect fixed = menu->actionGeometry(main()->mnuHelp_Line1);
+    const QImage line = menu->grab(fixed).toImage();
+    int separators = 0;
+    for (int i = 1; i < main()->mnuHelp_File.size(); ++i) {
+        QAction *item = main()->mnuHelp_File[i];
+        if (!item->isSeparator())
+            continue;
+        ++separators;
+        const QRect shown = menu->actionGeometry(item);
+        EXPECT_EQ(shown.size(), fixed.size()) << i;
+        EXPECT_EQ(menu->grab(shown).toImage(), line) << i;
+        EXPECT_TRUE(item->text().isEmpty()) << "nothing for assistive technology to read either";
+    }
+    EXPECT_GE(separators, 2) << "the shipped list has separators";
+    menu->hide();
 }
 
 TEST_F(HelpMenu, ChoosingAnEntryOpensItsTarget)

@@ -3,6 +3,8 @@
 // with two groups, of the New, Open and Save dialogs, the find, replace and go-to dialogs, the re-encoding
 // dialog, the colour picker, the about box, the support page, the tips window, the testers page and every
 // page of the settings dialog, as a user meets them, into the folder given as the first argument.
+// The work panel after a click on each of its tabs at the panel's start width, and the frame with its tag
+// panel switched off from the tool bar, each as the user's mouse does it.
 // tools/take-screenshots runs it under Xvfb.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -28,11 +30,13 @@
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 
 namespace {
@@ -131,6 +135,27 @@ int main(int argc, char **argv)
     for (const int tab : {1, 2}) {
         main->tbsTegs->Select(tab);
         Picture(main, out + QStringLiteral("/tag-bar-%1.png").arg(tab), main->picMain);
+    }
+
+    // The work panel's tabs and the tag panel's switch, clicked with the mouse at the start sizes.
+    {
+        const auto click = [](QWidget *widget, const QPoint &at) {
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(widget, &event);
+            }
+        };
+        const char *tabPages[] = {"files", "phrase", "color", "symbol"};
+        for (const int tab : {2, 3, 4, 1}) {
+            click(main->sstServise, main->sstServise->TabRect(tab).center());
+            Picture(main, out + QStringLiteral("/work-panel-clicked-%1.png").arg(QLatin1String(tabPages[tab - 1])),
+                    main->picServise);
+        }
+        QWidget *tegs = main->tlbMenuFile->widgetForAction(main->mnuView_ToolBar_Tegs);
+        click(tegs, tegs->rect().center());
+        Picture(main, out + QStringLiteral("/main-window-without-tag-panel.png"));
+        click(tegs, tegs->rect().center());
     }
 
     // Each page of the work panel in a large window; a colour chosen in the colour tree.
