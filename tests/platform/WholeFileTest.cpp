@@ -1,4 +1,5 @@
 #include "platform/files/WholeFile.h"
+#include "platform/files/SaveStream.h"
 
 #include "tests/TempFolder.h"
 
@@ -42,7 +43,7 @@ TEST(WholeFile, AWriteThatFailsHalfwayLeavesTheOldFileAsItWas)
     const QByteArray big(64 * 1024, 'x');
     {
         FileSizeLimit limit(4096);
-        EXPECT_EQ(WriteWhole(file, big), FileError::Unwritable);
+        EXPECT_EQ(WriteWhole(file, big), FileError::TooLarge);
     }
     EXPECT_EQ(folder.read("doc.html"), QByteArray("old text"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"doc.html"});
@@ -52,9 +53,9 @@ TEST(WholeFile, RefusedTargets)
 {
     TempFolder folder;
     QDir(folder.path()).mkdir("sub");
-    EXPECT_EQ(WriteWhole(folder.path("missing/a.txt"), "a"), FileError::Unwritable);
-    EXPECT_EQ(WriteWhole(folder.path("sub"), "a"), FileError::Unwritable);
-    EXPECT_EQ(WriteWhole(QString(), "a"), FileError::Unwritable);
+    EXPECT_EQ(WriteWhole(folder.path("missing/a.txt"), "a"), FileError::NoFolder);
+    EXPECT_EQ(WriteWhole(folder.path("sub"), "a"), FileError::NotRegular);
+    EXPECT_EQ(WriteWhole(QString(), "a"), FileError::NoFolder);
     EXPECT_FALSE(QFileInfo::exists(folder.path("missing")));
 }
 
@@ -87,7 +88,8 @@ TEST(WholeFile, SlicesReadTheWholeFileInOrderAndWriteItOnlyOnCommit)
 
     const QString copy = folder.write("copy.bin", "old");
     {
-        SliceWriter writer(copy);
+        SaveStream writer(copy);
+        ASSERT_EQ(writer.Open(), FileError::None);
         writer.Write(bytes.left(5000));
         writer.Write(bytes.mid(5000));
         EXPECT_EQ(folder.read("copy.bin"), "old") << "nothing shows before the commit";
@@ -95,7 +97,8 @@ TEST(WholeFile, SlicesReadTheWholeFileInOrderAndWriteItOnlyOnCommit)
     }
     EXPECT_EQ(folder.read("copy.bin"), bytes);
     {
-        SliceWriter dropped(copy);
+        SaveStream dropped(copy);
+        ASSERT_EQ(dropped.Open(), FileError::None);
         dropped.Write("never committed");
     }
     EXPECT_EQ(folder.read("copy.bin"), bytes) << "a writer dropped without a commit leaves the file";
@@ -119,7 +122,7 @@ TEST(WholeFile, ACopyReplacesTheTargetByteForByte)
 
     EXPECT_EQ(CopyWhole(folder.path("none"), to), FileError::Missing);
     EXPECT_EQ(CopyWhole(folder.path(), to), FileError::Missing);
-    EXPECT_EQ(CopyWhole(from, folder.path("missing/copy.html")), FileError::Unwritable);
+    EXPECT_EQ(CopyWhole(from, folder.path("missing/copy.html")), FileError::NoFolder);
 }
 
 TEST(WholeFile, ACopyThatFailsHalfwayIsReported)
@@ -127,5 +130,5 @@ TEST(WholeFile, ACopyThatFailsHalfwayIsReported)
     TempFolder folder;
     const QString from = folder.write("page.html", QByteArray(64 * 1024, 'x'));
     FileSizeLimit limit(4096);
-    EXPECT_EQ(CopyWhole(from, folder.path("~copy.html")), FileError::Unwritable);
+    EXPECT_EQ(CopyWhole(from, folder.path("~copy.html")), FileError::TooLarge);
 }
