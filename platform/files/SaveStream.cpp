@@ -109,11 +109,12 @@ bool GiveIdentity(int fd, const QString &original, const struct stat &info)
     return ::fchmod(fd, info.st_mode & 07777) == 0 && CopyAttributes(original, fd);
 }
 
-int OpenNew(const QString &path, mode_t mode)
+// Creates the file at `path`, which must not exist yet; `access` O_WRONLY or O_RDWR.
+int OpenNew(const QString &path, int access, mode_t mode)
 {
     int fd;
     do
-        fd = ::open(NativePath(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, mode);
+        fd = ::open(NativePath(path).constData(), access | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, mode);
     while (fd < 0 && errno == EINTR);
     return fd;
 }
@@ -174,7 +175,7 @@ FileError SaveStream::OpenForReplace(bool exists, const struct stat &info)
     const mode_t mode = exists ? 0600 : 0666;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString temp = folder + QStringLiteral("/.") + NameOf(target_) + u'.' + RandomSuffix();
-        const int fd = OpenNew(temp, mode);
+        const int fd = OpenNew(temp, O_WRONLY, mode);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)
@@ -221,13 +222,14 @@ FileError SaveStream::StartInPlace()
     if (in < 0)
         return error;
     // Copied into a file without a name, which takes its name only when it is complete and on the disk:
-    // a save killed while copying leaves no partial backup that could pass for the old content.
-    int backup = ::open(NativePath(backupFolder_).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    // a save killed while copying leaves no partial backup that could pass for the old content. It is
+    // read again when a failed write puts the old content back.
+    int backup = ::open(NativePath(backupFolder_).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     const bool unnamed = backup >= 0;
     QString name;
     for (int number = 1; !unnamed && backup < 0 && number <= MaxBackups; ++number) {
         name = BackupName(backupFolder_, NameOf(target_), number);
-        backup = OpenNew(name, 0600);
+        backup = OpenNew(name, O_RDWR, 0600);
         if (backup < 0 && errno != EEXIST)
             break;
     }

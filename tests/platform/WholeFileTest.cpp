@@ -1,40 +1,12 @@
 #include "platform/files/WholeFile.h"
 #include "platform/files/SaveStream.h"
 
+#include "tests/FileSizeLimit.h"
 #include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace platform::files;
-
-namespace {
-
-// Lowers the largest file this process may write, for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
-} // namespace
 
 TEST(WholeFile, AWriteThatFailsHalfwayLeavesTheOldFileAsItWas)
 {
