@@ -364,6 +364,8 @@ TEST_F(DocumentWindow, AWriteThatFailsKeepsTheDocumentOpenAndChanged)
     EXPECT_FALSE(close(n));
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_EQ(boxes[1].title, "Ошибка записи");
+    EXPECT_EQ(boxes[1].prompt, "Невозможно записать файл target.html,\r\n"
+                               "так как под этим именем находится папка или устройство, а не файл.");
     EXPECT_NE(mdlFile::Documents[n], nullptr);
     EXPECT_EQ(record(n).State, 3);
     EXPECT_EQ(document(n)->txtContent->Text(), "<p>text</p>");
