@@ -160,9 +160,11 @@ bool AskToLoseCharacters(const LostCharacters &lost, int code, const QString &co
     if (lost.more)
         shown << QStringLiteral("…");
     const QString page = mdlLoad::Codes.contains(code) ? mdlLoad::Codes[code].Name : QString::number(code);
-    const QString prompt = QStringLiteral("В кодировке ") + page + QStringLiteral(" нет символов: ") + shown.join(u' ') +
-                           QStringLiteral(" (всего %1).\r\n").arg(lost.count) + consequence + QStringLiteral("\r\n") +
-                           question;
+    // The list and the count are kept from being broken across lines: no-break spaces join them.
+    constexpr char16_t NoBreak = 0x00A0;
+    const QString prompt = QStringLiteral("В кодировке ") + page + QStringLiteral(" нет символов: ") +
+                           shown.join(NoBreak) + QStringLiteral(" (всего") + NoBreak + QString::number(lost.count) +
+                           QStringLiteral(").\r\n") + consequence + QStringLiteral("\r\n") + question;
     return dialogs::MsgBox(prompt, YesNoQuestion, QStringLiteral("Предупреждение"), owner) == dialogs::vbYes;
 }
 

@@ -212,7 +212,7 @@ TEST_P(LossySave, AsksFirstAndNoWritesNothing)
     const QString target = path.dialog ? "another.html" : "page.html";
     AnswerSaveDialog(target, Koi8R);
     const QString question = QStringLiteral("В кодировке ") + mdlLoad::Codes[Koi8R].Name +
-                             QStringLiteral(" нет символов: — № € « » (всего 5).\r\nПри записи файла ") + target +
+                             QStringLiteral(u" нет символов: —\u00A0№\u00A0€\u00A0«\u00A0» (всего\u00A05).\r\nПри записи файла ") + target +
                              QStringLiteral(" они будут заменены знаком \"?\".\r\nЗаписать файл?");
 
     answers = path.closing ? QList<int>{dialogs::vbYes, dialogs::vbNo} : QList<int>{dialogs::vbNo};
