@@ -9,7 +9,7 @@
 #include "app/dialogs/MwFSOControls.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
-#include "app/documents/mdlFileRecode.h"
+#include "app/documents/mdlFileSave.h"
 #include "app/documents/mdlLanguage.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
@@ -176,7 +176,8 @@ void frmFileSave::cmmSave_Click()
                         dialogs::vbYesNo | dialogs::vbQuestion | DefaultButton2, QStringLiteral("Предупреждение"),
                         this) != dialogs::vbYes)
         return;
-    if (!WriteDocument(path))
+    platform::files::FileStamp stamp;
+    if (!WriteDocument(path, stamp))
         return;
 
     DocumentRecord &record = mdlFile::DocumentRecords[mdlFile::SaveDocIndex];
@@ -185,6 +186,7 @@ void frmFileSave::cmmSave_Click()
         record.Path = path;
         record.State = 2;
         record.FileCode = cmbCode->currentIndex() + 1;
+        record.Stamp = stamp;
     }
     mdlFile::SavedPath = path;
     mdlLoad::PathSave = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
@@ -193,16 +195,16 @@ void frmFileSave::cmmSave_Click()
     done(QDialog::Accepted);
 }
 
-bool frmFileSave::WriteDocument(const QString &path)
+bool frmFileSave::WriteDocument(const QString &path, platform::files::FileStamp &stamp)
 {
-    const DocumentRecord &record = mdlFile::DocumentRecords[mdlFile::SaveDocIndex];
-    const QString text = mdlFile::RecodeText(SavedDocument()->txtContent->Text(), record.ViewCode,
-                                             cmbCode->currentIndex() + 1, QStringLiteral("?"));
-    if (mdlLibrary::FileWriteText(path, text))
-        return true;
-    dialogs::MsgBox(QStringLiteral("Файл не удалось записать"), dialogs::vbCritical | CancelTryContinue,
-                    QStringLiteral("Ошибка записи"), this);
-    return false;
+    // The overwrite question has been asked already: no question about another program's change.
+    const mdlFile::SaveResult result =
+        mdlFile::WriteDocumentText(mdlFile::SaveDocIndex, path, cmbCode->currentIndex() + 1, false, this);
+    stamp = result.stamp;
+    if (result.outcome == mdlFile::SaveResult::Failed)
+        dialogs::MsgBox(mdlFile::WriteFailureText(QStringLiteral("Файл не удалось записать,"), result, path),
+                        dialogs::vbCritical | CancelTryContinue, QStringLiteral("Ошибка записи"), this);
+    return result.written();
 }
 
 void frmFileSave::Form_Deactivate()

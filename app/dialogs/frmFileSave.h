@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialogs/FileDialogFrame.h"
+#include "platform/files/FileError.h"
 #include "platform/forms/GlobalForm.h"
 
 #include <QDialog>
@@ -54,8 +55,9 @@ private:
     void ConnectControls();
     // The file-type entry of a document's syntax language.
     int GetFilterIndex(int language) const;
-    // Writes the document's text as `path`; false after telling the user that it failed.
-    bool WriteDocument(const QString &path);
+    // Writes the document's text as `path`, `stamp` receiving the file's as written; false when the
+    // user declined a question of the save, or after telling the user that it failed.
+    bool WriteDocument(const QString &path, platform::files::FileStamp &stamp);
 
     FileDialogFrame frame_;
 };

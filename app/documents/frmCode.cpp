@@ -6,6 +6,7 @@
 #include "app/dialogs/TwipLayout.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileRecode.h"
+#include "app/documents/mdlFileSave.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
@@ -142,6 +143,17 @@ void frmCode::CodeListClick(const QComboBox *list, int &code)
 void frmCode::cmmCode_Click()
 {
     if (codeOld_ != codeNew_) {
+        // Nothing is converted unless the user lets the characters that the new page lacks become "?";
+        // the dialog stays open for another choice.
+        const mdlFile::LostCharacters lost = [&] {
+            const WaitPointer wait;
+            return mdlFile::FindLostCharacters(mdlFile::CodeText, codeOld_, codeNew_);
+        }();
+        if (lost.count > 0 &&
+            !mdlFile::AskToLoseCharacters(lost, codeNew_,
+                                          QStringLiteral("При переводе они будут заменены знаком \"?\"."),
+                                          QStringLiteral("Перевести текст?"), this))
+            return;
         const WaitPointer wait;
         // Assigned over itself, so that no second copy of a large text outlives the conversion.
         mdlFile::CodeText = mdlFile::RecodeText(mdlFile::CodeText, codeOld_, codeNew_, QStringLiteral("?"));

@@ -163,11 +163,24 @@ void frmContent::ViewSpaceChange(bool typeSpace)
 
 void frmContent::Size_Exchange()
 {
+    frmMain *main = forms::frmMain.get();
+    if (main->SavedNoticeDocument == tag_)
+        return;
+    main->SavedNoticeDocument = 0;
     // Kilobytes with two decimals and a decimal comma, whatever the host's locale.
     const double kilobytes = std::nearbyint(txtContent->TextLength() / 1024.0 * 100.0) / 100.0;
     QString text = QString::number(kilobytes, 'f', 2);
     text.replace(u'.', u',');
-    forms::frmMain->sttMain->SetPanelText(2, text + QStringLiteral(" Kb "));
+    main->sttMain->SetPanelText(2, text + QStringLiteral(" Kb "));
+}
+
+void frmContent::ShowSaved(const QString &message)
+{
+    frmMain *main = forms::frmMain.get();
+    main->sttMain->SetPanelText(2, message);
+    main->SavedNoticeDocument = tag_;
+    if (main->ActiveFileIndex == tag_)
+        ShowCodePages();
 }
 
 void frmContent::Change_Position()
@@ -221,7 +234,9 @@ void frmContent::Form_QueryUnload(bool &cancel)
     SetFocusForm();
     mdlLoad::EditMaxform = subWindow->isMaximized();
 
-    DocumentRecord &record = DocumentRecords[tag_];
+    // A copy: the question lets other events run, and the table may grow meanwhile. Every step after it
+    // names this document, whichever one has become active by then.
+    const DocumentRecord record = DocumentRecords[tag_];
     const int style = dialogs::vbYesNoCancel | dialogs::vbQuestion | 512; // Cancel is the default
     const QString title = QStringLiteral("Предупреждение");
     if (record.State == 1 && txtContent->TextLength() > 0) {
@@ -236,7 +251,7 @@ void frmContent::Form_QueryUnload(bool &cancel)
         }
         // A document that never had a file is saved through the Save dialog; cancelled there, it stays.
         if (answer == dialogs::vbYes) {
-            main->mnuFile_Save_Click();
+            main->SaveDocument(tag_);
             if (DocumentRecords[tag_].State == 1) {
                 cancel = true;
                 return;
@@ -251,9 +266,18 @@ void frmContent::Form_QueryUnload(bool &cancel)
             return;
         }
         if (answer == dialogs::vbYes) {
-            if (!mdlFile::WriteDocumentFile(tag_)) {
-                dialogs::MsgBox(QStringLiteral("Невозможно записать файл ") + record.Name, dialogs::vbCritical,
-                                QStringLiteral("Ошибка записи"), main);
+            const mdlFile::SaveResult result = mdlFile::WriteDocumentFile(tag_, main);
+            // Refused in a question of the save (another program's change, lost characters): the document
+            // stays open with its text.
+            if (result.outcome == mdlFile::SaveResult::Declined) {
+                cancel = true;
+                return;
+            }
+            if (!result.written()) {
+                dialogs::MsgBox(mdlFile::WriteFailureText(QStringLiteral("Невозможно записать файл ") + record.Name +
+                                                              u',',
+                                                          result, record.Path),
+                                dialogs::vbCritical, QStringLiteral("Ошибка записи"), main);
                 cancel = true;
                 return;
             }
@@ -275,6 +299,7 @@ void frmContent::ClosingSteps()
     main->ActiveFileIndex = 0;
     for (int panel = 1; panel <= 4; ++panel)
         main->sttMain->SetPanelText(panel, QString());
+    main->SavedNoticeDocument = 0;
     main->mnuView_WorkPanel->setChecked(false);
     main->mnuView_WorkPanel->setEnabled(false);
     mdlFile::RemoveDocumentTab(tag_);

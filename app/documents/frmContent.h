@@ -88,7 +88,11 @@ public:
     int PositionLine() const;
     int PositionCol() const;
 
+    // Status panel 2: the text's size, unless it shows the message of this document's last save.
     void Size_Exchange();
+    // Puts the message of a save of this document into status panel 2, where it stays until the text or
+    // the active document changes, and shows the code pages that the file now holds.
+    void ShowSaved(const QString &message);
     void Change_Position();
     // The tool panel at the top-left corner, the editor filling the rest.
     void Form_Resize();

@@ -138,7 +138,7 @@ void frmContent::txtContent_KeyDown(int keyCode, int shift, bool &cancel)
         handled = true;
     if (keyCode == VK_F2 && shift == 0 && mdlLoad::SaveF2) {
         handled = true;
-        main->mnuFile_Save_Click();
+        main->SaveDocument(tag_);
     }
     // Deleting the word before the caret stays the editor's.
     if (keyCode == VK_BACK && shift == CtrlMask)
@@ -196,6 +196,9 @@ void frmContent::txtContent_Change()
         ++record.State;
         mdlFile::UpdateDocumentTabImage(tag_);
     }
+    // A changed text is no longer what the last save wrote: its message gives way to the size.
+    if (forms::frmMain->SavedNoticeDocument == tag_)
+        forms::frmMain->SavedNoticeDocument = 0;
     Size_Exchange();
     Change_Position();
     mdlFile::RefreshEditCommands();

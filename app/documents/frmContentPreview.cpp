@@ -2,7 +2,6 @@
 // browser, and the pane's keys.
 #include "app/documents/frmContent.h"
 
-#include "app/core/mdlLibrary.h"
 #include "app/core/mdlLibraryShell.h"
 #include "app/core/mdlLoad.h"
 #include "app/documents/mdlFile.h"
@@ -55,7 +54,7 @@ bool frmContent::SaveBeforeView(bool outer)
     // A document without a file is never saved here: no Save dialog comes up in front of a preview.
     if (!(outer ? mdlLoad::SaveBrowser : mdlLoad::SaveView) || (state != 2 && state != 3))
         return true;
-    return forms::frmMain->mnuFile_Save_Click();
+    return forms::frmMain->SaveDocument(tag_);
 }
 
 void frmContent::ChangeView()
@@ -65,12 +64,13 @@ void frmContent::ChangeView()
         // A preview that could not be brought up to date would show an older text as the current one:
         // the window stays in the editor. The failed save has told the user already.
         if (SaveBeforeView(false)) {
-            if (mdlLibrary::FileWriteText(filetmp_path, txtContent->Text())) {
+            const platform::files::FileError copy = mdlFile::WriteWorkingCopy(*txtContent, filetmp_path);
+            if (copy == platform::files::FileError::None) {
                 browse_mode = true;
                 const int state = DocumentRecords[tag_].State;
                 LoadPreview(state == 0 || state == 1 || mdlFile::IsPreviewTmp(true), true);
             } else {
-                mdlFile::ReportWriteError();
+                mdlFile::ReportWriteError(mdlFile::SaveResult::Failure(copy), filetmp_path);
             }
         }
     } else {
@@ -84,14 +84,15 @@ void frmContent::ChangeView()
 
 void frmContent::ViewBrowser()
 {
-    const mdlFile::DocumentRecord &record = DocumentRecords[tag_];
-    const QString path = record.Path;
+    const QString path = DocumentRecords[tag_].Path;
     if (!SaveBeforeView(true))
         return;
-    const bool written = mdlLibrary::FileWriteText(filetmp_path, txtContent->Text());
-    const bool fromTmp = mdlFile::IsPreviewTmp(false) || record.State == 0 || record.State == 1 || path.isEmpty();
-    if (fromTmp && !written) {
-        mdlFile::ReportWriteError();
+    const platform::files::FileError copy = mdlFile::WriteWorkingCopy(*txtContent, filetmp_path);
+    const int state = DocumentRecords[tag_].State;
+    const bool fromTmp = mdlFile::IsPreviewTmp(false) || state == 0 || state == 1 || path.isEmpty();
+    // The copy matters only where it is shown; the file itself needs none.
+    if (fromTmp && copy != platform::files::FileError::None) {
+        mdlFile::ReportWriteError(mdlFile::SaveResult::Failure(copy), filetmp_path);
         return;
     }
     LoadPreview(fromTmp, false);

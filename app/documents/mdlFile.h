@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Table.h"
+#include "platform/files/FileError.h"
 
 #include <QString>
 
@@ -21,6 +22,8 @@ struct DocumentRecord {
     bool ViewSpace = false;
     int MenuIndex = 0;
     int TabIndex = 0;
+    // The file as the document last read or wrote it: a save asks before overwriting a change made since.
+    platform::files::FileStamp Stamp;
 };
 
 inline Table<frmContent *> Documents;

@@ -15,6 +15,7 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
+#include "platform/files/SaveStream.h"
 #include "platform/files/WholeFile.h"
 #include "platform/text/AnsiCodePage.h"
 
@@ -56,12 +57,16 @@ void FinishDocument(int number, frmContent *window, const QString &previewBase)
 constexpr qint64 SliceSize = 32 * 1024;
 
 platform::files::FileError ReadViewText(const QString &path, int fileCode, int viewCode,
+                                        platform::files::FileStamp &stamp,
                                         const std::function<void(const QString &)> &take)
 {
-    return platform::files::ReadSlices(path, SliceSize, [&](QByteArrayView bytes) {
-        const QString text = platform::text::AnsiToString(bytes);
-        take(fileCode == viewCode ? text : RecodeText(text, fileCode, viewCode, QStringLiteral("?")));
-    });
+    return platform::files::ReadSlices(
+        path, SliceSize,
+        [&](QByteArrayView bytes) {
+            const QString text = platform::text::AnsiToString(bytes);
+            take(fileCode == viewCode ? text : RecodeText(text, fileCode, viewCode, QStringLiteral("?")));
+        },
+        &stamp);
 }
 
 // The length in UTF-8 of the file's text as its document shows it, found by a first pass so that the
@@ -85,9 +90,9 @@ std::optional<qsizetype> ViewUtf8Length(const QString &path, int fileCode, int v
 }
 
 // Puts the file's text into the new document's editor and its preview copy; false when the file fails
-// to read, which leaves both incomplete.
+// to read, which leaves both incomplete. `stamp` receives the file's stamp as it was read.
 bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform::editor::Editor &editor,
-                      const QString &previewPath)
+                      const QString &previewPath, platform::files::FileStamp &stamp)
 {
     using platform::files::FileError;
     using platform::files::ReadSlices;
@@ -98,18 +103,21 @@ bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform:
     const bool recode = fileCode != viewCode;
     editor.BeginText(*utf8Bytes);
     FileError read = FileError::None;
+    // The preview copy is only a first one: every preview writes it again, and reports a failure then.
     if (recode) {
-        platform::files::SliceWriter preview(previewPath);
-        read = ReadViewText(path, fileCode, viewCode, [&](const QString &slice) {
+        platform::files::SaveStream preview(previewPath, mdlLoad::TmpFolder);
+        const bool previewOpen = preview.Open() == FileError::None;
+        read = ReadViewText(path, fileCode, viewCode, stamp, [&](const QString &slice) {
             const QByteArray bytes = text::StringToAnsi(slice);
             editor.AppendAnsi(bytes);
             preview.Write(bytes);
         });
-        preview.Commit();
+        if (previewOpen && read == FileError::None)
+            preview.Commit();
     } else {
         // Without recoding the bytes go to the editor with no text in between, and the preview copy is
         // the file itself.
-        read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) { editor.AppendAnsi(bytes); });
+        read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) { editor.AppendAnsi(bytes); }, &stamp);
         platform::files::CopyWhole(path, previewPath);
     }
     editor.EndText();
@@ -202,7 +210,8 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
     record.ViewCode = viewCode;
     record.ViewSpace = mdlLoad::ViewSpace;
     frmContent *window = CreateDocumentWindow(n);
-    if (!LoadDocumentText(path, fileCode, viewCode, *window->txtContent, PreviewCopyPath(n, fileName))) {
+    platform::files::FileStamp stamp;
+    if (!LoadDocumentText(path, fileCode, viewCode, *window->txtContent, PreviewCopyPath(n, fileName), stamp)) {
         UnloadDocument(n);
         DocumentRecords[n].Closed = true;
         return readError();
@@ -212,6 +221,7 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
     mdlLanguage::SetDocumentLanguage(window->txtContent, language, QString(), true);
     DocumentRecords[n].Language = language;
     DocumentRecords[n].State = 2;
+    DocumentRecords[n].Stamp = stamp;
     FinishDocument(n, window, fileName);
     return true;
 }

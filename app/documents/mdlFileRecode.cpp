@@ -20,10 +20,10 @@ constexpr char16_t Missing = 0;
 
 using CharMap = std::array<char16_t, 65536>;
 
-// What every character of the system code page becomes when recoded from `fromCode` to `toCode`. Rows
+// What every byte of code page `fromCode` becomes in `toCode`: 1 to 255 a byte, anything else none. Rows
 // are compared by value, 0 included: byte 0 takes the target of the last row whose source column holds 0
 // (a character that page lacks), and stays "none" when there is no such row.
-std::unique_ptr<CharMap> BuildCharMap(int fromCode, int toCode)
+std::array<int, 256> ByteTargets(int fromCode, int toCode)
 {
     const Table<qint32> &source = Codes[fromCode].Items;
     const Table<qint32> &target = Codes[toCode].Items;
@@ -37,15 +37,30 @@ std::unique_ptr<CharMap> BuildCharMap(int fromCode, int toCode)
         // A target column shorter than the source's lacks the characters of the rows it does not reach.
         bytes[a] = target.contains(row) ? target[row] : 0;
     }
-    const auto mapped = [&bytes](int a) {
-        return bytes[a] >= 1 && bytes[a] <= 255 ? AnsiToChar(bytes[a]) : Missing;
-    };
+    return bytes;
+}
+
+bool HasByte(int target)
+{
+    return target >= 1 && target <= 255;
+}
+
+// What every character of the system code page becomes when recoded from `fromCode` to `toCode`.
+std::unique_ptr<CharMap> BuildCharMap(int fromCode, int toCode)
+{
+    const std::array<int, 256> bytes = ByteTargets(fromCode, toCode);
+    const auto mapped = [&bytes](int a) { return HasByte(bytes[a]) ? AnsiToChar(bytes[a]) : Missing; };
     auto map = std::make_unique<CharMap>();
     // A character outside the system code page is written as the byte "?", so it recodes as "?" does.
     map->fill(mapped('?'));
     for (int a = 0; a < 256; ++a)
         (*map)[AnsiToChar(a)] = mapped(a);
     return map;
+}
+
+bool Recodes(int fromCode, int toCode)
+{
+    return fromCode != toCode && Codes.contains(fromCode) && Codes.contains(toCode);
 }
 
 // Maps built for code-page pairs since the code table was last loaded.
@@ -68,7 +83,7 @@ const CharMap &CharMapFor(int fromCode, int toCode)
 
 QString RecodeText(const QString &text, int fromCode, int toCode, const QString &missing)
 {
-    if (fromCode == toCode || !Codes.contains(fromCode) || !Codes.contains(toCode))
+    if (!Recodes(fromCode, toCode))
         return text;
     const CharMap &map = CharMapFor(fromCode, toCode);
     const bool dropMissing = missing.isEmpty();
@@ -91,6 +106,67 @@ QString RecodeText(const QString &text, int fromCode, int toCode, const QString 
             out[length++] = mapped;
     result.truncate(length);
     return result;
+}
+
+ByteRecoder::ByteRecoder(int fromCode, int toCode) : unchanged_(!Recodes(fromCode, toCode))
+{
+    const std::array<int, 256> bytes = unchanged_ ? std::array<int, 256>{} : ByteTargets(fromCode, toCode);
+    for (int a = 0; a < 256; ++a) {
+        target_[a] = short(unchanged_ ? a : HasByte(bytes[a]) ? bytes[a] : -1);
+        canLose_ = canLose_ || target_[a] < 0;
+    }
+}
+
+void ByteRecoder::NoteLost(unsigned char byte)
+{
+    ++lost_.count;
+    if (seen_[byte])
+        return;
+    seen_[byte] = true;
+    if (lost_.first.size() < LostCharacters::ShownCount)
+        lost_.first += QChar(AnsiToChar(byte));
+    else
+        lost_.more = true;
+}
+
+QByteArrayView ByteRecoder::Recode(QByteArrayView bytes)
+{
+    if (unchanged_)
+        return bytes;
+    recoded_.resize(bytes.size());
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    char *out = recoded_.data();
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i) {
+        const short target = target_[in[i]];
+        if (target < 0) {
+            NoteLost(in[i]);
+            out[i] = '?';
+        } else {
+            out[i] = char(target);
+        }
+    }
+    return recoded_;
+}
+
+void ByteRecoder::Count(QByteArrayView bytes)
+{
+    if (!canLose_)
+        return;
+    for (const char b : bytes)
+        if (target_[static_cast<unsigned char>(b)] < 0)
+            NoteLost(static_cast<unsigned char>(b));
+}
+
+LostCharacters FindLostCharacters(QStringView text, int fromCode, int toCode)
+{
+    ByteRecoder recoder(fromCode, toCode);
+    if (!recoder.CanLose())
+        return {};
+    // The text goes through as the bytes that it stands for, a slice at a time.
+    constexpr qsizetype slice = 1 << 16;
+    for (qsizetype at = 0; at < text.size(); at += slice)
+        recoder.Count(platform::text::StringToAnsi(text.mid(at, slice).toString()));
+    return recoder.Lost();
 }
 
 } // namespace mdlFile

@@ -2,30 +2,170 @@
 
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadCodes.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileRecode.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
+#include "platform/files/SaveStream.h"
 
 namespace mdlFile {
 
-bool WriteDocumentFile(int number)
+namespace dialogs = platform::dialogs;
+using platform::files::FileError;
+using platform::files::FileStamp;
+using platform::files::SaveStream;
+using platform::files::SaveWay;
+
+namespace {
+
+// Yes and No, No the default: nothing is lost by a hasty Enter.
+constexpr int YesNoQuestion = dialogs::vbYesNo | dialogs::vbQuestion | dialogs::vbDefaultButton2;
+
+bool AskToOverwriteChange(const QString &path, QWidget *owner)
 {
-    DocumentRecord &record = DocumentRecords[number];
-    const int code = mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
-    const QString text = RecodeText(Documents[number]->txtContent->Text(), record.ViewCode, code, QStringLiteral("?"));
-    if (!mdlLibrary::FileWriteText(record.Path, text))
-        return false;
-    record.State = 2;
-    return true;
+    return dialogs::MsgBox(QStringLiteral("Файл ") + path +
+                               QStringLiteral(" был изменен другой программой.\r\n"
+                                              "Если записать его, эти изменения будут потеряны.\r\nЗаписать файл?"),
+                           YesNoQuestion, QStringLiteral("Предупреждение"), owner) == dialogs::vbYes;
 }
 
-void ReportWriteError()
+// A character as the question shows it: one that cannot be seen (a space, a control character, a soft
+// hyphen) by its code.
+QString Shown(QChar c)
 {
-    platform::dialogs::MsgBox(QStringLiteral("Файл нельзя записать,\r\nтак как он недоступен для записи."),
-                              platform::dialogs::vbCritical, QStringLiteral("Ошибка записи"), forms::frmMain.get());
+    if (c.isPrint() && !c.isSpace() && c.category() != QChar::Other_Format)
+        return QString(c);
+    return QStringLiteral("U+") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+}
+
+} // namespace
+
+SaveResult WriteDocumentText(int number, const QString &path, int code, bool checkChanged, QWidget *owner)
+{
+    // Copies, not references: a question lets other events run, and the tables may grow meanwhile.
+    const DocumentRecord record = DocumentRecords[number];
+    const platform::editor::Editor &editor = *Documents[number]->txtContent;
+    if (checkChanged && record.Stamp.known() && path == record.Path) {
+        const FileStamp now = platform::files::StampOf(path);
+        if (now.known() && now != record.Stamp && !AskToOverwriteChange(path, owner))
+            return SaveResult::Refused();
+    }
+
+    ByteRecoder recoder(record.ViewCode, code);
+    const auto askToLose = [&] {
+        return AskToLoseCharacters(recoder.Lost(), code,
+                                   QStringLiteral("При записи файла ") + mdlLibrary::GetFileName(path) +
+                                       QStringLiteral(" они будут заменены знаком \"?\"."),
+                                   QStringLiteral("Записать файл?"), owner);
+    };
+    SaveStream stream(path, mdlLoad::TmpFolder);
+    if (const FileError error = stream.Open(); error != FileError::None)
+        return SaveResult::Failure(error);
+    // Written in place, the file's old bytes are given up as the writing starts: what would be lost is
+    // counted, and asked about, before. A new file beside it is only taken once it is complete, so the
+    // question can wait for the count that the writing makes.
+    bool asked = false;
+    if (stream.Way() == SaveWay::InPlace && recoder.CanLose()) {
+        editor.ReadAnsi([&](QByteArrayView slice) { recoder.Count(slice); });
+        if (recoder.Lost().count > 0 && !askToLose()) {
+            stream.Cancel();
+            return SaveResult::Refused();
+        }
+        asked = true;
+    }
+    editor.ReadAnsi([&](QByteArrayView slice) { stream.Write(recoder.Recode(slice)); });
+    if (!asked && recoder.Lost().count > 0 && !askToLose()) {
+        stream.Cancel();
+        return SaveResult::Refused();
+    }
+    if (const FileError error = stream.Commit(); error != FileError::None)
+        return SaveResult::Failure(error, stream.BackupPath());
+    return SaveResult::Done(stream.Stamp());
+}
+
+int PlainSaveCode(int number)
+{
+    const DocumentRecord &record = DocumentRecords[number];
+    return mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
+}
+
+SaveResult WriteDocumentFile(int number, QWidget *owner)
+{
+    const int code = PlainSaveCode(number);
+    const SaveResult result = WriteDocumentText(number, DocumentRecords[number].Path, code, true, owner);
+    if (result.written()) {
+        DocumentRecord &record = DocumentRecords[number];
+        record.State = 2;
+        // The file now holds that page, whichever the document was read from.
+        if (mdlLoad::Codes.contains(code))
+            record.FileCode = code;
+        record.Stamp = result.stamp;
+    }
+    return result;
+}
+
+FileError WriteWorkingCopy(const platform::editor::Editor &editor, const QString &path)
+{
+    SaveStream stream(path, mdlLoad::TmpFolder);
+    if (const FileError error = stream.Open(); error != FileError::None)
+        return error;
+    editor.ReadAnsi([&](QByteArrayView slice) { stream.Write(slice); });
+    return stream.Commit();
+}
+
+QString WriteFailureReason(FileError error, const QString &path)
+{
+    switch (error) {
+    case FileError::NoPermission:
+        return QStringLiteral("так как он недоступен для записи.");
+    case FileError::NoSpace:
+        return QStringLiteral("так как на диске не хватает места.");
+    case FileError::TooLarge:
+        return QStringLiteral("так как он больше, чем разрешено записать.");
+    case FileError::NoFolder:
+    case FileError::Missing:
+        return QStringLiteral("так как папки ") + mdlLibrary::GetFolderOf(path) + QStringLiteral(" нет.");
+    case FileError::NotRegular:
+        return QStringLiteral("так как под этим именем находится папка или устройство, а не файл.");
+    case FileError::None:
+    case FileError::Failed:
+        break;
+    }
+    return QStringLiteral("так как при записи на диск произошла ошибка.");
+}
+
+QString WriteFailureText(const QString &firstLine, const SaveResult &result, const QString &path)
+{
+    QString text = firstLine + QStringLiteral("\r\n") + WriteFailureReason(result.error, path);
+    if (!result.backup.isEmpty())
+        text += QStringLiteral("\r\nПрежнее содержимое файла сохранено в ") + result.backup + u'.';
+    return text;
+}
+
+void ReportWriteError(const SaveResult &result, const QString &path)
+{
+    dialogs::MsgBox(WriteFailureText(QStringLiteral("Файл нельзя записать,"), result, path), dialogs::vbCritical,
+                    QStringLiteral("Ошибка записи"), forms::frmMain.get());
+}
+
+bool AskToLoseCharacters(const LostCharacters &lost, int code, const QString &consequence, const QString &question,
+                         QWidget *owner)
+{
+    QStringList shown;
+    for (const QChar c : lost.first)
+        shown << Shown(c);
+    if (lost.more)
+        shown << QStringLiteral("…");
+    const QString page = mdlLoad::Codes.contains(code) ? mdlLoad::Codes[code].Name : QString::number(code);
+    // The list and the count are kept from being broken across lines: no-break spaces join them.
+    constexpr char16_t NoBreak = 0x00A0;
+    const QString prompt = QStringLiteral("В кодировке ") + page + QStringLiteral(" нет символов: ") +
+                           shown.join(NoBreak) + QStringLiteral(" (всего") + NoBreak + QString::number(lost.count) +
+                           QStringLiteral(").\r\n") + consequence + QStringLiteral("\r\n") + question;
+    return dialogs::MsgBox(prompt, YesNoQuestion, QStringLiteral("Предупреждение"), owner) == dialogs::vbYes;
 }
 
 } // namespace mdlFile

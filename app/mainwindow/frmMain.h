@@ -67,6 +67,9 @@ public:
     QWidget *picFiles = nullptr;
     TabStrip *tbsFiles = nullptr;
     StatusBar *sttMain = nullptr;
+    // The document whose save message status panel 2 shows: it stays there until that document's text
+    // changes or another document writes the panel. 0 when the panel shows no such message.
+    int SavedNoticeDocument = 0;
     // The tag buttons' pictures: the built-in button's first, then those of button.ini.
     ImageList imgPanel;
 
@@ -233,6 +236,9 @@ public:
     void mnuFile_Open_Click();
     // True when the active document was written.
     bool mnuFile_Save_Click();
+    // The plain save of document `n`, named by every caller: a question on the way may let another
+    // document become active. A document without a file goes through the Save dialog.
+    bool SaveDocument(int n);
     void mnuFile_SaveAll_Click();
     void mnuFile_SaveAs_Click();
     void mnuFile_SaveCopy_Click();
@@ -442,9 +448,9 @@ private:
     // Runs `command` on the active document and gives it the focus back.
     void Forward(const std::function<void(frmContent &)> &command);
     void ReturnFocus(int previous);
-    // Shows the Save dialog for the active document in `mode` ("saveas", "savecopy") and brings the
-    // window, its tab and the status bar up to date.
-    void ShowSaveDialog(const QString &mode);
+    // Shows the Save dialog for document `n` in `mode` ("saveas", "savecopy") and brings the window, its
+    // tab and the status bar up to date.
+    void ShowSaveDialog(int n, const QString &mode);
 
     // The document window the frame last showed active.
     QPointer<frmContent> shownDocument_;

@@ -71,29 +71,34 @@ void frmMain::mnuFile_Open_Click()
 
 bool frmMain::mnuFile_Save_Click()
 {
-    const int n = ActiveFileIndex;
+    return SaveDocument(ActiveFileIndex);
+}
+
+bool frmMain::SaveDocument(int n)
+{
     bool written = false;
     if (IsOpen(n)) {
         const int state = DocumentRecords[n].State;
         if (state == 0 || state == 1) {
-            mnuFile_SaveAs_Click();
+            ShowSaveDialog(n, QStringLiteral("saveas"));
             return IsOpen(n) && DocumentRecords[n].State == 2;
         }
-        written = mdlFile::WriteDocumentFile(n);
+        const mdlFile::SaveResult result = mdlFile::WriteDocumentFile(n, this);
+        written = result.written();
         if (written) {
-            sttMain->SetPanelText(2, SavedText(DocumentRecords[n].Path, true));
-        } else {
-            mdlFile::ReportWriteError();
+            Documents[n]->ShowSaved(SavedText(DocumentRecords[n].Path, true));
+        } else if (result.outcome == mdlFile::SaveResult::Failed) {
+            mdlFile::ReportWriteError(result, DocumentRecords[n].Path);
             sttMain->SetPanelText(2, QString());
+            SavedNoticeDocument = 0;
         }
     }
     mdlFile::UpdateDocumentTab(n);
     return written;
 }
 
-void frmMain::ShowSaveDialog(const QString &mode)
+void frmMain::ShowSaveDialog(int n, const QString &mode)
 {
-    const int n = ActiveFileIndex;
     Documents[n]->SetFocusForm();
     mdlFile::SaveDocIndex = n;
     mdlFile::SaveMode = mode;
@@ -113,19 +118,19 @@ void frmMain::ShowSaveDialog(const QString &mode)
     if (written.isEmpty())
         Documents[n]->Size_Exchange();
     else
-        sttMain->SetPanelText(2, SavedText(written, false));
+        Documents[n]->ShowSaved(SavedText(written, false));
 }
 
 void frmMain::mnuFile_SaveAs_Click()
 {
     if (IsOpen(ActiveFileIndex))
-        ShowSaveDialog(QStringLiteral("saveas"));
+        ShowSaveDialog(ActiveFileIndex, QStringLiteral("saveas"));
 }
 
 void frmMain::mnuFile_SaveCopy_Click()
 {
     if (IsOpen(ActiveFileIndex))
-        ShowSaveDialog(QStringLiteral("savecopy"));
+        ShowSaveDialog(ActiveFileIndex, QStringLiteral("savecopy"));
 }
 
 void frmMain::mnuFile_Close_Click()
@@ -164,7 +169,7 @@ void frmMain::mnuFile_SaveAll_Click()
             continue;
         ActiveFileIndex = i;
         if (DocumentRecords[i].State != 2)
-            mnuFile_Save_Click();
+            SaveDocument(i);
         if (DocumentRecords[i].State != 2)
             break;
     }

@@ -163,6 +163,30 @@ QString Editor::Text() const
     return QString::fromUtf8(bytes, length);
 }
 
+void Editor::ReadAnsi(const std::function<void(QByteArrayView)> &take) const
+{
+    // A megabyte of the control's UTF-8 at a time, cut where a character begins.
+    constexpr long slice = 1 << 20;
+    const long length = Sci(control_, Base::SCI_GETLENGTH);
+    QByteArray ansi;
+    for (long at = 0; at < length;) {
+        const long size = std::min(slice, length - at);
+        const bool last = at + size == length;
+        // One byte more than the slice, where a character may begin. The range pointer moves the
+        // control's gap out of the way at most once, on the slice that reaches over it; the slices after
+        // it lie behind the gap.
+        const auto *bytes = reinterpret_cast<const char *>(
+            Sci(control_, Base::SCI_GETRANGEPOINTER, static_cast<unsigned long>(at), last ? size : size + 1));
+        long end = size;
+        if (!last)
+            while (end > 1 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+                --end;
+        text::Utf8ToAnsi(QByteArrayView(bytes, end), ansi);
+        take(ansi);
+        at += end;
+    }
+}
+
 void Editor::SetText(const QString &text)
 {
     const QByteArray bytes = text::StringToAnsi(text);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QPrinter;
 class QsciScintilla;
 
@@ -115,6 +117,10 @@ public:
     // holds it: a character without a byte becomes "?".
     QString Text() const;
     void SetText(const QString &text);
+    // The whole text as code-page bytes, handed to `take` a slice at a time straight from the control's
+    // own buffer, so that saving a large text makes no whole copy of it. A slice is valid only during
+    // the call.
+    void ReadAnsi(const std::function<void(QByteArrayView)> &take) const;
     // The same for a text that comes in slices of code-page bytes, so that a large file needs no whole
     // copy beside the control's own: BeginText makes room for `utf8Bytes` (the text's length in UTF-8),
     // AppendAnsi adds each slice in turn, EndText finishes. Neither an undo step nor Change comes of it.

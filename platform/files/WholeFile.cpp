@@ -1,149 +1,125 @@
 #include "platform/files/WholeFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "platform/files/PosixFile.h"
+#include "platform/files/SaveStream.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::files {
 
 bool IsFile(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    struct stat info;
+    return !path.isEmpty() && ::stat(posix::NativePath(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool IsFolder(const QString &path)
 {
-    return !path.isEmpty() && QFileInfo(path).isDir();
+    struct stat info;
+    return !path.isEmpty() && ::stat(posix::NativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool CanRead(const QString &path)
 {
-    if (!IsFile(path))
+    FileError error;
+    const int fd = posix::OpenRegularForReading(path, error);
+    if (fd < 0)
         return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    ::close(fd);
+    return true;
 }
 
 ReadResult ReadWhole(const QString &path)
 {
-    if (!IsFile(path))
-        return {{}, FileError::Missing};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, FileError::Unreadable};
     ReadResult result;
-    result.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, FileError::Unreadable};
+    struct stat info;
+    const int fd = posix::OpenRegularForReading(path, result.error, &info);
+    if (fd < 0)
+        return result;
+    // The size is where the reading starts; a file that grows meanwhile is read to its end all the same.
+    QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (true) {
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.error = ErrorFromErrno(errno);
+            ::close(fd);
+            return result;
+        }
+        if (n == 0)
+            break;
+        filled += n;
+    }
+    ::close(fd);
+    bytes.truncate(filled);
+    result.bytes = std::move(bytes);
     return result;
 }
 
-FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<void(QByteArrayView)> &take)
+FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<void(QByteArrayView)> &take,
+                     FileStamp *stamp)
 {
-    if (!IsFile(path))
-        return FileError::Missing;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError::Unreadable;
+    FileError error;
+    struct stat info;
+    const int fd = posix::OpenRegularForReading(path, error, &info);
+    if (fd < 0)
+        return error;
+    if (stamp)
+        *stamp = posix::StampOfStat(info);
     QByteArray buffer(sliceSize, Qt::Uninitialized);
     while (true) {
-        const qint64 read = file.read(buffer.data(), sliceSize);
-        if (read < 0)
-            return FileError::Unreadable;
-        if (read == 0)
-            return FileError::None;
-        take(QByteArrayView(buffer.constData(), read));
-    }
-}
-
-namespace {
-
-// Copies what is left of `in` to `out`; false when a read or a write fails.
-bool CopyRest(int in, int out)
-{
-    // The kernel copies the bytes itself, without a trip through this process's memory (or shares them,
-    // where the file system can); where it cannot, a plain read and write loop does it.
-    while (true) {
-        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, std::size_t(1) << 30, 0);
-        if (copied == 0)
-            return true;
-        if (copied < 0)
+        const ssize_t n = ::read(fd, buffer.data(), size_t(sliceSize));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n == 0 ? FileError::None : ErrorFromErrno(errno);
             break;
-    }
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    while (true) {
-        const ssize_t read = ::read(in, buffer.data(), buffer.size());
-        if (read <= 0)
-            return read == 0;
-        for (ssize_t written = 0; written < read;) {
-            const ssize_t n = ::write(out, buffer.constData() + written, read - written);
-            if (n <= 0)
-                return false;
-            written += n;
         }
+        take(QByteArrayView(buffer.constData(), n));
     }
+    ::close(fd);
+    return error;
 }
-
-} // namespace
 
 FileError CopyWhole(const QString &from, const QString &to)
 {
-    if (!IsFile(from))
-        return FileError::Missing;
-    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    FileError error;
+    const int in = posix::OpenRegularForReading(from, error);
     if (in < 0)
-        return FileError::Unreadable;
-    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (out < 0) {
+        return error;
+    struct stat target;
+    if (::stat(posix::NativePath(to).constData(), &target) == 0 && !S_ISREG(target.st_mode)) {
         ::close(in);
-        return FileError::Unwritable;
+        return FileError::NotRegular;
     }
-    const bool copied = CopyRest(in, out);
+    const int out = ::open(posix::NativePath(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_CLOEXEC,
+                           0666);
+    if (out < 0) {
+        const int failure = errno;
+        ::close(in);
+        return failure == ENOENT ? FileError::NoFolder : ErrorFromErrno(failure);
+    }
+    int failure = posix::CopyRest(in, out);
     ::close(in);
-    const bool closed = ::close(out) == 0;
-    return copied && closed ? FileError::None : FileError::Unwritable;
+    if (const int closed = posix::Close(out); failure == 0)
+        failure = closed;
+    return ErrorFromErrno(failure);
 }
 
-FileError WriteWhole(const QString &path, const QByteArray &bytes)
+FileError WriteWhole(const QString &path, QByteArrayView bytes)
 {
-    SliceWriter writer(path);
-    writer.Write(bytes);
-    return writer.Commit();
-}
-
-SliceWriter::SliceWriter(const QString &path)
-{
-    const QFileInfo info(path);
-    if (path.isEmpty() || info.isDir() || (info.exists() && !info.isWritable())) {
-        failed_ = true;
-        return;
-    }
-    file_ = std::make_unique<QSaveFile>(path);
-    failed_ = !file_->open(QIODevice::WriteOnly);
-}
-
-SliceWriter::~SliceWriter() = default;
-
-void SliceWriter::Write(const QByteArray &slice)
-{
-    if (!failed_ && file_->write(slice) != slice.size())
-        failed_ = true;
-}
-
-FileError SliceWriter::Commit()
-{
-    if (failed_) {
-        if (file_)
-            file_->cancelWriting();
-        return FileError::Unwritable;
-    }
-    return file_->commit() ? FileError::None : FileError::Unwritable;
+    SaveStream stream(path);
+    if (const FileError error = stream.Open(); error != FileError::None)
+        return error;
+    stream.Write(bytes);
+    return stream.Commit();
 }
 
 } // namespace platform::files

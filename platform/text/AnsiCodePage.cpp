@@ -182,4 +182,48 @@ QByteArray StringToAnsi(const QString &text)
     return bytes;
 }
 
+void Utf8ToAnsi(QByteArrayView utf8, QByteArray &ansi)
+{
+    const auto &table = Reverse().bytes;
+    const auto byteOf = [&table](char32_t c) { return table[c] == NoByte ? '?' : char(table[c]); };
+    ansi.resize(utf8.size());
+    char *out = ansi.data();
+    const auto *in = reinterpret_cast<const unsigned char *>(utf8.data());
+    const auto *const end = in + utf8.size();
+    while (in < end) {
+        // Eight ASCII bytes in a row, as markup mostly is, stand for themselves.
+        if (end - in >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, in, sizeof word);
+            if ((word & 0x8080808080808080ULL) == 0) {
+                std::memcpy(out, in, sizeof word);
+                in += sizeof word;
+                out += sizeof word;
+                continue;
+            }
+        }
+        const unsigned char lead = *in;
+        const qsizetype left = end - in;
+        if (lead < 0x80) {
+            *out++ = char(lead);
+            in += 1;
+        } else if ((lead & 0xE0) == 0xC0 && left >= 2) {
+            *out++ = byteOf(char32_t(lead & 0x1F) << 6 | (in[1] & 0x3F));
+            in += 2;
+        } else if ((lead & 0xF0) == 0xE0 && left >= 3) {
+            *out++ = byteOf(char32_t(lead & 0x0F) << 12 | char32_t(in[1] & 0x3F) << 6 | (in[2] & 0x3F));
+            in += 3;
+        } else if ((lead & 0xF8) == 0xF0 && left >= 4) {
+            // Beyond the 16-bit range: two code units in a string, each written as "?".
+            *out++ = '?';
+            *out++ = '?';
+            in += 4;
+        } else {
+            *out++ = '?';
+            in += 1;
+        }
+    }
+    ansi.resize(out - ansi.data());
+}
+
 } // namespace platform::text

@@ -34,6 +34,9 @@ void CountBytes(QByteArrayView bytes, ByteCounts &counts);
 // in between.
 void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8);
 QByteArray StringToAnsi(const QString &text);
+// The bytes of the characters that `utf8` holds, into `ansi` (replacing what it held), as StringToAnsi
+// gives them for the same text: "?" for a character without a byte.
+void Utf8ToAnsi(QByteArrayView utf8, QByteArray &ansi);
 
 // Number of UTF-8 bytes of a text; a surrogate pair makes four.
 inline qsizetype Utf8Length(QStringView text)

@@ -1,4 +1,6 @@
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadCodes.h"
+#include "app/core/mdlLoadTypeFiles.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
@@ -12,6 +14,8 @@
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <functional>
 #include <memory>
@@ -278,6 +282,36 @@ TEST_F(HostileSettingFiles, TheStartAndTheExitSurviveWhateverTheFilesHold)
         ExpectUserFilesKept();
         UnloadProgramWindows();
     }
+}
+
+// Every list and language file a FIFO or a link to a device: the start neither waits for a writer nor
+// reads without end, and takes each as missing.
+TEST_F(HostileSettingFiles, ListFilesThatAreNotRegularFilesCountAsMissing)
+{
+    TempRegistry registry;
+    NewProgramFolder();
+    int replaced = 0;
+    for (const QString &sub : {QStringLiteral("setting"), QStringLiteral("language")}) {
+        const QDir dir(folder->path(sub));
+        for (const QString &name : dir.entryList({QStringLiteral("*.ini")}, QDir::Files)) {
+            const QString path = dir.filePath(name);
+            ASSERT_TRUE(QFile::remove(path));
+            if (++replaced % 2 == 1)
+                ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0666), 0) << name.toStdString();
+            else
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path)) << name.toStdString();
+        }
+    }
+    for (const char *name : {"setting.ini", "user.ini"})
+        ASSERT_EQ(mkfifo(QFile::encodeName(folder->path(name)).constData(), 0666), 0);
+    ASSERT_GT(replaced, 10);
+
+    Start();
+    EXPECT_EQ(mdlLoad::Codes.count(), 0) << "code.ini counted as missing";
+    EXPECT_EQ(mdlLoad::TypeFiles.count(), 0) << "typefile.ini counted as missing";
+    Exit();
+    EXPECT_FALSE(QFileInfo(folder->path("setting.ini")).isFile()) << "the FIFO is left as it was";
+    ExpectUserFilesKept();
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace mdlLibrary;
 
 TEST(TextFiles, ReadGivesEmptyTextForMissingEmptyAndFolderPaths)
@@ -25,6 +27,30 @@ TEST(TextFiles, IsTextFileAsksOnlyWhetherTheFileReads)
     EXPECT_FALSE(IsTextFile(folder.path()));
     EXPECT_FALSE(IsTextFile(folder.path("none.txt")));
     EXPECT_FALSE(IsTextFile(QString()));
+}
+
+// A reader never waits on a FIFO for a writer, nor reads a device without end: only regular files are
+// text files, whatever a path names, directly or through a link.
+TEST(TextFiles, AnythingButARegularFileCountsAsMissing)
+{
+    TempFolder folder;
+    const QString fifo = folder.path("list.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
+    const QString zero = folder.path("zero.ini");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    const QString linkToFifo = folder.path("fifo link.ini");
+    ASSERT_TRUE(QFile::link(fifo, linkToFifo));
+    for (const QString &path : {fifo, zero, linkToFifo, QStringLiteral("/dev/null")}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_FALSE(IsTextFile(path));
+        EXPECT_FALSE(IsFileExist(path));
+        EXPECT_EQ(TryReadText(path), std::nullopt);
+        EXPECT_EQ(FileReadText(path, TextEncoding::Utf8), QString());
+    }
+    folder.write("real.ini", "a=1");
+    ASSERT_TRUE(QFile::link(folder.path("real.ini"), folder.path("link.ini")));
+    EXPECT_TRUE(IsTextFile(folder.path("link.ini"))) << "a link to a regular file is that file";
+    EXPECT_EQ(FileReadText(folder.path("link.ini")), "a=1");
 }
 
 TEST(TextFiles, WriteIsExactAndReadKeepsMarksAndLineEnds)

@@ -178,7 +178,8 @@ TEST_F(FileSave, AnUnwritableTargetIsReportedAndTheDocumentStaysChanged)
     Save("page.html", "WIN", [&] { EXPECT_TRUE(dialog()->isVisible()); });
 
     ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes[0].prompt, "Файл не удалось записать");
+    EXPECT_EQ(boxes[0].prompt,
+              "Файл не удалось записать,\r\nтак как под этим именем находится папка или устройство, а не файл.");
     EXPECT_EQ(boxes[0].title, "Ошибка записи");
     EXPECT_EQ(boxes[0].buttons, 22);
     EXPECT_EQ(record(number).State, 1);

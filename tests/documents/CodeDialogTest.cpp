@@ -155,6 +155,41 @@ TEST_F(CodeDialog, ConvertReplacesTheTextAndTheViewCodeAsOneUndoableEdit)
     }
 }
 
+// Characters that the new page lacks become "?" only when the user agrees; No converts nothing and
+// leaves the dialog open for another choice.
+TEST_F(CodeDialog, ConvertAsksBeforeCharactersAreLost)
+{
+    const QString original = QStringLiteral("Тире — и номер №1, «кавычки», €5 — ещё раз\r\n");
+    const int n = open(original, Windows1251);
+    const QString question = QStringLiteral("В кодировке ") + mdlLoad::Codes[Koi8R].Name +
+                             QStringLiteral(u" нет символов: —\u00A0№\u00A0«\u00A0»\u00A0€ (всего\u00A06).\r\n"
+                                            "При переводе они будут заменены знаком \"?\".\r\nПеревести текст?");
+
+    answers = {dialogs::vbNo};
+    ASSERT_TRUE(recode([&](frmCode &dialog) {
+        pick(dialog.cmbCodeNew, Koi8R - 1);
+        dialog.cmmCode->click();
+        EXPECT_TRUE(dialog.isVisible()) << "No keeps the dialog open";
+        dialog.cmmCancel->click();
+    }));
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].prompt, question);
+    EXPECT_EQ(boxes[0].buttons, dialogs::vbYesNo | dialogs::vbQuestion | dialogs::vbDefaultButton2);
+    EXPECT_FALSE(mdlFile::CodeOK);
+    EXPECT_EQ(text(n), original);
+    EXPECT_EQ(record(n).ViewCode, Windows1251);
+
+    answers = {dialogs::vbYes};
+    ASSERT_TRUE(recode([&](frmCode &dialog) {
+        pick(dialog.cmbCodeNew, Koi8R - 1);
+        dialog.cmmCode->click();
+    }));
+    EXPECT_EQ(boxes.size(), 2);
+    EXPECT_EQ(text(n), mdlFile::RecodeText(original, Windows1251, Koi8R, QStringLiteral("?")));
+    EXPECT_EQ(text(n).count(u'?'), 6);
+    EXPECT_EQ(record(n).ViewCode, Koi8R);
+}
+
 TEST_F(CodeDialog, CancelAndTheCloseBoxChangeNothing)
 {
     struct Case {

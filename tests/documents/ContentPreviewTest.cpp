@@ -41,7 +41,9 @@ using Calls = QList<pages::FakePagePane::Call>;
 
 namespace {
 
-const QString WriteErrorText = QStringLiteral("Файл нельзя записать,\r\nтак как он недоступен для записи.");
+// A folder where the file should be: the message says so, under the designed first line.
+const QString WriteErrorText =
+    QStringLiteral("Файл нельзя записать,\r\nтак как под этим именем находится папка или устройство, а не файл.");
 
 // Documents switched between their editor and their preview, and handed to the user's browser, in real
 // windows; the panes record what they are asked to show, the shell what it is asked to open.

@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace dialogs = platform::dialogs;
 
 namespace {
@@ -258,10 +260,15 @@ TEST_F(DocumentWindow, DroppedFilesOpenAsNewDocumentsEvenWhenOpenAlready)
 TEST_F(DocumentWindow, AFileThatCannotBeReadOpensNoDocument)
 {
     QDir().mkpath(files.path("folder.html"));
+    // Neither waits for a writer nor reads without end.
+    ASSERT_EQ(mkfifo(QFile::encodeName(files.path("fifo.html")).constData(), 0666), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", files.path("zero.html")));
     EXPECT_FALSE(mdlFile::OpenDocumentFile(files.path("folder.html"), "folder.html", 0, 0));
     EXPECT_FALSE(mdlFile::OpenDocumentFile(files.path("gone.html"), "gone.html", 0, 0));
+    EXPECT_FALSE(mdlFile::OpenDocumentFile(files.path("fifo.html"), "fifo.html", 0, 0));
+    EXPECT_FALSE(mdlFile::OpenDocumentFile(files.path("zero.html"), "zero.html", 0, 0));
     EXPECT_EQ(mdlFile::DocumentCount(), 0);
-    ASSERT_EQ(boxes.size(), 2);
+    ASSERT_EQ(boxes.size(), 4);
     EXPECT_EQ(boxes[0].title, "Ошибка чтения");
     EXPECT_TRUE(boxes[0].prompt.contains("folder.html"));
     EXPECT_EQ(mdlLoad::Magazine.count(), 0);
@@ -357,6 +364,8 @@ TEST_F(DocumentWindow, AWriteThatFailsKeepsTheDocumentOpenAndChanged)
     EXPECT_FALSE(close(n));
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_EQ(boxes[1].title, "Ошибка записи");
+    EXPECT_EQ(boxes[1].prompt, "Невозможно записать файл target.html,\r\n"
+                               "так как под этим именем находится папка или устройство, а не файл.");
     EXPECT_NE(mdlFile::Documents[n], nullptr);
     EXPECT_EQ(record(n).State, 3);
     EXPECT_EQ(document(n)->txtContent->Text(), "<p>text</p>");

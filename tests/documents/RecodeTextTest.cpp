@@ -72,6 +72,33 @@ TEST_F(Recode, ByteRulesOfTheTable)
         EXPECT_EQ(StringToAnsi(RecodeText(Bytes(c.in), c.from, c.to, c.missing)), c.out) << c.what;
 }
 
+// A file's bytes go through the same rules slice by slice, and what becomes "?" is counted on the way.
+TEST_F(Recode, TheByteRecoderRecodesAsRecodeTextAndCountsWhatItLoses)
+{
+    QByteArray every;
+    for (int b = 0; b < 256; ++b)
+        every += char(b);
+    for (int from = -1; from <= 4; ++from)
+        for (int to = -1; to <= 4; ++to) {
+            mdlFile::ByteRecoder recoder(from, to);
+            EXPECT_EQ(recoder.Recode(every).toByteArray(), StringToAnsi(RecodeText(Bytes(every), from, to, "?")))
+                << from << " -> " << to;
+            EXPECT_EQ(recoder.CanLose(), recoder.Lost().count > 0) << from << " -> " << to;
+        }
+
+    mdlFile::ByteRecoder recoder(1, 2);
+    EXPECT_EQ(recoder.Recode("x\xC1y").toByteArray(), "x?y");
+    EXPECT_EQ(recoder.Recode("\xC1\xC0\xC1").toByteArray(), "?\xE1?");
+    EXPECT_EQ(recoder.Lost().count, 3);
+    EXPECT_EQ(recoder.Lost().first, Bytes("\xC1"));
+    EXPECT_FALSE(recoder.Lost().more);
+    mdlFile::ByteRecoder counter(1, 2);
+    counter.Count("x\xC1y\xC1\xC0\xC1");
+    EXPECT_EQ(counter.Lost().count, 3) << "counting alone finds the same";
+    EXPECT_EQ(mdlFile::FindLostCharacters(Bytes("x\xC1y\xC1\xC0\xC1"), 1, 2).count, 3);
+    EXPECT_EQ(mdlFile::FindLostCharacters(Bytes("x\xC1y"), 1, 1).count, 0);
+}
+
 TEST_F(Recode, CharacterOutsideTheSystemCodePageRecodesAsQuestionMark)
 {
     EXPECT_EQ(RecodeText(QStringLiteral(u"a\u263Ab"), 1, 2), "a?b");
@@ -189,6 +216,26 @@ TEST_F(ShippedCodes, RoundTripRestoresEveryByteBothPagesHave)
             EXPECT_EQ(StringToAnsi(RecodeText(there, b.index, a.index)), both)
                 << a.iconvName << " -> " << b.iconvName << " -> " << a.iconvName;
         }
+}
+
+// The question about lost characters names the first kinds in the order the text has them, and says when
+// there are more.
+TEST_F(ShippedCodes, TheLostCharactersAreNamedInTheOrderOfTheText)
+{
+    const mdlFile::LostCharacters lost =
+        mdlFile::FindLostCharacters(QStringLiteral("«Цитата» — №1 € «ещё»"), 1, 2);
+    EXPECT_EQ(lost.count, 7);
+    EXPECT_EQ(lost.first, QStringLiteral("«»—№€"));
+    EXPECT_FALSE(lost.more);
+
+    QByteArray high;
+    for (int b = 0x80; b < 0x100; ++b)
+        high += char(b);
+    const mdlFile::LostCharacters many = mdlFile::FindLostCharacters(Bytes(high), 1, 2);
+    EXPECT_GT(many.count, mdlFile::LostCharacters::ShownCount);
+    EXPECT_EQ(many.first.size(), mdlFile::LostCharacters::ShownCount);
+    EXPECT_EQ(many.first[0], QChar(0x0402)) << "Ђ, byte 80, comes first";
+    EXPECT_TRUE(many.more);
 }
 
 TEST_F(ShippedCodes, CyrillicAlphabetInEveryPage)

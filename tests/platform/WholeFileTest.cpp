@@ -1,39 +1,12 @@
 #include "platform/files/WholeFile.h"
+#include "platform/files/SaveStream.h"
 
+#include "tests/FileSizeLimit.h"
 #include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace platform::files;
-
-namespace {
-
-// Lowers the largest file this process may write, for as long as it lives.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
-} // namespace
 
 TEST(WholeFile, AWriteThatFailsHalfwayLeavesTheOldFileAsItWas)
 {
@@ -42,7 +15,7 @@ TEST(WholeFile, AWriteThatFailsHalfwayLeavesTheOldFileAsItWas)
     const QByteArray big(64 * 1024, 'x');
     {
         FileSizeLimit limit(4096);
-        EXPECT_EQ(WriteWhole(file, big), FileError::Unwritable);
+        EXPECT_EQ(WriteWhole(file, big), FileError::TooLarge);
     }
     EXPECT_EQ(folder.read("doc.html"), QByteArray("old text"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"doc.html"});
@@ -52,9 +25,9 @@ TEST(WholeFile, RefusedTargets)
 {
     TempFolder folder;
     QDir(folder.path()).mkdir("sub");
-    EXPECT_EQ(WriteWhole(folder.path("missing/a.txt"), "a"), FileError::Unwritable);
-    EXPECT_EQ(WriteWhole(folder.path("sub"), "a"), FileError::Unwritable);
-    EXPECT_EQ(WriteWhole(QString(), "a"), FileError::Unwritable);
+    EXPECT_EQ(WriteWhole(folder.path("missing/a.txt"), "a"), FileError::NoFolder);
+    EXPECT_EQ(WriteWhole(folder.path("sub"), "a"), FileError::NotRegular);
+    EXPECT_EQ(WriteWhole(QString(), "a"), FileError::NoFolder);
     EXPECT_FALSE(QFileInfo::exists(folder.path("missing")));
 }
 
@@ -87,7 +60,8 @@ TEST(WholeFile, SlicesReadTheWholeFileInOrderAndWriteItOnlyOnCommit)
 
     const QString copy = folder.write("copy.bin", "old");
     {
-        SliceWriter writer(copy);
+        SaveStream writer(copy);
+        ASSERT_EQ(writer.Open(), FileError::None);
         writer.Write(bytes.left(5000));
         writer.Write(bytes.mid(5000));
         EXPECT_EQ(folder.read("copy.bin"), "old") << "nothing shows before the commit";
@@ -95,7 +69,8 @@ TEST(WholeFile, SlicesReadTheWholeFileInOrderAndWriteItOnlyOnCommit)
     }
     EXPECT_EQ(folder.read("copy.bin"), bytes);
     {
-        SliceWriter dropped(copy);
+        SaveStream dropped(copy);
+        ASSERT_EQ(dropped.Open(), FileError::None);
         dropped.Write("never committed");
     }
     EXPECT_EQ(folder.read("copy.bin"), bytes) << "a writer dropped without a commit leaves the file";
@@ -119,7 +94,7 @@ TEST(WholeFile, ACopyReplacesTheTargetByteForByte)
 
     EXPECT_EQ(CopyWhole(folder.path("none"), to), FileError::Missing);
     EXPECT_EQ(CopyWhole(folder.path(), to), FileError::Missing);
-    EXPECT_EQ(CopyWhole(from, folder.path("missing/copy.html")), FileError::Unwritable);
+    EXPECT_EQ(CopyWhole(from, folder.path("missing/copy.html")), FileError::NoFolder);
 }
 
 TEST(WholeFile, ACopyThatFailsHalfwayIsReported)
@@ -127,5 +102,5 @@ TEST(WholeFile, ACopyThatFailsHalfwayIsReported)
     TempFolder folder;
     const QString from = folder.write("page.html", QByteArray(64 * 1024, 'x'));
     FileSizeLimit limit(4096);
-    EXPECT_EQ(CopyWhole(from, folder.path("~copy.html")), FileError::Unwritable);
+    EXPECT_EQ(CopyWhole(from, folder.path("~copy.html")), FileError::TooLarge);
 }
