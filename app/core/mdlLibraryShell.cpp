@@ -11,9 +11,9 @@ bool ShellOpen(const QString &file, const QString &parameters, bool maximized)
     return platform::shell::ShellOpen(file, parameters, maximized);
 }
 
-QString BrowseFolder(QWidget *owner, const QString &title)
+QString BrowseFolder(QWidget *owner, const QString &title, const QString &startFolder)
 {
-    const QString picked = platform::shell::BrowseFolder(owner, title);
+    const QString picked = platform::shell::BrowseFolder(owner, title, startFolder);
     // "/" is a folder like any other here; only the empty answer is a cancel.
     if (picked.isEmpty())
         return {};

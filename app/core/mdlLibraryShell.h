@@ -11,7 +11,8 @@ namespace mdlLibrary {
 // `parameters` as its one argument. False when nothing could be started; callers carry on regardless.
 bool ShellOpen(const QString &file, const QString &parameters, bool maximized);
 
-// The folder that the user picks, with one trailing "/"; empty when the user cancelled.
-QString BrowseFolder(QWidget *owner, const QString &title);
+// The folder that the user picks, with one trailing "/"; empty when the user cancelled. The picker
+// opens in `startFolder` when that folder exists.
+QString BrowseFolder(QWidget *owner, const QString &title, const QString &startFolder);
 
 } // namespace mdlLibrary

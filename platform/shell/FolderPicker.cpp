@@ -3,15 +3,18 @@
 #include "platform/dialogs/MessageBox.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace platform::shell {
 
-QString BrowseFolder(QWidget *owner, const QString &title)
+QString BrowseFolder(QWidget *owner, const QString &title, const QString &startFolder)
 {
     // The picker that QFileDialog::getExistingDirectory shows, made here so that a test can answer it.
     QFileDialog picker(owner, title);
     picker.setFileMode(QFileDialog::Directory);
     picker.setOption(QFileDialog::ShowDirsOnly);
+    if (!startFolder.isEmpty() && QFileInfo(startFolder).isDir())
+        picker.setDirectory(startFolder);
     if (dialogs::ShowModal(picker) != QDialog::Accepted)
         return {};
     return picker.selectedFiles().value(0);
