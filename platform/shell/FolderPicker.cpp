@@ -4,6 +4,8 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QListView>
+#include <QScrollBar>
 
 namespace platform::shell {
 
@@ -15,6 +17,10 @@ QString BrowseFolder(QWidget *owner, const QString &title, const QString &startF
     picker.setOption(QFileDialog::ShowDirsOnly);
     if (!startFolder.isEmpty() && QFileInfo(startFolder).isDir())
         picker.setDirectory(startFolder);
+    // The list of places at the left starts narrower than its Russian names ("Компьютер").
+    if (auto *places = picker.findChild<QListView *>(QStringLiteral("sidebar")))
+        places->setMinimumWidth(places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                                places->verticalScrollBar()->sizeHint().width());
     if (dialogs::ShowModal(picker) != QDialog::Accepted)
         return {};
     return picker.selectedFiles().value(0);
