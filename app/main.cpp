@@ -1,4 +1,5 @@
 #include "app/core/mdlProgram.h"
+#include "platform/application/Application.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::application::InstallQtTranslations();
     if (!mdlProgram::Main())
         return 0;
     return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include "controls/MwFSOFolders.h"
 #include "controls/MwFSOPaths.h"
+#include "platform/widgets/ClippedTextTip.h"
 
 #include <QLayout>
 #include <QComboBox>
@@ -47,6 +48,7 @@ MwFSOCombo::MwFSOCombo(QWidget *parent) : FileSystemControl(parent), combo_(new 
     layout()->addWidget(combo_);
     WatchView(combo_, nullptr);
     FillComboRoot(*combo_, Fso());
+    ClippedTextTip::Attach(combo_);
     // Only a pick by the user: selecting from code never reports one.
     connect(combo_, &QComboBox::activated, this, &MwFSOCombo::Picked);
 }

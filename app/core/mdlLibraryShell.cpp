@@ -16,9 +16,9 @@ bool ShellStart(const QString &program, const QString &parameters, bool maximize
     return platform::shell::StartProgram(program, parameters, maximized);
 }
 
-QString BrowseFolder(QWidget *owner, const QString &title)
+QString BrowseFolder(QWidget *owner, const QString &title, const QString &startFolder)
 {
-    const QString picked = platform::shell::BrowseFolder(owner, title);
+    const QString picked = platform::shell::BrowseFolder(owner, title, startFolder);
     // "/" is a folder like any other here; only the empty answer is a cancel.
     if (picked.isEmpty())
         return {};

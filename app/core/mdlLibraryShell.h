@@ -14,7 +14,8 @@ bool ShellOpen(const QString &file, bool maximized);
 // could be started.
 bool ShellStart(const QString &program, const QString &parameters, bool maximized);
 
-// The folder that the user picks, with one trailing "/"; empty when the user cancelled.
-QString BrowseFolder(QWidget *owner, const QString &title);
+// The folder that the user picks, with one trailing "/"; empty when the user cancelled. The picker
+// opens in `startFolder` when that folder exists.
+QString BrowseFolder(QWidget *owner, const QString &title, const QString &startFolder);
 
 } // namespace mdlLibrary

@@ -231,17 +231,28 @@ QString SentenceCase(QString text)
     return text;
 }
 
-// A letter at the start of the text or after any other character than a letter is raised; every other
-// letter is lowered.
+// The first letter of every word raised, its other letters lowered. A word is a run of letters and
+// digits ("2nd", "x2y"); an apostrophe after a letter ("don't", "rock’n’roll") and a hyphen after a digit
+// ("2-й") stay inside it. Every other character ends it, a hyphen between letters too ("Ёлка-Палка").
 QString TitleCase(QString text)
 {
     const CaseTable &cases = Cases();
     auto *chars = reinterpret_cast<char16_t *>(text.data());
-    bool afterLetter = false;
+    enum class Kind { Other, Letter, Digit, Joiner } previous = Kind::Other;
     for (qsizetype i = 0, n = text.size(); i < n; ++i) {
         const char16_t c = chars[i];
-        chars[i] = afterLetter ? cases.lower[c] : cases.upper[c];
-        afterLetter = cases.letter[c];
+        Kind kind = Kind::Other;
+        if (cases.letter[c]) {
+            chars[i] = previous == Kind::Other ? cases.upper[c] : cases.lower[c];
+            kind = Kind::Letter;
+        } else if (c >= u'0' && c <= u'9') {
+            kind = Kind::Digit;
+        } else if ((c == u'\'' || c == u'\u2019') && previous == Kind::Letter) {
+            kind = Kind::Joiner;
+        } else if (c == u'-' && previous == Kind::Digit) {
+            kind = Kind::Joiner;
+        }
+        previous = kind;
     }
     return text;
 }

@@ -345,6 +345,16 @@ void frmSelColor::txtColorNegative_GotFocus()
 
 bool frmSelColor::eventFilter(QObject *watched, QEvent *event)
 {
+    // A click that brings the focus into a box places the caret there as the button goes down, over the
+    // selection that the focus made; the whole text is selected again when the button comes up, unless
+    // the user dragged over a part of it.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason) {
+        clickedInto_ = qobject_cast<QLineEdit *>(watched);
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == clickedInto_) {
+        if (!clickedInto_->hasSelectedText())
+            clickedInto_->selectAll();
+        clickedInto_ = nullptr;
+    }
     if (watched == txtColorSelect) {
         if (event->type() == QEvent::FocusIn && MovesWithinWindow(event))
             txtColorSelect_GotFocus();

@@ -78,6 +78,8 @@ private:
     QString ColorDecimal;
     // The opening's second half runs on the first showing only.
     bool opened_ = false;
+    // The box that a click is bringing the focus into, until its button comes up.
+    QLineEdit *clickedInto_ = nullptr;
 };
 
 namespace forms {

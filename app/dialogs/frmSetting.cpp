@@ -354,10 +354,12 @@ void frmSetting::tlbDialogs_Path_ButtonClick(int index)
 {
     const QString title = index == 0 ? QStringLiteral("Выбор каталога для открытия файлов")
                                      : QStringLiteral("Выбор каталога для сохранения файлов");
-    const QString folder = mdlLibrary::BrowseFolder(this, title);
+    QLineEdit *box = index == 0 ? txtDialogs_Open_Path : txtDialogs_Save_Path;
+    // The picker starts where the box points, so that a nearby folder is a click or two away.
+    const QString folder = mdlLibrary::BrowseFolder(this, title, box->text());
     // Only the empty answer is a cancel: "/" is a folder like any other.
     if (!folder.isEmpty())
-        (index == 0 ? txtDialogs_Open_Path : txtDialogs_Save_Path)->setText(folder);
+        box->setText(folder);
 }
 
 void frmSetting::chcStart_New_Click()

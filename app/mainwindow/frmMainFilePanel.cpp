@@ -12,6 +12,7 @@
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/widgets/ClippedTextTip.h"
 #include "platform/widgets/PictureBox.h"
 
 #include <QAction>
@@ -54,8 +55,11 @@ void frmMain::CreateFilePanel()
 
     // The parts' heights; the page's layout then places them.
     const int listHeight = cmbFilter->sizeHint().height();
-    for (QComboBox *list : {cmbFilter, cmbCode, cmbCode2})
+    for (QComboBox *list : {cmbFilter, cmbCode, cmbCode2}) {
         list->resize(list->width(), listHeight);
+        // The panel is narrow: a code page's long name shows whole in the tip.
+        ClippedTextTip::Attach(list);
+    }
     cmbDrive->place->resize(cmbDrive->place->width(), listHeight);
     tlbPathUp->resize(tlbPathUp->sizeHint().width(), listHeight);
 

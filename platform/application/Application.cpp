@@ -1,7 +1,9 @@
 #include "platform/application/Application.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QStringList>
+#include <QTranslator>
 
 namespace platform::application {
 namespace {
@@ -22,6 +24,19 @@ void SetPath(const QString &folder)
 QString Title()
 {
     return QCoreApplication::applicationName();
+}
+
+void InstallQtTranslations()
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    // Qt's widgets and dialogs, and the page engine's menus.
+    for (const char *catalogue : {"qtbase_ru", "qtwebengine_ru"}) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(QLatin1String(catalogue), folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
 }
 
 QString CommandLine()

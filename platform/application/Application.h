@@ -13,6 +13,10 @@ QString Path();
 // an empty folder restores the executable's.
 void SetPath(const QString &folder);
 QString Title();
+// Makes Qt's own dialogs and texts (the print dialog, the folder picker, the text boxes' and page
+// panes' context menus) speak Russian, as the rest of the program does. Called once, after the
+// application object is made and before the first window.
+void InstallQtTranslations();
 // The arguments after the program's name, joined by spaces, as one command line.
 QString CommandLine();
 

@@ -5,11 +5,11 @@
 #include "platform/editor/EditorSearch.h"
 #include "platform/editor/ScintillaCall.h"
 #include "platform/editor/SyntaxLexer.h"
+#include "platform/editor/TextPrinting.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/text/AnsiCodePage.h"
 
 #include <Qsci/qscicommandset.h>
-#include <Qsci/qsciprinter.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAccessibleWidget>
@@ -798,20 +798,14 @@ bool Editor::PrintContents(QPrinter &printer, int flags, int pointSize)
         if (dialogs::ShowModal(dialog) != QDialog::Accepted)
             return false;
     }
-    // The control prints only through a printer of its own kind: it takes the chosen printer's settings.
-    QsciPrinter output(QPrinter::HighResolution);
-    if (printer.outputFormat() == QPrinter::NativeFormat)
-        output.setPrinterName(printer.printerName());
-    else
-        output.setOutputFileName(printer.outputFileName());
-    output.setPageLayout(printer.pageLayout());
-    output.setCopyCount(printer.copyCount());
-    output.setColorMode(printer.colorMode());
-    output.setDocName(printer.docName());
-    output.setWrapMode(QsciScintilla::WrapWord);
-    if (pointSize > 0)
-        output.setMagnification(pointSize - static_cast<int>(std::lround(font_.pointSizeF())));
-    return output.printRange(control_) != 0;
+    const int magnification = pointSize > 0 ? pointSize - static_cast<int>(std::lround(font_.pointSizeF())) : 0;
+    // The control itself leaves the bookmarks, their margin and the selection off the paper, but would
+    // print the whitespace marks, which are for the screen only.
+    const long whitespace = Sci(control_, Base::SCI_GETVIEWWS);
+    Sci(control_, Base::SCI_SETVIEWWS, Base::SCWS_INVISIBLE);
+    const bool printed = PrintPages(*control_, printer, magnification);
+    Sci(control_, Base::SCI_SETVIEWWS, static_cast<unsigned long>(whitespace));
+    return printed;
 }
 
 bool Editor::eventFilter(QObject *watched, QEvent *event)

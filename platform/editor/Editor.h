@@ -213,8 +213,10 @@ public:
     void SetAllBookmarks(const QList<int> &lines);
     QList<int> GetAllBookmarks() const;
 
-    // Prints the whole text with the font enlarged or reduced to `pointSize`. Flags 0 first asks the
-    // user through the print dialog (false when cancelled); 1 prints on `printer` as it is set.
+    // Prints the text with the font enlarged or reduced to `pointSize`: the pages, their order and the
+    // copies that `printer` holds, and nothing that only the screen shows (whitespace marks, bookmarks,
+    // the selection). Flags 0 first asks the user through the print dialog (false when cancelled); 1
+    // prints on `printer` as it is set.
     bool PrintContents(QPrinter &printer, int flags, int pointSize);
 
     // Style (TokenKind) of the character at a line and column, once the text there has been coloured.

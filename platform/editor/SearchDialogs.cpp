@@ -1,5 +1,7 @@
 #include "platform/editor/SearchDialogs.h"
 
+#include "platform/widgets/TitleRoom.h"
+
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -150,6 +152,7 @@ GotoLineDialog::GotoLineDialog(int lineCount, int currentLine, QWidget *parent) 
     layout->addLayout(buttons);
     connect(go, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    LeaveRoomForTitle(*this);
 }
 
 int GotoLineDialog::LineNumber() const

@@ -6,8 +6,8 @@ class QWidget;
 
 namespace platform::shell {
 
-// Shows the folder picker modal over `owner` and returns the folder chosen, as the host names it;
-// empty when the user cancelled.
-QString BrowseFolder(QWidget *owner, const QString &title);
+// Shows the folder picker modal over `owner`, open in `startFolder` when that folder exists, and returns
+// the folder chosen, as the host names it; empty when the user cancelled.
+QString BrowseFolder(QWidget *owner, const QString &title, const QString &startFolder);
 
 } // namespace platform::shell

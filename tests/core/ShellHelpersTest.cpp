@@ -57,7 +57,7 @@ protected:
             picker->setDirectory(folder);
             return int(QDialog::Accepted);
         });
-        return mdlLibrary::BrowseFolder(owner, title);
+        return mdlLibrary::BrowseFolder(owner, title, QString());
     }
 
     struct Shown {

@@ -74,10 +74,21 @@ INSTANTIATE_TEST_SUITE_P(UpperAndLowerCase, RegistrConvertTest, testing::Values(
     RegistrCase{"ПРИВЕТ, ЁЖ! HELLO", 4, "привет, ёж! hello"},
     RegistrCase{"ЇЖАК І ҐАНОК", 4, "їжак і ґанок"}));
 
+// Title case is for headings: each word begins with a capital, and a word is what a reader takes for one.
 INSTANTIATE_TEST_SUITE_P(TitleCase, RegistrConvertTest, testing::Values(
     RegistrCase{"привет, МИР! hello WORLD", 5, "Привет, Мир! Hello World"},
     RegistrCase{"ёлка-палка ЁЖИК", 5, "Ёлка-Палка Ёжик"},
-    RegistrCase{"2nd o'neil\r\nновая строка", 5, "2Nd O'Neil\r\nНовая Строка"}));
+    // An apostrophe inside a word, plain or typographic, does not start a new one.
+    RegistrCase{"don't stop", 5, "Don't Stop"},
+    RegistrCase{"ROCK’N’ROLL o'neil", 5, "Rock’n’roll O'neil"},
+    // One at a word's start is a quotation mark.
+    RegistrCase{"'цитата' и 'ёж'", 5, "'Цитата' И 'Ёж'"},
+    // Letters after a digit belong to the number's word, and so does a suffix after its hyphen.
+    RegistrCase{"2nd place, x2y, v2.0 beta", 5, "2nd Place, X2y, V2.0 Beta"},
+    RegistrCase{"2-й ЭТАЖ, 3-я квартира", 5, "2-й Этаж, 3-я Квартира"},
+    // Punctuation and line ends start a new word.
+    RegistrCase{"привет,мир!(да)\"нет\"", 5, "Привет,Мир!(Да)\"Нет\""},
+    RegistrCase{"2nd o'neil\r\nновая строка\nещё\rодна", 5, "2nd O'neil\r\nНовая Строка\nЕщё\rОдна"}));
 
 INSTANTIATE_TEST_SUITE_P(CaseInversion, RegistrConvertTest, testing::Values(
     RegistrCase{"Привет World", 6, "пРИВЕТ wORLD"},

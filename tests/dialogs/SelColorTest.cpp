@@ -474,6 +474,43 @@ TEST_F(ColourPicker, ATypedColourTextIsAppliedWhenTheBoxIsLeft)
     }
 }
 
+TEST_F(ColourPicker, AClickIntoAColourTextSelectsItWholeAsTabDoes)
+{
+    struct Case {
+        const char *name;
+        QLineEdit *frmSelColor::*box;
+        bool drag; // from the middle to the left edge, with the press that brings the focus
+        const char *selected; // of "#FF8000" and its negative "#007FFF"; empty: a part of the text
+    } cases[] = {
+        {"a click into the colour", &frmSelColor::txtColorSelect, false, "#FF8000"},
+        {"a click into the negative", &frmSelColor::txtColorNegative, false, "#007FFF"},
+        {"a drag over a part", &frmSelColor::txtColorSelect, true, ""},
+    };
+    for (const Case &c : cases) {
+        open(QStringLiteral("#ff8000"), [&](frmSelColor &picker) {
+            QLineEdit *box = picker.*c.box;
+            ASSERT_FALSE(box->hasFocus());
+            const QPoint middle = box->rect().center();
+            const QPoint end = c.drag ? QPoint(1, middle.y()) : middle;
+            QTest::mousePress(box, Qt::LeftButton, {}, middle);
+            if (c.drag)
+                QTest::mouseMove(box, end);
+            QTest::mouseRelease(box, Qt::LeftButton, {}, end);
+            EXPECT_TRUE(box->hasFocus()) << c.name;
+            if (*c.selected) {
+                EXPECT_EQ(box->selectedText(), QString::fromLatin1(c.selected)) << c.name;
+            } else {
+                EXPECT_TRUE(box->hasSelectedText()) << c.name;
+                EXPECT_NE(box->selectedText(), box->text()) << c.name << ": the dragged part stays selected";
+            }
+
+            // A click into the box that has the focus places the caret, as in any text box.
+            QTest::mouseClick(box, Qt::LeftButton, {}, middle);
+            EXPECT_FALSE(box->hasSelectedText()) << c.name;
+        });
+    }
+}
+
 TEST_F(ColourPicker, TheColourTextTakesOnlyHexDigitsAndEditingKeys)
 {
     struct Case {

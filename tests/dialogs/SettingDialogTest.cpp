@@ -59,6 +59,7 @@ protected:
         dialogs::SetDialogHook([&](QDialog &dialog) {
             if (auto *picker = qobject_cast<QFileDialog *>(&dialog)) {
                 pickerTitles.append(picker->windowTitle());
+                pickerStarts.append(picker->directory().absolutePath());
                 if (picked.isEmpty())
                     return int(QDialog::Rejected);
                 picker->setDirectory(picked);
@@ -113,7 +114,7 @@ protected:
     }
 
     QString picked;
-    QStringList pickerTitles;
+    QStringList pickerTitles, pickerStarts;
     TempFolder files;
 };
 
@@ -521,6 +522,51 @@ TEST_F(SettingDialog, TheFolderPickerFillsItsBox)
         });
         EXPECT_EQ(pickerTitles, QStringList{c.index == 0 ? "Выбор каталога для открытия файлов"
                                                          : "Выбор каталога для сохранения файлов"});
+    }
+}
+
+// The picker opens in the folder that its box names, as it stands when its button is clicked.
+TEST_F(SettingDialog, TheFolderPickerOpensWhereItsBoxPoints)
+{
+    const QString site = files.path("Мой сайт");
+    const QString other = files.path("Другой сайт");
+    const QString missing = files.path("Нет такой папки");
+    QDir().mkpath(site);
+    QDir().mkpath(other);
+    mdlLoad::PathOpen = site + "/";
+    mdlLoad::PathSave = site + "/";
+    struct Case {
+        int index;
+        QString typed; // empty: the box as the dialog filled it
+        QString start; // empty: anywhere but the missing folder
+    } cases[] = {
+        {0, "", site},
+        {1, "", site},
+        {0, other + "/", other},
+        {1, other, other},
+        {0, missing + "/", ""},
+    };
+    for (const Case &c : cases) {
+        pickerStarts.clear();
+        showSetting([&](frmSetting &d) {
+            openPage(d, "dialogs");
+            if (!c.typed.isEmpty()) {
+                QLineEdit *box = c.index == 0 ? d.txtDialogs_Open_Path : d.txtDialogs_Save_Path;
+                box->setFocus(Qt::MouseFocusReason);
+                box->clear();
+                box->insert(c.typed);
+            }
+            QToolBar *bar = d.tlbDialogs_Path[c.index];
+            QTest::mouseClick(bar->widgetForAction(bar->actions().first()), Qt::LeftButton);
+            d.cmmCancel->click();
+        });
+        ASSERT_EQ(pickerStarts.size(), 1) << qPrintable(c.typed);
+        if (c.start.isEmpty()) {
+            EXPECT_NE(pickerStarts[0], missing);
+            EXPECT_TRUE(QFileInfo(pickerStarts[0]).isDir()) << qPrintable(pickerStarts[0]);
+        } else {
+            EXPECT_EQ(pickerStarts[0], c.start) << qPrintable(c.typed);
+        }
     }
 }
 

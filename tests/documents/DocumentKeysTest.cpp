@@ -2,6 +2,7 @@
 #include "app/documents/mdlLanguage.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/StatusBar.h"
+#include "tests/PrintedPdf.h"
 #include "tests/documents/OpenDocumentsFixture.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -381,6 +383,41 @@ TEST_F(DocumentKeys, PrintsTheTextThroughThePrintDialogToAPdfFile)
     EXPECT_TRUE(printed.contains("Печать строки 150"));
     EXPECT_GE(printed.count(u'\f'), 2) << "150 lines take more than one page";
     EXPECT_EQ(editor(n)->Text(), text) << "printing leaves the text alone";
+}
+
+TEST_F(DocumentKeys, APrintHasThePagesChosenInThePrintDialogAndNoneOfTheScreensMarks)
+{
+    QString text;
+    for (int i = 1; i <= 300; ++i)
+        text += QStringLiteral("\tСтрока %1  с двумя пробелами\r\n").arg(i);
+    const int n = open("print.html", platform::text::StringToAnsi(text));
+    mdlLoad::PrintSetup = true;
+    const auto printThroughDialog = [&](const PrintDialogChoice &choice) {
+        platform::dialogs::SetDialogHook([&](QDialog &dialog) {
+            auto *print = qobject_cast<QPrintDialog *>(&dialog);
+            return print ? ChooseInPrintDialog(*print, choice) : int(QDialog::Rejected);
+        });
+        main()->mnuFile_Print->trigger();
+        platform::dialogs::SetDialogHook(nullptr);
+        return PrintedPdf(choice.file);
+    };
+    const PrintedPdf all = printThroughDialog({files.path("all.pdf")});
+    ASSERT_GE(all.pages().size(), 3);
+
+    // The marks that the screen shows on the second page: whitespace, a bookmark, a selection.
+    if (!record(n).ViewSpace)
+        main()->mnuView_ViewSpace->trigger();
+    ASSERT_TRUE(editor(n)->DisplayWhitespace());
+    document(n)->PositionCursor(all.pages()[0].count(u'\n') + 5, 0);
+    QToolBar *panel = document(n)->tlbPanel;
+    QTest::mouseClick(panel->widgetForAction(panel->findChild<QAction *>("create")), Qt::LeftButton);
+    ASSERT_EQ(editor(n)->GetAllBookmarks().size(), 1);
+    select(n, 100, 2, 110, 4);
+
+    const PrintedPdf second = printThroughDialog({files.path("second.pdf"), 2, 2});
+    EXPECT_EQ(second.pages(), QStringList{all.pages()[1]}) << "pages from 2 to 2";
+    EXPECT_EQ(second.picture(1), all.picture(2)) << "no whitespace mark, bookmark or selection on paper";
+    EXPECT_TRUE(editor(n)->DisplayWhitespace()) << "the screen keeps its marks";
 }
 
 } // namespace

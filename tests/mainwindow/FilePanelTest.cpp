@@ -11,7 +11,9 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +93,48 @@ TEST_F(FilePanel, ADriveChosenInTheComboMovesTreeAndListButNotTheOpenFolder)
     choose(box, 1);
     EXPECT_EQ(paths(), QStringList({"/", "/", "/"}));
     EXPECT_EQ(mdlLoad::PathOpen, deep);
+}
+
+// The panel is as narrow as it starts; the pointer resting on a list whose entry it clips shows the entry
+// whole, and on one whose entry fits shows nothing.
+TEST_F(FilePanel, AnEntryTooWideForItsListShowsWholeInTheTip)
+{
+    auto *drives = main()->cmbDrive->Widget()->findChild<QComboBox *>();
+    ASSERT_NE(drives, nullptr);
+    const auto entry = [](QComboBox *list, const QString &text) {
+        const int index = list->findText(text, Qt::MatchContains);
+        EXPECT_GE(index, 0) << text.toStdString();
+        choose(list, index);
+        return list->currentText();
+    };
+    const QString deep = folder("Сайт о путешествиях по Золотому кольцу");
+    struct Case {
+        const char *name;
+        QComboBox *list;
+        std::function<QString()> show; // chooses the entry, gives its whole text
+        bool clipped;
+    } cases[] = {
+        {"a long code page", main()->cmbCode, [&] { return entry(main()->cmbCode, "Кириллица (Windows-1251)"); }, true},
+        {"the other code page list", main()->cmbCode2, [&] { return entry(main()->cmbCode2, "Кириллица (Windows-1251)"); }, true},
+        {"the computer", drives, [&] { return entry(drives, "Мой компьютер"); }, true},
+        {"a long folder name", drives, [&] { showFolder(deep); return drives->currentText(); }, true},
+        {"a short file type", main()->cmbFilter, [&] { return entry(main()->cmbFilter, "HTML"); }, false},
+        {"a drive", drives, [&] { return entry(drives, "/"); }, false},
+    };
+    for (const Case &c : cases) {
+        const QString whole = c.show();
+        ASSERT_TRUE(c.list->isVisible()) << c.name;
+        QToolTip::hideText();
+        ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+        const QPoint at = c.list->rect().center();
+        QHelpEvent rest(QEvent::ToolTip, at, c.list->mapToGlobal(at));
+        QApplication::sendEvent(c.list, &rest);
+        EXPECT_EQ(QToolTip::isVisible(), c.clipped) << c.name;
+        if (c.clipped) {
+            EXPECT_EQ(QToolTip::text(), whole) << c.name;
+        }
+    }
+    QToolTip::hideText();
 }
 
 TEST_F(FilePanel, FolderUpClimbsToTheParentAndFromADriveRootToTheComputer)

@@ -6,6 +6,7 @@
 // The work panel after a click on each of its tabs at the panel's start width, and the frame with its tag
 // panel switched off from the tool bar, each as the user's mouse does it.
 // tools/take-screenshots runs it under Xvfb.
+// Also Qt's own dialogs as the program shows them: the print dialog and the settings' folder picker.
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
@@ -35,6 +36,10 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QToolBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -104,6 +109,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     QApplication::setQuitOnLastWindowClosed(false);
+    platform::application::InstallQtTranslations();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(out);
 
@@ -287,6 +293,31 @@ int main(int argc, char **argv)
         settings.hide();
         return int(QDialog::Rejected);
     });
+    main->mnuServis_Setting_Click();
+
+    // Qt's own dialogs, in Russian: the print dialog, closed and with its options open, and the folder
+    // picker of the settings dialog, opened from the Open folder box.
+    platform::dialogs::SetDialogHook([&](QDialog &dialog) {
+        if (auto *print = qobject_cast<QPrintDialog *>(&dialog)) {
+            print->show();
+            Picture(print, out + QStringLiteral("/print-dialog.png"));
+            for (QPushButton *button : print->findChildren<QPushButton *>())
+                if (button->text().endsWith(QStringLiteral(">>")))
+                    button->click();
+            Picture(print, out + QStringLiteral("/print-dialog-options.png"));
+        } else if (auto *picker = qobject_cast<QFileDialog *>(&dialog)) {
+            picker->show();
+            Picture(picker, out + QStringLiteral("/folder-picker.png"));
+        } else if (auto *settings = qobject_cast<frmSetting *>(&dialog)) {
+            settings->show();
+            settings->tlbDialogs_Path[0]->actions().first()->trigger();
+        }
+        dialog.hide();
+        return int(QDialog::Rejected);
+    });
+    mdlLoad::PrintSetup = true;
+    mdlFile::Documents[index]->SetFocusForm();
+    main->mnuFile_Print_Click();
     main->mnuServis_Setting_Click();
 
     mdlLoad::ProgramLoaded = false;

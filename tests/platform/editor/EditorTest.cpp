@@ -142,6 +142,28 @@ TEST_F(EditorTest, GoToLineAsksThroughTheDialog)
     EXPECT_EQ(editor.GetSel().EndLine, 2);
 }
 
+// Each dialog opens wide enough for its title to show whole in the title bar, in a bold face beside the
+// frame's icon and three buttons of 28 pixels, as the common desktops draw them.
+TEST_F(EditorTest, TheSearchDialogsLeaveRoomForTheirTitles)
+{
+    editor.SetText(QStringLiteral("a\nb"));
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    for (const int command : {CmdFind, CmdReplace, CmdGotoLine}) {
+        QString title;
+        int width = 0;
+        dialogs::SetDialogHook([&](QDialog &dialog) {
+            dialog.show();
+            title = dialog.windowTitle();
+            width = dialog.width();
+            return int(QDialog::Rejected);
+        });
+        editor.ExecuteCmd(command, -1);
+        ASSERT_FALSE(title.isEmpty()) << command;
+        EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(title) + 4 * 28) << title.toStdString();
+    }
+}
+
 TEST_F(EditorTest, FindNextRepeatsTheLastSearch)
 {
     editor.SetText(QStringLiteral("Tag <p>, tag <br>, ТЕГ тег"));
