@@ -40,9 +40,4 @@ QString GetLongFileName(const QString &path)
     return QFileInfo::exists(path) ? path : QString();
 }
 
-QString SendFilePath(const QString &programFolder)
-{
-    return programFolder + QStringLiteral("tmp/send.txt");
-}
-
 } // namespace mdlProgram
