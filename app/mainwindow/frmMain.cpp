@@ -152,7 +152,7 @@ QString frmMain::ReadHandOver()
     const QString path = mdlLibrary::IsTextFile(sendFile)
                              ? mdlLibrary::FileReadText(sendFile, mdlLibrary::TextEncoding::Utf8)
                              : QString();
-    return path;
+    return path.isEmpty() ? path : mdlLibrary::OutsidePath(path, mdlLoad::ProgramFolder);
 }
 
 void frmMain::CarryOutHandOver(const QString &path)

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QProcess>
@@ -161,6 +162,54 @@ TEST_F(HandOverToThisCopy, AHandOverDuringAModalDialogIsCarriedOutOnceTheDialogH
         main()->mnuFile_CloseAll->trigger();
         settle();
     }
+}
+
+// A second start names an open file in another way than it was opened: the open document is activated,
+// and the file is not opened a second time.
+TEST_F(HandOverToThisCopy, EveryPathOfAnOpenFileActivatesItsDocument)
+{
+    const int page = open("site/page.html", "<p>");
+    const QString site = files.path("site");
+    QDir().mkpath(files.path("site/sub"));
+    ASSERT_TRUE(QFile::link(files.path("site/page.html"), files.path("site/link.html")));
+    ASSERT_TRUE(QFile::link(site, files.path("linked-site")));
+    const int other = open("other.html");
+    ASSERT_EQ(mdlLoad::Magazine.count(), 2);
+    const StringPair newest = mdlLoad::Magazine[2];
+
+    struct Case {
+        const char *argument;
+        QString workingFolder;
+    } cases[] = {
+        {"./page.html", site},
+        {"sub/../page.html", site},
+        {"link.html", site},
+        {"linked-site//page.html", files.path()},
+    };
+    for (const Case &c : cases) {
+        mdlFile::ActivateDocument(other, true, false);
+        settle();
+        ASSERT_EQ(active(), other);
+        HandOver(c.argument, c.workingFolder);
+        settle();
+        EXPECT_EQ(active(), page) << c.argument;
+        EXPECT_EQ(mdlFile::CountOpenDocuments(), 2) << c.argument;
+        EXPECT_EQ(mdlLoad::Magazine.count(), 2) << c.argument;
+        EXPECT_EQ(mdlLoad::Magazine[2], newest) << "activating moves nothing in the recent files";
+    }
+
+    // A file that is not open yet opens under its clean path, which later hand-overs find.
+    files.write("site/fresh.html", "<p>");
+    HandOver("/" + site + "//./fresh.html", files.path());
+    settle();
+    const int fresh = mdlFile::DocumentCount();
+    EXPECT_EQ(record(fresh).Path, files.path("site/fresh.html"));
+    EXPECT_EQ(record(fresh).Name, "fresh.html");
+    EXPECT_EQ(mdlLoad::Magazine[mdlLoad::Magazine.count()], (StringPair{"fresh.html", site + "/"}));
+    HandOver("./fresh.html", site);
+    settle();
+    EXPECT_EQ(mdlFile::DocumentCount(), fresh);
+    EXPECT_EQ(active(), fresh);
 }
 
 } // namespace
