@@ -43,6 +43,13 @@ QString GetFileTitle(const QString &name);
 // The folder of a file path with its trailing separator (the program's common GetPathPart call).
 QString GetFolderOf(const QString &path);
 
+// A path that comes from outside (the command line, a hand-over, a name typed into a dialog, a list file)
+// in the one form in which it is shown, stored and compared: absolute, a relative path taken from `folder`
+// (which ends with "/"), and clean, without ".", ".." or a doubled "/".
+QString OutsidePath(const QString &path, const QString &folder);
+// Whether two paths name one file: the same text, or one existing file once symbolic links are followed.
+bool IsSameFile(const QString &path, const QString &other);
+
 // ---- Colour texts ------------------------------------------------------------------------------------
 
 QString ConvertColor(const QString &value, const int &sourceForm, const int &targetForm);

@@ -215,8 +215,9 @@ QString WriteValue(const Key &key)
     return {};
 }
 
-void AddToMagazineFromFile(const QString &path)
+void AddToMagazineFromFile(const QString &value)
 {
+    const QString path = value.isEmpty() ? value : mdlLibrary::OutsidePath(value, ProgramFolder);
     Magazine.append({mdlLibrary::GetFileName(path), mdlLibrary::GetFolderOf(path)});
 }
 

@@ -21,10 +21,8 @@ bool GetCommandFile(QString &path, const QString &commandLine)
 
     // A relative path is the program folder's; a second copy, which has no program folder yet, takes it
     // from its current folder and makes it absolute, since the running copy has another current folder.
-    if (!file.startsWith(u'/')) {
-        const QString base = mdlLoad::ProgramFolder.isEmpty() ? QDir::currentPath() + u'/' : mdlLoad::ProgramFolder;
-        file.prepend(base);
-    }
+    const QString base = mdlLoad::ProgramFolder.isEmpty() ? QDir::currentPath() + u'/' : mdlLoad::ProgramFolder;
+    file = mdlLibrary::OutsidePath(file, base);
     const QString longName = GetLongFileName(file);
     if (!longName.isEmpty())
         file = longName;
@@ -38,11 +36,6 @@ QString GetLongFileName(const QString &path)
 {
     // Host file names have one form only: an existing path is already its long form.
     return QFileInfo::exists(path) ? path : QString();
-}
-
-QString SendFilePath(const QString &programFolder)
-{
-    return programFolder + QStringLiteral("tmp/send.txt");
 }
 
 } // namespace mdlProgram

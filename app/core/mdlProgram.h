@@ -30,7 +30,8 @@ bool GetCommandFile(QString &path, const QString &commandLine);
 // The path in the form the file system stores it; empty when nothing is there.
 QString GetLongFileName(const QString &path);
 
-// The hand-over file of a copy whose program folder is `programFolder`.
-QString SendFilePath(const QString &programFolder);
+// The hand-over file in this copy's program folder, as the sending copy names it before it has a program
+// folder of its own, and the running copy also while it starts.
+QString SendFile();
 
 } // namespace mdlProgram

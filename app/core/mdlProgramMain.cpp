@@ -12,6 +12,8 @@ namespace windows = platform::windows;
 
 bool Main()
 {
+    // Copies started at the same moment look for a running copy one after another.
+    windows::StartTurn turn;
     // This copy's application window bears the title until the main window takes over; with a running
     // copy's main window it makes the two matches that tell a second start.
     const windows::Handle applicationWindow = windows::RegisterApplicationWindow(platform::application::Title());
@@ -21,19 +23,20 @@ bool Main()
         ActivatePrevInstance();
         QString path;
         if (GetCommandFile(path, platform::application::CommandLine())) {
-            int separator = mdlLibrary::HostSeparatorKind;
-            const QString programFolder = mdlLibrary::ConvertPath(platform::application::Path(), separator, 3, 2);
-            const QString sendFile = SendFilePath(programFolder);
+            const QString sendFile = SendFile();
             mdlLibrary::FileWriteText(sendFile, path, mdlLibrary::TextEncoding::Utf8);
-            windows::SendMessage(PrevInstanceWnd, WM_LBUTTONDBLCLK, 0, 0);
+            // A copy that takes no message is not running after all: this one opens the file itself.
+            load = !windows::SendMessage(PrevInstanceWnd, WM_LBUTTONDBLCLK, 0, 0);
             mdlLibrary::FileWriteText(sendFile, QString(), mdlLibrary::TextEncoding::Utf8);
         }
     }
-    if (load) {
+    if (load)
         forms::frmMain.get();
-        windows::UnregisterWindow(applicationWindow);
+    // The turn ends once this copy is listed as its main window or not at all.
+    windows::UnregisterWindow(applicationWindow);
+    turn.Release();
+    if (load)
         forms::frmMain->MDIForm_Load();
-    }
     return load;
 }
 
@@ -76,6 +79,12 @@ void ActivatePrevInstance()
     if (windows::GetShowState(PrevInstanceWnd) == windows::SW_SHOWMINIMIZED)
         windows::ShowWindow(PrevInstanceWnd, windows::SW_RESTORE);
     windows::ActivateByTitle(PrevInstanceTitle);
+}
+
+QString SendFile()
+{
+    int separator = mdlLibrary::HostSeparatorKind;
+    return mdlLibrary::ConvertPath(platform::application::Path(), separator, 3, 2) + QStringLiteral("tmp/send.txt");
 }
 
 } // namespace mdlProgram

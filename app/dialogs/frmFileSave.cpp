@@ -168,7 +168,8 @@ void frmFileSave::cmmSave_Click()
         return;
     if (!folder.endsWith(u'/'))
         folder += u'/';
-    const QString path = folder + name;
+    // The name may be a path of its own, relative to the folder or from "/".
+    const QString path = mdlLibrary::OutsidePath(name, folder);
 
     // Every existing file is asked about, hidden ones too.
     if (QFileInfo(path).isFile() &&
@@ -182,7 +183,7 @@ void frmFileSave::cmmSave_Click()
 
     DocumentRecord &record = mdlFile::DocumentRecords[mdlFile::SaveDocIndex];
     if (mdlFile::SaveMode == u"saveas" || path == record.Path) {
-        record.Name = name;
+        record.Name = mdlLibrary::GetFileName(path);
         record.Path = path;
         record.State = 2;
         record.FileCode = cmbCode->currentIndex() + 1;

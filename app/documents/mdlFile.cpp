@@ -33,7 +33,7 @@ frmContent *OpenDocumentWindow(int number)
 int FindDocumentByPath(const QString &path)
 {
     for (int i = 1; i <= DocumentRecords.count(); ++i)
-        if (!DocumentRecords[i].Closed && DocumentRecords[i].Path == path)
+        if (!DocumentRecords[i].Closed && mdlLibrary::IsSameFile(DocumentRecords[i].Path, path))
             return i;
     return 0;
 }

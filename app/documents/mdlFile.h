@@ -41,7 +41,8 @@ int CountOpenDocuments();
 // The window of document `number` while it is open; null for a closed document or a number outside the
 // table.
 frmContent *OpenDocumentWindow(int number);
-// The open document with this path (host paths compare exactly); 0 when none.
+// The open document of the file that `path` names (its own path exactly, or the same file reached through
+// symbolic links); 0 when none.
 int FindDocumentByPath(const QString &path);
 int FindDocumentByMenu(int n);
 int FindDocumentByTab(int n);

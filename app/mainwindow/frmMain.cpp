@@ -15,6 +15,7 @@
 #include "app/documents/mdlFileWindows.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "platform/application/Application.h"
+#include "platform/dialogs/ModalScope.h"
 #include "platform/forms/StoredRect.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/TabStrip.h"
@@ -56,11 +57,20 @@ frmMain::frmMain()
     CreateMenus();
     CreateCommandBars();
 
+    // Another copy's message is taken at once, so that the sender goes on (a hand-over's file is read now,
+    // so that its sender can empty it and end), and carried out in turn, never under a modal window.
     hWnd = platform::windows::RegisterWindow(this, [this](unsigned message, qint32, qint32) {
+        const QPointer<frmMain> frame(this);
         if (message == mdlProgram::WM_LBUTTONDBLCLK)
-            MDIForm_DblClick();
+            platform::dialogs::RunOutsideModalScopes([frame, path = ReadHandOver()] {
+                if (frame)
+                    frame->CarryOutHandOver(path);
+            });
         else if (message == mdlProgram::WM_CLOSE)
-            close();
+            platform::dialogs::RunOutsideModalScopes([frame] {
+                if (frame)
+                    frame->close();
+            });
     });
 }
 
@@ -71,6 +81,9 @@ frmMain::~frmMain()
 
 void frmMain::MDIForm_Load()
 {
+    // The frame takes no input while it loads: messages from other copies wait for the end, as they wait
+    // for a modal window.
+    const platform::dialogs::ModalScope loading;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     mdlLoad::ProgramLoaded = false;
@@ -131,11 +144,21 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow *window)
 
 void frmMain::MDIForm_DblClick()
 {
-    const int previous = ActiveFileIndex;
-    const QString sendFile = mdlLoad::TmpFolder + QStringLiteral("send.txt");
+    CarryOutHandOver(ReadHandOver());
+}
+
+QString frmMain::ReadHandOver()
+{
+    const QString sendFile = mdlProgram::SendFile();
     const QString path = mdlLibrary::IsTextFile(sendFile)
                              ? mdlLibrary::FileReadText(sendFile, mdlLibrary::TextEncoding::Utf8)
                              : QString();
+    return path.isEmpty() ? path : mdlLibrary::OutsidePath(path, mdlLoad::ProgramFolder);
+}
+
+void frmMain::CarryOutHandOver(const QString &path)
+{
+    const int previous = ActiveFileIndex;
     // An open document is activated through the document table, so its tab and Window-menu item follow.
     if (const int open = path.isEmpty() ? 0 : mdlFile::FindDocumentByPath(path); open > 0)
         mdlFile::ActivateDocument(open, true, false);

@@ -448,6 +448,10 @@ private:
     // Runs `command` on the active document and gives it the focus back.
     void Forward(const std::function<void(frmContent &)> &command);
     void ReturnFocus(int previous);
+    // The path that the hand-over file names, absolute and clean; empty when it names none.
+    static QString ReadHandOver();
+    // Activates the document of `path`, or opens the file as one.
+    void CarryOutHandOver(const QString &path);
     // Shows the Save dialog for document `n` in `mode` ("saveas", "savecopy") and brings the window, its
     // tab and the status bar up to date.
     void ShowSaveDialog(int n, const QString &mode);

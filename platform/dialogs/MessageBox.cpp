@@ -1,5 +1,7 @@
 #include "platform/dialogs/MessageBox.h"
 
+#include "platform/dialogs/ModalScope.h"
+
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,6 +56,7 @@ QMessageBox::Icon IconOf(int style)
 
 int MsgBox(const QString &prompt, int buttons, const QString &title, QWidget *owner)
 {
+    const ModalScope modal;
     if (messageBoxHook)
         return messageBoxHook({prompt, buttons, title});
 
@@ -80,6 +83,7 @@ int MsgBox(const QString &prompt, int buttons, const QString &title, QWidget *ow
 
 int ShowModal(QDialog &dialog)
 {
+    const ModalScope modal;
     if (dialogHook)
         return dialogHook(dialog);
     return dialog.exec();

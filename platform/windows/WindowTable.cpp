@@ -1,20 +1,25 @@
 #include "platform/windows/WindowTable.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
 #include <QWidget>
 
 #include <map>
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -25,6 +30,8 @@ namespace {
 constexpr int WindowsPerProcess = 256;
 constexpr int ConnectTimeoutMs = 3000;
 constexpr int MessageTimeoutMs = 120000;
+// A starting copy that keeps its turn longer is taken to hang; the others go on without it.
+constexpr int StartTurnTimeoutMs = 30000;
 
 qint64 ProcessOf(Handle handle)
 {
@@ -36,6 +43,20 @@ bool ProcessAlive(qint64 pid)
     return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
 }
 
+// The display this copy shows its windows on: the Wayland socket, else the X display without its screen
+// number (the screens of one X display are one desktop); empty without either.
+QString DisplayName()
+{
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty()) {
+        display = qEnvironmentVariable("DISPLAY");
+        static const QRegularExpression screen(QStringLiteral("(:\\d+)\\.\\d+$"));
+        display.replace(screen, QStringLiteral("\\1"));
+    }
+    // A Wayland socket may be given by its full path; "/" cannot stand in a file name.
+    return display.replace(u'%', QStringLiteral("%25")).replace(u'/', QStringLiteral("%2F"));
+}
+
 QString ListFile(qint64 pid)
 {
     return TableFolder() + QStringLiteral("/%1.windows").arg(pid);
@@ -44,6 +65,15 @@ QString ListFile(qint64 pid)
 QString SocketFile(qint64 pid)
 {
     return TableFolder() + QStringLiteral("/%1.sock").arg(pid);
+}
+
+// A copy runs when its socket takes a connection. A list whose copy ended without unlisting may name a
+// process id that another process has been given since.
+bool Answers(qint64 pid)
+{
+    QLocalSocket socket;
+    socket.connectToServer(SocketFile(pid));
+    return socket.waitForConnected(ConnectTimeoutMs);
 }
 
 struct OwnWindow {
@@ -219,7 +249,6 @@ private:
     int nextNumber_ = 1;
 };
 
-// Asks the copy that owns `handle`; empty when it cannot be reached.
 QList<WindowEntry> ReadList(const QString &file)
 {
     QList<WindowEntry> entries;
@@ -235,6 +264,7 @@ QList<WindowEntry> ReadList(const QString &file)
     return entries;
 }
 
+// Asks the copy `pid`; empty when it cannot be reached.
 QString Ask(qint64 pid, const QString &request, int timeoutMs)
 {
     QLocalSocket socket;
@@ -261,7 +291,8 @@ QString TableFolder()
     QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
         runtime = QDir::tempPath();
-    return runtime + QStringLiteral("/vellicor-windows");
+    const QString display = DisplayName();
+    return runtime + QStringLiteral("/vellicor-windows") + (display.isEmpty() ? QString() : u'-' + display);
 }
 
 Handle RegisterWindow(QWidget *window, MessageHandler handler)
@@ -291,6 +322,9 @@ QList<WindowEntry> EnumWindows()
             QFile::remove(SocketFile(pid));
             continue;
         }
+        // The list of a process that is no copy is left alone: it goes once that process has ended.
+        if (pid != own && !Answers(pid))
+            continue;
         entries += ReadList(folder.filePath(name));
     }
     return entries;
@@ -351,6 +385,33 @@ bool SendMessage(Handle handle, unsigned message, qint32 wParam, qint32 lParam)
 {
     const QString request = QStringLiteral("send %1 %2 %3 %4").arg(handle).arg(message).arg(wParam).arg(lParam);
     return Ask(ProcessOf(handle), request, MessageTimeoutMs) == u"1";
+}
+
+StartTurn::StartTurn()
+{
+    QDir().mkpath(TableFolder());
+    fd_ = ::open(QFile::encodeName(TableFolder() + QStringLiteral("/start.lock")).constData(),
+                 O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const QDeadlineTimer deadline(StartTurnTimeoutMs);
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
+            Release();
+        else
+            QThread::msleep(10);
+    }
+}
+
+StartTurn::~StartTurn()
+{
+    Release();
+}
+
+void StartTurn::Release()
+{
+    // The lock goes with the descriptor, also when the process ends.
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
 }
 
 } // namespace platform::windows

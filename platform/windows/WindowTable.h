@@ -7,9 +7,10 @@
 
 class QWidget;
 
-// The top-level windows of every running copy of this program, for the current user, and messages
-// between them. Each copy lists its windows in a file of a shared runtime folder and serves the messages
-// for them on a local socket there; only copies of this program are ever listed.
+// The top-level windows of every running copy of this program, for the current user and display, and
+// messages between them. Each copy lists its windows in a file of a shared runtime folder and serves the
+// messages for them on a local socket there; only copies of this program are ever listed, and a listed
+// copy that takes no connection on its socket counts as none.
 namespace platform::windows {
 
 using Handle = qint32;
@@ -29,8 +30,25 @@ struct WindowEntry {
 
 using MessageHandler = std::function<void(unsigned message, qint32 wParam, qint32 lParam)>;
 
-// The shared folder: $VELLICOR_WINDOW_TABLE when set, else a folder in the user's runtime location.
+// The shared folder: $VELLICOR_WINDOW_TABLE when set, else a folder in the user's runtime location named
+// after the display ($WAYLAND_DISPLAY, else $DISPLAY), so that copies on other displays never meet.
 QString TableFolder();
+
+// Copies that start at the same moment take turns, each from its look for a running copy until it has
+// handed its file over or listed its own main window: so each finds the one before it, never one that is
+// still starting. Waits for the turn on construction, giving up after a while when the copy before hangs;
+// the turn ends with Release() or the object.
+class StartTurn {
+public:
+    StartTurn();
+    ~StartTurn();
+    StartTurn(const StartTurn &) = delete;
+    StartTurn &operator=(const StartTurn &) = delete;
+    void Release();
+
+private:
+    int fd_ = -1;
+};
 
 // Lists a window of this copy under its title, which is kept up to date; `handler` receives the messages
 // sent to it. A window without a widget (the application's own) has a fixed title.

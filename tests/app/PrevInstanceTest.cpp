@@ -1,12 +1,11 @@
 #include "app/core/mdlProgram.h"
 #include "platform/windows/WindowTable.h"
 #include "tests/LoadedProgram.h"
+#include "tests/ProgramCopies.h"
 #include "tests/ProgramFolder.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -37,19 +36,6 @@ void StartCopy(QProcess &process, const ProgramFolder &folder, const QStringList
     process.waitForStarted();
 }
 
-// The main window of the copy `process` once it is listed with `title`; 0 when it never is.
-windows::Handle WaitForMainWindow(const QProcess &process, const QString &title)
-{
-    const QDeadlineTimer deadline(30000);
-    while (!deadline.hasExpired()) {
-        for (const windows::WindowEntry &entry : windows::EnumWindows())
-            if (entry.handle / 256 == process.processId() && !entry.application && entry.title == title)
-                return entry.handle;
-        QThread::msleep(20);
-    }
-    return 0;
-}
-
 void EndCopy(QProcess &process)
 {
     if (process.state() != QProcess::NotRunning) {
@@ -68,7 +54,7 @@ TEST(PrevInstance, AStartingCopyFindsTheRunningCopysMainWindowAndNeverItsOwn)
     QProcess running;
     StartCopy(running, folder, {page});
     const QString runningTitle = "page.html - " + Title;
-    const windows::Handle runningWindow = WaitForMainWindow(running, runningTitle);
+    const windows::Handle runningWindow = WaitForCopyTitle(running, runningTitle);
     ASSERT_NE(runningWindow, 0);
 
     struct Case {
@@ -106,11 +92,7 @@ protected:
     void RunSecondCopy()
     {
         StartCopy(second, copyFolder);
-        const QDeadlineTimer deadline(30000);
-        while (second.state() != QProcess::NotRunning && !deadline.hasExpired()) {
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-            second.waitForFinished(10);
-        }
+        ServeUntilFinished(second);
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
     }

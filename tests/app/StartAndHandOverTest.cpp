@@ -1,15 +1,16 @@
 #include "app/core/mdlProgram.h"
 #include "platform/windows/WindowTable.h"
 
+#include "tests/ProgramCopies.h"
 #include "tests/ProgramFolder.h"
-
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
-#include <QThread>
+#include "tests/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace windows = platform::windows;
 
@@ -25,7 +26,7 @@ protected:
     }
     void TearDown() override
     {
-        for (QProcess *process : {&first, &second})
+        for (QProcess *process : {&first, &second, &third})
             if (process->state() != QProcess::NotRunning) {
                 process->kill();
                 process->waitForFinished();
@@ -34,35 +35,13 @@ protected:
         qputenv("VELLICOR_WINDOW_TABLE", runTable);
     }
 
-    // Waits until a window of `process` is listed whose title passes `accept`; its handle, or 0.
-    windows::Handle WaitForWindow(const QProcess &process, const std::function<bool(const QString &)> &accept)
-    {
-        const QDeadlineTimer deadline(30000);
-        while (!deadline.hasExpired()) {
-            for (const windows::WindowEntry &entry : windows::EnumWindows())
-                if (entry.handle / 256 == process.processId() && !entry.application && accept(entry.title))
-                    return entry.handle;
-            QThread::msleep(20);
-        }
-        return 0;
-    }
-
-    windows::Handle WaitForMainWindow(const QProcess &process)
-    {
-        return WaitForWindow(process, [](const QString &) { return true; });
-    }
-
-    windows::Handle WaitForTitle(const QProcess &process, const QString &title)
-    {
-        return WaitForWindow(process, [&](const QString &t) { return t == title; });
-    }
-
-    void CloseAndWait(windows::Handle window)
+    void CloseAndWait(windows::Handle window, QProcess &copy)
     {
         ASSERT_TRUE(windows::SendMessage(window, mdlProgram::WM_CLOSE, 0, 0));
-        ASSERT_TRUE(first.waitForFinished(30000));
-        EXPECT_EQ(first.exitCode(), 0);
+        ASSERT_TRUE(copy.waitForFinished(30000));
+        EXPECT_EQ(copy.exitCode(), 0);
     }
+    void CloseAndWait(windows::Handle window) { CloseAndWait(window, first); }
 
     QString SettingIni() const { return QString::fromUtf8(folder.root.read("setting.ini")); }
 
@@ -70,6 +49,7 @@ protected:
     QByteArray runTable;
     QProcess first;
     QProcess second;
+    QProcess third;
 };
 
 const QString Title = QStringLiteral("Marrowin Vellicor");
@@ -77,7 +57,7 @@ const QString Title = QStringLiteral("Marrowin Vellicor");
 TEST_F(StartAndHandOver, AStartAndACloseLeaveBothSettingFilesWritten)
 {
     folder.start(first);
-    const windows::Handle window = WaitForMainWindow(first);
+    const windows::Handle window = WaitForCopyWindow(first);
     ASSERT_NE(window, 0);
     folder.root.write("tmp/~1~new.html", "copy");
     folder.root.write("tmp/advice.htm", "page");
@@ -99,7 +79,7 @@ TEST_F(StartAndHandOver, ASecondCopyHandsItsFileToTheRunningOneAndEnds)
     const QString other = folder.root.write("site/other.html", "<p>");
     folder.root.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
     folder.start(first);
-    ASSERT_NE(WaitForTitle(first, Title), 0);
+    ASSERT_NE(WaitForCopyTitle(first, Title), 0);
 
     // A quoted path, relative to the second copy's current folder.
     second.setWorkingDirectory(folder.path("site"));
@@ -107,17 +87,17 @@ TEST_F(StartAndHandOver, ASecondCopyHandsItsFileToTheRunningOneAndEnds)
     second.start(folder.executable(), {"\"главная страница.html\""});
     ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_NE(WaitForTitle(first, "главная страница.html - " + Title), 0);
+    EXPECT_NE(WaitForCopyTitle(first, "главная страница.html - " + Title), 0);
     EXPECT_EQ(folder.root.read("tmp/send.txt"), QByteArray());
 
     folder.start(second, {other});
     ASSERT_TRUE(second.waitForFinished(30000));
-    EXPECT_NE(WaitForTitle(first, "other.html - " + Title), 0);
+    EXPECT_NE(WaitForCopyTitle(first, "other.html - " + Title), 0);
 
     // Already open: activated, not opened again and not moved in the recent files.
     folder.start(second, {page});
     ASSERT_TRUE(second.waitForFinished(30000));
-    const windows::Handle window = WaitForTitle(first, "главная страница.html - " + Title);
+    const windows::Handle window = WaitForCopyTitle(first, "главная страница.html - " + Title);
     ASSERT_NE(window, 0);
 
     CloseAndWait(window);
@@ -128,13 +108,108 @@ TEST_F(StartAndHandOver, ASecondCopyHandsItsFileToTheRunningOneAndEnds)
 TEST_F(StartAndHandOver, ASecondCopyWithoutAFileOnlyActivatesTheRunningOne)
 {
     folder.start(first);
-    const windows::Handle window = WaitForMainWindow(first);
+    const windows::Handle window = WaitForCopyWindow(first);
     ASSERT_NE(window, 0);
     folder.start(second, {"/no/such/file.html"});
     ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(folder.path("tmp/send.txt")));
     CloseAndWait(window);
+}
+
+// Leaves a socket file at `path` that nobody listens on, as a copy that was killed leaves its socket.
+void LeaveDeadSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_LT(size_t(name.size()), sizeof(address.sun_path));
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)), 0);
+    ::close(fd);
+}
+
+// A list left by a copy that ended without unlisting names a process id that another process, here a
+// sleeping one, has been given since. That process takes no connection on the copy's socket: it is no
+// running copy, and a start goes on as a first copy and opens its file.
+TEST_F(StartAndHandOver, AListedProcessThatTakesNoConnectionIsNoRunningCopy)
+{
+    const QString page = folder.root.write("page.html", "<p>");
+    folder.root.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
+    struct Case {
+        const char *name;
+        bool socketLeft;
+    } cases[] = {{"its socket is gone", false}, {"its socket is left and nobody listens", true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QProcess sleeper;
+        sleeper.start("sleep", {"60"});
+        ASSERT_TRUE(sleeper.waitForStarted());
+        const qint64 pid = sleeper.processId();
+        folder.root.write(QStringLiteral(".windows/%1.windows").arg(pid),
+                          QStringLiteral("%1\tW\tpage.html - %2\n").arg(pid * 256 + 1).arg(Title).toUtf8());
+        if (c.socketLeft)
+            LeaveDeadSocket(folder.path(QStringLiteral(".windows/%1.sock").arg(pid)));
+
+        folder.start(first, {page});
+        const windows::Handle window = WaitForCopyTitle(first, "page.html - " + Title);
+        ASSERT_NE(window, 0) << "the start reached its main window with the file open";
+        CloseAndWait(window);
+        sleeper.kill();
+        sleeper.waitForFinished();
+    }
+}
+
+// One window table for each display. A copy started on another display opens its file in a window of its
+// own; one started on the same display (another screen of it) hands its file over.
+TEST_F(StartAndHandOver, ACopyHandsItsFileOnlyToACopyOnItsOwnDisplay)
+{
+    const QString page = folder.root.write("page.html", "<p>");
+    const QString other = folder.root.write("other.html", "<p>");
+    folder.root.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
+    const TempFolder runtime;
+    const QByteArray runtimePath = QFile::encodeName(runtime.path());
+    auto start = [&](QProcess &copy, const char *display, const QStringList &arguments) {
+        QProcessEnvironment environment = folder.environment();
+        environment.remove("VELLICOR_WINDOW_TABLE");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        environment.insert("DISPLAY", display);
+        copy.setProcessEnvironment(environment);
+        copy.setWorkingDirectory(folder.path());
+        copy.start(folder.executable(), arguments);
+    };
+    // This process looks into the table of a display as a copy on that display names it.
+    auto lookAt = [&](const char *display) {
+        QString table;
+        {
+            const ScopedEnvironment onDisplay({{"VELLICOR_WINDOW_TABLE", nullptr}, {"WAYLAND_DISPLAY", nullptr},
+                                               {"XDG_RUNTIME_DIR", runtimePath.constData()}, {"DISPLAY", display}});
+            table = windows::TableFolder();
+        }
+        qputenv("VELLICOR_WINDOW_TABLE", table.toUtf8());
+    };
+
+    start(first, ":71", {});
+    lookAt(":71");
+    const windows::Handle firstWindow = WaitForCopyWindow(first);
+    ASSERT_NE(firstWindow, 0);
+
+    start(second, ":72", {other});
+    lookAt(":72");
+    const windows::Handle secondWindow = WaitForCopyTitle(second, "other.html - " + Title);
+    ASSERT_NE(secondWindow, 0) << "the copy on the other display runs with its file";
+
+    start(third, ":71.0", {page});
+    ASSERT_TRUE(third.waitForFinished(30000));
+    EXPECT_EQ(third.exitCode(), 0);
+    lookAt(":71");
+    EXPECT_NE(WaitForCopyTitle(first, "page.html - " + Title), 0) << "handed over on its own display";
+
+    CloseAndWait(firstWindow);
+    lookAt(":72");
+    CloseAndWait(secondWindow, second);
 }
 
 } // namespace

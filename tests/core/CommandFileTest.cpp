@@ -40,6 +40,19 @@ TEST_F(CommandFile, NamesNothingReadable)
     }
 }
 
+// However the command line spells the path, the file is named by its one clean absolute path.
+TEST_F(CommandFile, ThePathIsMadeClean)
+{
+    const QString root = folder.path();
+    const QStringList lines = {"./docs/index.html", "docs//index.html", "docs/../docs/./index.html",
+                               "/" + root + "//docs/index.html", root + "/docs/sub/../index.html"};
+    for (const QString &line : lines) {
+        QString path;
+        EXPECT_TRUE(GetCommandFile(path, line)) << line.toStdString();
+        EXPECT_EQ(path, file) << line.toStdString();
+    }
+}
+
 TEST_F(CommandFile, RelativePathsBelongToTheProgramFolderOrTheCurrentFolder)
 {
     QString path;

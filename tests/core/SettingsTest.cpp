@@ -140,6 +140,16 @@ TEST_F(Settings, RecentFilesKeepTheNewestWhenWrittenAndReadBackInOrder)
     EXPECT_EQ(Magazine[10].First, "page12.html");
 }
 
+// A recent file stored as written by an older run ("//tmp/a.html" for "/tmp/a.html") is read in its clean
+// form, so that opening or saving the file moves its entry instead of adding a second one.
+TEST_F(Settings, RecentFilesAreReadAsCleanPaths)
+{
+    Load("[open_file]\r\nfile=//tmp//a.html\r\nfile=/home/u/./docs/../b.html\r\n");
+    ASSERT_EQ(Magazine.count(), 2);
+    EXPECT_EQ(Magazine[1], (StringPair{"a.html", "/tmp/"}));
+    EXPECT_EQ(Magazine[2], (StringPair{"b.html", "/home/u/"}));
+}
+
 TEST_F(Settings, WrittenWholeAndReadBackEqual)
 {
     Load("[start_program]\r\ndialog_new=True\r\nnew_file=3\r\n"

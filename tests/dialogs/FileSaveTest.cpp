@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <Qsci/qsciscintilla.h>
@@ -209,6 +210,46 @@ TEST_F(FileSave, AtTheComputerLevelNothingIsSaved)
     EXPECT_TRUE(boxes.isEmpty());
     EXPECT_EQ(record(number).State, 1);
     EXPECT_TRUE(record(number).Path.isEmpty());
+}
+
+// The name typed may be a path: from "/", or relative to the dialog's folder. The file is written and
+// listed under its one clean path, by which opening it again finds the document.
+TEST_F(FileSave, ATypedPathIsTakenAsTheCleanPathOfTheFile)
+{
+    NEED_CONTROLS();
+    QDir().mkpath(files.path("sub"));
+    struct Case {
+        QString typed;
+        QString written;
+    } cases[] = {
+        {"/" + files.path() + "//sub/./one.html", files.path("sub/one.html")},
+        {"sub/../two.html", files.path("two.html")},
+        {"./three.html", files.path("three.html")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+        const int saved = mdlFile::SaveDocIndex = mdlFile::DocumentCount();
+        document(saved)->txtContent->Control()->append(QStringLiteral("Привет, мир"));
+        QCoreApplication::sendPostedEvents();
+
+        EXPECT_EQ(Save(c.typed, "WIN"), QDialog::Accepted);
+        EXPECT_EQ(QFile(c.written).size(), Win1251.size());
+        EXPECT_EQ(record(saved).Path, c.written);
+        EXPECT_EQ(record(saved).Name, QFileInfo(c.written).fileName());
+        EXPECT_EQ(mdlLoad::Magazine[mdlLoad::Magazine.count()],
+                  (StringPair{QFileInfo(c.written).fileName(), QFileInfo(c.written).path() + u'/'}));
+        EXPECT_EQ(mdlFile::FindDocumentByPath(c.written), saved);
+    }
+    ASSERT_TRUE(QFile::link(files.path("sub/one.html"), files.path("link.html")));
+    EXPECT_EQ(mdlFile::FindDocumentByPath(files.path("link.html")), mdlFile::DocumentCount() - 2);
+
+    // The same file saved again under another spelling is still listed once.
+    const int listed = mdlLoad::Magazine.count();
+    answers = {dialogs::vbYes};
+    EXPECT_EQ(Save("/" + files.path() + "/sub//one.html", "WIN"), QDialog::Accepted);
+    EXPECT_EQ(mdlLoad::Magazine.count(), listed);
+    EXPECT_EQ(mdlLoad::Magazine[listed].First, "one.html");
 }
 
 TEST_F(FileSave, ASavedDocumentOpensTheDialogInItsOwnFolder)
