@@ -118,6 +118,22 @@ QString TabBlock(QString text, bool outdent);
 // Every line end replaced by one blank.
 QString JoinLines(QString text);
 
+// The markers that comment text out in a language; an empty marker is one the language lacks.
+struct CommentMarkers {
+    QString BlockStart;
+    QString BlockEnd;
+    QString Line;
+};
+// Wrapped in the block markers, or each line begun with the line marker once the selection is widened
+// to whole lines.
+enum class CommentForm { None, Block, Lines };
+// A selection over more than one line takes the block markers where the language has both, else the
+// line marker; a selection within one line (or none) the line marker, else the block markers. None when
+// the language has neither.
+CommentForm CommentFormFor(const QString &selection, const CommentMarkers &markers);
+// The text commented out in `form`.
+QString CommentText(const QString &text, CommentForm form, const CommentMarkers &markers);
+
 // Every line end written as `lineEnd`, so that inserted lines end as the document's own do.
 QString WithLineEnds(const QString &text, const QString &lineEnd);
 

@@ -136,11 +136,8 @@ void frmContent::tlbPanel_ButtonClick(const QString &key)
     } else if (key == u"space") {
         ViewSpaceChange(!record.ViewSpace);
     } else if (key == u"left") {
-        const int language = record.Language;
-        const int tabSize =
-            language == 0 || mdlLanguage::LangFont.contains(language) ? mdlLanguage::LangFont[language].TabSize : 0;
         SelectLineText();
-        txtContent->SetSelText(mdlLibrary::ShiftLines(txtContent->SelText(), tabSize));
+        txtContent->SetSelText(mdlLibrary::ShiftLines(txtContent->SelText(), mdlLanguage::TabSizeOf(record.Language)));
     } else if (key == u"right") {
         SelectLineText();
         txtContent->SetSelText(mdlLibrary::TabBlock(txtContent->SelText(), false));
