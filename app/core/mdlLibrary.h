@@ -55,7 +55,37 @@ bool IsSameFile(const QString &path, const QString &other);
 QString ConvertColor(const QString &value, const int &sourceForm, const int &targetForm);
 bool IsColorString(const QString &value);
 int HexPairValue(const QString &pair);
+// The value of a hexadecimal digit in either letter case; -1 for any other character.
+int HexDigitValue(QChar c);
 QString HexDigit(int n);
+
+// ---- Colour numbers ----------------------------------------------------------------------------------
+
+// A colour number is red + 256 * green + 65536 * blue, red in the lowest byte, each channel of a colour 0
+// to 255. A colour text may carry more (three decimal digits a channel), so the arithmetic is 64-bit.
+struct ColorChannels {
+    qint64 Red = 0;
+    qint64 Green = 0;
+    qint64 Blue = 0;
+
+    bool operator==(const ColorChannels &) const = default;
+};
+
+qint64 ColorNumber(const ColorChannels &channels);
+// The channels of a colour number; whatever lies above a colour's 24 bits stays in Blue, as the colour
+// texts write it. A negative number, which a point read outside a picture gives, is black.
+ColorChannels ColorChannelsOf(qint64 colour);
+// The inverse of a colour (0 to 16777215): each channel c becomes 255 - c.
+int InverseColor(int colour);
+
+// The colour picker's strip of shades of one colour: from white at band 1 through the colour itself at
+// the middle band to black at the last.
+inline constexpr int ShadeCount = 31;
+inline constexpr int ShadeMid = (ShadeCount - 1) / 2 + 1;
+// The value of a channel (0 to 255) on band 1 to ShadeCount.
+int GetShadeComponent(int channel, int band);
+// `colour` on band 1 to ShadeCount, each channel by GetShadeComponent.
+int ShadeColor(int colour, int band);
 
 // ---- Text transforms ---------------------------------------------------------------------------------
 
@@ -87,6 +117,22 @@ QString TabBlock(QString text, bool outdent);
 
 // Every line end replaced by one blank.
 QString JoinLines(QString text);
+
+// The markers that comment text out in a language; an empty marker is one the language lacks.
+struct CommentMarkers {
+    QString BlockStart;
+    QString BlockEnd;
+    QString Line;
+};
+// Wrapped in the block markers, or each line begun with the line marker once the selection is widened
+// to whole lines.
+enum class CommentForm { None, Block, Lines };
+// A selection over more than one line takes the block markers where the language has both, else the
+// line marker; a selection within one line (or none) the line marker, else the block markers. None when
+// the language has neither.
+CommentForm CommentFormFor(const QString &selection, const CommentMarkers &markers);
+// The text commented out in `form`.
+QString CommentText(const QString &text, CommentForm form, const CommentMarkers &markers);
 
 // Every line end written as `lineEnd`, so that inserted lines end as the document's own do.
 QString WithLineEnds(const QString &text, const QString &lineEnd);

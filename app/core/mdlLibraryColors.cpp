@@ -1,49 +1,28 @@
 #include "app/core/mdlLibrary.h"
 
+#include <algorithm>
+
 namespace mdlLibrary {
 namespace {
 
-int HexCharValue(QChar c)
+std::optional<ColorChannels> ReadColor(const QString &value, int form)
 {
-    const char16_t ch = c.toLower().unicode();
-    if (ch >= u'0' && ch <= u'9')
-        return ch - u'0';
-    if (ch >= u'a' && ch <= u'f')
-        return ch - u'a' + 10;
-    return 0;
-}
-
-struct Components {
-    qint64 red = 0;
-    qint64 green = 0;
-    qint64 blue = 0;
-};
-
-std::optional<Components> ReadColor(const QString &value, int form)
-{
-    Components c;
     switch (form) {
     case 1: {
         const std::optional<int> n = ToWholeNumber(value);
         if (!n || *n < 0)
             return std::nullopt;
-        c.red = *n % 256;
-        c.green = (*n / 256) % 256;
-        c.blue = *n / 65536;
-        return c;
+        return ColorChannelsOf(*n);
     }
     case 2: {
         const QString digits = value.startsWith(u'#') ? value.mid(1) : value;
-        c.red = HexPairValue(digits.mid(0, 2));
-        c.green = HexPairValue(digits.mid(2, 2));
-        c.blue = HexPairValue(digits.mid(4, 2));
-        return c;
+        return ColorChannels{HexPairValue(digits.mid(0, 2)), HexPairValue(digits.mid(2, 2)),
+                             HexPairValue(digits.mid(4, 2))};
     }
-    case 3:
-        c.red = ToWholeNumber(value.mid(0, 3)).value_or(0);
-        c.green = ToWholeNumber(value.mid(3, 3)).value_or(0);
-        c.blue = ToWholeNumber(value.mid(6, 3)).value_or(0);
-        return c;
+    case 3: {
+        const auto part = [&](int first) { return ToWholeNumber(value.mid(first, 3)).value_or(0); };
+        return ColorChannels{part(0), part(3), part(6)};
+    }
     default:
         return std::nullopt;
     }
@@ -56,11 +35,21 @@ QString PadThree(qint64 n)
 
 } // namespace
 
+int HexDigitValue(QChar c)
+{
+    const char16_t ch = c.toLower().unicode();
+    if (ch >= u'0' && ch <= u'9')
+        return ch - u'0';
+    if (ch >= u'a' && ch <= u'f')
+        return ch - u'a' + 10;
+    return -1;
+}
+
 int HexPairValue(const QString &pair)
 {
-    const int high = pair.size() > 0 ? HexCharValue(pair[0]) : 0;
-    const int low = pair.size() > 1 ? HexCharValue(pair[1]) : 0;
-    return 16 * high + low;
+    // A character that is no hexadecimal digit, or a missing one, counts 0.
+    const auto digit = [&](qsizetype i) { return i < pair.size() ? std::max(HexDigitValue(pair[i]), 0) : 0; };
+    return 16 * digit(0) + digit(1);
 }
 
 QString HexDigit(int n)
@@ -77,13 +66,13 @@ QString ConvertColor(const QString &value, const int &sourceForm, const int &tar
 {
     if (sourceForm == targetForm)
         return value;
-    const std::optional<Components> c = ReadColor(value, sourceForm);
+    const std::optional<ColorChannels> c = ReadColor(value, sourceForm);
     if (!c)
         return {};
     switch (targetForm) {
-    case 1: return QString::number(c->red + 256 * c->green + 65536 * c->blue);
-    case 2: return u'#' + HexDigit(int(c->red)) + HexDigit(int(c->green)) + HexDigit(int(c->blue));
-    case 3: return PadThree(c->red) + PadThree(c->green) + PadThree(c->blue);
+    case 1: return QString::number(ColorNumber(*c));
+    case 2: return u'#' + HexDigit(int(c->Red)) + HexDigit(int(c->Green)) + HexDigit(int(c->Blue));
+    case 3: return PadThree(c->Red) + PadThree(c->Green) + PadThree(c->Blue);
     default: return {};
     }
 }
@@ -97,6 +86,40 @@ bool IsColorString(const QString &value)
         return false;
     const QString number = ConvertColor(text, 2, 1);
     return ConvertColor(number, 1, 2).toLower() == text.toLower();
+}
+
+qint64 ColorNumber(const ColorChannels &channels)
+{
+    return channels.Red + 256 * channels.Green + 65536 * channels.Blue;
+}
+
+ColorChannels ColorChannelsOf(qint64 colour)
+{
+    if (colour < 0)
+        return {};
+    return {colour % 256, colour / 256 % 256, colour / 65536};
+}
+
+int InverseColor(int colour)
+{
+    const ColorChannels c = ColorChannelsOf(colour);
+    return int(ColorNumber({255 - c.Red, 255 - c.Green, 255 - c.Blue}));
+}
+
+int GetShadeComponent(int channel, int band)
+{
+    if (band == ShadeMid)
+        return channel;
+    if (band < ShadeMid)
+        return 255 - ((band - 1) * (255 - channel)) / ShadeMid;
+    return (channel * (ShadeCount - band)) / ShadeMid;
+}
+
+int ShadeColor(int colour, int band)
+{
+    const ColorChannels c = ColorChannelsOf(colour);
+    return int(ColorNumber({GetShadeComponent(int(c.Red), band), GetShadeComponent(int(c.Green), band),
+                            GetShadeComponent(int(c.Blue), band)}));
 }
 
 } // namespace mdlLibrary

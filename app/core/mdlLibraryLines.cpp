@@ -79,6 +79,24 @@ QString RewriteLineStarts(Rewriter &out, LineStart lineStart)
     }
 }
 
+// `prefix` put at the start of every line, empty lines and the empty line after a final line end included.
+QString PrefixLines(const QString &text, const QString &prefix)
+{
+    // A line more than the text has line end characters is room enough, CR LF counting twice.
+    const qsizetype lines = 1 + text.count(u'\r') + text.count(u'\n');
+    Rewriter out(text, text.size() + lines * prefix.size());
+    const auto *marker = reinterpret_cast<const char16_t *>(prefix.constData());
+    return RewriteLineStarts(out, [&](qsizetype i, Rewriter &out) {
+        out.put(marker, prefix.size());
+        return i;
+    });
+}
+
+bool HasLineEnd(const QString &text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
 QString DeleteRunsOfSpaces(QString text)
 {
     Rewriter out(std::move(text));
@@ -164,12 +182,7 @@ QString TabBlock(QString text, bool outdent)
             return i < out.size() && out.in()[i] == u'\t' ? i + 1 : i;
         });
     }
-    // One tab a line: a line end character more than the text holds is room enough, CR LF counting twice.
-    Rewriter out(text, text.size() + 1 + text.count(u'\r') + text.count(u'\n'));
-    return RewriteLineStarts(out, [](qsizetype i, Rewriter &out) {
-        out.put(u'\t');
-        return i;
-    });
+    return PrefixLines(text, QStringLiteral("\t"));
 }
 
 QString JoinLines(QString text)
@@ -182,6 +195,27 @@ QString JoinLines(QString text)
         i += end > 0 ? end : 1;
     }
     return out.take();
+}
+
+CommentForm CommentFormFor(const QString &selection, const CommentMarkers &markers)
+{
+    const bool block = !markers.BlockStart.isEmpty() && !markers.BlockEnd.isEmpty();
+    const bool line = !markers.Line.isEmpty();
+    if (HasLineEnd(selection))
+        return block ? CommentForm::Block : line ? CommentForm::Lines : CommentForm::None;
+    return line ? CommentForm::Lines : block ? CommentForm::Block : CommentForm::None;
+}
+
+QString CommentText(const QString &text, CommentForm form, const CommentMarkers &markers)
+{
+    switch (form) {
+    case CommentForm::Block:
+        return markers.BlockStart + text + markers.BlockEnd;
+    case CommentForm::Lines:
+        return PrefixLines(text, markers.Line);
+    default:
+        return text;
+    }
 }
 
 QString WithLineEnds(const QString &text, const QString &lineEnd)

@@ -9,17 +9,6 @@ namespace mdlLoad {
 
 namespace {
 
-// The value of a hexadecimal digit in any letter case; -1 for any other character.
-int DigitValue(QChar c)
-{
-    const char16_t ch = c.toLower().unicode();
-    if (ch >= u'0' && ch <= u'9')
-        return ch - u'0';
-    if (ch >= u'a' && ch <= u'f')
-        return ch - u'a' + 10;
-    return -1;
-}
-
 bool IsDecimalDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -39,7 +28,7 @@ int PrefixedNumber(const QString &text, int base)
 {
     double value = 0;
     for (qsizetype i = 2; i < text.size(); ++i) {
-        const int digit = DigitValue(text[i]);
+        const int digit = mdlLibrary::HexDigitValue(text[i]);
         if (digit < 0 || digit >= base)
             break;
         value = value * base + digit;

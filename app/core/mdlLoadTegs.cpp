@@ -3,6 +3,7 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadButtons.h"
 #include "app/core/mdlLoadLists.h"
+#include "app/core/mdlLoadTegKeys.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/widgets/TabStrip.h"
 #include "platform/widgets/ToolBar.h"
@@ -34,7 +35,7 @@ void FillTegsToolbar(const QString &tabKey)
     for (int j = 1; j <= ids.count(); ++j) {
         const qint32 id = ids[j];
         if (id == 0) {
-            bar->Add(j, tabKey + QStringLiteral("s%1").arg(j), QString(), ToolBar::Separator, QIcon());
+            bar->Add(j, TegButtonKey(tabKey, id, j), QString(), ToolBar::Separator, QIcon());
             continue;
         }
         // A negative id gets no button; the buttons after it keep their order.
@@ -42,7 +43,7 @@ void FillTegsToolbar(const QString &tabKey)
             continue;
         QString toolTip;
         const int picture = FindButton(id, toolTip);
-        const QString key = tabKey + (id > 100 ? u'u' : u'm') + QString::number(id);
+        const QString key = TegButtonKey(tabKey, id, j);
         const int position = bar->Add(j, key, QString(), ToolBar::Default, pictures.Icon(picture));
         bar->SetToolTip(position, toolTip);
     }

@@ -9,8 +9,7 @@ namespace mdlLoad {
 // bar stays empty until the main window's tab handler runs once the start has finished.
 void FillTegsTabs();
 // Fills the tool bar with the buttons of the group whose tab has the key `tabKey` ("p" and the group's
-// number), in the group's order: the keys `tabKey` "u" id (ids above 100), `tabKey` "m" id (1 to 100) and
-// `tabKey` "s" position (separators, id 0).
+// number), in the group's order, each under the key that TegButtonKey gives it.
 void FillTegsToolbar(const QString &tabKey);
 
 } // namespace mdlLoad

@@ -68,25 +68,6 @@ constexpr int KeyLeft = 37;
 constexpr int KeyDown = 40;
 constexpr int KeyDelete = 46;
 
-struct Channels {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
-
-// A colour's channels, through the nine-digit decimal form; `form` is the converter's form of `value`.
-Channels ChannelsOf(const QString &value, int form)
-{
-    const QString digits = mdlLibrary::ConvertColor(value, form, 3);
-    const auto channel = [&](int first) { return mdlLibrary::ToWholeNumber(digits.mid(first, 3)).value_or(0); };
-    return {channel(0), channel(3), channel(6)};
-}
-
-int ColorNumber(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
-
 QString ColorText(int colour)
 {
     return mdlLibrary::ConvertColor(QString::number(colour), 1, 2);
@@ -410,29 +391,13 @@ void frmSelColor::PickSpectrumColor(int x, int y)
     SelectShade(ShadePos);
 }
 
-// From white at band 1 through the channel itself at the middle band to 0 at the last.
-int frmSelColor::GetShadeComponent(int channel, int band) const
-{
-    if (band == ShadeMid)
-        return channel;
-    if (band < ShadeMid)
-        return 255 - ((band - 1) * (255 - channel)) / ShadeMid;
-    return (channel * (ShadeCount - band)) / ShadeMid;
-}
-
 // Rows below the last band keep the strip's background.
 void frmSelColor::DrawShadePanel(int colour)
 {
-    ShadeCount = 31;
-    ShadeMid = (ShadeCount - 1) / 2 + 1;
-    const int h = picPanel->ScaleHeight() / ShadeCount;
-    const Channels c = ChannelsOf(QString::number(colour), 1);
+    const int h = picPanel->ScaleHeight() / mdlLibrary::ShadeCount;
     picPanel->Cls();
-    for (int band = 1; band <= ShadeCount; ++band) {
-        const int shade = ColorNumber(GetShadeComponent(c.red, band), GetShadeComponent(c.green, band),
-                                      GetShadeComponent(c.blue, band));
-        picPanel->FillBox(0, (band - 1) * h, picPanel->ScaleWidth(), band * h, shade);
-    }
+    for (int band = 1; band <= mdlLibrary::ShadeCount; ++band)
+        picPanel->FillBox(0, (band - 1) * h, picPanel->ScaleWidth(), band * h, mdlLibrary::ShadeColor(colour, band));
     txtColorSelect->setText(ColorText(colour));
 }
 
@@ -447,14 +412,13 @@ void frmSelColor::SelectShade(int y)
     ColorDecimal = QString::number(std::max(picPanel->Point(Twips(picPanel->width()) / 2, y), 0));
     ShadePos = y;
     picColorSelect->SetBackColor(ColorDecimal.toInt());
-    ShowNegativeColor(ColorDecimal);
+    ShowNegativeColor(ColorDecimal.toInt());
     txtColorSelect->setText(ColorText(ColorDecimal.toInt()));
 }
 
-void frmSelColor::ShowNegativeColor(const QString &colour)
+void frmSelColor::ShowNegativeColor(int colour)
 {
-    const Channels c = ChannelsOf(colour, 1);
-    const int inverse = ColorNumber(255 - c.red, 255 - c.green, 255 - c.blue);
+    const int inverse = mdlLibrary::InverseColor(colour);
     picColorNegative->SetBackColor(inverse);
     txtColorNegative->setText(ColorText(inverse));
 }
@@ -462,9 +426,8 @@ void frmSelColor::ShowNegativeColor(const QString &colour)
 // Shows a colour text as the chosen colour; the strip and its pointer stay as they are.
 void frmSelColor::ApplyHexColor(const QString &text)
 {
-    const Channels c = ChannelsOf(text, 2);
-    const int colour = ColorNumber(c.red, c.green, c.blue);
+    const int colour = mdlLibrary::ConvertColor(text, 2, 1).toInt();
     picColorSelect->SetBackColor(colour);
     txtColorSelect->setText(ColorText(colour));
-    ShowNegativeColor(QString::number(colour));
+    ShowNegativeColor(colour);
 }

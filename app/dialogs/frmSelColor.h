@@ -65,15 +65,12 @@ private:
     void ArrangeControls();
     void CloseSelector(bool ok);
     void PickSpectrumColor(int x, int y);
-    int GetShadeComponent(int channel, int band) const;
     void DrawShadePanel(int colour);
     void SelectShade(int y);
-    void ShowNegativeColor(const QString &colour);
+    void ShowNegativeColor(int colour);
     void ApplyHexColor(const QString &text);
     void CentreMarker(int x, int y);
 
-    int ShadeCount = 0;
-    int ShadeMid = 0;
     int ShadePos = 0;
     QString ColorDecimal;
     // The opening's second half runs on the first showing only.

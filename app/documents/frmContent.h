@@ -138,8 +138,6 @@ private:
     void txtContent_RClick();
     // Comments the selection out with the markers of the document's language.
     void CommentText();
-    // The first entry of a language's list of words, which holds one entry per line.
-    static QString GetFirstLine(const QString &text);
 
     // ---- Tool panel (frmContentPanel.cpp) -----------------------------------------------------------
     void CreatePanel();

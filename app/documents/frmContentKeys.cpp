@@ -3,6 +3,7 @@
 // changed, and the right-click menu.
 #include "app/documents/frmContent.h"
 
+#include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileCommands.h"
@@ -15,7 +16,6 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -148,45 +148,14 @@ void frmContent::txtContent_KeyDown(int keyCode, int shift, bool &cancel)
 
 void frmContent::CommentText()
 {
-    const int language = mdlFile::DocumentRecords[tag_].Language;
-    if (language != 0 && !mdlLanguage::LangSyntax.contains(language))
+    using mdlLibrary::CommentForm;
+    const mdlLibrary::CommentMarkers markers = mdlLanguage::CommentMarkersOf(mdlFile::DocumentRecords[tag_].Language);
+    const CommentForm form = mdlLibrary::CommentFormFor(txtContent->SelText(), markers);
+    if (form == CommentForm::None)
         return;
-    const mdlLanguage::LanguageSyntax &syntax = mdlLanguage::LangSyntax[language];
-    const QString blockStart = GetFirstLine(syntax.MultiLineComments1);
-    const QString blockEnd = GetFirstLine(syntax.MultiLineComments2);
-    const QString lineMarker = GetFirstLine(syntax.SingleLineComments);
-    const bool block = !blockStart.isEmpty() && !blockEnd.isEmpty();
-    // Any line end counts, so that a document with LF or CR lines is commented as one with CR LF.
-    static const QRegularExpression lineEnd(QStringLiteral("\\r\\n|\\n|\\r"));
-
-    const QString selection = txtContent->SelText();
-    if (selection.contains(lineEnd)) {
-        if (block) {
-            txtContent->SetSelText(blockStart + selection + blockEnd);
-        } else if (!lineMarker.isEmpty()) {
-            SelectLineText();
-            const QString lines = txtContent->SelText();
-            // The marker goes after each line end, and so at the start of every line.
-            QString commented = lineMarker;
-            qsizetype from = 0;
-            for (const QRegularExpressionMatch &end : lineEnd.globalMatch(lines)) {
-                commented += lines.mid(from, end.capturedEnd() - from) + lineMarker;
-                from = end.capturedEnd();
-            }
-            txtContent->SetSelText(commented + lines.mid(from));
-        }
-    } else if (!lineMarker.isEmpty()) {
+    if (form == CommentForm::Lines)
         SelectLineText();
-        txtContent->SetSelText(lineMarker + txtContent->SelText());
-    } else if (block) {
-        txtContent->SetSelText(blockStart + selection + blockEnd);
-    }
-}
-
-QString frmContent::GetFirstLine(const QString &text)
-{
-    const qsizetype lineFeed = text.indexOf(u'\n');
-    return lineFeed >= 1 ? text.left(lineFeed) : text;
+    txtContent->SetSelText(mdlLibrary::CommentText(txtContent->SelText(), form, markers));
 }
 
 void frmContent::txtContent_Change()

@@ -16,39 +16,82 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
-// The buttons in their order, by key; a group after the first starts with a separator.
+mdlFile::DocumentRecord &RecordOf(const frmContent &window)
+{
+    return mdlFile::DocumentRecords[window.Tag()];
+}
+
+// Sends a key to the editor as if it were typed there.
+void SendKey(frmContent &window, Qt::Key key)
+{
+    QWidget *target = window.txtContent->Control();
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+
+// "left" takes one tab, or a tab's width of spaces, from every line; "right" adds one tab to each.
+void ShiftBlock(frmContent &window, bool left)
+{
+    platform::editor::Editor &editor = *window.txtContent;
+    const int tabSize = mdlLanguage::TabSizeOf(RecordOf(window).Language);
+    window.SelectLineText();
+    const QString lines = editor.SelText();
+    editor.SetSelText(left ? mdlLibrary::ShiftLines(lines, tabSize) : mdlLibrary::TabBlock(lines, false));
+}
+
+void CreateBookmark(frmContent &window)
+{
+    if (!window.txtContent->GetBookmark(window.PositionLine()))
+        window.txtContent->SetBookmark(window.PositionLine(), true);
+}
+
+void DeleteBookmark(frmContent &window)
+{
+    platform::editor::Editor &editor = *window.txtContent;
+    const int line = window.PositionLine();
+    if (editor.GetBookmark(line)) {
+        QList<int> lines = editor.GetAllBookmarks();
+        std::replace(lines.begin(), lines.end(), line, -1);
+        editor.SetAllBookmarks(lines);
+    }
+}
+
+// The buttons in their order, by key; a group after the first starts with a separator. An editor button
+// does nothing while the preview is shown and gives the editor the focus before it acts.
 struct PanelButtonDesign {
     const char *key;
     const char *toolTip;
     bool groupStart;
+    bool editor;
+    void (*click)(frmContent &window);
 };
 const PanelButtonDesign PanelButtons[] = {
-    {"viewmode", "Режим редактора / просмотра", false},
-    {"browser", "Просмотр в броузере по умолчанию", false},
-    {"number", "Показать / скрыть номера строк", true},
-    {"space", "Показать / скрыть непечатные символы", false},
-    {"visible", "Скрыть рабочую панель окна", false},
-    {"left", "Сдвинуть влево", true},
-    {"right", "Сдвинуть вправо", false},
-    {"first", "Перейти к первой строке", true},
-    {"up", "Подняться вверх (Page Up)", false},
-    {"down", "Опуститься вниз (Page Down)", false},
-    {"last", "Перейти к последней строке", false},
-    {"create", "Создать закладку", true},
-    {"delete", "Удалить закладку", false},
-    {"previous", "Перейти к предыдущей закладке", false},
-    {"next", "Перейти к следующей закладке", false},
+    {"viewmode", "Режим редактора / просмотра", false, false, [](frmContent &w) { w.ChangeView(); }},
+    {"browser", "Просмотр в броузере по умолчанию", false, false, [](frmContent &w) { w.ViewBrowser(); }},
+    {"number", "Показать / скрыть номера строк", true, true,
+     [](frmContent &w) { w.txtContent->SetLineNumbering(!w.txtContent->LineNumbering()); }},
+    {"space", "Показать / скрыть непечатные символы", false, true,
+     [](frmContent &w) { w.ViewSpaceChange(!RecordOf(w).ViewSpace); }},
+    {"visible", "Скрыть рабочую панель окна", false, false,
+     [](frmContent &) { forms::frmMain->mnuView_WorkPanel_Click(); }},
+    {"left", "Сдвинуть влево", true, true, [](frmContent &w) { ShiftBlock(w, true); }},
+    {"right", "Сдвинуть вправо", false, true, [](frmContent &w) { ShiftBlock(w, false); }},
+    {"first", "Перейти к первой строке", true, true, [](frmContent &w) { w.PositionCursor(0, 0); }},
+    {"up", "Подняться вверх (Page Up)", false, true, [](frmContent &w) { SendKey(w, Qt::Key_PageUp); }},
+    {"down", "Опуститься вниз (Page Down)", false, true, [](frmContent &w) { SendKey(w, Qt::Key_PageDown); }},
+    {"last", "Перейти к последней строке", false, true,
+     [](frmContent &w) { w.PositionCursor(w.txtContent->LineCount(), 0); }},
+    {"create", "Создать закладку", true, true, CreateBookmark},
+    {"delete", "Удалить закладку", false, true, DeleteBookmark},
+    {"previous", "Перейти к предыдущей закладке", false, true,
+     [](frmContent &w) { w.txtContent->ExecuteCmd(platform::editor::CmdBookmarkPrev); }},
+    {"next", "Перейти к следующей закладке", false, true,
+     [](frmContent &w) { w.txtContent->ExecuteCmd(platform::editor::CmdBookmarkNext); }},
 };
-
-// Sends a key to the editor as if it were typed there.
-void SendKey(QWidget *target, Qt::Key key)
-{
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
-}
 
 } // namespace
 
@@ -113,58 +156,21 @@ void frmContent::Form_Resize()
 
 void frmContent::tlbPanel_ButtonClick(const QString &key)
 {
-    mdlFile::DocumentRecord &record = mdlFile::DocumentRecords[tag_];
-    if (key == u"visible") {
-        forms::frmMain->mnuView_WorkPanel_Click();
+    const auto design = std::find_if(std::begin(PanelButtons), std::end(PanelButtons),
+                                     [&](const PanelButtonDesign &button) { return key == QLatin1String(button.key); });
+    if (design == std::end(PanelButtons))
         return;
-    }
-    if (key == u"viewmode") {
-        ChangeView();
-        return;
-    }
-    if (key == u"browser") {
-        ViewBrowser();
+    if (!design->editor) {
+        design->click(*this);
         return;
     }
     if (browse_mode) {
-        PanelButton(QStringLiteral("space"))->setChecked(record.ViewSpace);
+        // The checkable button flipped itself on a click that does nothing.
+        PanelButton(QStringLiteral("space"))->setChecked(mdlFile::DocumentRecords[tag_].ViewSpace);
         return;
     }
     txtContent->Control()->setFocus();
-    if (key == u"number") {
-        txtContent->SetLineNumbering(!txtContent->LineNumbering());
-    } else if (key == u"space") {
-        ViewSpaceChange(!record.ViewSpace);
-    } else if (key == u"left") {
-        const int language = record.Language;
-        const int tabSize =
-            language == 0 || mdlLanguage::LangFont.contains(language) ? mdlLanguage::LangFont[language].TabSize : 0;
-        SelectLineText();
-        txtContent->SetSelText(mdlLibrary::ShiftLines(txtContent->SelText(), tabSize));
-    } else if (key == u"right") {
-        SelectLineText();
-        txtContent->SetSelText(mdlLibrary::TabBlock(txtContent->SelText(), false));
-    } else if (key == u"first") {
-        PositionCursor(0, 0);
-    } else if (key == u"up" || key == u"down") {
-        SendKey(txtContent->Control(), key == u"up" ? Qt::Key_PageUp : Qt::Key_PageDown);
-    } else if (key == u"last") {
-        PositionCursor(txtContent->LineCount(), 0);
-    } else if (key == u"create") {
-        if (!txtContent->GetBookmark(PositionLine()))
-            txtContent->SetBookmark(PositionLine(), true);
-    } else if (key == u"delete") {
-        const int line = PositionLine();
-        if (txtContent->GetBookmark(line)) {
-            QList<int> lines = txtContent->GetAllBookmarks();
-            std::replace(lines.begin(), lines.end(), line, -1);
-            txtContent->SetAllBookmarks(lines);
-        }
-    } else if (key == u"previous") {
-        txtContent->ExecuteCmd(platform::editor::CmdBookmarkPrev);
-    } else if (key == u"next") {
-        txtContent->ExecuteCmd(platform::editor::CmdBookmarkNext);
-    }
+    design->click(*this);
     // The caret may have moved without a key or a click in the editor.
     Change_Position();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Table.h"
+#include "app/core/mdlLibrary.h"
 
 #include <QList>
 #include <QString>
@@ -150,6 +151,14 @@ QString TrimSpaceTab(const QString &text);
 
 // The first language (from 1) whose SyntaxName is exactly `syntaxName`; 0, the defaults, when none is.
 int FindLanguage(const QString &syntaxName);
+
+// The first entry of a list of words: the text before its first line feed, or the whole text when it
+// has none or begins with one.
+QString GetFirstLine(const QString &text);
+// A document's language, by its number: the first entry of each comment list, and the tab width by which
+// the tool panel's "left" button outdents. A number with no element gives no markers and a width of 0.
+mdlLibrary::CommentMarkers CommentMarkersOf(int language);
+int TabSizeOf(int language);
 
 // (editor index, value) for every font style, then every colour, of a language, in the record's order;
 // the editor takes them as they stand.

@@ -11,6 +11,27 @@ int FindLanguage(const QString &syntaxName)
     return 0;
 }
 
+QString GetFirstLine(const QString &text)
+{
+    const qsizetype lineFeed = text.indexOf(u'\n');
+    return lineFeed >= 1 ? text.left(lineFeed) : text;
+}
+
+mdlLibrary::CommentMarkers CommentMarkersOf(int language)
+{
+    // Element 0, the defaults, stands for a document without a language.
+    if (language != 0 && !LangSyntax.contains(language))
+        return {};
+    const LanguageSyntax &syntax = LangSyntax[language];
+    return {GetFirstLine(syntax.MultiLineComments1), GetFirstLine(syntax.MultiLineComments2),
+            GetFirstLine(syntax.SingleLineComments)};
+}
+
+int TabSizeOf(int language)
+{
+    return language == 0 || LangFont.contains(language) ? LangFont[language].TabSize : 0;
+}
+
 QList<std::pair<int, int>> FontStyleSettings(const LanguageStyle &s)
 {
     return {{5, s.Comment},          {2, s.Keyword},         {11, s.LineNumber},       {1, s.Number},

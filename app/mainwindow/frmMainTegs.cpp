@@ -3,8 +3,7 @@
 
 #include "app/core/mdlLibraryShell.h"
 #include "app/core/mdlLoad.h"
-#include "app/core/mdlLoadButtons.h"
-#include "app/core/mdlLoadLists.h"
+#include "app/core/mdlLoadTegKeys.h"
 #include "app/core/mdlLoadTegs.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
@@ -60,30 +59,19 @@ void frmMain::tbsTegs_Click()
 
 void frmMain::tlbTegs_ButtonClick(const QString &key)
 {
-    // The keys read "p" group "u" id for the buttons of button.ini; the built-in buttons ("m") and the
-    // separators ("s") do nothing.
-    const QString padded = key + u' ';
-    const qsizetype u = padded.indexOf(u'u') + 1;
-    if (u <= 2 || u >= padded.size())
-        return;
-    const int id = mdlLoad::ListNumber(padded.mid(u));
-    if (id <= 100)
-        return;
-    const mdlLoad::TegButton &button = mdlLoad::Buttons[mdlLoad::FindTegIndex(id)];
     frmContent *document = mdlFile::OpenDocumentWindow(ActiveFileIndex);
-    if (button.Text2 == QLatin1String("%e")) {
-        if (button.Text3 == QLatin1String("0")) {
-            mdlLibrary::ShellStart(button.Text1, QString(), true);
-        } else if (button.Text3 == QLatin1String("1") && document) {
-            // The document's path goes to the program as its one argument, blanks and all.
-            const QString &path = mdlFile::DocumentRecords[ActiveFileIndex].Path;
-            if (!path.isEmpty())
-                mdlLibrary::ShellStart(button.Text1, path, false);
-        }
-        return;
-    }
-    if (document) {
+    const std::optional<QString> activePath =
+        document ? std::optional(mdlFile::DocumentRecords[ActiveFileIndex].Path) : std::nullopt;
+    const mdlLoad::TegClick click = mdlLoad::TegButtonClick(key, activePath);
+    switch (click.What) {
+    case mdlLoad::TegClick::Action::Start:
+        mdlLibrary::ShellStart(click.Target, click.Parameters, click.Maximized);
+        break;
+    case mdlLoad::TegClick::Action::Paste:
         document->SetFocusForm();
-        document->PasteText2(button.Text1, button.Text2, button.Text3);
+        document->PasteText2(click.Center, click.Before, click.After);
+        break;
+    case mdlLoad::TegClick::Action::None:
+        break;
     }
 }

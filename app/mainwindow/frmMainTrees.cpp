@@ -7,6 +7,7 @@
 #include "app/core/mdlLoadWorkPanel.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
+#include "platform/widgets/ColorNumbers.h"
 #include "platform/widgets/PictureBox.h"
 
 #include <QHeaderView>
@@ -125,8 +126,8 @@ bool frmMain::ShowTreeColor()
     }
     picServiseColorSelect->setEnabled(false);
     lblServiseColor->setText(NoColor);
-    const QColor panel = picServiseColor->palette().color(QPalette::Window);
-    picServiseColorSelect->SetBackColor(panel.red() + 256 * panel.green() + 65536 * panel.blue());
+    picServiseColorSelect->SetBackColor(
+        platform::widgets::ColorNumberOf(picServiseColor->palette().color(QPalette::Window)));
     return false;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/editor/TextPrinting.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/text/AnsiCodePage.h"
+#include "platform/widgets/ColorNumbers.h"
 
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qsciscintilla.h>
@@ -55,10 +56,7 @@ constexpr int foregroundOf[TokenKindCount] = {
     ColorString, ColorTagText, ColorTagEntity, ColorTagElementName, ColorTagAttributeName, ColorLineNumber,
 };
 
-QColor ColorOf(int number)
-{
-    return QColor(number & 0xFF, (number >> 8) & 0xFF, (number >> 16) & 0xFF);
-}
+using platform::widgets::ColorOf;
 
 int ButtonCode(Qt::MouseButton button)
 {

@@ -1,5 +1,7 @@
 #include "platform/widgets/PictureBox.h"
 
+#include "platform/widgets/ColorNumbers.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,10 +9,8 @@ namespace {
 
 constexpr int TwipsPerPixel = 15;
 
-QColor ColorOf(int colour)
-{
-    return QColor(colour & 255, (colour >> 8) & 255, (colour >> 16) & 255);
-}
+using platform::widgets::ColorNumberOf;
+using platform::widgets::ColorOf;
 
 // The pixel that holds a twip coordinate; a negative coordinate lies outside.
 int PixelOf(int twips)
@@ -38,8 +38,7 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
     inside_ = new QWidget(this);
     inside_->installEventFilter(this);
     // Until the owner says otherwise, the box has the window's own colour.
-    const QColor window = palette().color(QPalette::Window);
-    backColor_ = window.red() + 256 * window.green() + 65536 * window.blue();
+    backColor_ = ColorNumberOf(palette().color(QPalette::Window));
 }
 
 int PictureBox::ScaleWidth() const
@@ -107,8 +106,7 @@ int PictureBox::Point(int x, int y) const
     const int py = PixelOf(y);
     if (!image_.valid(px, py))
         return -1;
-    const QRgb pixel = image_.pixel(px, py);
-    return qRed(pixel) + 256 * qGreen(pixel) + 65536 * qBlue(pixel);
+    return ColorNumberOf(image_.pixelColor(px, py));
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)

@@ -59,4 +59,69 @@ TEST(HexPairs, ReadAndWrite)
     EXPECT_EQ(HexDigit(255), "ff");
 }
 
+// Red sits in the lowest byte; a swap of red and blue, or a masked blue, shows here.
+TEST(ColorNumbers, SplitIntoChannelsAndBack)
+{
+    const struct {
+        qint64 number;
+        ColorChannels channels;
+    } cases[] = {
+        {0, {0, 0, 0}},
+        {255, {255, 0, 0}},
+        {65280, {0, 255, 0}},
+        {16711680, {0, 0, 255}},
+        {0x123456, {0x56, 0x34, 0x12}},
+        {16777215, {255, 255, 255}},
+        {16777216, {0, 0, 256}}, // past 24 bits, as ConvertColor writes it
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(ColorChannelsOf(c.number), c.channels) << c.number;
+        EXPECT_EQ(ColorNumber(c.channels), c.number) << c.number;
+    }
+    EXPECT_EQ(ColorChannelsOf(-1), ColorChannels{}) << "a point outside a picture reads as black";
+}
+
+TEST(ColorNumbers, TheInverseTakesEveryChannelFrom255)
+{
+    const struct {
+        const char *colour;
+        const char *inverse;
+    } cases[] = {
+        {"#ff8000", "#007fff"},
+        {"#000000", "#ffffff"},
+        {"#ffffff", "#000000"},
+        {"#123456", "#edcba9"},
+    };
+    for (const auto &c : cases) {
+        const int colour = ConvertColor(c.colour, 2, 1).toInt();
+        EXPECT_EQ(ConvertColor(QString::number(InverseColor(colour)), 1, 2), c.inverse) << c.colour;
+    }
+}
+
+// The strip runs from white through the channel itself at the middle band to black; integer division
+// drops the fraction, so the light side never quite reaches the channel before the middle.
+TEST(ShadeStrip, BandsOfOneChannel)
+{
+    const struct {
+        int channel;
+        int band;
+        int value;
+    } cases[] = {
+        {200, 1, 255}, {200, 2, 252}, {200, 15, 207}, {200, 16, 200}, {200, 17, 175}, {200, 30, 12}, {200, 31, 0},
+        {0, 1, 255},   {0, 15, 32},   {0, 16, 0},     {255, 1, 255},  {255, 16, 255}, {255, 17, 223}, {255, 31, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(GetShadeComponent(c.channel, c.band), c.value) << c.channel << " on band " << c.band;
+}
+
+TEST(ShadeStrip, EachChannelOfAColourIsShadedByItself)
+{
+    const qint64 colour = ColorNumber({200, 100, 0});
+    EXPECT_EQ(ShadeColor(int(colour), 1), 16777215);
+    EXPECT_EQ(ShadeColor(int(colour), 2), ColorNumber({252, 246, 240}));
+    EXPECT_EQ(ShadeColor(int(colour), ShadeMid), colour);
+    EXPECT_EQ(ShadeColor(int(colour), 17), ColorNumber({175, 87, 0}));
+    EXPECT_EQ(ShadeColor(int(colour), ShadeCount), 0);
+}
+
 } // namespace

@@ -240,6 +240,43 @@ INSTANTIATE_TEST_SUITE_P(JoinAndDeleteEmptyLines, LineTransformTest, testing::Co
     // The block's first line is empty: its line end is the first of the run and stays.
     LineCase{"delete empty", DeleteEmptyLines, "|||a", "|a"}), LineEnds));
 
+std::function<QString(QString)> Comment(CommentForm form)
+{
+    return [form](QString text) { return CommentText(text, form, {"<!--", "-->", "//"}); };
+}
+
+INSTANTIATE_TEST_SUITE_P(CommentText, LineTransformTest, testing::Combine(testing::Values(
+    LineCase{"lines", Comment(CommentForm::Lines), "a", "//a"},
+    LineCase{"lines", Comment(CommentForm::Lines), "a|  b||c", "//a|//  b|//|//c"},
+    LineCase{"lines", Comment(CommentForm::Lines), "a|", "//a|//"},
+    LineCase{"lines", Comment(CommentForm::Lines), "", "//"},
+    LineCase{"block", Comment(CommentForm::Block), "a|b|", "<!--a|b|-->"},
+    LineCase{"block", Comment(CommentForm::Block), "", "<!---->"},
+    LineCase{"none", Comment(CommentForm::None), "a|b", "a|b"}), LineEnds));
+
+// A selection over lines prefers the block markers, one within a line the line marker; either way a
+// language lacking the preferred form takes the other, and one lacking both, or with half a block and
+// no line marker, leaves the text alone.
+TEST(CommentText, TheFormFollowsTheSelectionAndTheLanguagesMarkers)
+{
+    const CommentMarkers both{"/*", "*/", "//"}, block{"/*", "*/", ""}, line{"", "", "#"}, half{"/*", "", ""};
+    const struct {
+        const char *selection;
+        const char *language;
+        CommentMarkers markers;
+        CommentForm form;
+    } cases[] = {
+        {"a\r\nb", "both", both, CommentForm::Block},  {"a\nb", "both", both, CommentForm::Block},
+        {"a\rb", "both", both, CommentForm::Block},     {"a\r\nb", "line", line, CommentForm::Lines},
+        {"a\nb", "half", half, CommentForm::None},      {"a\nb", "none", {}, CommentForm::None},
+        {"ab", "both", both, CommentForm::Lines},       {"", "both", both, CommentForm::Lines},
+        {"ab", "block", block, CommentForm::Block},     {"", "block", block, CommentForm::Block},
+        {"ab", "half", half, CommentForm::None},        {"ab", "none", {}, CommentForm::None},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CommentFormFor(Text(c.selection), c.markers), c.form) << '"' << c.selection << "\" " << c.language;
+}
+
 TEST(LineTransforms, MixedLineEndsAreEachOneLineEndAndStayAsWritten)
 {
     const QString text = QStringLiteral("a \r\n  b\t\n\tc \r  d");
@@ -248,6 +285,7 @@ TEST(LineTransforms, MixedLineEndsAreEachOneLineEndAndStayAsWritten)
     EXPECT_EQ(ShiftLines(text, 2), QStringLiteral("a \r\nb\t\nc \rd"));
     EXPECT_EQ(TabBlock(text, false), QStringLiteral("\ta \r\n\t  b\t\n\t\tc \r\t  d"));
     EXPECT_EQ(TabBlock(QStringLiteral("\ta\r\n\tb\n\tc\r\td"), true), QStringLiteral("a\r\nb\nc\rd"));
+    EXPECT_EQ(CommentText(text, CommentForm::Lines, {{}, {}, "//"}), QStringLiteral("//a \r\n//  b\t\n//\tc \r//  d"));
     EXPECT_EQ(JoinLines(QStringLiteral("a\r\nb\nc\rd")), QStringLiteral("a b c d"));
     // LF then CR is two line ends, CR then LF one.
     EXPECT_EQ(JoinLines(QStringLiteral("a\n\rb")), QStringLiteral("a  b"));

@@ -88,4 +88,66 @@ TEST(LanguageTables, BackgroundsFollowTheirForegrounds)
     EXPECT_EQ(byValue[6], byValue[5] + 1);
 }
 
+// A document's language by its number: element 0 is the defaults, a number past the tables has none.
+class LanguageOfADocument : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        LangSyntax.clear();
+        LangFont.clear();
+        LangSyntax[0].MultiLineComments1 = "/*";
+        LangSyntax[0].MultiLineComments2 = "*/";
+        LangSyntax[0].SingleLineComments = "//";
+        LangFont[0].TabSize = 8;
+        LanguageSyntax html;
+        // Lists hold one entry per line; only the first of each is a marker.
+        html.MultiLineComments1 = "<!--\n<%--";
+        html.MultiLineComments2 = "-->\n--%>";
+        LangSyntax.append(html);
+        LanguageFont font;
+        font.TabSize = 2;
+        LangFont.append(font);
+    }
+    void TearDown() override
+    {
+        LangSyntax = syntax_;
+        LangFont = font_;
+    }
+
+private:
+    const Table<LanguageSyntax> syntax_ = LangSyntax;
+    const Table<LanguageFont> font_ = LangFont;
+};
+
+TEST_F(LanguageOfADocument, GivesTheFirstCommentMarkersAndTheTabWidth)
+{
+    const struct {
+        int language;
+        const char *blockStart, *blockEnd, *line;
+        int tabSize;
+    } cases[] = {
+        {0, "/*", "*/", "//", 8},
+        {1, "<!--", "-->", "", 2},
+        {2, "", "", "", 0},
+        {-1, "", "", "", 0},
+    };
+    for (const auto &c : cases) {
+        const mdlLibrary::CommentMarkers markers = CommentMarkersOf(c.language);
+        EXPECT_EQ(markers.BlockStart, c.blockStart) << c.language;
+        EXPECT_EQ(markers.BlockEnd, c.blockEnd) << c.language;
+        EXPECT_EQ(markers.Line, c.line) << c.language;
+        EXPECT_EQ(TabSizeOf(c.language), c.tabSize) << c.language;
+    }
+}
+
+TEST(LanguageTables, TheFirstLineOfAListEndsAtItsFirstLineFeed)
+{
+    const struct {
+        const char *list;
+        const char *first;
+    } cases[] = {{"rem\n'", "rem"}, {"#", "#"}, {"", ""}, {"\n#", "\n#"}, {"a\n\nb", "a"}, {"a\r\nb", "a\r"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(GetFirstLine(c.list), c.first) << c.list;
+}
+
 } // namespace
