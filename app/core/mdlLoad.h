@@ -3,6 +3,8 @@
 #include "app/core/SharedTypes.h"
 #include "app/core/Table.h"
 
+#include "platform/forms/Twips.h"
+
 #include <QString>
 
 // The program's folders and files, its settings (setting.ini and user.ini) and the settings' reading,
@@ -34,16 +36,14 @@ QString CannotOpenMessage(const QString &name);
 
 // ---- Screen measures ------------------------------------------------------------------------------
 
-// Lengths are twips while the program runs; setting.ini stores pixels.
-inline constexpr int TwipsPerPixelX = 15;
-inline constexpr int TwipsPerPixelY = 15;
+// Lengths are twips while the program runs (platform/forms/Twips.h); setting.ini stores pixels.
 
 // Set by the window side before the settings are read: the screen and the main window's inner area.
 struct ScreenMetrics {
-    int ScreenWidth = 1024 * TwipsPerPixelX;
-    int ScreenHeight = 768 * TwipsPerPixelY;
-    int MainScaleWidth = 1024 * TwipsPerPixelX;
-    int MainScaleHeight = 700 * TwipsPerPixelY;
+    int ScreenWidth = platform::forms::Twips(1024);
+    int ScreenHeight = platform::forms::Twips(768);
+    int MainScaleWidth = platform::forms::Twips(1024);
+    int MainScaleHeight = platform::forms::Twips(700);
 };
 inline ScreenMetrics Screen;
 

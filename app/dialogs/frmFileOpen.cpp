@@ -9,6 +9,7 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/forms/StoredRect.h"
+#include "platform/forms/Twips.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
@@ -26,7 +27,6 @@ namespace fso = MwFSOControls;
 
 namespace {
 
-constexpr int Twips = mdlLoad::TwipsPerPixelX;
 constexpr int KeyRole = Qt::UserRole;
 
 const QString DiskKey = QStringLiteral("disk");
@@ -157,8 +157,8 @@ void frmFileOpen::Form_Activate()
     mdlFile::OpenPath.clear();
     mdlFile::OpenName.clear();
     tbsListFiles->Select(mdlLoad::OpenDialog);
-    lstMagazine->setColumnWidth(0, mdlLoad::MagazineName / Twips);
-    lstMagazine->setColumnWidth(1, mdlLoad::MagazinePath / Twips);
+    lstMagazine->setColumnWidth(0, platform::forms::PixelsTowardZero(mdlLoad::MagazineName));
+    lstMagazine->setColumnWidth(1, platform::forms::PixelsTowardZero(mdlLoad::MagazinePath));
     FillMagazine();
     picListFiles->ApplyTypeView(mdlLoad::TypeviewOpen);
     SetFocusToPage();
@@ -188,8 +188,8 @@ void frmFileOpen::Form_Deactivate()
     if (picListFiles->HasList())
         mdlLoad::PathOpen = mdlLibrary::GetPathPart(picListFiles->ListPath(), 1, 1, 0, 0, 0);
     mdlLoad::OpenDialog = tbsListFiles->SelectedPosition();
-    mdlLoad::MagazineName = lstMagazine->columnWidth(0) * Twips;
-    mdlLoad::MagazinePath = lstMagazine->columnWidth(1) * Twips;
+    mdlLoad::MagazineName = platform::forms::Twips(lstMagazine->columnWidth(0));
+    mdlLoad::MagazinePath = platform::forms::Twips(lstMagazine->columnWidth(1));
     platform::forms::StoreRect(*this, StoredPosition());
 }
 
