@@ -84,6 +84,15 @@ inline int TesterLeft, TesterTop, TesterWidth, TesterHeight;
 // [open_file]: the recent files, oldest first (name, folder)
 inline Table<StringPair> Magazine;
 
+// The ranges that the repair at start holds these settings in, and the settings dialog's number boxes.
+struct WholeRange {
+    int Low;
+    int High;
+};
+inline constexpr WholeRange MaxMagazineRange{0, 100};
+inline constexpr WholeRange FilenameMaxRange{5, 100};
+inline constexpr WholeRange CodeMaxlenRange{3000, 100000};
+
 // ---- user.ini ---------------------------------------------------------------------------------------
 
 inline int StartCount;

@@ -298,15 +298,15 @@ void ValidateSettings()
     ClampBelow(AdviceNow, 0);
     RepairTypeview(TypeviewOpen);
     RepairTypeview(TypeviewSave);
-    ClampBelow(MaxMagazine, 0);
-    ClampAbove(MaxMagazine, 100);
+    ClampBelow(MaxMagazine, MaxMagazineRange.Low);
+    ClampAbove(MaxMagazine, MaxMagazineRange.High);
     if (!mdlLibrary::IsColorString(ColorPink))
         ColorPink = QStringLiteral("#ffffff");
     if (SaveCode < 1 || SaveCode > 3)
         SaveCode = 2;
-    ClampWholeText(FilenameMax, 5, 100);
-    ClampBelow(CodeMaxlen, 3000);
-    ClampAbove(CodeMaxlen, 100000);
+    ClampWholeText(FilenameMax, FilenameMaxRange.Low, FilenameMaxRange.High);
+    ClampBelow(CodeMaxlen, CodeMaxlenRange.Low);
+    ClampAbove(CodeMaxlen, CodeMaxlenRange.High);
     if (NewDialog < 1 || NewDialog > 2)
         NewDialog = 1;
     if (OpenDialog < 1 || OpenDialog > 2)
