@@ -31,11 +31,6 @@ using mdlFile::DocumentRecord;
 
 namespace {
 
-// The second button is the default one.
-constexpr int DefaultButton2 = 256;
-// Cancel, Try Again and Continue.
-constexpr int CancelTryContinue = 6;
-
 // The document that the dialog saves; null when the number names no open document.
 frmContent *SavedDocument()
 {
@@ -174,8 +169,8 @@ void frmFileSave::cmmSave_Click()
     // Every existing file is asked about, hidden ones too.
     if (QFileInfo(path).isFile() &&
         dialogs::MsgBox(QStringLiteral("Файл с именем ") + name + QStringLiteral(" уже существует.\r\nПерезаписать файл?"),
-                        dialogs::vbYesNo | dialogs::vbQuestion | DefaultButton2, QStringLiteral("Предупреждение"),
-                        this) != dialogs::vbYes)
+                        dialogs::vbYesNo | dialogs::vbQuestion | dialogs::vbDefaultButton2,
+                        QStringLiteral("Предупреждение"), this) != dialogs::vbYes)
         return;
     platform::files::FileStamp stamp;
     if (!WriteDocument(path, stamp))
@@ -204,7 +199,7 @@ bool frmFileSave::WriteDocument(const QString &path, platform::files::FileStamp 
     stamp = result.stamp;
     if (result.outcome == mdlFile::SaveResult::Failed)
         dialogs::MsgBox(mdlFile::WriteFailureText(QStringLiteral("Файл не удалось записать,"), result, path),
-                        dialogs::vbCritical | CancelTryContinue, QStringLiteral("Ошибка записи"), this);
+                        dialogs::vbCritical | dialogs::vbCancelTryContinue, QStringLiteral("Ошибка записи"), this);
     return result.written();
 }
 

@@ -237,7 +237,8 @@ void frmContent::Form_QueryUnload(bool &cancel)
     // A copy: the question lets other events run, and the table may grow meanwhile. Every step after it
     // names this document, whichever one has become active by then.
     const DocumentRecord record = DocumentRecords[tag_];
-    const int style = dialogs::vbYesNoCancel | dialogs::vbQuestion | 512; // Cancel is the default
+    // Cancel is the default.
+    const int style = dialogs::vbYesNoCancel | dialogs::vbQuestion | dialogs::vbDefaultButton3;
     const QString title = QStringLiteral("Предупреждение");
     if (record.State == 1 && txtContent->TextLength() > 0) {
         const int answer = dialogs::MsgBox(QStringLiteral("Файл ") + record.Name +
