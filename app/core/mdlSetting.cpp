@@ -81,8 +81,7 @@ QString CheckFolderText(const QString &text, const QString &current)
 {
     if (text.isEmpty())
         return current;
-    int separatorKind = mdlLibrary::HostSeparatorKind;
-    const QString folder = mdlLibrary::ConvertPath(text, separatorKind, 3, 2);
+    const QString folder = mdlLibrary::AsHostFolder(text);
     // A folder named from the working folder would change with it: only a path from the root is taken.
     if (!folder.startsWith(u'/') || !mdlLibrary::IsFolderExist(folder))
         return current;

@@ -186,7 +186,7 @@ void frmFileOpen::FillMagazine()
 void frmFileOpen::Form_Deactivate()
 {
     if (picListFiles->HasList())
-        mdlLoad::PathOpen = mdlLibrary::GetPathPart(picListFiles->ListPath(), 1, 1, 0, 0, 0);
+        mdlLoad::PathOpen = mdlLibrary::GetFolderOf(picListFiles->ListPath());
     mdlLoad::OpenDialog = tbsListFiles->SelectedPosition();
     mdlLoad::MagazineName = platform::forms::Twips(lstMagazine->columnWidth(0));
     mdlLoad::MagazinePath = platform::forms::Twips(lstMagazine->columnWidth(1));
@@ -206,7 +206,7 @@ void frmFileOpen::cmmOpen_Click()
     if (path.isEmpty())
         return;
     const QString name = mdlLibrary::GetFileName(path);
-    mdlLoad::PathOpen = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
+    mdlLoad::PathOpen = mdlLibrary::GetFolderOf(path);
     if (!mdlLibrary::IsTextFile(path)) {
         platform::dialogs::MsgBox(mdlLoad::CannotOpenMessage(name), platform::dialogs::vbCritical,
                                   QStringLiteral("Ошибка чтения"), this);

@@ -125,7 +125,7 @@ void frmFileSave::Form_Activate()
         mdlLoad::PathSave = mdlLoad::PathOpen;
     tbsListFiles->Select(mdlLoad::SaveDialog);
     if (!mdlLibrary::TrimSpaces(record.Path).isEmpty())
-        mdlLoad::PathSave = mdlLibrary::GetPathPart(record.Path, 1, 1, 0, 2, 1);
+        mdlLoad::PathSave = mdlLibrary::GetFolderOf(record.Path);
     picListFiles->ShowFolder(mdlLoad::PathSave);
     picListFiles->ApplyTypeView(mdlLoad::TypeviewSave);
     txtFileName->setText(record.Name);
@@ -185,7 +185,7 @@ void frmFileSave::cmmSave_Click()
         record.Stamp = stamp;
     }
     mdlFile::SavedPath = path;
-    mdlLoad::PathSave = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
+    mdlLoad::PathSave = mdlLibrary::GetFolderOf(path);
     mdlFile::AddToMagazine(path);
     Form_Deactivate();
     done(QDialog::Accepted);
