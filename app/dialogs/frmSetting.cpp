@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using TwipLayout::BoxMargin;
 using TwipLayout::ButtonHeight;
 using TwipLayout::ButtonWidth;
 using TwipLayout::Pixels;
@@ -41,7 +42,6 @@ constexpr int PageHeight = 4400;
 constexpr int TreeWidth = 2270;
 constexpr int PageIndent = 90;
 constexpr int ButtonGap = 120;
-constexpr int BoxMargin = 60;
 constexpr int BoxWidth = PageLeft + PageWidth;
 constexpr int BoxHeight = PageTop + PageHeight + ButtonGap + ButtonHeight;
 
