@@ -145,7 +145,7 @@ bool FileSystemControl::FilterKey(QObject *watched, QKeyEvent *event)
         return alive && code == 0;
     }
     if (code != 0) {
-        if (code == 116 || (shift == 2 && code == 82))
+        if (code == platform::keys::VK_F5 || (shift == platform::keys::CtrlMask && code == 'R'))
             Refresh();
         if (!alive)
             return true;

@@ -4,6 +4,7 @@
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/TwipLayout.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/keys/KeyCodes.h"
 #include "platform/pages/PagePane.h"
 
 #include <QCheckBox>
@@ -94,7 +95,8 @@ void frmMoney::wbbMoney_onkeydown(int keyCode, bool shift, bool ctrl, bool alt)
 
 void frmMoney::MoneyKey(int keyCode, bool, bool, bool)
 {
-    if (keyCode == KeyEscape)
+    // Esc on the page closes the window as the button does.
+    if (keyCode == platform::keys::VK_ESCAPE)
         cmmClose_Click();
 }
 

@@ -56,6 +56,25 @@ TEST(KeyCodesBack, ACodeGivesAKeyThatMapsToItAgain)
     EXPECT_EQ(keys::QtKeyOf(255), 0);
 }
 
+// The codes that the handlers name stand beside the table of keys: each must be the code its key gives.
+TEST(NamedKeyCodes, AreTheCodesTheirKeysGive)
+{
+    struct Named {
+        int code;
+        int key;
+    };
+    using namespace keys;
+    for (const Named n : {Named{VK_BACK, Qt::Key_Backspace}, Named{VK_RETURN, Qt::Key_Return},
+                          Named{VK_SHIFT, Qt::Key_Shift}, Named{VK_CONTROL, Qt::Key_Control}, Named{VK_MENU, Qt::Key_Alt},
+                          Named{VK_ESCAPE, Qt::Key_Escape}, Named{VK_SPACE, Qt::Key_Space}, Named{VK_END, Qt::Key_End},
+                          Named{VK_HOME, Qt::Key_Home}, Named{VK_LEFT, Qt::Key_Left}, Named{VK_RIGHT, Qt::Key_Right},
+                          Named{VK_DOWN, Qt::Key_Down}, Named{VK_INSERT, Qt::Key_Insert},
+                          Named{VK_DELETE, Qt::Key_Delete}, Named{VK_F2, Qt::Key_F2}, Named{VK_F5, Qt::Key_F5},
+                          Named{VK_OEM_COMMA, Qt::Key_Comma}, Named{VK_OEM_PERIOD, Qt::Key_Period},
+                          Named{VK_OEM_2, Qt::Key_Slash}})
+        EXPECT_EQ(VirtualKeyCode(QKeyEvent(QEvent::KeyPress, n.key, Qt::NoModifier)), n.code) << n.code;
+}
+
 TEST(ShiftStates, AreAddedTogether)
 {
     EXPECT_EQ(keys::ShiftStateOf(Qt::NoModifier), 0);
