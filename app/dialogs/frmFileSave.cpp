@@ -135,10 +135,8 @@ void frmFileSave::Form_Activate()
     picListFiles->ApplyTypeView(mdlLoad::TypeviewSave);
     txtFileName->setText(record.Name);
     mdlLoad::SelectListIndex(cmbFilter, GetFilterIndex(record.Language));
-    if (cmbCode->count() > 0) {
-        const int code = mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
-        mdlLoad::SelectListIndex(cmbCode, code - 1);
-    }
+    if (cmbCode->count() > 0)
+        mdlLoad::SelectListIndex(cmbCode, mdlFile::SaveCodePage(record) - 1);
     QApplication::restoreOverrideCursor();
 }
 
@@ -182,13 +180,8 @@ void frmFileSave::cmmSave_Click()
         return;
 
     DocumentRecord &record = mdlFile::DocumentRecords[mdlFile::SaveDocIndex];
-    if (mdlFile::SaveMode == u"saveas" || path == record.Path) {
-        record.Name = mdlLibrary::GetFileName(path);
-        record.Path = path;
-        record.State = 2;
-        record.FileCode = cmbCode->currentIndex() + 1;
-        record.Stamp = stamp;
-    }
+    if (mdlFile::SaveMode == u"saveas" || path == record.Path)
+        mdlFile::MarkSaved(record, path, cmbCode->currentIndex() + 1, stamp);
     mdlFile::SavedPath = path;
     mdlLoad::PathSave = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
     mdlFile::AddToMagazine(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Table.h"
+#include "app/documents/mdlFileState.h"
 #include "platform/files/FileError.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ struct DocumentRecord {
     QString Name;
     QString Path;
     bool Closed = false;
-    int State = 0; // 0 new, 1 new and changed, 2 opened or saved, 3 opened and changed
+    DocumentState State = DocumentState::New;
     int FileCode = 0;
     int ViewCode = 0;
     int Language = 0;

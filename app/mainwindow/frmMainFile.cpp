@@ -78,10 +78,9 @@ bool frmMain::SaveDocument(int n)
 {
     bool written = false;
     if (IsOpen(n)) {
-        const int state = DocumentRecords[n].State;
-        if (state == 0 || state == 1) {
+        if (mdlFile::IsNew(DocumentRecords[n].State)) {
             ShowSaveDialog(n, QStringLiteral("saveas"));
-            return IsOpen(n) && DocumentRecords[n].State == 2;
+            return IsOpen(n) && mdlFile::HasFile(DocumentRecords[n].State);
         }
         const mdlFile::SaveResult result = mdlFile::WriteDocumentFile(n, this);
         written = result.written();
@@ -143,17 +142,17 @@ void frmMain::mnuFile_CloseAll_Click()
 {
     const int previous = ActiveFileIndex;
     // Every open document is asked about, whichever one the active-document number names.
-    for (int i = 1; i <= DocumentRecords.count(); ++i) {
-        if (!IsOpen(i))
-            continue;
-        ActiveFileIndex = i;
-        Documents[i]->SetFocusForm();
-        mnuFile_Close_Click();
-        if (IsOpen(i)) {
-            ActiveFileIndex = i;
+    const int kept = mdlFile::CloseAllDocuments([this](int n) {
+        if (!IsOpen(n))
             return;
-        }
+        ActiveFileIndex = n;
+        Documents[n]->SetFocusForm();
+        mnuFile_Close_Click();
         ActiveFileIndex = 0;
+    });
+    if (kept > 0) {
+        ActiveFileIndex = kept;
+        return;
     }
     mdlFile::RefreshDocumentCommands();
     if (IsOpen(previous))
@@ -163,16 +162,10 @@ void frmMain::mnuFile_CloseAll_Click()
 void frmMain::mnuFile_SaveAll_Click()
 {
     const int previous = ActiveFileIndex;
-    // New documents go through the Save dialog one after the other; the first one not saved ends the round.
-    for (int i = 1; i <= DocumentRecords.count(); ++i) {
-        if (!IsOpen(i))
-            continue;
-        ActiveFileIndex = i;
-        if (DocumentRecords[i].State != 2)
-            SaveDocument(i);
-        if (DocumentRecords[i].State != 2)
-            break;
-    }
+    mdlFile::SaveAllDocuments([this](int n) {
+        ActiveFileIndex = n;
+        SaveDocument(n);
+    });
     if (IsOpen(previous))
         Documents[previous]->SetFocusForm();
 }

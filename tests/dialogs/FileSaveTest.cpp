@@ -34,7 +34,7 @@ protected:
         // Typed, so that the document counts as changed.
         document(number)->txtContent->Control()->append(QStringLiteral("Привет, мир"));
         QCoreApplication::sendPostedEvents();
-        ASSERT_EQ(record(number).State, 1);
+        ASSERT_EQ(record(number).State, mdlFile::DocumentState::NewChanged);
         mdlFile::SaveDocIndex = number;
         mdlFile::SaveMode = "saveas";
         mdlLoad::PathOsEqual = false;
@@ -79,7 +79,7 @@ TEST_F(FileSave, SaveAsWritesTheChosenCodePageAndBindsTheDocumentToTheFile)
     EXPECT_EQ(dialog()->txtFileName->text(), "page.html");
     EXPECT_EQ(record(number).Name, "page.html");
     EXPECT_EQ(record(number).Path, folder() + "page.html");
-    EXPECT_EQ(record(number).State, 2);
+    EXPECT_EQ(record(number).State, mdlFile::DocumentState::Saved);
     EXPECT_EQ(record(number).FileCode, CodeEntry("KOI") + 1);
     EXPECT_EQ(record(number).ViewCode, 1);
     ASSERT_EQ(mdlLoad::Magazine.count(), 1);
@@ -114,7 +114,7 @@ TEST_F(FileSave, SaveCopyOntoTheDocumentsOwnFileBindsItAsSaveAsDoes)
     const int own = mdlFile::DocumentCount();
     document(own)->txtContent->Control()->append(QStringLiteral("Привет, мир"));
     QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(record(own).State, 3);
+    ASSERT_EQ(record(own).State, mdlFile::DocumentState::SavedChanged);
     mdlFile::SaveDocIndex = own;
     mdlFile::SaveMode = "savecopy";
     answers = {dialogs::vbYes};
@@ -125,7 +125,7 @@ TEST_F(FileSave, SaveCopyOntoTheDocumentsOwnFileBindsItAsSaveAsDoes)
     EXPECT_EQ(files.read("own.html"), "old" + Koi8);
     EXPECT_EQ(record(own).Path, folder() + "own.html");
     EXPECT_EQ(record(own).Name, "own.html");
-    EXPECT_EQ(record(own).State, 2);
+    EXPECT_EQ(record(own).State, mdlFile::DocumentState::Saved);
     EXPECT_EQ(record(own).FileCode, CodeEntry("KOI") + 1);
 }
 
@@ -142,7 +142,7 @@ TEST_F(FileSave, ADocumentWithoutAFileCodePageIsWrittenUnrecoded)
 
     EXPECT_EQ(dialog()->cmbCode->currentIndex(), -1);
     EXPECT_EQ(files.read("page.html"), Win1251) << "a recoding from KOI8-R would have changed the bytes";
-    EXPECT_EQ(record(number).State, 2);
+    EXPECT_EQ(record(number).State, mdlFile::DocumentState::Saved);
     EXPECT_EQ(record(number).FileCode, 0);
 }
 
@@ -153,7 +153,7 @@ TEST_F(FileSave, EveryExistingTargetIsAskedAboutAndNoLeavesItUntouched)
         files.write(name, "old");
         boxes.clear();
         answers = {dialogs::vbNo};
-        const int state = record(number).State;
+        const mdlFile::DocumentState state = record(number).State;
 
         Save(name, "WIN", [&] { EXPECT_TRUE(dialog()->isVisible()) << "No keeps the dialog open"; });
 
@@ -183,7 +183,7 @@ TEST_F(FileSave, AnUnwritableTargetIsReportedAndTheDocumentStaysChanged)
               "Файл не удалось записать,\r\nтак как под этим именем находится папка или устройство, а не файл.");
     EXPECT_EQ(boxes[0].title, "Ошибка записи");
     EXPECT_EQ(boxes[0].buttons, 22);
-    EXPECT_EQ(record(number).State, 1);
+    EXPECT_EQ(record(number).State, mdlFile::DocumentState::NewChanged);
     EXPECT_TRUE(record(number).Path.isEmpty());
     EXPECT_EQ(mdlLoad::Magazine.count(), 0);
 }
@@ -208,7 +208,7 @@ TEST_F(FileSave, AtTheComputerLevelNothingIsSaved)
 
     EXPECT_FALSE(QFile::exists(elsewhere.path("page.html"))) << "no bare name in the working folder";
     EXPECT_TRUE(boxes.isEmpty());
-    EXPECT_EQ(record(number).State, 1);
+    EXPECT_EQ(record(number).State, mdlFile::DocumentState::NewChanged);
     EXPECT_TRUE(record(number).Path.isEmpty());
 }
 

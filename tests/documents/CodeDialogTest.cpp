@@ -141,7 +141,8 @@ TEST_F(CodeDialog, ConvertReplacesTheTextAndTheViewCodeAsOneUndoableEdit)
 
         EXPECT_EQ(text(n), c.expected) << c.name;
         EXPECT_EQ(record(n).ViewCode, c.expectedView) << c.name;
-        EXPECT_EQ(record(n).State, 3) << c.name << ": the document counts as changed";
+        EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged)
+            << c.name << ": the document counts as changed";
         EXPECT_TRUE(mdlFile::CodeOK) << c.name;
         EXPECT_EQ(mdlFile::CodeIndex, c.expectedView) << c.name;
         EXPECT_TRUE(mdlFile::CodeText.isEmpty()) << c.name << ": the hand-over is emptied";
@@ -209,7 +210,7 @@ TEST_F(CodeDialog, CancelAndTheCloseBoxChangeNothing)
         })) << c.name;
         EXPECT_EQ(text(n), WindowsText) << c.name;
         EXPECT_EQ(record(n).ViewCode, Windows1251) << c.name;
-        EXPECT_EQ(record(n).State, 2) << c.name;
+        EXPECT_EQ(record(n).State, mdlFile::DocumentState::Saved) << c.name;
         EXPECT_FALSE(document(n)->txtContent->CanUndo()) << c.name;
         EXPECT_FALSE(mdlFile::CodeOK) << c.name;
         EXPECT_TRUE(mdlFile::CodeText.isEmpty()) << c.name;

@@ -536,7 +536,7 @@ TEST_F(MenuCommands, SaveAllStopsAtTheFirstDocumentLeftUnsaved)
     EXPECT_EQ(files.read("a.txt"), "a!");
     EXPECT_EQ(shown, QStringList{"frmFileSave"}) << "the new document asks where to go";
     EXPECT_EQ(files.read("c.txt"), "c") << "the round stops at the document left unsaved";
-    EXPECT_EQ(record(c).State, 3);
+    EXPECT_EQ(record(c).State, mdlFile::DocumentState::SavedChanged);
 }
 
 TEST_F(MenuCommands, InsertFromFileRecodesOnlyWhenBothCodePagesAreChosen)
