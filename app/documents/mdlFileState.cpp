@@ -44,6 +44,11 @@ int SaveCodePage(const DocumentRecord &record)
     return mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
 }
 
+bool SaveBindsDocument(SaveMode mode, const QString &path, const DocumentRecord &record)
+{
+    return mode == SaveMode::SaveAs || path == record.Path;
+}
+
 CloseQuestion CloseQuestionFor(const DocumentRecord &record, bool hasText)
 {
     if (record.State == DocumentState::NewChanged)

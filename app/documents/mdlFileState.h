@@ -62,6 +62,15 @@ void MarkSaved(DocumentRecord &record, const QString &path, int code, const plat
 // 1 the file's own, 2 the one shown, any other the first of the table.
 int SaveCodePage(const DocumentRecord &record);
 
+enum class SaveMode {
+    SaveAs,   // the file written becomes the document's
+    SaveCopy, // a copy; the document stays bound to its own file
+};
+
+// Whether writing document `record` as `path` in `mode` makes the document that file's: always for Save
+// As; for a copy only when it lands on the document's own file, whose content it then is.
+bool SaveBindsDocument(SaveMode mode, const QString &path, const DocumentRecord &record);
+
 // What closing a document asks first.
 enum class CloseQuestion {
     None,        // nothing to lose: unchanged, or a new document without text

@@ -96,7 +96,7 @@ TEST_F(HandOverToThisCopy, AHandOverDuringTheCloseQuestionIsCarriedOutAfterTheAn
         });
         QList<int> savedDocuments;
         dialogs::SetDialogHook([&](QDialog &) {
-            savedDocuments << mdlFile::SaveDocIndex;
+            savedDocuments << forms::frmFileSave->DocumentNumber();
             return int(QDialog::Rejected);
         });
         document(closing)->subWindow->close();

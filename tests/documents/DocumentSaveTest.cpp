@@ -96,7 +96,7 @@ protected:
         dialogs::SetDialogHook([this, name, code](QDialog &shown) {
             if (&shown != forms::frmFileSave.get())
                 return int(QDialog::Rejected);
-            savedDocuments << mdlFile::SaveDocIndex;
+            savedDocuments << forms::frmFileSave->DocumentNumber();
             shown.setResult(QDialog::Rejected);
             shown.show();
             forms::frmFileSave->txtFileName->setText(name);
@@ -335,7 +335,7 @@ TEST_F(DocumentSave, TheCloseQuestionsYesSavesTheClosingDocumentWhicheverIsActiv
     document(fresh)->SetFocusForm();
     handOverDuringQuestion();
     dialogs::SetDialogHook([&](QDialog &) {
-        savedDocuments << mdlFile::SaveDocIndex;
+        savedDocuments << forms::frmFileSave->DocumentNumber();
         return int(QDialog::Rejected);
     });
     answers = {dialogs::vbYes};

@@ -19,6 +19,7 @@ using mdlFile::CloseQuestion;
 using mdlFile::DocumentRecord;
 using mdlFile::DocumentRecords;
 using mdlFile::DocumentState;
+using mdlFile::SaveMode;
 using platform::files::FileStamp;
 
 TEST(DocumentStateRules, EachStateSaysWhatTheTextIsToItsFileAndWhereAnEditAndACloseTakeIt)
@@ -145,6 +146,30 @@ TEST_F(DocumentSaveRules, TheSaveCodeSettingChoosesThePageASaveWritesIn)
         mdlLoad::SaveCode = setting;
         EXPECT_EQ(mdlFile::SaveCodePage(record), code) << "save_code " << setting;
     }
+}
+
+TEST_F(DocumentSaveRules, OnlySaveAsOrACopyOntoTheOwnFileBindsTheDocument)
+{
+    DocumentRecord record;
+    record.Path = QStringLiteral("/site/page.html");
+    const struct {
+        SaveMode mode;
+        QString path;
+        bool binds;
+    } cases[] = {
+        {SaveMode::SaveAs, QStringLiteral("/site/other.html"), true},
+        {SaveMode::SaveAs, QStringLiteral("/site/page.html"), true},
+        {SaveMode::SaveCopy, QStringLiteral("/site/other.html"), false},
+        {SaveMode::SaveCopy, QStringLiteral("/site/page.html"), true},
+        {SaveMode::SaveCopy, QStringLiteral("/site/Page.html"), false},
+    };
+    for (const auto &[mode, path, binds] : cases)
+        EXPECT_EQ(mdlFile::SaveBindsDocument(mode, path, record), binds)
+            << (mode == SaveMode::SaveAs ? "Save As " : "a copy ") << path.toStdString();
+
+    DocumentRecord never;
+    EXPECT_FALSE(mdlFile::SaveBindsDocument(SaveMode::SaveCopy, QStringLiteral("/site/copy.html"), never))
+        << "a copy of a new document leaves it new";
 }
 
 // The document table with one document per state given, numbered from 1; a null state stands for a
