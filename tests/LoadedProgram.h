@@ -12,6 +12,7 @@
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
 #include "tests/TempFolder.h"
+#include "tests/documents/DocumentStatePrinting.h"
 
 #include <QCoreApplication>
 #include <QEvent>

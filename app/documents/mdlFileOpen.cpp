@@ -159,7 +159,7 @@ void NewDocument(const QString &baseName, const QString &ext, const QString &lan
     window->txtContent->SetText(text);
     mdlLanguage::SetDocumentLanguage(window->txtContent, 0, languageName, true);
     DocumentRecords[n].Language = mdlLanguage::FindLanguage(languageName);
-    DocumentRecords[n].State = 0;
+    DocumentRecords[n].State = DocumentState::New;
     FinishDocument(n, window, baseName);
     // The preview copy of a new document starts empty, also when a template filled it.
     mdlLibrary::FileWriteText(window->filetmp_path, QString());
@@ -220,7 +220,7 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
     const int language = mdlLanguage::FindLanguage(GetTypeLanguage(mdlLibrary::GetFileExt(fileName)));
     mdlLanguage::SetDocumentLanguage(window->txtContent, language, QString(), true);
     DocumentRecords[n].Language = language;
-    DocumentRecords[n].State = 2;
+    DocumentRecords[n].State = DocumentState::Saved;
     DocumentRecords[n].Stamp = stamp;
     FinishDocument(n, window, fileName);
     return true;

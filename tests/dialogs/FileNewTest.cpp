@@ -110,7 +110,7 @@ TEST_F(FileNew, AKindMakesAnEmptyDocumentOfItsLanguage)
         const mdlFile::DocumentRecord &made = record(number);
         EXPECT_EQ(made.Name, c.docName) << c.name;
         EXPECT_EQ(made.Path, "") << c.name;
-        EXPECT_EQ(made.State, 0) << c.name;
+        EXPECT_EQ(made.State, mdlFile::DocumentState::New) << c.name;
         EXPECT_EQ(document(number)->txtContent->Language(), c.language) << c.name;
         EXPECT_EQ(text(number), "") << c.name;
         EXPECT_EQ(main()->ActiveFileIndex, number) << c.name;
@@ -132,7 +132,7 @@ TEST_F(FileNew, ATemplateMakesADocumentWithTheTemplatesText)
     }));
     ASSERT_EQ(mdlFile::DocumentCount(), 1);
     EXPECT_EQ(record(1).Name, "site1.html");
-    EXPECT_EQ(record(1).State, 0);
+    EXPECT_EQ(record(1).State, mdlFile::DocumentState::New);
     EXPECT_EQ(text(1), platform::text::AnsiToString(page));
     EXPECT_EQ(document(1)->txtContent->Language(), "HTML");
     EXPECT_EQ(folder.read("tmp/~1~site.html"), "") << "a new document's preview copy starts empty";

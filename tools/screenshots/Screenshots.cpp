@@ -241,17 +241,8 @@ int main(int argc, char **argv)
     Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));
     forms::frmFileOpen->hide();
 
-    for (const auto &[document, name] : {std::pair{index, "save-dialog"}, std::pair{notesIndex, "save-dialog-text"}}) {
-        mdlFile::SaveDocIndex = document;
-        mdlFile::SaveMode = QStringLiteral("saveas");
-        forms::frmFileSave->show();
-        Picture(forms::frmFileSave.get(), out + QStringLiteral("/%1.png").arg(QLatin1String(name)));
-        forms::frmFileSave->hide();
-    }
-    mdlFile::SaveDocIndex = 0;
-
-    // The New dialog, the about box, the support page, the tips and the testers are modal: each is
-    // pictured from inside its showing.
+    // The Save dialog, the New dialog, the about box, the support page, the tips and the testers are
+    // modal: each is pictured from inside its showing.
     QString picture;
     platform::dialogs::SetDialogHook([&](QDialog &dialog) {
         dialog.show();
@@ -259,6 +250,10 @@ int main(int argc, char **argv)
         dialog.hide();
         return int(QDialog::Rejected);
     });
+    for (const auto &[document, name] : {std::pair{index, "save-dialog"}, std::pair{notesIndex, "save-dialog-text"}}) {
+        picture = out + QStringLiteral("/%1.png").arg(QLatin1String(name));
+        forms::frmFileSave->ShowSave(document, mdlFile::SaveMode::SaveAs);
+    }
     picture = out + QStringLiteral("/new-dialog.png");
     main->mnuFile_New_Click();
     picture = out + QStringLiteral("/about-box.png");
