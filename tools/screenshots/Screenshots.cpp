@@ -184,6 +184,7 @@ int main(int argc, char **argv)
     Picture(main, out + QStringLiteral("/narrow-window.png"));
     main->resize(1000, 700);
 
+    const int pageIndex = main->ActiveFileIndex;
     // A second document, a plain text, beside the page.
     QFile notes(site + QStringLiteral("/notes.txt"));
     notes.open(QIODevice::WriteOnly);
@@ -203,8 +204,6 @@ int main(int argc, char **argv)
         menu->hide();
         main->menuBar()->setActiveAction(nullptr);
     }
-
-    const int index = main->ActiveFileIndex;
 
     // A page with a picture beside it and Cyrillic text without a declared charset, changed in the
     // editor and previewed from its copy against its own folder.
@@ -235,7 +234,7 @@ int main(int argc, char **argv)
     main->mnuView_EditBrowser_Click();
     Picture(main, out + QStringLiteral("/preview-mode.png"));
     main->mnuView_EditBrowser_Click();
-    mdlFile::Documents[index]->SetFocusForm();
+    mdlFile::Documents[pageIndex]->SetFocusForm();
 
     forms::frmFileOpen->show();
     Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));
@@ -250,7 +249,7 @@ int main(int argc, char **argv)
         dialog.hide();
         return int(QDialog::Rejected);
     });
-    for (const auto &[document, name] : {std::pair{index, "save-dialog"}, std::pair{notesIndex, "save-dialog-text"}}) {
+    for (const auto &[document, name] : {std::pair{pageIndex, "save-dialog"}, std::pair{notesIndex, "save-dialog-text"}}) {
         picture = out + QStringLiteral("/%1.png").arg(QLatin1String(name));
         forms::frmFileSave->ShowSave(document, mdlFile::SaveMode::SaveAs);
     }
@@ -266,7 +265,7 @@ int main(int argc, char **argv)
     main->mnuHelp_Tester_Click();
     picture = out + QStringLiteral("/colour-picker.png");
     main->mnuServis_SelColor_Click();
-    mdlFile::Documents[index]->SetFocusForm();
+    mdlFile::Documents[pageIndex]->SetFocusForm();
     picture = out + QStringLiteral("/find-dialog.png");
     main->mnuSearch_Find_Click();
     picture = out + QStringLiteral("/replace-dialog.png");
@@ -311,7 +310,7 @@ int main(int argc, char **argv)
         return int(QDialog::Rejected);
     });
     mdlLoad::PrintSetup = true;
-    mdlFile::Documents[index]->SetFocusForm();
+    mdlFile::Documents[pageIndex]->SetFocusForm();
     main->mnuFile_Print_Click();
     main->mnuServis_Setting_Click();
 
