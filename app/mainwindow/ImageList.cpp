@@ -10,14 +10,14 @@ void ImageList::Add(int index, const QString &file, const QString &key)
     if (picture.isNull())
         return;
     pictures_.insert(index - 1, QIcon(picture));
-    keys_.insert(index - 1, key);
+    if (!key.isEmpty())
+        keys_.insert(key);
 }
 
 void ImageList::AddOwn(const QString &file)
 {
     const QPixmap picture(file);
     pictures_.append(picture.isNull() ? QIcon() : QIcon(picture));
-    keys_.append(QString());
 }
 
 QIcon ImageList::Icon(int index) const
