@@ -5,6 +5,7 @@
 #include "app/dialogs/frmMoney.h"
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,7 +35,7 @@ QRect PixelRect(int left, int top, int width, int height)
 // The splash shows before the folder variables are set, so the picture is found from the program's own.
 QPixmap LoadLogo()
 {
-    QPixmap logo(platform::application::Path() + QStringLiteral("/setting/logo.png"));
+    QPixmap logo = platform::widgets::LoadPicture(platform::application::Path() + QStringLiteral("/setting/logo.png"));
     if (logo.isNull()) {
         logo = QPixmap(DesignedLogoSize);
         logo.fill(Qt::white);

@@ -9,6 +9,7 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/forms/StoredRect.h"
 #include "platform/widgets/TabStrip.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -64,9 +65,7 @@ void LoadIcons(Table<Kind> &table, QList<QIcon> &images)
 {
     for (Kind &entry : table) {
         const QString file = mdlLoad::IconsFolder + entry.Icon;
-        if (!mdlLibrary::IsFileExist(file))
-            continue;
-        const QPixmap picture(file);
+        const QPixmap picture = platform::widgets::LoadPicture(file);
         if (picture.isNull())
             continue;
         images.append(QIcon(picture));
