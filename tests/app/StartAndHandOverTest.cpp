@@ -73,6 +73,15 @@ protected:
 
 const QString Title = QStringLiteral("Marrowin Vellicor");
 
+// Whether `holds` comes true while this process serves its events, within five seconds.
+bool Eventually(const std::function<bool()> &holds)
+{
+    const QDeadlineTimer deadline(5000);
+    while (!holds() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return holds();
+}
+
 TEST_F(StartAndHandOver, AStartAndACloseLeaveBothSettingFilesWritten)
 {
     folder.start(first);
@@ -124,16 +133,46 @@ TEST_F(StartAndHandOver, ASecondCopyHandsItsFileToTheRunningOneAndEnds)
     EXPECT_TRUE(ini.startsWith("[open_file]\r\nfile=" + page + "\r\nfile=" + other + "\r\n\r\n")) << ini.toStdString();
 }
 
+// The running copy is this process, whose main window the second start must bring to the front: from
+// behind another window of its copy, and out of the minimised state.
 TEST_F(StartAndHandOver, ASecondCopyWithoutAFileOnlyActivatesTheRunningOne)
 {
-    folder.start(first);
-    const windows::Handle window = WaitForCopyWindow(first);
-    ASSERT_NE(window, 0);
-    folder.start(second, {"/no/such/file.html"});
-    ASSERT_TRUE(second.waitForFinished(30000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_FALSE(QFile::exists(folder.path("tmp/send.txt")));
-    CloseAndWait(window);
+    // Windows of this process are served on the run's own table, which they were first listed in.
+    qputenv("VELLICOR_WINDOW_TABLE", runTable);
+    platform::application::SetPath(folder.path());
+    dialogs::SetMessageBoxHook([](const dialogs::MessageBoxCall &) { return int(dialogs::vbOK); });
+    loadedHere = true;
+    frmMain *main = LoadProgramWindows();
+    struct Case {
+        const char *name;
+        bool minimised;
+    } cases[] = {{"behind another window of its copy", false}, {"minimised", true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget other;
+        other.resize(200, 100);
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(Eventually([&] { return other.isActiveWindow(); }));
+        if (c.minimised) {
+            main->showMinimized();
+            ASSERT_TRUE(Eventually([&] { return main->isMinimized(); }));
+        }
+        ASSERT_FALSE(main->isActiveWindow());
+
+        QProcessEnvironment environment = folder.environment();
+        environment.insert("VELLICOR_WINDOW_TABLE", windows::TableFolder());
+        second.setProcessEnvironment(environment);
+        second.setWorkingDirectory(folder.path());
+        second.start(folder.executable(), {"/no/such/file.html"});
+        ServeUntilFinished(second);
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_FALSE(QFile::exists(folder.path("tmp/send.txt")));
+        EXPECT_TRUE(Eventually([&] { return main->isActiveWindow(); })) << "the running copy was activated";
+        EXPECT_FALSE(main->isMinimized());
+        EXPECT_EQ(mdlFile::DocumentCount(), 0) << "nothing was handed over";
+    }
 }
 
 // The path that a second start hands over cannot be written (tmp/ lies on a full disk): the running copy
