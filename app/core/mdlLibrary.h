@@ -20,6 +20,7 @@ bool IsFileExist(const QString &path);
 bool IsFolderExist(const QString &path);
 // The file exists and can be read; the content is not examined, so a binary file passes.
 bool IsTextFile(const QString &path);
+
 // A whole file's text, or why it could not be read (the text is empty then).
 struct TextRead {
     QString text;

@@ -3,7 +3,6 @@
 #include "platform/dialogs/MessageBox.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/LoadedProgram.h"
-#include "tests/Unprivileged.h"
 #include "tests/UnprivilegedUser.h"
 
 #include <QCoreApplication>
@@ -21,6 +20,9 @@ namespace {
 
 using Exit = LoadedProgram;
 
+constexpr QFileDevice::Permissions ReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+constexpr QFileDevice::Permissions Searchable = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+
 // Settings that cannot be written at exit are lost: the user is told which and why, and the exit goes on.
 TEST_F(Exit, SettingFilesThatCannotBeWrittenAreReportedWithTheirReason)
 {
@@ -32,13 +34,18 @@ TEST_F(Exit, SettingFilesThatCannotBeWrittenAreReportedWithTheirReason)
         QList<std::pair<const char *, const char *>> reported;
         bool userIniWritten;
     } cases[] = {
-        {"the program folder lets the user read only",
+        {"the program folder and setting.ini may be read by everyone and written by nobody",
          [](const TempFolder &folder) {
-             unprivileged::OpenToEveryone(folder.path());
-             return [] {
-                 const UnprivilegedUser nobody;
-                 ASSERT_TRUE(nobody.ok());
-                 mdlExit::ExitProgram();
+             folder.write("setting.ini", "");
+             QFile::setPermissions(folder.path("setting.ini"), ReadOnly);
+             QFile::setPermissions(folder.path(), ReadOnly | Searchable);
+             return [&folder] {
+                 {
+                     const UnprivilegedUser nobody;
+                     ASSERT_TRUE(nobody.ok());
+                     mdlExit::ExitProgram();
+                 }
+                 QFile::setPermissions(folder.path(), QFileDevice::WriteOwner | ReadOnly | Searchable);
              };
          },
          {{"setting.ini", "так как он недоступен для записи."}, {"user.ini", "так как он недоступен для записи."}},

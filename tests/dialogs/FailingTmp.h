@@ -7,6 +7,8 @@
 #include "tests/UnprivilegedUser.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QString>
 
@@ -38,8 +40,12 @@ public:
     {
         switch (failure.way) {
         case TmpFailure::ReadOnly:
-            // tmp/ stays the test's own, which the unprivileged user may read and search only.
+            // tmp/ and what it holds may be read by everyone and written by nobody, which binds an
+            // unprivileged test user and the unprivileged user whom root becomes meanwhile.
             unprivileged::OpenToEveryone(folder.path());
+            for (const QFileInfo &file : QDir(folder.path("tmp")).entryInfoList(QDir::Files))
+                QFile::setPermissions(file.filePath(), ReadOnly);
+            QFile::setPermissions(folder.path("tmp"), ReadOnly | Searchable);
             nobody_.emplace();
             break;
         case TmpFailure::FileInItsPlace:
@@ -78,6 +84,7 @@ public:
     // Gives the program folder its tmp/ back, empty.
     static void Mend(const TempFolder &folder)
     {
+        QFile::setPermissions(folder.path("tmp"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | Searchable);
         QFile::remove(folder.path("tmp"));
         QDir(folder.path("tmp")).removeRecursively();
         QDir().mkpath(folder.path("tmp"));
@@ -86,6 +93,11 @@ public:
     QList<platform::dialogs::MessageBoxCall> boxes;
 
 private:
+    static constexpr QFileDevice::Permissions ReadOnly =
+        QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    static constexpr QFileDevice::Permissions Searchable =
+        QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+
     const TmpFailure &failure_;
     const TempFolder &folder_;
     std::optional<UnprivilegedUser> nobody_;

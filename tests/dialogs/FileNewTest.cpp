@@ -177,8 +177,7 @@ TEST_F(FileNew, ATemplateThatCannotBeReadSaysWhy)
         bool asNobody;
         const char *prompt;
     } cases[] = {
-        {"only its owner may read it",
-         [](const QString &path) { QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner); },
+        {"nobody may read it", [](const QString &path) { QFile::setPermissions(path, QFileDevice::Permissions()); },
          true,
          "К сожалению, требуемый шаблон нельзя прочитать,\r\nтак как он недоступен для чтения.\r\n"
          "Проверьте настройки шаблонов."},
