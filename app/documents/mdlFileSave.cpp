@@ -140,6 +140,13 @@ void ReportWriteError(const SaveResult &result, const QString &path)
                     QStringLiteral("Ошибка записи"), forms::frmMain.get());
 }
 
+void ReportFileWriteError(FileError error, const QString &path, QWidget *owner)
+{
+    dialogs::MsgBox(WriteFailureText(QStringLiteral("Невозможно записать файл ") + path + u',',
+                                     SaveResult::Failure(error), path),
+                    dialogs::vbCritical, QStringLiteral("Ошибка записи"), owner);
+}
+
 bool AskToLoseCharacters(const LostCharacters &lost, int code, const QString &consequence, const QString &question,
                          QWidget *owner)
 {

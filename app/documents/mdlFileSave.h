@@ -58,6 +58,9 @@ QString WriteFailureText(const QString &firstLine, const SaveResult &result, con
 
 // Tells the user that the file at `path` could not be written and why, under "Ошибка записи".
 void ReportWriteError(const SaveResult &result, const QString &path);
+// The same for a file of the program's own (a setting file, a page made to be shown), which the message
+// names, with `owner` over it.
+void ReportFileWriteError(platform::files::FileError error, const QString &path, QWidget *owner);
 
 // Asks whether the characters that code page `code` lacks may become "?": `consequence` says what then
 // happens to them, `question` is the last line. True for Yes.

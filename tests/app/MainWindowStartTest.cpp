@@ -131,7 +131,7 @@ TEST_F(MainWindowStart, TheNewDocumentAtStartComesFromAKindOrATemplate)
             EXPECT_EQ(mdlFile::DocumentRecords[1].Name, c.name) << what;
             const QString text = c.templateFile.isEmpty()
                                      ? QString()
-                                     : *mdlLibrary::TryReadText(mdlLoad::PatternFolder + c.templateFile);
+                                     : mdlLibrary::TryReadText(mdlLoad::PatternFolder + c.templateFile).text;
             EXPECT_EQ(mdlFile::Documents[1]->txtContent->Text(), text) << what;
         }
         EXPECT_TRUE(boxes.isEmpty()) << what;
