@@ -12,6 +12,7 @@
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
 #include "tests/TempFolder.h"
+#include "tests/documents/DocumentStatePrinting.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -40,6 +41,19 @@ inline void UnloadProgramWindows()
     mdlFile::ClearDocuments();
 }
 
+// Runs the start-up loader on the program folder that the application's path names and shows the main
+// window, as after a start without a command line, but without a new document.
+inline frmMain *LoadProgramWindows()
+{
+    mdlLoad::FileCreat = false;
+    mdlLoad::InitPathsAndLoad();
+    mdlLoad::FileCreat = false; // no new document of the configured kind: each test makes its own
+    frmMain *main = forms::frmMain.get();
+    main->show();
+    mdlLoad::ProgramLoaded = true;
+    return main;
+}
+
 // The program's windows in this process on a program folder of their own: the shipped data copied to a
 // temporary folder, the start-up loader run and the main window shown, as after a start without a
 // command line. Message boxes are recorded and answered from `answers` in turn (vbNo once it runs dry).
@@ -56,15 +70,7 @@ protected:
         start();
     }
 
-    // Runs the start-up loader on the program folder and shows the main window.
-    static void start()
-    {
-        mdlLoad::FileCreat = false;
-        mdlLoad::InitPathsAndLoad();
-        mdlLoad::FileCreat = false; // no new document of the configured kind: each test makes its own
-        main()->show();
-        mdlLoad::ProgramLoaded = true;
-    }
+    static void start() { LoadProgramWindows(); }
 
     // A dialog hook that the test set goes first, before the windows it may stand in for.
     void TearDown() override

@@ -18,10 +18,14 @@ void DeleteTempFiles()
             QFile::remove(*page);
 }
 
-void SaveSettings()
+QList<WriteFailure> SaveSettings()
 {
-    mdlLoad::SaveSettingIni(mdlLoad::SettingIni);
-    mdlLoad::SaveUserIni(mdlLoad::UserIni);
+    QList<WriteFailure> failures;
+    if (const mdlLibrary::TextWritten written = mdlLoad::SaveSettingIni(mdlLoad::SettingIni); !written)
+        failures.append({mdlLoad::SettingIni, written.error});
+    if (const mdlLibrary::TextWritten written = mdlLoad::SaveUserIni(mdlLoad::UserIni); !written)
+        failures.append({mdlLoad::UserIni, written.error});
+    return failures;
 }
 
 } // namespace mdlExit

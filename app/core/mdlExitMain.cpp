@@ -6,6 +6,7 @@
 #include "app/dialogs/frmFileSave.h"
 #include "app/dialogs/frmMoney.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileSave.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 
@@ -24,7 +25,9 @@ void ExitProgram()
     // Every way out stores the frame's placement, not only its close box.
     if (main)
         main->StoreWindowPosition();
-    SaveSettings();
+    // The exit goes on: the user learns which settings are lost, and why.
+    for (const WriteFailure &failure : SaveSettings())
+        mdlFile::ReportFileWriteError(failure.error, failure.path, main);
     UnloadMainAndEnd();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/FileError.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,12 +20,26 @@ bool IsFileExist(const QString &path);
 bool IsFolderExist(const QString &path);
 // The file exists and can be read; the content is not examined, so a binary file passes.
 bool IsTextFile(const QString &path);
+
+// A whole file's text, or why it could not be read (the text is empty then).
+struct TextRead {
+    QString text;
+    platform::files::FileError error = platform::files::FileError::None;
+    bool ok() const { return error == platform::files::FileError::None; }
+};
+
+// How a whole-file write ended: true when written, else why not.
+struct TextWritten {
+    platform::files::FileError error = platform::files::FileError::None;
+    explicit operator bool() const { return error == platform::files::FileError::None; }
+};
+
 // The whole file, line ends kept; empty for a missing, unreadable or empty file.
 QString FileReadText(const QString &path, TextEncoding encoding = TextEncoding::Ansi);
-// The same, telling a failed read (nothing) from an empty file.
-std::optional<QString> TryReadText(const QString &path, TextEncoding encoding = TextEncoding::Ansi);
+// The same, telling a failed read, and why it failed, from an empty file.
+TextRead TryReadText(const QString &path, TextEncoding encoding = TextEncoding::Ansi);
 // Writes `text` exactly as the whole file; a failed write leaves any old file untouched.
-bool FileWriteText(const QString &path, const QString &text, TextEncoding encoding = TextEncoding::Ansi);
+TextWritten FileWriteText(const QString &path, const QString &text, TextEncoding encoding = TextEncoding::Ansi);
 
 // Splits at CR LF, LF or a lone CR; a final line end does not start a further line.
 QStringList SplitLines(const QString &text);

@@ -22,24 +22,24 @@ bool IsTextFile(const QString &path)
     return files::CanRead(path);
 }
 
-std::optional<QString> TryReadText(const QString &path, TextEncoding encoding)
+TextRead TryReadText(const QString &path, TextEncoding encoding)
 {
     const files::ReadResult read = files::ReadWhole(path);
     if (!read.ok())
-        return std::nullopt;
-    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(read.bytes)
-                                          : platform::text::AnsiToString(read.bytes);
+        return {QString(), read.error};
+    return {encoding == TextEncoding::Utf8 ? QString::fromUtf8(read.bytes) : platform::text::AnsiToString(read.bytes),
+            files::FileError::None};
 }
 
 QString FileReadText(const QString &path, TextEncoding encoding)
 {
-    return TryReadText(path, encoding).value_or(QString());
+    return TryReadText(path, encoding).text;
 }
 
-bool FileWriteText(const QString &path, const QString &text, TextEncoding encoding)
+TextWritten FileWriteText(const QString &path, const QString &text, TextEncoding encoding)
 {
     const QByteArray bytes = encoding == TextEncoding::Utf8 ? text.toUtf8() : platform::text::StringToAnsi(text);
-    return files::WriteWhole(path, bytes) == files::FileError::None;
+    return {files::WriteWhole(path, bytes)};
 }
 
 QStringList SplitLines(const QString &text)

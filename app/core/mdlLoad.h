@@ -2,6 +2,7 @@
 
 #include "app/core/SharedTypes.h"
 #include "app/core/Table.h"
+#include "app/core/mdlLibrary.h"
 
 #include "platform/forms/Twips.h"
 
@@ -106,8 +107,8 @@ void LoadUserIni(const QString &path);
 // The whole texts that the writers put into the files.
 QString SettingIniText();
 QString UserIniText();
-bool SaveSettingIni(const QString &path);
-bool SaveUserIni(const QString &path);
+mdlLibrary::TextWritten SaveSettingIni(const QString &path);
+mdlLibrary::TextWritten SaveUserIni(const QString &path);
 QString BoolToStr(bool value);
 
 } // namespace mdlLoad

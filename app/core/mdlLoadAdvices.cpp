@@ -13,10 +13,18 @@ void LoadAdviceIni(const QString &path)
         return;
     int tip = 0;
     QString text;
+    // A tip gets its text when its last line is read: stored after each line, the text shared with the
+    // tip was copied whole at the next line, and a tip of 100 000 lines took more than a minute.
+    const auto storeText = [&] {
+        // Text before the first title belongs to no tip.
+        if (tip > 0)
+            Advices[tip].Second = text;
+    };
     for (const QString &line : *lines) {
         if (mdlLibrary::TrimSpaces(line).isEmpty())
             continue;
         if (!line.startsWith(u'\t')) {
+            storeText();
             tip = Advices.append({line, QString()});
             text.clear();
             continue;
@@ -24,10 +32,8 @@ void LoadAdviceIni(const QString &path)
         if (!text.isEmpty())
             text += QLatin1String("\r\n");
         text += line.mid(1);
-        // Text before the first title belongs to no tip.
-        if (tip > 0)
-            Advices[tip].Second = text;
     }
+    storeText();
 }
 
 } // namespace mdlLoad

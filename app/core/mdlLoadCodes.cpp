@@ -12,7 +12,7 @@ int revision = 0;
 void ReadCodePage(const QString &line)
 {
     const std::optional<QStringList> fields = SplitListFields(line, 1);
-    if (!fields)
+    if (!fields || Codes.count() == MaxCodePages)
         return;
     NamedList page;
     page.Title = ListEscapes(mdlLibrary::TrimSpaces(fields->at(0)));

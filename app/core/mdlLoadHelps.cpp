@@ -3,6 +3,8 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoadLists.h"
 
+#include <algorithm>
+
 namespace mdlLoad {
 
 namespace {
@@ -30,7 +32,7 @@ void LoadHelps(const QString &path)
     if (!lines)
         return;
     Helps.append(Separator);
-    for (const QString &line : *lines) {
+    for (const QString &line : lines->first(std::min<qsizetype>(lines->size(), MaxHelpLines))) {
         const std::optional<QStringList> fields = SplitListFields(line, 1);
         if (!fields)
             Helps.append(Separator);

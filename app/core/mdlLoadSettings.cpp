@@ -410,12 +410,12 @@ QString UserIniText()
            BoolToStr(Updated) + QStringLiteral("\r\nviewform=") + BoolToStr(Viewform);
 }
 
-bool SaveSettingIni(const QString &path)
+mdlLibrary::TextWritten SaveSettingIni(const QString &path)
 {
     return mdlLibrary::FileWriteText(path, SettingIniText(), TextEncoding::Utf8);
 }
 
-bool SaveUserIni(const QString &path)
+mdlLibrary::TextWritten SaveUserIni(const QString &path)
 {
     return mdlLibrary::FileWriteText(path, UserIniText(), TextEncoding::Utf8);
 }

@@ -23,6 +23,7 @@
 #include "platform/application/Application.h"
 #include "platform/forms/StoredRect.h"
 #include "platform/widgets/TabStrip.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QApplication>
 #include <QAction>
@@ -65,7 +66,7 @@ void InitPathsAndLoad()
     InitPaths(platform::application::Path());
     QDir().mkpath(TmpFolder);
     // The main window and every document window show the program's own icon.
-    QApplication::setWindowIcon(QIcon(SettingFolder + QStringLiteral("vellicor.gif")));
+    QApplication::setWindowIcon(platform::widgets::LoadIcon(SettingFolder + QStringLiteral("vellicor.gif")));
     mdlFile::ClearDocuments();
 
     MeasureScreen();
@@ -178,7 +179,7 @@ void LoadFileTabImages()
     const char *files[] = {"new.gif", "newch.gif", "open.gif", "opench.gif"};
     for (int i = 0; i < 4; ++i) {
         *indices[i] = 0;
-        const QPixmap picture(TabImagesFolder + QLatin1String(files[i]));
+        const QPixmap picture = platform::widgets::LoadPicture(TabImagesFolder + QLatin1String(files[i]));
         if (picture.isNull())
             continue;
         tabs->Images.append(QIcon(picture));

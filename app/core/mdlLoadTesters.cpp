@@ -3,6 +3,8 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoadLists.h"
 
+#include <QHash>
+
 namespace mdlLoad {
 
 namespace {
@@ -15,7 +17,11 @@ QString WithoutScheme(const QString &address, QLatin1String scheme)
     return address.startsWith(scheme, Qt::CaseInsensitive) ? address.mid(scheme.size()) : address;
 }
 
-void ReadGroup(const QString &line)
+// The number of the first group read under each key, as FindTesterGroup gives it: a person line looks its
+// group up here, so that 50 000 groups are not searched from the first for each person.
+using GroupNumbers = QHash<QString, int>;
+
+void ReadGroup(const QString &line, GroupNumbers &numbers)
 {
     const std::optional<QStringList> fields = SplitListFields(line, 1);
     if (!fields)
@@ -23,16 +29,18 @@ void ReadGroup(const QString &line)
     TesterGroup group;
     group.Name = TrimSpaces(fields->at(0));
     group.Title = TrimSpaces(fields->at(1));
-    TesterGroups.append(group);
+    const int number = TesterGroups.append(group);
+    if (!numbers.contains(group.Name))
+        numbers.insert(group.Name, number);
 }
 
 // The group key, name and mailbox need a character each before trimming; the web address may be empty.
-void ReadMan(const QString &line)
+void ReadMan(const QString &line, const GroupNumbers &numbers)
 {
     const std::optional<QStringList> fields = SplitListFields(line, 3);
     if (!fields || fields->at(0).isEmpty() || fields->at(1).isEmpty() || fields->at(2).isEmpty())
         return;
-    const int group = FindTesterGroup(TrimSpaces(fields->at(0)));
+    const int group = numbers.value(TrimSpaces(fields->at(0)));
     if (group == 0)
         return;
     TesterMan man;
@@ -51,13 +59,14 @@ void LoadTesterIni(const QString &path)
     if (!lines)
         return;
     QString section;
+    GroupNumbers numbers;
     for (const QString &line : *lines) {
         if (ReadSectionHeader(line, section))
             continue;
         if (section == QLatin1String("group"))
-            ReadGroup(line);
+            ReadGroup(line, numbers);
         else if (section == QLatin1String("man"))
-            ReadMan(line);
+            ReadMan(line, numbers);
     }
 }
 

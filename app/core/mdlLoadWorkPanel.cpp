@@ -9,6 +9,7 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/widgets/MultiRowTabStrip.h"
 #include "platform/widgets/PictureBox.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -100,7 +101,7 @@ void FillMainPanels()
 
     main->imgTree.clear();
     for (int k = 1; k <= 4; ++k)
-        main->imgTree.append(QIcon(QPixmap(SettingFolder + QStringLiteral("tree%1.gif").arg(k))));
+        main->imgTree.append(platform::widgets::LoadIcon(SettingFolder + QStringLiteral("tree%1.gif").arg(k)));
     FillTree(main->trvPhrase, Phrases, u'k', main->imgTree[0], main->imgTree[1]);
     FillTree(main->trvColor, Colors, u'c', main->imgTree[0], main->imgTree[2]);
     FillTree(main->trvSymbol, Symbols, u's', main->imgTree[0], main->imgTree[3]);

@@ -24,10 +24,16 @@ bool Main()
         QString path;
         if (GetCommandFile(path, platform::application::CommandLine())) {
             const QString sendFile = SendFile();
-            mdlLibrary::FileWriteText(sendFile, path, mdlLibrary::TextEncoding::Utf8);
-            // A copy that takes no message is not running after all: this one opens the file itself.
-            load = !windows::SendMessage(PrevInstanceWnd, WM_LBUTTONDBLCLK, 0, 0);
-            mdlLibrary::FileWriteText(sendFile, QString(), mdlLibrary::TextEncoding::Utf8);
+            // A path that could not be written would reach the running copy as nothing, and a copy that
+            // takes no message is not running after all: either way this one opens the file itself.
+            if (mdlLibrary::FileWriteText(sendFile, path, mdlLibrary::TextEncoding::Utf8)) {
+                load = !windows::SendMessage(PrevInstanceWnd, WM_LBUTTONDBLCLK, 0, 0);
+                // Emptied for the running copy's next plain double-click. Should that fail, the path left
+                // brings up this same file again at most, and this copy has no window to say so in.
+                mdlLibrary::FileWriteText(sendFile, QString(), mdlLibrary::TextEncoding::Utf8);
+            } else {
+                load = true;
+            }
         }
     }
     if (load)

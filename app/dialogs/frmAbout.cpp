@@ -6,6 +6,7 @@
 #include "app/dialogs/frmMoney.h"
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -27,7 +28,7 @@ constexpr int ButtonGapBelowBar = 60;
 // The splash shows before the folder variables are set, so the picture is found from the program's own.
 QPixmap LoadLogo()
 {
-    QPixmap logo(platform::application::Path() + QStringLiteral("/setting/logo.png"));
+    QPixmap logo = platform::widgets::LoadPicture(platform::application::Path() + QStringLiteral("/setting/logo.png"));
     if (logo.isNull()) {
         logo = QPixmap(DesignedLogoSize);
         logo.fill(Qt::white);

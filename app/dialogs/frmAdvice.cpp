@@ -4,6 +4,7 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadAdvices.h"
 #include "app/dialogs/TwipLayout.h"
+#include "app/documents/mdlFileSave.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/forms/StoredRect.h"
 #include "platform/keys/KeyCodes.h"
@@ -208,8 +209,11 @@ void frmAdvice::cmmPreview_Click()
 
 void frmAdvice::ShowAdvice(int index)
 {
-    if (!mdlLibrary::FileWriteText(mdlLoad::TmpAdviceHtm, GetAdvicePage(index)))
+    if (const mdlLibrary::TextWritten written = mdlLibrary::FileWriteText(mdlLoad::TmpAdviceHtm, GetAdvicePage(index));
+        !written) {
+        mdlFile::ReportFileWriteError(written.error, mdlLoad::TmpAdviceHtm, this);
         return;
+    }
     mdlLoad::AdviceNow = index;
     wbbAdvice->LoadDocument(mdlLoad::TmpAdviceHtm);
 }

@@ -1,5 +1,6 @@
 #include "app/dialogs/frmFileNew.h"
 
+#include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadNewFiles.h"
 #include "app/core/mdlLoadStart.h"
@@ -8,6 +9,7 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/forms/StoredRect.h"
 #include "platform/widgets/TabStrip.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -56,11 +58,14 @@ QListWidget *IconList(QWidget *parent)
 }
 
 // Adds the picture of every entry that has a loadable one to `images`; the entry keeps its number there.
+// Only a regular file is loaded: a FIFO that a list names would hold the dialog until something wrote to
+// it, and a device would be read without end.
 template <typename Kind>
 void LoadIcons(Table<Kind> &table, QList<QIcon> &images)
 {
     for (Kind &entry : table) {
-        const QPixmap picture(mdlLoad::IconsFolder + entry.Icon);
+        const QString file = mdlLoad::IconsFolder + entry.Icon;
+        const QPixmap picture = platform::widgets::LoadPicture(file);
         if (picture.isNull())
             continue;
         images.append(QIcon(picture));

@@ -23,6 +23,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace fso = MwFSOControls;
 
 namespace {
@@ -57,6 +59,13 @@ frmFileOpen::frmFileOpen()
 }
 
 frmFileOpen::~frmFileOpen() = default;
+
+std::optional<mdlFile::OpenChoice> frmFileOpen::ShowOpen()
+{
+    choice_.reset();
+    platform::dialogs::ShowModal(*this);
+    return std::exchange(choice_, std::nullopt);
+}
 
 void frmFileOpen::Form_Load()
 {
@@ -154,8 +163,7 @@ void frmFileOpen::Form_Activate()
     SelectStored(cmbFilter, mdlLoad::FilterMain);
     SelectStored(cmbCode, mdlLoad::Code1Main);
     SelectStored(cmbCode2, mdlLoad::Code2Main);
-    mdlFile::OpenPath.clear();
-    mdlFile::OpenName.clear();
+    choice_.reset();
     tbsListFiles->Select(mdlLoad::OpenDialog);
     lstMagazine->setColumnWidth(0, platform::forms::PixelsTowardZero(mdlLoad::MagazineName));
     lstMagazine->setColumnWidth(1, platform::forms::PixelsTowardZero(mdlLoad::MagazinePath));
@@ -212,10 +220,7 @@ void frmFileOpen::cmmOpen_Click()
                                   QStringLiteral("Ошибка чтения"), this);
         return;
     }
-    mdlFile::OpenPath = path;
-    mdlFile::OpenName = name;
-    mdlFile::OpenCodeFrom = cmbCode->currentIndex() + 1;
-    mdlFile::OpenCodeTo = cmbCode2->currentIndex() + 1;
+    choice_ = mdlFile::OpenChoice{path, name, cmbCode->currentIndex() + 1, cmbCode2->currentIndex() + 1};
     Form_Deactivate();
     done(QDialog::Accepted);
 }

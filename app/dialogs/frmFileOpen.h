@@ -1,9 +1,12 @@
 #pragma once
 
 #include "app/dialogs/FileDialogFrame.h"
+#include "app/documents/mdlFile.h"
 #include "platform/forms/GlobalForm.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class FolderPane;
 class QComboBox;
@@ -13,8 +16,7 @@ class QTreeWidget;
 class TabStrip;
 
 // The program's Open dialog: a file picked on disk or from the recent files, with the code page it is
-// written in and the one to show it in. It opens nothing itself: a successful Open leaves the choice in
-// mdlFile's OpenPath, OpenName, OpenCodeFrom and OpenCodeTo and hides; OpenPath stays empty on a cancel.
+// written in and the one to show it in. It opens nothing itself: it hands the choice back to its caller.
 // Loaded hidden at start and kept until the program ends: closing it only hides it.
 class frmFileOpen : public QDialog {
     Q_OBJECT
@@ -22,6 +24,9 @@ class frmFileOpen : public QDialog {
 public:
     frmFileOpen();
     ~frmFileOpen() override;
+
+    // Shows the dialog modal: the file chosen and its code pages; nothing when it was cancelled.
+    std::optional<mdlFile::OpenChoice> ShowOpen();
 
     TabStrip *tbsListFiles = nullptr;
     FolderPane *picListFiles = nullptr;
@@ -68,6 +73,8 @@ private:
     QString SelectedTabKey() const;
 
     FileDialogFrame frame_;
+    // The choice of a successful Open in this showing.
+    std::optional<mdlFile::OpenChoice> choice_;
 };
 
 namespace forms {

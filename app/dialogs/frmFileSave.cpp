@@ -3,18 +3,15 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadTypeFiles.h"
-#include "app/documents/mdlFile.h"
 #include "app/dialogs/DialogLists.h"
 #include "app/dialogs/FolderPane.h"
 #include "app/dialogs/MwFSOControls.h"
-#include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileSave.h"
 #include "app/documents/mdlLanguage.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/forms/StoredRect.h"
-#include "platform/editor/Editor.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
@@ -25,17 +22,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 namespace dialogs = platform::dialogs;
 namespace fso = MwFSOControls;
 using mdlFile::DocumentRecord;
 
 namespace {
-
-// The document that the dialog saves; null when the number names no open document.
-frmContent *SavedDocument()
-{
-    return mdlFile::OpenDocumentWindow(mdlFile::SaveDocIndex);
-}
 
 // The dialog's rectangle in the settings.
 platform::forms::StoredRect StoredPosition()
@@ -52,6 +45,16 @@ frmFileSave::frmFileSave()
 }
 
 frmFileSave::~frmFileSave() = default;
+
+std::optional<QString> frmFileSave::ShowSave(int number, mdlFile::SaveMode mode)
+{
+    number_ = number;
+    mode_ = mode;
+    written_.reset();
+    platform::dialogs::ShowModal(*this);
+    number_ = 0;
+    return std::exchange(written_, std::nullopt);
+}
 
 void frmFileSave::Form_Load()
 {
@@ -118,9 +121,8 @@ void frmFileSave::ConnectControls()
 void frmFileSave::Form_Activate()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int n = mdlFile::SaveDocIndex;
-    const DocumentRecord record = mdlFile::DocumentRecords.contains(n) ? mdlFile::DocumentRecords[n]
-                                                                        : DocumentRecord();
+    const DocumentRecord record = mdlFile::DocumentRecords.contains(number_) ? mdlFile::DocumentRecords[number_]
+                                                                              : DocumentRecord();
     if (mdlLoad::PathOsEqual)
         mdlLoad::PathSave = mdlLoad::PathOpen;
     tbsListFiles->Select(mdlLoad::SaveDialog);
@@ -130,10 +132,8 @@ void frmFileSave::Form_Activate()
     picListFiles->ApplyTypeView(mdlLoad::TypeviewSave);
     txtFileName->setText(record.Name);
     mdlLoad::SelectListIndex(cmbFilter, GetFilterIndex(record.Language));
-    if (cmbCode->count() > 0) {
-        const int code = mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
-        mdlLoad::SelectListIndex(cmbCode, code - 1);
-    }
+    if (cmbCode->count() > 0)
+        mdlLoad::SelectListIndex(cmbCode, mdlFile::SaveCodePage(record) - 1);
     QApplication::restoreOverrideCursor();
 }
 
@@ -151,8 +151,7 @@ int frmFileSave::GetFilterIndex(int language) const
 
 void frmFileSave::cmmSave_Click()
 {
-    frmContent *document = SavedDocument();
-    if (!document)
+    if (!mdlFile::OpenDocumentWindow(number_))
         return;
     txtFileName->setText(mdlLoad::GetTypeFileExt(cmbFilter->currentIndex(), txtFileName->text()));
     const QString name = txtFileName->text();
@@ -172,30 +171,25 @@ void frmFileSave::cmmSave_Click()
                         dialogs::vbYesNo | dialogs::vbQuestion | dialogs::vbDefaultButton2,
                         QStringLiteral("Предупреждение"), this) != dialogs::vbYes)
         return;
+    const int code = cmbCode->currentIndex() + 1;
     platform::files::FileStamp stamp;
-    if (!WriteDocument(path, stamp))
+    if (!WriteDocument(path, code, stamp))
         return;
 
-    DocumentRecord &record = mdlFile::DocumentRecords[mdlFile::SaveDocIndex];
-    if (mdlFile::SaveMode == u"saveas" || path == record.Path) {
-        record.Name = mdlLibrary::GetFileName(path);
-        record.Path = path;
-        record.State = 2;
-        record.FileCode = cmbCode->currentIndex() + 1;
-        record.Stamp = stamp;
-    }
-    mdlFile::SavedPath = path;
+    DocumentRecord &record = mdlFile::DocumentRecords[number_];
+    if (mdlFile::SaveBindsDocument(mode_, path, record))
+        mdlFile::MarkSaved(record, path, code, stamp);
+    written_ = path;
     mdlLoad::PathSave = mdlLibrary::GetFolderOf(path);
     mdlFile::AddToMagazine(path);
     Form_Deactivate();
     done(QDialog::Accepted);
 }
 
-bool frmFileSave::WriteDocument(const QString &path, platform::files::FileStamp &stamp)
+bool frmFileSave::WriteDocument(const QString &path, int code, platform::files::FileStamp &stamp)
 {
     // The overwrite question has been asked already: no question about another program's change.
-    const mdlFile::SaveResult result =
-        mdlFile::WriteDocumentText(mdlFile::SaveDocIndex, path, cmbCode->currentIndex() + 1, false, this);
+    const mdlFile::SaveResult result = mdlFile::WriteDocumentText(number_, path, code, false, this);
     stamp = result.stamp;
     if (result.outcome == mdlFile::SaveResult::Failed)
         dialogs::MsgBox(mdlFile::WriteFailureText(QStringLiteral("Файл не удалось записать,"), result, path),

@@ -3,6 +3,7 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/dialogs/TwipLayout.h"
+#include "app/documents/mdlFileSave.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/pages/PagePane.h"
@@ -46,8 +47,12 @@ void frmMoney::Form_Load()
     Form_Resize();
     if (!mdlLoad::Viewform)
         chcView->setCheckState(Qt::Checked);
-    // The page is shown from a copy in tmp/; a missing page gives an empty copy and an empty page.
-    mdlLibrary::FileWriteText(mdlLoad::TmpMoneyHtm, mdlLibrary::FileReadText(mdlLoad::MoneyHtm));
+    // The page is shown from a copy in tmp/; a missing page gives an empty copy and an empty page. A copy
+    // that cannot be written leaves whatever tmp/ holds to be shown, once the user has been told why.
+    if (const mdlLibrary::TextWritten written =
+            mdlLibrary::FileWriteText(mdlLoad::TmpMoneyHtm, mdlLibrary::FileReadText(mdlLoad::MoneyHtm));
+        !written)
+        mdlFile::ReportFileWriteError(written.error, mdlLoad::TmpMoneyHtm, this);
     wbbMoney->LoadDocument(mdlLoad::TmpMoneyHtm);
     wbbMoney->SetBaseURL(mdlLoad::SettingFolder);
 }

@@ -7,6 +7,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/widgets/PictureBox.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
@@ -110,9 +111,9 @@ frmSelColor::frmSelColor()
     picBox = new QWidget(this);
     picSpectr = new PictureBox(picBox);
     picSpectr->setCursor(Qt::CrossCursor);
-    picSpectr->SetPicture(QImage(mdlLoad::SettingFolder + SpectrumPicture));
+    picSpectr->SetPicture(platform::widgets::LoadImage(mdlLoad::SettingFolder + SpectrumPicture));
     imgColor = new QLabel(picSpectr->Inside());
-    imgColor->setPixmap(QPixmap(mdlLoad::SettingFolder + MarkerPicture));
+    imgColor->setPixmap(platform::widgets::LoadPicture(mdlLoad::SettingFolder + MarkerPicture));
     imgColor->resize(Pixels(MarkerSize), Pixels(MarkerSize));
     // A press on the marker is a press on the spectrum under it.
     imgColor->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -120,7 +121,7 @@ frmSelColor::frmSelColor()
     picPanel = new PictureBox(picBox);
     picPanel->setCursor(Qt::CrossCursor);
     imgPointer = new QLabel(picBox);
-    imgPointer->setPixmap(QPixmap(mdlLoad::SettingFolder + PointerPicture));
+    imgPointer->setPixmap(platform::widgets::LoadPicture(mdlLoad::SettingFolder + PointerPicture));
 
     picColorView = new QWidget(picBox);
     picColorSelect = new PictureBox(picColorView);

@@ -4,6 +4,7 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadTesters.h"
 #include "app/dialogs/TwipLayout.h"
+#include "app/documents/mdlFileSave.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/forms/StoredRect.h"
 #include "platform/keys/KeyCodes.h"
@@ -63,10 +64,13 @@ void frmTester::Form_Load()
     ManTemplate = mdlLibrary::FileReadText(mdlLoad::TesterManHtm);
     BuildTesterPage();
     // The templates' pictures and links resolve in the setting folder, where the templates lie.
-    if (mdlLibrary::FileWriteText(mdlLoad::TmpTesterHtm, PageTemplate)) {
-        wbbTester->LoadDocument(mdlLoad::TmpTesterHtm);
-        wbbTester->SetBaseURL(mdlLoad::SettingFolder);
+    if (const mdlLibrary::TextWritten written = mdlLibrary::FileWriteText(mdlLoad::TmpTesterHtm, PageTemplate);
+        !written) {
+        mdlFile::ReportFileWriteError(written.error, mdlLoad::TmpTesterHtm, this);
+        return;
     }
+    wbbTester->LoadDocument(mdlLoad::TmpTesterHtm);
+    wbbTester->SetBaseURL(mdlLoad::SettingFolder);
 }
 
 // The group blocks, one after another, take the place of "[info]".

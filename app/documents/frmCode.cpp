@@ -9,6 +9,7 @@
 #include "app/documents/mdlFileSave.h"
 #include "app/documents/mdlLanguageApply.h"
 #include "app/mainwindow/frmMain.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 #include "platform/forms/StoredRect.h"
 
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+
+#include <utility>
 
 using TwipLayout::Box;
 using TwipLayout::BoxOf;
@@ -69,9 +72,13 @@ void frmCode::Form_Load()
         SelectCodes(0);
     else
         cmmCode->setEnabled(false);
+}
 
-    const QString &text = mdlFile::CodeText;
-    sample_ = mdlLoad::CodeMaxlen >= 1 && text.size() > mdlLoad::CodeMaxlen ? text.left(mdlLoad::CodeMaxlen) : text;
+std::optional<mdlFile::RecodedText> frmCode::ShowRecode(QString text, int code)
+{
+    text_ = std::move(text);
+    sample_ = mdlLoad::CodeMaxlen >= 1 && text_.size() > mdlLoad::CodeMaxlen ? text_.left(mdlLoad::CodeMaxlen)
+                                                                             : text_;
     txtCode->SetText(sample_);
 
     const int active = forms::frmMain->ActiveFileIndex;
@@ -80,7 +87,13 @@ void frmCode::Form_Load()
                                      false);
 
     // The document's own page in both lists: the sample shows unconverted.
-    SelectCodes(mdlFile::CodeIndex - 1);
+    SelectCodes(code - 1);
+    result_.reset();
+    platform::dialogs::ShowModal(*this);
+    std::optional<mdlFile::RecodedText> result = std::exchange(result_, std::nullopt);
+    text_.clear();
+    mdlLoad::UnloadForm(forms::frmCode);
+    return result;
 }
 
 void frmCode::SetCodeContainers()
@@ -147,7 +160,7 @@ void frmCode::cmmCode_Click()
         // the dialog stays open for another choice.
         const mdlFile::LostCharacters lost = [&] {
             const WaitPointer wait;
-            return mdlFile::FindLostCharacters(mdlFile::CodeText, codeOld_, codeNew_);
+            return mdlFile::FindLostCharacters(text_, codeOld_, codeNew_);
         }();
         if (lost.count > 0 &&
             !mdlFile::AskToLoseCharacters(lost, codeNew_,
@@ -156,17 +169,17 @@ void frmCode::cmmCode_Click()
             return;
         const WaitPointer wait;
         // Assigned over itself, so that no second copy of a large text outlives the conversion.
-        mdlFile::CodeText = mdlFile::RecodeText(mdlFile::CodeText, codeOld_, codeNew_, QStringLiteral("?"));
+        text_ = mdlFile::RecodeText(text_, codeOld_, codeNew_, QStringLiteral("?"));
     }
-    mdlFile::CodeOK = true;
-    mdlFile::CodeIndex = codeNew_;
+    result_ = mdlFile::RecodedText{std::move(text_), codeNew_};
     cmmCancel_Click();
 }
 
 void frmCode::cmmCancel_Click()
 {
     SaveCodeSetting();
-    mdlLoad::UnloadForm(forms::frmCode);
+    // The modal showing ends; its caller unloads the window.
+    done(result_ ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void frmCode::reject()

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/dialogs/ContainerWindow.h"
+#include "app/documents/mdlFile.h"
 #include "platform/forms/GlobalForm.h"
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -11,15 +14,19 @@ namespace platform::editor {
 class Editor;
 }
 
-// The re-encoding dialog: converts mdlFile::CodeText from the code page picked as the current one to the
-// one picked as the new one. A sample of the text shows the conversion as the pages are picked. Convert
-// leaves the whole text converted in CodeText, its code page in CodeIndex and CodeOK True; Cancel and the
-// close box leave the three as the caller set them. Either way the window stores its rectangle and unloads.
+// The re-encoding dialog: converts a document's whole text from the code page picked as the current one
+// to the one picked as the new one. A sample of the text shows the conversion as the pages are picked.
+// Convert hands the converted text and its code page back; Cancel and the close box hand nothing back.
+// Either way the window stores its rectangle and unloads as the showing ends.
 class frmCode : public ContainerWindow {
     Q_OBJECT
 
 public:
     frmCode();
+
+    // Shows the dialog modal over `text` in code page `code` (1-based): the text converted and the page it
+    // is in now when the user converted; nothing when cancelled.
+    std::optional<mdlFile::RecodedText> ShowRecode(QString text, int code);
 
     QLabel *imgPicture = nullptr;
     QLabel *lblCodeOld = nullptr;
@@ -49,9 +56,11 @@ private:
     // Stores the page picked in `list` as `code`; the sample follows when the page changed.
     void CodeListClick(const QComboBox *list, int &code);
 
+    QString text_;
     QString sample_;
     int codeOld_ = 0;
     int codeNew_ = 0;
+    std::optional<mdlFile::RecodedText> result_;
 };
 
 namespace forms {

@@ -127,8 +127,8 @@ void frmContent::Form_Activate()
     const DocumentRecord &record = DocumentRecords[tag_];
     mdlLanguage::CheckLanguageMenu(record.Language);
     StatusBar *status = forms::frmMain->sttMain;
-    const bool hasFile = record.State == 2 || record.State == 3;
-    status->SetPanelText(1, (mdlLoad::StatusFullpath && hasFile ? record.Path : record.Name) + u' ');
+    const bool fullPath = mdlLoad::StatusFullpath && mdlFile::HasFile(record.State);
+    status->SetPanelText(1, (fullPath ? record.Path : record.Name) + u' ');
     ShowCodePages();
     forms::frmMain->mnuView_ViewSpace->setChecked(record.ViewSpace);
     forms::frmMain->mnuView_WorkPanel->setChecked(panel_visible);
@@ -240,7 +240,8 @@ void frmContent::Form_QueryUnload(bool &cancel)
     // Cancel is the default.
     const int style = dialogs::vbYesNoCancel | dialogs::vbQuestion | dialogs::vbDefaultButton3;
     const QString title = QStringLiteral("Предупреждение");
-    if (record.State == 1 && txtContent->TextLength() > 0) {
+    const mdlFile::CloseQuestion question = mdlFile::CloseQuestionFor(record, txtContent->TextLength() > 0);
+    if (question == mdlFile::CloseQuestion::SaveNew) {
         const int answer = dialogs::MsgBox(QStringLiteral("Файл ") + record.Name +
                                                QStringLiteral(" не сохранен. \r\nВ случае закрытия документа "
                                                               "данные будут утеряны.\r\nСохранить Файл?"),
@@ -251,14 +252,11 @@ void frmContent::Form_QueryUnload(bool &cancel)
             return;
         }
         // A document that never had a file is saved through the Save dialog; cancelled there, it stays.
-        if (answer == dialogs::vbYes) {
-            main->SaveDocument(tag_);
-            if (DocumentRecords[tag_].State == 1) {
-                cancel = true;
-                return;
-            }
+        if (answer == dialogs::vbYes && !main->SaveDocument(tag_)) {
+            cancel = true;
+            return;
         }
-    } else if (record.State == 3) {
+    } else if (question == mdlFile::CloseQuestion::SaveChanges) {
         const int answer = dialogs::MsgBox(QStringLiteral("Файл ") + record.Name +
                                                QStringLiteral(" был изменен.\r\nСохранить изменения?"),
                                            style, title, main);
@@ -290,10 +288,7 @@ void frmContent::Form_QueryUnload(bool &cancel)
 
 void frmContent::ClosingSteps()
 {
-    DocumentRecord &record = DocumentRecords[tag_];
-    record.Closed = true;
-    if (record.State == 1 || record.State == 3)
-        --record.State;
+    mdlFile::MarkClosed(DocumentRecords[tag_]);
     txtContent->SetText(QString());
     txtContent->ClearUndo();
     frmMain *main = forms::frmMain.get();

@@ -140,11 +140,8 @@ void frmContent::CommentText()
 
 void frmContent::txtContent_Change()
 {
-    mdlFile::DocumentRecord &record = mdlFile::DocumentRecords[tag_];
-    if (record.State == 0 || record.State == 2) {
-        ++record.State;
+    if (mdlFile::MarkChanged(mdlFile::DocumentRecords[tag_]))
         mdlFile::UpdateDocumentTabImage(tag_);
-    }
     // A changed text is no longer what the last save wrote: its message gives way to the size.
     if (forms::frmMain->SavedNoticeDocument == tag_)
         forms::frmMain->SavedNoticeDocument = 0;

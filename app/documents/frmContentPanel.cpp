@@ -7,6 +7,7 @@
 #include "app/documents/mdlLanguage.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -105,7 +106,7 @@ void frmContent::CreatePanel()
         if (design.groupStart)
             tlbPanel->addSeparator();
         QAction *button = tlbPanel->addAction(
-            QIcon(mdlLoad::SettingFolder + QStringLiteral("docpanel_") + key + QStringLiteral(".png")),
+            platform::widgets::LoadIcon(mdlLoad::SettingFolder + QStringLiteral("docpanel_") + key + QStringLiteral(".png")),
             QString::fromUtf8(design.toolTip));
         button->setObjectName(key);
         connect(button, &QAction::triggered, this, [this, key] { tlbPanel_ButtonClick(key); });

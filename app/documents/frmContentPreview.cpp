@@ -50,9 +50,8 @@ void frmContent::ShowBrowser(bool visible)
 
 bool frmContent::SaveBeforeView(bool outer)
 {
-    const int state = DocumentRecords[tag_].State;
     // A document without a file is never saved here: no Save dialog comes up in front of a preview.
-    if (!(outer ? mdlLoad::SaveBrowser : mdlLoad::SaveView) || (state != 2 && state != 3))
+    if (!(outer ? mdlLoad::SaveBrowser : mdlLoad::SaveView) || !mdlFile::HasFile(DocumentRecords[tag_].State))
         return true;
     return forms::frmMain->SaveDocument(tag_);
 }
@@ -67,8 +66,7 @@ void frmContent::ChangeView()
             const platform::files::FileError copy = mdlFile::WriteWorkingCopy(*txtContent, filetmp_path);
             if (copy == platform::files::FileError::None) {
                 browse_mode = true;
-                const int state = DocumentRecords[tag_].State;
-                LoadPreview(state == 0 || state == 1 || mdlFile::IsPreviewTmp(true), true);
+                LoadPreview(mdlFile::IsNew(DocumentRecords[tag_].State) || mdlFile::IsPreviewTmp(true), true);
             } else {
                 mdlFile::ReportWriteError(mdlFile::SaveResult::Failure(copy), filetmp_path);
             }
@@ -88,8 +86,7 @@ void frmContent::ViewBrowser()
     if (!SaveBeforeView(true))
         return;
     const platform::files::FileError copy = mdlFile::WriteWorkingCopy(*txtContent, filetmp_path);
-    const int state = DocumentRecords[tag_].State;
-    const bool fromTmp = mdlFile::IsPreviewTmp(false) || state == 0 || state == 1 || path.isEmpty();
+    const bool fromTmp = mdlFile::IsPreviewTmp(false) || mdlFile::IsNew(DocumentRecords[tag_].State) || path.isEmpty();
     // The copy matters only where it is shown; the file itself needs none.
     if (fromTmp && copy != platform::files::FileError::None) {
         mdlFile::ReportWriteError(mdlFile::SaveResult::Failure(copy), filetmp_path);

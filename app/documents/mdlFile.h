@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/Table.h"
+#include "app/documents/mdlFileState.h"
 #include "platform/files/FileError.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ struct DocumentRecord {
     QString Name;
     QString Path;
     bool Closed = false;
-    int State = 0; // 0 new, 1 new and changed, 2 opened or saved, 3 opened and changed
+    DocumentState State = DocumentState::New;
     int FileCode = 0;
     int ViewCode = 0;
     int Language = 0;
@@ -56,26 +57,21 @@ void AddToMagazine(const QString &path);
 // Drops the oldest entries beyond `MaxMagazine`.
 void TrimMagazine();
 
-// ---- What the main window and the Open and Save dialogs hand each other --------------------------
-// The caller sets the inputs before it shows a dialog modal and reads the results after it has hidden.
+// ---- What the dialogs hand back to the main window -----------------------------------------------
 
-// Results of the Open dialog. An empty OpenPath after the call means it was cancelled; the two code
-// pages (1-based indices into the code table, 0 for no recoding) change only on a successful Open.
-inline QString OpenPath;
-inline QString OpenName;
-inline int OpenCodeFrom = 0;
-inline int OpenCodeTo = 0;
+// The Open dialog's choice: the file, the code page it is written in and the one to show it in (1-based
+// indices into the code table, 0 for no recoding).
+struct OpenChoice {
+    QString Path;
+    QString Name;
+    int CodeFrom = 0;
+    int CodeTo = 0;
+};
 
-// Inputs of the Save dialog: the document to save and the mode, "saveas" or "savecopy". Its result: the
-// path it wrote, empty when it wrote nothing.
-inline int SaveDocIndex = 0;
-inline QString SaveMode;
-inline QString SavedPath;
-
-// The re-encoding dialog. In: the whole text and its code page; out, when CodeOK is True: the converted
-// text and its new code page. The caller sets CodeOK False before showing it.
-inline QString CodeText;
-inline int CodeIndex = 0;
-inline bool CodeOK = false;
+// The re-encoding dialog's result: the whole text converted, and the code page it is in now.
+struct RecodedText {
+    QString Text;
+    int Code = 0;
+};
 
 } // namespace mdlFile

@@ -89,6 +89,25 @@ std::optional<qsizetype> ViewUtf8Length(const QString &path, int fileCode, int v
     return length;
 }
 
+// Why the template for a new document cannot be used. A template that is there but does not read is not
+// called missing: the user is told what keeps it from being read.
+QString TemplateReadFailureText(platform::files::FileError error)
+{
+    using platform::files::FileError;
+    const QString check = QStringLiteral("\r\nПроверьте настройки шаблонов.");
+    switch (error) {
+    case FileError::NoPermission:
+        return QStringLiteral("К сожалению, требуемый шаблон нельзя прочитать,\r\nтак как он недоступен для чтения.") +
+               check;
+    case FileError::Failed:
+        return QStringLiteral("К сожалению, требуемый шаблон нельзя прочитать,\r\n"
+                              "так как при чтении с диска произошла ошибка.") +
+               check;
+    default:
+        return QStringLiteral("К сожалению, требуемый шаблон не найден.") + check;
+    }
+}
+
 // Puts the file's text into the new document's editor and its preview copy; false when the file fails
 // to read, which leaves both incomplete. `stamp` receives the file's stamp as it was read.
 bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform::editor::Editor &editor,
@@ -159,9 +178,10 @@ void NewDocument(const QString &baseName, const QString &ext, const QString &lan
     window->txtContent->SetText(text);
     mdlLanguage::SetDocumentLanguage(window->txtContent, 0, languageName, true);
     DocumentRecords[n].Language = mdlLanguage::FindLanguage(languageName);
-    DocumentRecords[n].State = 0;
+    DocumentRecords[n].State = DocumentState::New;
     FinishDocument(n, window, baseName);
-    // The preview copy of a new document starts empty, also when a template filled it.
+    // The preview copy of a new document starts empty, also when a template filled it. Like the first
+    // copy of an opened file it is only a first one: every preview writes it again and reports a failure.
     mdlLibrary::FileWriteText(window->filetmp_path, QString());
 }
 
@@ -175,14 +195,13 @@ void NewDocumentFromPattern(const QString &baseName, const QString &ext, const Q
                             const QString &templateFile, bool closeNewDialog)
 {
     const QString path = mdlLoad::PatternFolder + templateFile;
-    const std::optional<QString> text = mdlLibrary::IsTextFile(path) ? mdlLibrary::TryReadText(path) : std::nullopt;
-    if (!text) {
-        platform::dialogs::MsgBox(
-            QStringLiteral("К сожалению, требуемый шаблон не найден.\r\nПроверьте настройки шаблонов."),
-            platform::dialogs::vbCritical, QStringLiteral("Ошибка чтения"), forms::frmMain.get());
+    const mdlLibrary::TextRead read = mdlLibrary::TryReadText(path);
+    if (!read.ok()) {
+        platform::dialogs::MsgBox(TemplateReadFailureText(read.error), platform::dialogs::vbCritical,
+                                  QStringLiteral("Ошибка чтения"), forms::frmMain.get());
         return;
     }
-    NewDocument(baseName, ext, languageName, *text, closeNewDialog);
+    NewDocument(baseName, ext, languageName, read.text, closeNewDialog);
 }
 
 bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode, int viewCode)
@@ -220,7 +239,7 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
     const int language = mdlLanguage::FindLanguage(GetTypeLanguage(mdlLibrary::GetFileExt(fileName)));
     mdlLanguage::SetDocumentLanguage(window->txtContent, language, QString(), true);
     DocumentRecords[n].Language = language;
-    DocumentRecords[n].State = 2;
+    DocumentRecords[n].State = DocumentState::Saved;
     DocumentRecords[n].Stamp = stamp;
     FinishDocument(n, window, fileName);
     return true;

@@ -86,24 +86,13 @@ SaveResult WriteDocumentText(int number, const QString &path, int code, bool che
     return SaveResult::Done(stream.Stamp());
 }
 
-int PlainSaveCode(int number)
-{
-    const DocumentRecord &record = DocumentRecords[number];
-    return mdlLoad::SaveCode == 1 ? record.FileCode : mdlLoad::SaveCode == 2 ? record.ViewCode : 1;
-}
-
 SaveResult WriteDocumentFile(int number, QWidget *owner)
 {
-    const int code = PlainSaveCode(number);
-    const SaveResult result = WriteDocumentText(number, DocumentRecords[number].Path, code, true, owner);
-    if (result.written()) {
-        DocumentRecord &record = DocumentRecords[number];
-        record.State = 2;
-        // The file now holds that page, whichever the document was read from.
-        if (mdlLoad::Codes.contains(code))
-            record.FileCode = code;
-        record.Stamp = result.stamp;
-    }
+    const QString path = DocumentRecords[number].Path;
+    const int code = SaveCodePage(DocumentRecords[number]);
+    const SaveResult result = WriteDocumentText(number, path, code, true, owner);
+    if (result.written())
+        MarkSaved(DocumentRecords[number], path, code, result.stamp);
     return result;
 }
 
@@ -149,6 +138,13 @@ void ReportWriteError(const SaveResult &result, const QString &path)
 {
     dialogs::MsgBox(WriteFailureText(QStringLiteral("Файл нельзя записать,"), result, path), dialogs::vbCritical,
                     QStringLiteral("Ошибка записи"), forms::frmMain.get());
+}
+
+void ReportFileWriteError(FileError error, const QString &path, QWidget *owner)
+{
+    dialogs::MsgBox(WriteFailureText(QStringLiteral("Невозможно записать файл ") + path + u',',
+                                     SaveResult::Failure(error), path),
+                    dialogs::vbCritical, QStringLiteral("Ошибка записи"), owner);
 }
 
 bool AskToLoseCharacters(const LostCharacters &lost, int code, const QString &consequence, const QString &question,

@@ -43,12 +43,8 @@ struct SaveResult {
 // written as "?". The document's record is left as it is.
 SaveResult WriteDocumentText(int number, const QString &path, int code, bool checkChanged, QWidget *owner);
 
-// The code page that the plain save writes document `number` in: by save_code, 1 the file's own, 2 the
-// one shown, any other the first of the table.
-int PlainSaveCode(int number);
-
-// Writes document `number` to its own file in its plain save's code page; once written, the record says
-// what the file holds: state 2, FileCode the page written, the file's new stamp.
+// Writes document `number` to its own file in its save code page; once written, the record says what the
+// file holds (MarkSaved).
 SaveResult WriteDocumentFile(int number, QWidget *owner);
 
 // Writes the editor's text as it is shown to a working copy of the program's own (the preview copy).
@@ -62,6 +58,9 @@ QString WriteFailureText(const QString &firstLine, const SaveResult &result, con
 
 // Tells the user that the file at `path` could not be written and why, under "Ошибка записи".
 void ReportWriteError(const SaveResult &result, const QString &path);
+// The same for a file of the program's own (a setting file, a page made to be shown), which the message
+// names, with `owner` over it.
+void ReportFileWriteError(platform::files::FileError error, const QString &path, QWidget *owner);
 
 // Asks whether the characters that code page `code` lacks may become "?": `consequence` says what then
 // happens to them, `question` is the last line. True for Yes.

@@ -111,9 +111,9 @@ void UpdateDocumentTabImage(int index)
         tabs->SetImage(record.TabIndex, 0);
         return;
     }
+    // In the order of the states' numbers.
     const int pictures[] = {TabImageNew, TabImageNewChanged, TabImageOpen, TabImageOpenChanged};
-    if (record.State >= 0 && record.State <= 3)
-        tabs->SetImage(record.TabIndex, pictures[record.State]);
+    tabs->SetImage(record.TabIndex, pictures[int(record.State)]);
 }
 
 void RemoveDocumentTab(int index)

@@ -133,12 +133,18 @@ inline int LangCount = 0;
 
 // ---- Loading (once, at start) ------------------------------------------------------------------------
 
+// The most lines of language.ini that are read. Each is an item of the Syntax menu, which shows them in
+// one column: a thousand fill several screens already, and Qt takes longer for each item with every one
+// before it, so that a file of 100 000 lines held the start for seconds and half a gigabyte.
+constexpr int MaxLanguages = 1000;
+
 // Empties the tables, puts the built-in defaults into element 0 and loads the languages that `listFile`
 // (language.ini) names from `folder` (ending in "/"). default.ini lies under every language when the
 // setting UseDefaultLng is on.
 void InitLanguages(const QString &listFile, const QString &folder);
-// Gives every line of `listFile` its element in the tables. A language whose definition file cannot be
-// read keeps the built-in defaults in its element, so element i always stands for line i.
+// Gives every line of `listFile`, up to the limit above, its element in the tables. A language whose
+// definition file cannot be read keeps the built-in defaults in its element, so element i always stands for
+// line i.
 void LoadLanguageList(const QString &listFile);
 // Lays the settings of one definition file over element `index`; a file that cannot be read changes nothing.
 void ReadLanguageFile(const QString &path, int index);

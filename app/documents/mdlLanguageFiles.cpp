@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <initializer_list>
 #include <variant>
 
@@ -308,7 +309,8 @@ void LoadLanguageList(const QString &listFile)
     if (!IsTextFile(listFile))
         return;
     LangCount = 0;
-    for (const QString &line : SplitLines(FileReadText(listFile))) {
+    const QStringList lines = SplitLines(FileReadText(listFile));
+    for (const QString &line : lines.first(std::min<qsizetype>(lines.size(), MaxLanguages))) {
         LanguageHeader header;
         const qsizetype bar = line.indexOf(u'|');
         if (bar < 0) {

@@ -1,4 +1,5 @@
 #include "app/mainwindow/ImageList.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QPixmap>
 
@@ -6,18 +7,17 @@ void ImageList::Add(int index, const QString &file, const QString &key)
 {
     if (index < 1 || index > Count() + 1 || (!key.isEmpty() && keys_.contains(key)))
         return;
-    const QPixmap picture(file);
+    const QPixmap picture = platform::widgets::LoadPicture(file);
     if (picture.isNull())
         return;
     pictures_.insert(index - 1, QIcon(picture));
-    keys_.insert(index - 1, key);
+    if (!key.isEmpty())
+        keys_.insert(key);
 }
 
 void ImageList::AddOwn(const QString &file)
 {
-    const QPixmap picture(file);
-    pictures_.append(picture.isNull() ? QIcon() : QIcon(picture));
-    keys_.append(QString());
+    pictures_.append(platform::widgets::LoadIcon(file));
 }
 
 QIcon ImageList::Icon(int index) const

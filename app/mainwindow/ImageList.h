@@ -4,8 +4,8 @@
 
 #include <QIcon>
 #include <QList>
+#include <QSet>
 #include <QString>
-#include <QStringList>
 
 // A picture list as the tool bars use it: pictures numbered from 1, each under a key that no other
 // picture has (an empty key is none).
@@ -24,5 +24,7 @@ public:
 
 private:
     QList<QIcon> pictures_;
-    QStringList keys_;
+    // Looked up for every picture added: searched in a list, the keys held a start with 100 000 buttons
+    // for half a minute.
+    QSet<QString> keys_;
 };

@@ -36,6 +36,9 @@ class ToolBar;
 namespace mdlLoad {
 struct TreeItem;
 }
+namespace mdlFile {
+enum class SaveMode;
+}
 
 // The program's MDI frame: every document window lives inside it. Its menu commands are spread over
 // one source file per menu (frmMainFile.cpp, frmMainEdit.cpp, ...); frmMainMenus.cpp builds the menus.
@@ -452,9 +455,9 @@ private:
     static QString ReadHandOver();
     // Activates the document of `path`, or opens the file as one.
     void CarryOutHandOver(const QString &path);
-    // Shows the Save dialog for document `n` in `mode` ("saveas", "savecopy") and brings the window, its
-    // tab and the status bar up to date.
-    void ShowSaveDialog(int n, const QString &mode);
+    // Shows the Save dialog for document `n` in `mode` and brings the window, its tab and the status bar
+    // up to date.
+    void ShowSaveDialog(int n, mdlFile::SaveMode mode);
 
     // The document window the frame last showed active.
     QPointer<frmContent> shownDocument_;

@@ -7,6 +7,7 @@
 #include "app/documents/mdlFile.h"
 #include "platform/widgets/StatusBar.h"
 #include "platform/widgets/TabStrip.h"
+#include "platform/widgets/Pictures.h"
 
 #include <QAction>
 #include <QIcon>
@@ -79,7 +80,7 @@ void frmMain::LoadCommandBarPictures()
     for (QToolBar *bar : {tlbMenuFile, tlbMenuAction})
         for (QAction *button : bar->actions())
             if (!button->isSeparator())
-                button->setIcon(QIcon(mdlLoad::SettingFolder + QStringLiteral("menu_%1.png").arg(button->objectName())));
+                button->setIcon(platform::widgets::LoadIcon(mdlLoad::SettingFolder + QStringLiteral("menu_%1.png").arg(button->objectName())));
     // The box is as wide as the wider bar, so that every button stays in sight; the tag panel beside it
     // takes what room is left.
     picToolbar->setFixedWidth(std::max(tlbMenuFile->sizeHint().width(), tlbMenuAction->sizeHint().width()));

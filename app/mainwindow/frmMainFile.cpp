@@ -22,6 +22,8 @@
 #include <QMenu>
 #include <QTime>
 
+#include <optional>
+
 namespace {
 
 using mdlFile::DocumentRecords;
@@ -54,14 +56,13 @@ void frmMain::mnuFile_New_Click()
 void frmMain::mnuFile_Open_Click()
 {
     const int previous = ActiveFileIndex;
-    platform::dialogs::ShowModal(*forms::frmFileOpen);
-    if (!mdlFile::OpenPath.isEmpty()) {
-        if (const int open = mdlFile::FindDocumentByPath(mdlFile::OpenPath); open > 0) {
-            mdlFile::AddToMagazine(mdlFile::OpenPath);
+    if (const std::optional<mdlFile::OpenChoice> choice = forms::frmFileOpen->ShowOpen()) {
+        if (const int open = mdlFile::FindDocumentByPath(choice->Path); open > 0) {
+            mdlFile::AddToMagazine(choice->Path);
             Documents[open]->SetFocusForm();
             return;
         }
-        mdlFile::OpenDocumentFile(mdlFile::OpenPath, mdlFile::OpenName, mdlFile::OpenCodeFrom, mdlFile::OpenCodeTo);
+        mdlFile::OpenDocumentFile(choice->Path, choice->Name, choice->CodeFrom, choice->CodeTo);
     }
     // The dialog shares the file panel's folder and lists, also when it was cancelled.
     SelectFilePanelLists();
@@ -78,10 +79,9 @@ bool frmMain::SaveDocument(int n)
 {
     bool written = false;
     if (IsOpen(n)) {
-        const int state = DocumentRecords[n].State;
-        if (state == 0 || state == 1) {
-            ShowSaveDialog(n, QStringLiteral("saveas"));
-            return IsOpen(n) && DocumentRecords[n].State == 2;
+        if (mdlFile::IsNew(DocumentRecords[n].State)) {
+            ShowSaveDialog(n, mdlFile::SaveMode::SaveAs);
+            return IsOpen(n) && mdlFile::HasFile(DocumentRecords[n].State);
         }
         const mdlFile::SaveResult result = mdlFile::WriteDocumentFile(n, this);
         written = result.written();
@@ -97,40 +97,35 @@ bool frmMain::SaveDocument(int n)
     return written;
 }
 
-void frmMain::ShowSaveDialog(int n, const QString &mode)
+void frmMain::ShowSaveDialog(int n, mdlFile::SaveMode mode)
 {
     Documents[n]->SetFocusForm();
-    mdlFile::SaveDocIndex = n;
-    mdlFile::SaveMode = mode;
-    mdlFile::SavedPath.clear();
-    platform::dialogs::ShowModal(*forms::frmFileSave);
-    mdlFile::SaveDocIndex = 0;
     // What the dialog wrote, not the record's state: a cancelled dialog on a saved document wrote nothing,
     // and a copy is written elsewhere than the document's own file.
-    const QString written = mdlFile::SavedPath;
-    if (mode == QLatin1String("saveas"))
+    const std::optional<QString> written = forms::frmFileSave->ShowSave(n, mode);
+    if (mode == mdlFile::SaveMode::SaveAs)
         mdlFile::UpdateDocumentTab(n);
     SyncFilePanelPath();
     if (!IsOpen(n))
         return;
     // Activation brings the caption and the name panel up to date with a new name.
     Documents[n]->SetFocusForm();
-    if (written.isEmpty())
-        Documents[n]->Size_Exchange();
+    if (written)
+        Documents[n]->ShowSaved(SavedText(*written, false));
     else
-        Documents[n]->ShowSaved(SavedText(written, false));
+        Documents[n]->Size_Exchange();
 }
 
 void frmMain::mnuFile_SaveAs_Click()
 {
     if (IsOpen(ActiveFileIndex))
-        ShowSaveDialog(ActiveFileIndex, QStringLiteral("saveas"));
+        ShowSaveDialog(ActiveFileIndex, mdlFile::SaveMode::SaveAs);
 }
 
 void frmMain::mnuFile_SaveCopy_Click()
 {
     if (IsOpen(ActiveFileIndex))
-        ShowSaveDialog(ActiveFileIndex, QStringLiteral("savecopy"));
+        ShowSaveDialog(ActiveFileIndex, mdlFile::SaveMode::SaveCopy);
 }
 
 void frmMain::mnuFile_Close_Click()
@@ -143,17 +138,17 @@ void frmMain::mnuFile_CloseAll_Click()
 {
     const int previous = ActiveFileIndex;
     // Every open document is asked about, whichever one the active-document number names.
-    for (int i = 1; i <= DocumentRecords.count(); ++i) {
-        if (!IsOpen(i))
-            continue;
-        ActiveFileIndex = i;
-        Documents[i]->SetFocusForm();
-        mnuFile_Close_Click();
-        if (IsOpen(i)) {
-            ActiveFileIndex = i;
+    const int kept = mdlFile::CloseAllDocuments([this](int n) {
+        if (!IsOpen(n))
             return;
-        }
+        ActiveFileIndex = n;
+        Documents[n]->SetFocusForm();
+        mnuFile_Close_Click();
         ActiveFileIndex = 0;
+    });
+    if (kept > 0) {
+        ActiveFileIndex = kept;
+        return;
     }
     mdlFile::RefreshDocumentCommands();
     if (IsOpen(previous))
@@ -163,16 +158,10 @@ void frmMain::mnuFile_CloseAll_Click()
 void frmMain::mnuFile_SaveAll_Click()
 {
     const int previous = ActiveFileIndex;
-    // New documents go through the Save dialog one after the other; the first one not saved ends the round.
-    for (int i = 1; i <= DocumentRecords.count(); ++i) {
-        if (!IsOpen(i))
-            continue;
-        ActiveFileIndex = i;
-        if (DocumentRecords[i].State != 2)
-            SaveDocument(i);
-        if (DocumentRecords[i].State != 2)
-            break;
-    }
+    mdlFile::SaveAllDocuments([this](int n) {
+        ActiveFileIndex = n;
+        SaveDocument(n);
+    });
     if (IsOpen(previous))
         Documents[previous]->SetFocusForm();
 }

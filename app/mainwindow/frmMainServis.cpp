@@ -18,6 +18,8 @@
 
 #include <QTreeWidget>
 
+#include <optional>
+
 void frmMain::PickColor(const QString &start)
 {
     const int i = ActiveFileIndex;
@@ -54,16 +56,12 @@ void frmMain::mnuServis_Code_Click()
     if (!document)
         return;
     document->SelectAllText();
-    mdlFile::CodeText = document->txtContent->SelText();
-    mdlFile::CodeIndex = mdlFile::DocumentRecords[n].ViewCode;
-    mdlFile::CodeOK = false;
-    platform::dialogs::ShowModal(*forms::frmCode);
-    if (mdlFile::CodeOK) {
+    if (std::optional<mdlFile::RecodedText> recoded =
+            forms::frmCode->ShowRecode(document->txtContent->SelText(), mdlFile::DocumentRecords[n].ViewCode)) {
         // The record first: the replacement shows the new code page in the status bar.
-        mdlFile::DocumentRecords[n].ViewCode = mdlFile::CodeIndex;
-        document->PasteReCode(mdlFile::CodeText);
+        mdlFile::DocumentRecords[n].ViewCode = recoded->Code;
+        document->PasteReCode(recoded->Text);
     }
-    mdlFile::CodeText.clear();
     if (frmContent *still = mdlFile::OpenDocumentWindow(n))
         still->SetFocusForm();
 }
@@ -72,13 +70,12 @@ void frmMain::mnuServis_FileInset_Click()
 {
     const int i = ActiveFileIndex;
     if (frmContent *document = mdlFile::OpenDocumentWindow(i)) {
-        platform::dialogs::ShowModal(*forms::frmFileOpen);
-        if (!mdlFile::OpenPath.isEmpty()) {
-            if (!mdlLibrary::IsTextFile(mdlFile::OpenPath))
+        if (const std::optional<mdlFile::OpenChoice> choice = forms::frmFileOpen->ShowOpen()) {
+            if (!mdlLibrary::IsTextFile(choice->Path))
                 return;
             // A code page of 0 means no recoding, as everywhere: the text is inserted as the file holds it.
-            document->PasteText(mdlFile::RecodeText(mdlLibrary::FileReadText(mdlFile::OpenPath),
-                                                    mdlFile::OpenCodeFrom, mdlFile::OpenCodeTo, QStringLiteral("?")));
+            document->PasteText(mdlFile::RecodeText(mdlLibrary::FileReadText(choice->Path), choice->CodeFrom,
+                                                    choice->CodeTo, QStringLiteral("?")));
         }
     }
     // The Open dialog shares the file panel's folder and lists: the panel follows what it chose.

@@ -53,7 +53,7 @@ protected:
         mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
         const int number = mdlFile::DocumentCount();
         key(number, Qt::Key_X);
-        EXPECT_EQ(record(number).State, 1);
+        EXPECT_EQ(record(number).State, mdlFile::DocumentState::NewChanged);
         return number;
     }
 
@@ -79,7 +79,7 @@ TEST_F(HandOverToThisCopy, AHandOverDuringTheCloseQuestionIsCarriedOutAfterTheAn
         if (c.open) {
             otherNumber = open(QStringLiteral("other%1.html").arg(c.open), "<p>other</p>");
             key(otherNumber, Qt::Key_Y);
-            ASSERT_EQ(record(otherNumber).State, 3);
+            ASSERT_EQ(record(otherNumber).State, mdlFile::DocumentState::SavedChanged);
         }
         const int closing = newChangedDocument();
         const int openBefore = mdlFile::CountOpenDocuments();
@@ -96,7 +96,7 @@ TEST_F(HandOverToThisCopy, AHandOverDuringTheCloseQuestionIsCarriedOutAfterTheAn
         });
         QList<int> savedDocuments;
         dialogs::SetDialogHook([&](QDialog &) {
-            savedDocuments << mdlFile::SaveDocIndex;
+            savedDocuments << forms::frmFileSave->DocumentNumber();
             return int(QDialog::Rejected);
         });
         document(closing)->subWindow->close();
@@ -117,7 +117,8 @@ TEST_F(HandOverToThisCopy, AHandOverDuringTheCloseQuestionIsCarriedOutAfterTheAn
         const int handedOver = c.open ? otherNumber : mdlFile::DocumentCount();
         EXPECT_EQ(active(), handedOver) << "the hand-over is carried out after the box";
         EXPECT_EQ(record(handedOver).Path, other);
-        EXPECT_EQ(record(handedOver).State, c.open ? 3 : 2);
+        EXPECT_EQ(record(handedOver).State,
+                  c.open ? mdlFile::DocumentState::SavedChanged : mdlFile::DocumentState::Saved);
         EXPECT_EQ(mdlFile::CountOpenDocuments(), openBefore + (c.open ? 0 : 1));
     }
 }

@@ -315,3 +315,35 @@ TEST_F(HostileSettingFiles, ListFilesThatAreNotRegularFilesCountAsMissing)
 }
 
 } // namespace
+
+// Every picture of the program's folders a FIFO, then a link to a device: the start, the New dialog and
+// the colour picker neither wait for a writer nor read without end, and show no picture in its place.
+TEST_F(HostileSettingFiles, PicturesThatAreNotRegularFilesCountAsMissing)
+{
+    TempRegistry registry;
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "FIFOs" : "links to /dev/zero");
+        NewProgramFolder();
+        int replaced = 0;
+        for (const QString &sub : {QStringLiteral("setting"), QStringLiteral("buttons"), QStringLiteral("icons")}) {
+            const QDir dir(folder->path(sub));
+            for (const QString &name : dir.entryList({"*.gif", "*.png", "*.jpg"}, QDir::Files)) {
+                const QString path = dir.filePath(name);
+                ASSERT_TRUE(QFile::remove(path));
+                if (fifo)
+                    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0666), 0) << name.toStdString();
+                else
+                    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path)) << name.toStdString();
+                ++replaced;
+            }
+        }
+        ASSERT_GT(replaced, 30);
+
+        Start();
+        forms::frmMain->mnuFile_New_Click();
+        forms::frmMain->mnuServis_SelColor_Click();
+        Exit();
+        ExpectUserFilesKept();
+        UnloadProgramWindows();
+    }
+}

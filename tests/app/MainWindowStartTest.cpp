@@ -92,7 +92,7 @@ TEST_F(MainWindowStart, TheConfiguredNewDocumentAndTheOpenDialogComeAtStart)
     settings("file_creat=True\r\nnew_file=1\r\ndialog_open=True\r\n");
     start();
     ASSERT_EQ(mdlFile::DocumentCount(), 1);
-    EXPECT_EQ(mdlFile::DocumentRecords[1].State, 0);
+    EXPECT_EQ(mdlFile::DocumentRecords[1].State, mdlFile::DocumentState::New);
     EXPECT_EQ(shown, QStringList{"frmFileOpen"});
 }
 
@@ -131,7 +131,7 @@ TEST_F(MainWindowStart, TheNewDocumentAtStartComesFromAKindOrATemplate)
             EXPECT_EQ(mdlFile::DocumentRecords[1].Name, c.name) << what;
             const QString text = c.templateFile.isEmpty()
                                      ? QString()
-                                     : *mdlLibrary::TryReadText(mdlLoad::PatternFolder + c.templateFile);
+                                     : mdlLibrary::TryReadText(mdlLoad::PatternFolder + c.templateFile).text;
             EXPECT_EQ(mdlFile::Documents[1]->txtContent->Text(), text) << what;
         }
         EXPECT_TRUE(boxes.isEmpty()) << what;
@@ -205,13 +205,13 @@ TEST_F(MainWindowStart, ANewDocumentWhoseSaveDialogIsCancelledStaysOpen)
     mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
     mdlFile::Documents[1]->txtContent->Control()->append(QStringLiteral("<p>typed</p>"));
     QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(mdlFile::DocumentRecords[1].State, 1);
+    ASSERT_EQ(mdlFile::DocumentRecords[1].State, mdlFile::DocumentState::NewChanged);
 
     answers = {dialogs::vbYes};
     EXPECT_FALSE(mdlFile::Documents[1]->subWindow->close());
     EXPECT_EQ(shown, QStringList{"frmFileSave"});
     EXPECT_FALSE(mdlFile::DocumentRecords[1].Closed);
-    EXPECT_EQ(mdlFile::DocumentRecords[1].State, 1);
+    EXPECT_EQ(mdlFile::DocumentRecords[1].State, mdlFile::DocumentState::NewChanged);
     EXPECT_EQ(main->ActiveFileIndex, 1);
 }
 
@@ -236,7 +236,7 @@ TEST_F(MainWindowStart, SaveAsGivesTheDocumentItsNewNameOnTheTabAndInTheWindowMe
 
     main->mnuFile_SaveAs_Click();
     const mdlFile::DocumentRecord &record = mdlFile::DocumentRecords[1];
-    EXPECT_EQ(record.State, 2);
+    EXPECT_EQ(record.State, mdlFile::DocumentState::Saved);
     EXPECT_EQ(record.Path, folder.path("site/saved.html"));
     EXPECT_EQ(folder.read("site/saved.html"), "<p>\xcf\xf0\xe8\xe2\xe5\xf2</p>");
     EXPECT_EQ(main->tbsFiles->tabText(record.TabIndex - 1), "saved.html");

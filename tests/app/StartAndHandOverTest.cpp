@@ -1,17 +1,29 @@
 #include "app/core/mdlProgram.h"
+#include "app/documents/mdlFile.h"
+#include "app/mainwindow/frmMain.h"
+#include "platform/application/Application.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/windows/WindowTable.h"
 
+#include "tests/LoadedProgram.h"
 #include "tests/ProgramCopies.h"
 #include "tests/ProgramFolder.h"
 #include "tests/ScopedEnvironment.h"
+#include "tests/SmallFileSystem.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+namespace dialogs = platform::dialogs;
 namespace windows = platform::windows;
 
 namespace {
@@ -26,6 +38,11 @@ protected:
     }
     void TearDown() override
     {
+        if (loadedHere) {
+            UnloadProgramWindows();
+            dialogs::SetMessageBoxHook(nullptr);
+            platform::application::SetPath(QString());
+        }
         for (QProcess *process : {&first, &second, &third})
             if (process->state() != QProcess::NotRunning) {
                 process->kill();
@@ -45,6 +62,8 @@ protected:
 
     QString SettingIni() const { return QString::fromUtf8(folder.root.read("setting.ini")); }
 
+    // Whether the test runs the program's windows in this process.
+    bool loadedHere = false;
     ProgramFolder folder;
     QByteArray runTable;
     QProcess first;
@@ -53,6 +72,15 @@ protected:
 };
 
 const QString Title = QStringLiteral("Marrowin Vellicor");
+
+// Whether `holds` comes true while this process serves its events, within five seconds.
+bool Eventually(const std::function<bool()> &holds)
+{
+    const QDeadlineTimer deadline(5000);
+    while (!holds() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return holds();
+}
 
 TEST_F(StartAndHandOver, AStartAndACloseLeaveBothSettingFilesWritten)
 {
@@ -105,15 +133,75 @@ TEST_F(StartAndHandOver, ASecondCopyHandsItsFileToTheRunningOneAndEnds)
     EXPECT_TRUE(ini.startsWith("[open_file]\r\nfile=" + page + "\r\nfile=" + other + "\r\n\r\n")) << ini.toStdString();
 }
 
+// The running copy is this process, whose main window the second start must bring to the front: from
+// behind another window of its copy, and out of the minimised state.
 TEST_F(StartAndHandOver, ASecondCopyWithoutAFileOnlyActivatesTheRunningOne)
 {
+    // Windows of this process are served on the run's own table, which they were first listed in.
+    qputenv("VELLICOR_WINDOW_TABLE", runTable);
+    platform::application::SetPath(folder.path());
+    dialogs::SetMessageBoxHook([](const dialogs::MessageBoxCall &) { return int(dialogs::vbOK); });
+    loadedHere = true;
+    frmMain *main = LoadProgramWindows();
+    struct Case {
+        const char *name;
+        bool minimised;
+    } cases[] = {{"behind another window of its copy", false}, {"minimised", true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget other;
+        other.resize(200, 100);
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(Eventually([&] { return other.isActiveWindow(); }));
+        if (c.minimised) {
+            main->showMinimized();
+            ASSERT_TRUE(Eventually([&] { return main->isMinimized(); }));
+        }
+        ASSERT_FALSE(main->isActiveWindow());
+
+        QProcessEnvironment environment = folder.environment();
+        environment.insert("VELLICOR_WINDOW_TABLE", windows::TableFolder());
+        second.setProcessEnvironment(environment);
+        second.setWorkingDirectory(folder.path());
+        second.start(folder.executable(), {"/no/such/file.html"});
+        ServeUntilFinished(second);
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_FALSE(QFile::exists(folder.path("tmp/send.txt")));
+        EXPECT_TRUE(Eventually([&] { return main->isActiveWindow(); })) << "the running copy was activated";
+        EXPECT_FALSE(main->isMinimized());
+        EXPECT_EQ(mdlFile::DocumentCount(), 0) << "nothing was handed over";
+    }
+}
+
+// The path that a second start hands over cannot be written (tmp/ lies on a full disk): the running copy
+// would find nothing, so the second copy runs as a first copy and opens its file itself, as it does when
+// the running copy takes no message.
+TEST_F(StartAndHandOver, ASecondCopyThatCannotWriteItsHandOverOpensItsFileItself)
+{
+    const SmallFileSystem disk(64);
+    if (!disk.ok())
+        GTEST_SKIP() << "mounting a small file system needs root, as the test machines run";
+    ASSERT_TRUE(QDir().mkpath(disk.path("tmp")));
+    QFile filler(disk.path("tmp/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    filler.write(QByteArray(128 * 1024, 'x'));
+    filler.close();
+    ASSERT_TRUE(QDir(folder.path("tmp")).removeRecursively());
+    ASSERT_TRUE(QFile::link(disk.path("tmp"), folder.path("tmp")));
+    const QString page = folder.root.write("page.txt", "text");
+    folder.root.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n");
+
     folder.start(first);
-    const windows::Handle window = WaitForCopyWindow(first);
+    const windows::Handle window = WaitForCopyTitle(first, Title);
     ASSERT_NE(window, 0);
-    folder.start(second, {"/no/such/file.html"});
-    ASSERT_TRUE(second.waitForFinished(30000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_FALSE(QFile::exists(folder.path("tmp/send.txt")));
+    folder.start(second, {page});
+    const windows::Handle secondWindow = WaitForCopyTitle(second, "page.txt - " + Title);
+    ASSERT_NE(secondWindow, 0) << "the second copy runs with its file";
+    EXPECT_EQ(windows::GetWindowText(window), Title) << "the running copy was handed nothing";
+
+    CloseAndWait(secondWindow, second);
     CloseAndWait(window);
 }
 

@@ -39,7 +39,7 @@ private:
 TEST(MwFSOPatternFiles, AdmitsTheMasksAndLeavesHiddenFilesOut)
 {
     Folders folders;
-    for (const char *name : {"b.htm", "a.HTML", "c.txt", "noext", ".hidden.htm"})
+    for (const char *name : {"b.htm", "a.HTML", "c.txt", "noext", ".hidden.htm", "d.tar.gz", "e.htmx"})
         folders.file(QString::fromLatin1(name));
     folders.dir(QStringLiteral("sub.htm"));
     struct Case {
@@ -47,12 +47,18 @@ TEST(MwFSOPatternFiles, AdmitsTheMasksAndLeavesHiddenFilesOut)
         QStringList names;
     };
     const Case cases[] = {
-        {"*.*", {"a.HTML", "b.htm", "c.txt", "noext"}},
-        {"*", {"a.HTML", "b.htm", "c.txt", "noext"}},
-        {"", {"a.HTML", "b.htm", "c.txt", "noext"}},
+        {"*.*", {"a.HTML", "b.htm", "c.txt", "d.tar.gz", "e.htmx", "noext"}},
+        {"*", {"a.HTML", "b.htm", "c.txt", "d.tar.gz", "e.htmx", "noext"}},
+        {"", {"a.HTML", "b.htm", "c.txt", "d.tar.gz", "e.htmx", "noext"}},
         {"*.htm", {"b.htm"}},
         {"*.htm;*.html", {"a.HTML", "b.htm"}},
+        {"*.HTM;*.htm;*.htm", {"b.htm"}},
         {" *.txt ; noext", {"c.txt", "noext"}},
+        {"*.gz;*.tar.gz", {"d.tar.gz"}},
+        {"*.tar", {}},
+        {"*.htm?;?.txt", {"a.HTML", "c.txt", "e.htmx"}},
+        {"*.[hc]*", {"a.HTML", "b.htm", "e.htmx"}},
+        {"n*;*.none", {"noext"}},
         {"*.none", {}},
     };
     for (const Case &c : cases)

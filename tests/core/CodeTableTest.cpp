@@ -47,6 +47,20 @@ TEST_F(CodeTable, CodePageLinesGiveShortAndDisplayNamesWithEscapes)
     EXPECT_TRUE(Codes[3].Items.isEmpty());
 }
 
+// Code-page lines past the limit are left out, and rows need a field for each page read.
+TEST_F(CodeTable, AHugeCodePageListIsCutAtTheLimit)
+{
+    QByteArray text = "[codes]\r\n";
+    for (int i = 1; i <= 100000; ++i)
+        text += "K" + QByteArray::number(i) + "|Page " + QByteArray::number(i) + "\r\n";
+    text += "[symbols]\r\n0410" + QByteArray("|C0").repeated(MaxCodePages) + "\r\n0411" +
+            QByteArray("|C1").repeated(MaxCodePages + 1) + "\r\n";
+    Load(text);
+    ASSERT_EQ(Codes.count(), MaxCodePages);
+    EXPECT_EQ(Codes[MaxCodePages].Title, "K" + QString::number(MaxCodePages));
+    EXPECT_EQ(Column(MaxCodePages), QList<qint32>({0xC0})) << "a row of one field per page read";
+}
+
 TEST_F(CodeTable, RowsNeedOneFieldPerCodePageAndAFourCharacterFirstField)
 {
     Load("[codes]\r\nA|a\r\nB|b\r\n[symbols]\r\n"

@@ -52,6 +52,20 @@ TEST_F(HelpList, EmptyHelpIniStillAddsTheSeparator)
     EXPECT_EQ(Helps[6], Separator);
 }
 
+// The Help menu takes the file's first lines, separators included, and leaves out the rest.
+TEST_F(HelpList, AHugeHelpIniIsCutAtTheLimit)
+{
+    QByteArray lines;
+    for (int i = 1; i <= 100000; ++i)
+        lines += i % 10 == 0 ? QByteArray("\r\n") : "page" + QByteArray::number(i) + ".html|Page " + QByteArray::number(i) + "\r\n";
+    Load(lines);
+    ASSERT_EQ(Helps.count(), 6 + MaxHelpLines);
+    EXPECT_EQ(Helps[7], (StringPair{"Page 1", "page1.html"}));
+    EXPECT_EQ(Helps[16], Separator);
+    EXPECT_EQ(Helps[6 + MaxHelpLines - 1], (StringPair{"Page 999", "page999.html"}));
+    EXPECT_EQ(Helps[6 + MaxHelpLines], Separator) << "line 1000, an empty one, is the last read";
+}
+
 class NewFileLists : public testing::Test {
 protected:
     TempFolder folder;

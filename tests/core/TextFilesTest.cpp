@@ -44,7 +44,7 @@ TEST(TextFiles, AnythingButARegularFileCountsAsMissing)
         SCOPED_TRACE(path.toStdString());
         EXPECT_FALSE(IsTextFile(path));
         EXPECT_FALSE(IsFileExist(path));
-        EXPECT_EQ(TryReadText(path), std::nullopt);
+        EXPECT_FALSE(TryReadText(path).ok());
         EXPECT_EQ(FileReadText(path, TextEncoding::Utf8), QString());
     }
     folder.write("real.ini", "a=1");

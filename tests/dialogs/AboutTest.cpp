@@ -36,6 +36,8 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(folder.path("setting"));
+        // The working folder, as the start makes it: the support page is shown from a copy there.
+        QDir().mkpath(folder.path("tmp"));
         QFile::copy(QStringLiteral(VELLICOR_SOURCE_DIR "/data/setting/logo.png"), folder.path("setting/logo.png"));
         platform::application::SetPath(folder.path());
         mdlLoad::InitPaths(folder.path());

@@ -9,6 +9,7 @@
 #include "platform/pages/FakePagePane.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/EnginePage.h"
+#include "tests/dialogs/FailingTmp.h"
 #include "tests/dialogs/FileDialogFixture.h"
 #include "tests/TempFolder.h"
 
@@ -176,16 +177,26 @@ TEST_F(Tips, WithoutItsTemplateThePageIsEmptyAndTheListUnread)
     EXPECT_EQ(mdlLoad::AdviceNow, 1) << "no tips: every step shows the first";
 }
 
+// Every step that cannot write the page says why: at the opening, at Next and at Previous.
 TEST_F(Tips, APageThatCannotBeWrittenKeepsTheTipShown)
 {
-    QDir(folder.path("tmp")).removeRecursively();
-    folder.write("tmp", "a file where the folder belongs");
-    mdlLoad::AdviceNow = 2;
-    frmAdvice *advice = forms::frmAdvice.get();
-    advice->cmmNext->click();
-    advice->cmmPreview->click();
-    EXPECT_EQ(mdlLoad::AdviceNow, 2);
-    EXPECT_TRUE(pane()->calls.isEmpty()) << "the pane keeps what it showed";
+    for (const TmpFailure &failure : TmpFailures) {
+        SCOPED_TRACE(failure.name);
+        {
+            const FailingTmp tmp(failure, folder);
+            ASSERT_TRUE(tmp.ok());
+            mdlLoad::AdviceNow = 2;
+            frmAdvice *advice = forms::frmAdvice.get();
+            advice->cmmNext->click();
+            advice->cmmPreview->click();
+            EXPECT_EQ(mdlLoad::AdviceNow, 2);
+            EXPECT_TRUE(pane()->calls.isEmpty()) << "the pane keeps what it showed";
+            tmp.ExpectReported("advice.htm", 3);
+            forms::frmAdvice.unload();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        FailingTmp::Mend(folder);
+    }
 }
 
 // The tip's text and title go in as the list writes them: the tips hold markup of their own.

@@ -23,16 +23,6 @@
 // stays empty, so the dialogs load without their MwFSO controls, unless a test asks for the controls.
 class FileDialogFixture : public LoadedProgram {
 protected:
-    void SetUp() override
-    {
-        LoadedProgram::SetUp();
-        mdlFile::OpenPath.clear();
-        mdlFile::OpenName.clear();
-        mdlFile::OpenCodeFrom = mdlFile::OpenCodeTo = 0;
-        mdlFile::SaveDocIndex = 0;
-        mdlFile::SaveMode.clear();
-    }
-
     // Registers the built MwFSO library; false when it is not built (yet) or lacks the dialogs' controls.
     bool RegisterControls()
     {
@@ -42,9 +32,10 @@ protected:
                platform::components::FindClassRegistration(MwFSOControls::CLSID_MwFSOList);
     }
 
-    // Shows `dialog` modal as the main window does, `act` standing in for the user while it is shown;
-    // returns the modal result.
-    int ShowModal(QDialog &dialog, const std::function<void()> &act)
+    // Runs `show`, which shows a dialog modal as the main window does, with `act` standing in for the
+    // user while the dialog is shown; returns what `show` returns.
+    template <typename Show>
+    static auto Showing(const std::function<void()> &act, Show show)
     {
         platform::dialogs::SetDialogHook([&](QDialog &shown) {
             shown.setResult(0);
@@ -54,9 +45,15 @@ protected:
             shown.hide();
             return result;
         });
-        const int result = platform::dialogs::ShowModal(dialog);
+        auto result = show();
         platform::dialogs::SetDialogHook(nullptr);
         return result;
+    }
+
+    // Shows `dialog` modal, `act` standing in for the user; returns the modal result.
+    static int ShowModal(QDialog &dialog, const std::function<void()> &act)
+    {
+        return Showing(act, [&] { return platform::dialogs::ShowModal(dialog); });
     }
 
     // Presses the dialog's tool bar button with this key.

@@ -10,8 +10,12 @@
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/TabStrip.h"
 #include "tests/LoadedProgram.h"
+#include "tests/Unprivileged.h"
+#include "tests/UnprivilegedUser.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace dialogs = platform::dialogs;
 
@@ -110,7 +115,7 @@ TEST_F(FileNew, AKindMakesAnEmptyDocumentOfItsLanguage)
         const mdlFile::DocumentRecord &made = record(number);
         EXPECT_EQ(made.Name, c.docName) << c.name;
         EXPECT_EQ(made.Path, "") << c.name;
-        EXPECT_EQ(made.State, 0) << c.name;
+        EXPECT_EQ(made.State, mdlFile::DocumentState::New) << c.name;
         EXPECT_EQ(document(number)->txtContent->Language(), c.language) << c.name;
         EXPECT_EQ(text(number), "") << c.name;
         EXPECT_EQ(main()->ActiveFileIndex, number) << c.name;
@@ -132,7 +137,7 @@ TEST_F(FileNew, ATemplateMakesADocumentWithTheTemplatesText)
     }));
     ASSERT_EQ(mdlFile::DocumentCount(), 1);
     EXPECT_EQ(record(1).Name, "site1.html");
-    EXPECT_EQ(record(1).State, 0);
+    EXPECT_EQ(record(1).State, mdlFile::DocumentState::New);
     EXPECT_EQ(text(1), platform::text::AnsiToString(page));
     EXPECT_EQ(document(1)->txtContent->Language(), "HTML");
     EXPECT_EQ(folder.read("tmp/~1~site.html"), "") << "a new document's preview copy starts empty";
@@ -160,6 +165,53 @@ TEST_F(FileNew, AMissingTemplateIsReportedAndTheDialogStaysWithItsChoice)
     EXPECT_EQ(boxes[0].prompt, "К сожалению, требуемый шаблон не найден.\r\nПроверьте настройки шаблонов.");
     EXPECT_EQ(boxes[0].title, "Ошибка чтения");
     EXPECT_EQ(boxes[0].buttons, dialogs::vbCritical);
+}
+
+// A template that is there but does not read is not called missing: the message says what keeps it from
+// being read. A folder in its place is no template.
+TEST_F(FileNew, ATemplateThatCannotBeReadSaysWhy)
+{
+    struct Case {
+        const char *name;
+        std::function<void(const QString &path)> prepare;
+        bool asNobody;
+        const char *prompt;
+    } cases[] = {
+        {"nobody may read it", [](const QString &path) { QFile::setPermissions(path, QFileDevice::Permissions()); },
+         true,
+         "К сожалению, требуемый шаблон нельзя прочитать,\r\nтак как он недоступен для чтения.\r\n"
+         "Проверьте настройки шаблонов."},
+        {"a folder stands in its place",
+         [](const QString &path) {
+             QFile::remove(path);
+             QDir().mkpath(path);
+         },
+         false, "К сожалению, требуемый шаблон не найден.\r\nПроверьте настройки шаблонов."},
+    };
+    writeLists("html.png|HTML|new.html|Page\r\n", "page_html.png|HTML|a.html|Закрытый|closed.html\r\n");
+    unprivileged::OpenToEveryone(folder.path());
+    mdlLoad::NewDialog = 2;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = folder.write("pattern/closed.html", "<p>");
+        c.prepare(path);
+        boxes.clear();
+        showNew([&](frmFileNew &d) {
+            choose(d.lstPattern, "Закрытый");
+            std::optional<UnprivilegedUser> nobody;
+            if (c.asNobody) {
+                nobody.emplace();
+                ASSERT_TRUE(nobody->ok());
+            }
+            d.cmmCreat->click();
+        });
+        EXPECT_EQ(mdlFile::DocumentCount(), 0);
+        ASSERT_EQ(boxes.size(), 1);
+        EXPECT_EQ(boxes[0].prompt, c.prompt);
+        EXPECT_EQ(boxes[0].title, "Ошибка чтения");
+        EXPECT_EQ(boxes[0].buttons, dialogs::vbCritical);
+        QDir(path).removeRecursively();
+    }
 }
 
 // Cancel, Esc and the close box make nothing; with nothing selected, Create makes nothing either.

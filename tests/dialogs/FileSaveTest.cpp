@@ -34,9 +34,8 @@ protected:
         // Typed, so that the document counts as changed.
         document(number)->txtContent->Control()->append(QStringLiteral("Привет, мир"));
         QCoreApplication::sendPostedEvents();
-        ASSERT_EQ(record(number).State, 1);
-        mdlFile::SaveDocIndex = number;
-        mdlFile::SaveMode = "saveas";
+        ASSERT_EQ(record(number).State, mdlFile::DocumentState::NewChanged);
+        saved = number;
         mdlLoad::PathOsEqual = false;
         mdlLoad::PathSave = folder();
         mdlLoad::Magazine.clear();
@@ -46,11 +45,18 @@ protected:
 
     QString folder() const { return files.path() + u'/'; }
 
-    // Shows the dialog, types `name`, picks the code page (an empty one keeps the dialog's choice) and
-    // presses Save; `then` runs while the dialog would still be open.
-    int Save(const QString &name, const QString &code, const std::function<void()> &then = [] {})
+    // Shows the dialog for document `saved` in `mode` as the main window does, `act` standing in for the
+    // user; returns the path it wrote.
+    std::optional<QString> Show(const std::function<void()> &act)
     {
-        return ShowModal(*dialog(), [&] {
+        return Showing(act, [&] { return dialog()->ShowSave(saved, mode); });
+    }
+
+    // Shows the dialog, types `name`, picks the code page (an empty one keeps the dialog's choice) and
+    // presses Save; `then` runs while the dialog would still be open. Returns the path written.
+    std::optional<QString> Save(const QString &name, const QString &code, const std::function<void()> &then = [] {})
+    {
+        return Show([&] {
             dialog()->txtFileName->setText(name);
             if (!code.isEmpty())
                 dialog()->cmbCode->setCurrentIndex(CodeEntry(code));
@@ -62,6 +68,9 @@ protected:
     }
 
     int number = 0;
+    // The document the dialog is shown for, and how.
+    int saved = 0;
+    mdlFile::SaveMode mode = mdlFile::SaveMode::SaveAs;
 };
 
 // The file list gives the folder to save into.
@@ -72,14 +81,15 @@ protected:
 TEST_F(FileSave, SaveAsWritesTheChosenCodePageAndBindsTheDocumentToTheFile)
 {
     NEED_CONTROLS();
-    const int result = Save("page", "KOI");
+    const std::optional<QString> written = Save("page", "KOI");
 
-    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(dialog()->result(), QDialog::Accepted);
+    EXPECT_EQ(written, folder() + "page.html");
     EXPECT_EQ(files.read("page.html"), Koi8) << "the HTML type's default extension is appended";
     EXPECT_EQ(dialog()->txtFileName->text(), "page.html");
     EXPECT_EQ(record(number).Name, "page.html");
     EXPECT_EQ(record(number).Path, folder() + "page.html");
-    EXPECT_EQ(record(number).State, 2);
+    EXPECT_EQ(record(number).State, mdlFile::DocumentState::Saved);
     EXPECT_EQ(record(number).FileCode, CodeEntry("KOI") + 1);
     EXPECT_EQ(record(number).ViewCode, 1);
     ASSERT_EQ(mdlLoad::Magazine.count(), 1);
@@ -91,10 +101,10 @@ TEST_F(FileSave, SaveAsWritesTheChosenCodePageAndBindsTheDocumentToTheFile)
 TEST_F(FileSave, SaveCopyWritesTheFileAndLeavesTheRecordAlone)
 {
     NEED_CONTROLS();
-    mdlFile::SaveMode = "savecopy";
+    mode = mdlFile::SaveMode::SaveCopy;
     const mdlFile::DocumentRecord before = record(number);
 
-    Save("copy.html", "WIN");
+    EXPECT_EQ(Save("copy.html", "WIN"), folder() + "copy.html");
 
     EXPECT_EQ(files.read("copy.html"), Win1251);
     EXPECT_EQ(record(number).Name, before.Name);
@@ -114,9 +124,9 @@ TEST_F(FileSave, SaveCopyOntoTheDocumentsOwnFileBindsItAsSaveAsDoes)
     const int own = mdlFile::DocumentCount();
     document(own)->txtContent->Control()->append(QStringLiteral("Привет, мир"));
     QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(record(own).State, 3);
-    mdlFile::SaveDocIndex = own;
-    mdlFile::SaveMode = "savecopy";
+    ASSERT_EQ(record(own).State, mdlFile::DocumentState::SavedChanged);
+    saved = own;
+    mode = mdlFile::SaveMode::SaveCopy;
     answers = {dialogs::vbYes};
 
     Save("own.html", "KOI");
@@ -125,7 +135,7 @@ TEST_F(FileSave, SaveCopyOntoTheDocumentsOwnFileBindsItAsSaveAsDoes)
     EXPECT_EQ(files.read("own.html"), "old" + Koi8);
     EXPECT_EQ(record(own).Path, folder() + "own.html");
     EXPECT_EQ(record(own).Name, "own.html");
-    EXPECT_EQ(record(own).State, 2);
+    EXPECT_EQ(record(own).State, mdlFile::DocumentState::Saved);
     EXPECT_EQ(record(own).FileCode, CodeEntry("KOI") + 1);
 }
 
@@ -142,7 +152,7 @@ TEST_F(FileSave, ADocumentWithoutAFileCodePageIsWrittenUnrecoded)
 
     EXPECT_EQ(dialog()->cmbCode->currentIndex(), -1);
     EXPECT_EQ(files.read("page.html"), Win1251) << "a recoding from KOI8-R would have changed the bytes";
-    EXPECT_EQ(record(number).State, 2);
+    EXPECT_EQ(record(number).State, mdlFile::DocumentState::Saved);
     EXPECT_EQ(record(number).FileCode, 0);
 }
 
@@ -153,7 +163,7 @@ TEST_F(FileSave, EveryExistingTargetIsAskedAboutAndNoLeavesItUntouched)
         files.write(name, "old");
         boxes.clear();
         answers = {dialogs::vbNo};
-        const int state = record(number).State;
+        const mdlFile::DocumentState state = record(number).State;
 
         Save(name, "WIN", [&] { EXPECT_TRUE(dialog()->isVisible()) << "No keeps the dialog open"; });
 
@@ -183,7 +193,7 @@ TEST_F(FileSave, AnUnwritableTargetIsReportedAndTheDocumentStaysChanged)
               "Файл не удалось записать,\r\nтак как под этим именем находится папка или устройство, а не файл.");
     EXPECT_EQ(boxes[0].title, "Ошибка записи");
     EXPECT_EQ(boxes[0].buttons, 22);
-    EXPECT_EQ(record(number).State, 1);
+    EXPECT_EQ(record(number).State, mdlFile::DocumentState::NewChanged);
     EXPECT_TRUE(record(number).Path.isEmpty());
     EXPECT_EQ(mdlLoad::Magazine.count(), 0);
 }
@@ -195,7 +205,7 @@ TEST_F(FileSave, AtTheComputerLevelNothingIsSaved)
     TempFolder elsewhere;
     QDir::setCurrent(elsewhere.path());
 
-    ShowModal(*dialog(), [&] {
+    Show([&] {
         if (controls)
             dialog()->picListFiles->SetListPath(QString());
         EXPECT_EQ(dialog()->picListFiles->ListPath(), "");
@@ -208,7 +218,7 @@ TEST_F(FileSave, AtTheComputerLevelNothingIsSaved)
 
     EXPECT_FALSE(QFile::exists(elsewhere.path("page.html"))) << "no bare name in the working folder";
     EXPECT_TRUE(boxes.isEmpty());
-    EXPECT_EQ(record(number).State, 1);
+    EXPECT_EQ(record(number).State, mdlFile::DocumentState::NewChanged);
     EXPECT_TRUE(record(number).Path.isEmpty());
 }
 
@@ -229,11 +239,11 @@ TEST_F(FileSave, ATypedPathIsTakenAsTheCleanPathOfTheFile)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
         mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
-        const int saved = mdlFile::SaveDocIndex = mdlFile::DocumentCount();
+        saved = mdlFile::DocumentCount();
         document(saved)->txtContent->Control()->append(QStringLiteral("Привет, мир"));
         QCoreApplication::sendPostedEvents();
 
-        EXPECT_EQ(Save(c.typed, "WIN"), QDialog::Accepted);
+        EXPECT_EQ(Save(c.typed, "WIN"), c.written);
         EXPECT_EQ(QFile(c.written).size(), Win1251.size());
         EXPECT_EQ(record(saved).Path, c.written);
         EXPECT_EQ(record(saved).Name, QFileInfo(c.written).fileName());
@@ -247,7 +257,7 @@ TEST_F(FileSave, ATypedPathIsTakenAsTheCleanPathOfTheFile)
     // The same file saved again under another spelling is still listed once.
     const int listed = mdlLoad::Magazine.count();
     answers = {dialogs::vbYes};
-    EXPECT_EQ(Save("/" + files.path() + "/sub//one.html", "WIN"), QDialog::Accepted);
+    EXPECT_EQ(Save("/" + files.path() + "/sub//one.html", "WIN"), files.path("sub/one.html"));
     EXPECT_EQ(mdlLoad::Magazine.count(), listed);
     EXPECT_EQ(mdlLoad::Magazine[listed].First, "one.html");
 }
@@ -259,9 +269,9 @@ TEST_F(FileSave, ASavedDocumentOpensTheDialogInItsOwnFolder)
     QDir().mkpath(own);
     files.write("own/page.html", "text");
     ASSERT_TRUE(mdlFile::OpenDocumentFile(own + "page.html", "page.html", 0, 0));
-    mdlFile::SaveDocIndex = mdlFile::DocumentCount();
+    saved = mdlFile::DocumentCount();
 
-    ShowModal(*dialog(), [&] {
+    Show([&] {
         EXPECT_EQ(dialog()->picListFiles->ListPath(), own);
         EXPECT_EQ(dialog()->txtFileName->text(), "page.html");
         EXPECT_EQ(dialog()->cmbFilter->currentText(), "HTML-документы");
@@ -279,7 +289,7 @@ TEST_F(FileSave, WithOneSharedFolderANewDocumentStartsInTheOpenDialogsFolder)
     mdlLoad::PathOpen = shared;
     mdlLoad::PathSave = "/";
 
-    ShowModal(*dialog(), [&] {
+    Show([&] {
         EXPECT_EQ(dialog()->picListFiles->ListPath(), shared);
         dialog()->picListFiles->SetListPath(folder());
         dialog()->cmmCancel->click();
@@ -293,9 +303,9 @@ TEST_F(FileSave, TheFileListEntersFoldersAndLendsFileNames)
     NEED_CONTROLS();
     files.write("inner/taken.html", "old");
     const QString inner = files.path("inner") + u'/';
-    mdlFile::SaveMode = "savecopy";
+    mode = mdlFile::SaveMode::SaveCopy;
 
-    ShowModal(*dialog(), [&] {
+    Show([&] {
         QAbstractItemView *view = ListView(dialog()->picListFiles);
         ASSERT_NE(view, nullptr);
         DoubleClick(view, Row(view, "inner"));

@@ -3,6 +3,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/pages/FakePagePane.h"
 #include "tests/TempFolder.h"
+#include "tests/dialogs/FailingTmp.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -81,6 +82,29 @@ TEST_F(SupportPage, AMissingPageGivesAnEmptyCopy)
     forms::frmMoney.get();
     EXPECT_EQ(folder.read("tmp/money.htm"), QByteArray());
     EXPECT_EQ(pane()->calls.value(0), (Call{"LoadDocument", folder.path("tmp/money.htm")}));
+}
+
+// A copy that cannot be written is reported with its reason; the pane shows whatever tmp/ holds.
+TEST_F(SupportPage, ACopyThatCannotBeWrittenSaysWhyAndTheOldCopyIsShown)
+{
+    folder.write("setting/money.htm", "<html>new page</html>");
+    for (const TmpFailure &failure : TmpFailures) {
+        SCOPED_TRACE(failure.name);
+        folder.write("tmp/money.htm", "old page");
+        {
+            const FailingTmp tmp(failure, folder);
+            ASSERT_TRUE(tmp.ok());
+            forms::frmMoney.get();
+            tmp.ExpectReported("money.htm");
+            EXPECT_EQ(pane()->calls.value(0), (Call{"LoadDocument", folder.path("tmp/money.htm")}));
+            forms::frmMoney.unload();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        if (failure.way != TmpFailure::FileInItsPlace) {
+            EXPECT_EQ(folder.read("tmp/money.htm"), "old page");
+        }
+        FailingTmp::Mend(folder);
+    }
 }
 
 TEST_F(SupportPage, TheWindowsTextsAndButtons)

@@ -8,6 +8,7 @@
 #include "platform/text/AnsiCodePage.h"
 #include "tests/EnginePage.h"
 #include "tests/LoadedProgram.h"
+#include "tests/dialogs/FailingTmp.h"
 #include "tests/TempFolder.h"
 
 #include <QCoreApplication>
@@ -168,11 +169,21 @@ TEST_F(Testers, ThePageIsShownAgainstTheSettingFolderUnlessItCannotBeWritten)
     EXPECT_EQ(pane()->calls, (QList<Call>{{"LoadDocument", folder.path("tmp/tester.htm")},
                                           {"BaseURL", folder.path("setting") + '/'}}));
     forms::frmTester.unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    QDir(folder.path("tmp")).removeRecursively();
-    folder.write("tmp", "a file where the folder belongs");
-    forms::frmTester.get();
-    EXPECT_TRUE(pane()->calls.isEmpty()) << "the pane stays empty";
+    for (const TmpFailure &failure : TmpFailures) {
+        SCOPED_TRACE(failure.name);
+        {
+            const FailingTmp tmp(failure, folder);
+            ASSERT_TRUE(tmp.ok());
+            forms::frmTester.get();
+            EXPECT_TRUE(pane()->calls.isEmpty()) << "the pane stays empty";
+            tmp.ExpectReported("tester.htm");
+            forms::frmTester.unload();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        FailingTmp::Mend(folder);
+    }
 }
 
 TEST_F(Testers, TheWindowsTextsAndButton)

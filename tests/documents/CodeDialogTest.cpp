@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace dialogs = platform::dialogs;
 using platform::text::AnsiToString;
@@ -38,14 +39,6 @@ const QString KoiText = AnsiToString("\xF0\xD2\xC9\xD7\xC5\xD4, \xCD\xC9\xD2!\r\
 // The Service command's re-encoding of the active document, with the dialog answered by the test.
 class CodeDialog : public LoadedProgram {
 protected:
-    void SetUp() override
-    {
-        LoadedProgram::SetUp();
-        mdlFile::CodeText.clear();
-        mdlFile::CodeIndex = 0;
-        mdlFile::CodeOK = false;
-    }
-
     void TearDown() override
     {
         forms::frmCode.unload();
@@ -61,16 +54,19 @@ protected:
         return mdlFile::DocumentCount();
     }
 
-    // Runs the Service command; `act` stands in for the user while the dialog is shown. False when no
-    // dialog was shown.
+    // Runs the Service command; `act` stands in for the user while the dialog is shown, and `converted`
+    // says whether the dialog ended by converting. False when no dialog was shown.
     bool recode(const std::function<void(frmCode &)> &act)
     {
         bool shown = false;
+        converted = false;
         dialogs::SetDialogHook([&](QDialog &dialog) {
             shown = true;
+            dialog.setResult(0);
             dialog.show();
             act(static_cast<frmCode &>(dialog));
-            return 0;
+            converted = dialog.result() == QDialog::Accepted;
+            return dialog.result();
         });
         main()->mnuServis_Code_Click();
         dialogs::SetDialogHook(nullptr);
@@ -88,6 +84,7 @@ protected:
     static QString text(int number) { return document(number)->txtContent->Text(); }
 
     TempFolder files;
+    bool converted = false;
 };
 
 TEST_F(CodeDialog, ItOpensWithTheDocumentsCodePageInBothListsAndTheSampleUnconverted)
@@ -141,10 +138,9 @@ TEST_F(CodeDialog, ConvertReplacesTheTextAndTheViewCodeAsOneUndoableEdit)
 
         EXPECT_EQ(text(n), c.expected) << c.name;
         EXPECT_EQ(record(n).ViewCode, c.expectedView) << c.name;
-        EXPECT_EQ(record(n).State, 3) << c.name << ": the document counts as changed";
-        EXPECT_TRUE(mdlFile::CodeOK) << c.name;
-        EXPECT_EQ(mdlFile::CodeIndex, c.expectedView) << c.name;
-        EXPECT_TRUE(mdlFile::CodeText.isEmpty()) << c.name << ": the hand-over is emptied";
+        EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged)
+            << c.name << ": the document counts as changed";
+        EXPECT_TRUE(converted) << c.name;
         EXPECT_EQ(main()->sttMain->PanelText(4), mdlLoad::Codes[c.viewCode].Title + " / " +
                                                      mdlLoad::Codes[c.expectedView].Title + ' ')
             << c.name;
@@ -175,7 +171,7 @@ TEST_F(CodeDialog, ConvertAsksBeforeCharactersAreLost)
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes[0].prompt, question);
     EXPECT_EQ(boxes[0].buttons, dialogs::vbYesNo | dialogs::vbQuestion | dialogs::vbDefaultButton2);
-    EXPECT_FALSE(mdlFile::CodeOK);
+    EXPECT_FALSE(converted);
     EXPECT_EQ(text(n), original);
     EXPECT_EQ(record(n).ViewCode, Windows1251);
 
@@ -209,11 +205,55 @@ TEST_F(CodeDialog, CancelAndTheCloseBoxChangeNothing)
         })) << c.name;
         EXPECT_EQ(text(n), WindowsText) << c.name;
         EXPECT_EQ(record(n).ViewCode, Windows1251) << c.name;
-        EXPECT_EQ(record(n).State, 2) << c.name;
+        EXPECT_EQ(record(n).State, mdlFile::DocumentState::Saved) << c.name;
         EXPECT_FALSE(document(n)->txtContent->CanUndo()) << c.name;
-        EXPECT_FALSE(mdlFile::CodeOK) << c.name;
-        EXPECT_TRUE(mdlFile::CodeText.isEmpty()) << c.name;
+        EXPECT_FALSE(converted) << c.name;
         EXPECT_FALSE(forms::frmCode.isLoaded()) << c.name;
+    }
+}
+
+// What the dialog hands back to its caller: the whole text converted and its page, only on Convert.
+TEST_F(CodeDialog, OnlyConvertHandsTheWholeTextAndItsNewPageBack)
+{
+    mdlLoad::CodeMaxlen = 5; // a sample shorter than the text
+    struct Case {
+        const char *name;
+        std::function<void(frmCode &)> act;
+        std::optional<mdlFile::RecodedText> expected;
+    };
+    const Case cases[] = {
+        {"convert",
+         [](frmCode &dialog) {
+             pick(dialog.cmbCodeNew, Koi8R - 1);
+             dialog.cmmCode->click();
+         },
+         mdlFile::RecodedText{KoiText, Koi8R}},
+        {"convert to the same page", [](frmCode &dialog) { dialog.cmmCode->click(); },
+         mdlFile::RecodedText{WindowsText, Windows1251}},
+        {"cancel after a pick",
+         [](frmCode &dialog) {
+             pick(dialog.cmbCodeNew, Koi8R - 1);
+             dialog.cmmCancel->click();
+         },
+         std::nullopt},
+        {"the close box", [](frmCode &dialog) { dialog.close(); }, std::nullopt},
+        {"Esc", [](frmCode &dialog) { QTest::keyClick(dialog.cmbCodeNew, Qt::Key_Escape); }, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        dialogs::SetDialogHook([&](QDialog &dialog) {
+            dialog.show();
+            c.act(static_cast<frmCode &>(dialog));
+            return dialog.result();
+        });
+        const std::optional<mdlFile::RecodedText> handed = forms::frmCode->ShowRecode(WindowsText, Windows1251);
+        dialogs::SetDialogHook(nullptr);
+        ASSERT_EQ(handed.has_value(), c.expected.has_value()) << c.name;
+        if (handed) {
+            EXPECT_EQ(handed->Text, c.expected->Text) << c.name;
+            EXPECT_EQ(handed->Code, c.expected->Code) << c.name;
+        }
+        EXPECT_FALSE(forms::frmCode.isLoaded()) << c.name << ": the showing ends with the window unloaded";
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
@@ -228,8 +268,7 @@ TEST_F(CodeDialog, TheSamePageOnBothSidesHandsTheTextBackUnchanged)
         dialog.cmmCode->click();
     }));
     EXPECT_EQ(text(n), WindowsText);
-    EXPECT_TRUE(mdlFile::CodeOK);
-    EXPECT_EQ(mdlFile::CodeIndex, Koi8R);
+    EXPECT_TRUE(converted);
     EXPECT_EQ(record(n).ViewCode, Koi8R);
 }
 
@@ -355,7 +394,7 @@ TEST_F(CodeDialog, WithoutCodePagesOnlyCancelWorks)
         EXPECT_EQ(dialog.txtCode->Text(), WindowsText);
         dialog.cmmCancel->click();
     }));
-    EXPECT_FALSE(mdlFile::CodeOK);
+    EXPECT_FALSE(converted);
     EXPECT_EQ(text(n), WindowsText);
     EXPECT_FALSE(forms::frmCode.isLoaded());
 }

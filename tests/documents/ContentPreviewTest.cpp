@@ -241,9 +241,10 @@ TEST_F(ContentPreview, APreviewShowsTheEditedTextWhereTheSettingsSaySo)
         EXPECT_EQ(calls(n), (Calls{{"BrowseMode", ""}, {"LoadDocument", shown}, {"BaseURL", base}}));
         if (!c.newDocument) {
             EXPECT_EQ(files.read("site/page.html"), StringToAnsi(c.fileHasEdit ? edited : QStringLiteral("<p>старый</p>")));
-            EXPECT_EQ(record(n).State, c.fileHasEdit ? 2 : 3);
+            EXPECT_EQ(record(n).State,
+                      c.fileHasEdit ? mdlFile::DocumentState::Saved : mdlFile::DocumentState::SavedChanged);
         } else {
-            EXPECT_EQ(record(n).State, 1);
+            EXPECT_EQ(record(n).State, mdlFile::DocumentState::NewChanged);
         }
         EXPECT_TRUE(boxes.isEmpty()) << "no Save dialog and no message";
         document(n)->subWindow->close();
@@ -366,7 +367,7 @@ TEST_F(ContentPreview, APreviewThatCannotBeBroughtUpToDateIsNotShown)
     main()->mnuView_OuterBrowser->trigger();
     EXPECT_EQ(shell.opened.size(), 1);
     EXPECT_EQ(writeErrors().size(), 4) << "each failed save says so once";
-    EXPECT_EQ(record(n).State, 3) << "the edit is still unsaved";
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged) << "the edit is still unsaved";
     EXPECT_EQ(text(n), QStringLiteral("новый<p>старый</p>"));
 }
 

@@ -67,7 +67,7 @@ TEST_F(DocumentKeys, ControlEnterAndControlSpaceInsertABreakAndASpaceThatDoesNot
     select(n, 0, 3, 0, 3);
     key(n, Qt::Key_Space, Qt::ControlModifier);
     EXPECT_EQ(editor(n)->Text(), "one&nbsp; <br> two");
-    EXPECT_EQ(record(n).State, 3);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
 }
 
 TEST_F(DocumentKeys, ATagPairWrapsTheSelectionOrIsInsertedWithTheCaretAfterIt)
@@ -131,16 +131,16 @@ TEST_F(DocumentKeys, FTwoSavesOnlyWhenTheSettingSaysSo)
 {
     const int n = open("page.html", "<p>x</p>");
     key(n, Qt::Key_A);
-    ASSERT_EQ(record(n).State, 3);
+    ASSERT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
 
     mdlLoad::SaveF2 = false;
     key(n, Qt::Key_F2);
-    EXPECT_EQ(record(n).State, 3);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
     EXPECT_EQ(files.read("page.html"), "<p>x</p>");
 
     mdlLoad::SaveF2 = true;
     key(n, Qt::Key_F2);
-    EXPECT_EQ(record(n).State, 2);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::Saved);
     EXPECT_EQ(files.read("page.html"), "a<p>x</p>");
     EXPECT_EQ(editor(n)->Text(), "a<p>x</p>") << "F2 itself types nothing";
 }
@@ -324,20 +324,20 @@ TEST_F(DocumentKeys, MenuCommandsReachOnlyTheActiveDocument)
 
     main()->mnuView_Registr_Big->trigger();
     EXPECT_EQ(editor(a)->Text(), "alpha");
-    EXPECT_EQ(record(a).State, 2);
+    EXPECT_EQ(record(a).State, mdlFile::DocumentState::Saved);
 }
 
 TEST_F(DocumentKeys, TheFirstEditMarksTheDocumentChangedAndTheStatusBarFollowsTheCaret)
 {
     const int n = open("page.html", "one\ntwo");
-    ASSERT_EQ(record(n).State, 2);
+    ASSERT_EQ(record(n).State, mdlFile::DocumentState::Saved);
     key(n, Qt::Key_Down);
     key(n, Qt::Key_X);
-    EXPECT_EQ(record(n).State, 3);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
     EXPECT_EQ(main()->sttMain->PanelText(3), " 2 : 2 ");
     EXPECT_EQ(main()->sttMain->PanelText(2), "0,01 Kb ");
     key(n, Qt::Key_Y);
-    EXPECT_EQ(record(n).State, 3);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
 }
 
 TEST_F(DocumentKeys, ARightClickShowsTheTextMenuAtTheMouse)

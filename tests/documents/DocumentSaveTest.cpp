@@ -96,7 +96,7 @@ protected:
         dialogs::SetDialogHook([this, name, code](QDialog &shown) {
             if (&shown != forms::frmFileSave.get())
                 return int(QDialog::Rejected);
-            savedDocuments << mdlFile::SaveDocIndex;
+            savedDocuments << forms::frmFileSave->DocumentNumber();
             shown.setResult(QDialog::Rejected);
             shown.show();
             forms::frmFileSave->txtFileName->setText(name);
@@ -224,7 +224,7 @@ TEST_P(LossySave, AsksFirstAndNoWritesNothing)
     EXPECT_EQ(files.read("page.html"), KoiHello) << "nothing written";
     EXPECT_FALSE(QFile::exists(files.path("another.html")));
     ASSERT_NE(mdlFile::OpenDocumentWindow(n), nullptr) << "the document stays open";
-    EXPECT_EQ(record(n).State, 3) << "and changed";
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged) << "and changed";
     EXPECT_EQ(QDir(mdlLoad::TmpFolder).entryList({"*.bak"}), QStringList());
 
     boxes.clear();
@@ -270,7 +270,7 @@ TEST_F(DocumentSave, AFileChangedByAnotherProgramIsAskedAboutAndNoKeepsItsChange
     ASSERT_EQ(prompts(), QStringList{question});
     EXPECT_EQ(boxes[0].buttons, dialogs::vbYesNo | dialogs::vbQuestion | dialogs::vbDefaultButton2);
     EXPECT_EQ(files.read("page.html"), "<p>theirs, longer</p>");
-    EXPECT_EQ(record(n).State, 3) << "the document stays changed";
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged) << "the document stays changed";
     EXPECT_FALSE(panel(2).contains("сохранен"));
 
     // Asked again at the next save; Yes writes.
@@ -278,7 +278,7 @@ TEST_F(DocumentSave, AFileChangedByAnotherProgramIsAskedAboutAndNoKeepsItsChange
     key(n, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(prompts(), (QStringList{question, question}));
     EXPECT_EQ(files.read("page.html"), "edited <p>mine</p>");
-    EXPECT_EQ(record(n).State, 2);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::Saved);
 
     // What the program wrote itself is no other program's change, whichever way it was written.
     boxes.clear();
@@ -327,7 +327,7 @@ TEST_F(DocumentSave, TheCloseQuestionsYesSavesTheClosingDocumentWhicheverIsActiv
     EXPECT_EQ(files.read("closing.html"), "new <p>closing</p>");
     EXPECT_EQ(mdlFile::OpenDocumentWindow(saved), nullptr);
     EXPECT_EQ(files.read("other.html"), "<p>other</p>") << "the other file is not saved";
-    EXPECT_EQ(record(other).State, 3);
+    EXPECT_EQ(record(other).State, mdlFile::DocumentState::SavedChanged);
 
     // A new document: its Save dialog comes up, for it.
     const int fresh = create();
@@ -335,7 +335,7 @@ TEST_F(DocumentSave, TheCloseQuestionsYesSavesTheClosingDocumentWhicheverIsActiv
     document(fresh)->SetFocusForm();
     handOverDuringQuestion();
     dialogs::SetDialogHook([&](QDialog &) {
-        savedDocuments << mdlFile::SaveDocIndex;
+        savedDocuments << forms::frmFileSave->DocumentNumber();
         return int(QDialog::Rejected);
     });
     answers = {dialogs::vbYes};
@@ -343,7 +343,7 @@ TEST_F(DocumentSave, TheCloseQuestionsYesSavesTheClosingDocumentWhicheverIsActiv
     EXPECT_EQ(savedDocuments, QList<int>{fresh});
     EXPECT_NE(mdlFile::OpenDocumentWindow(fresh), nullptr) << "the dialog was cancelled: it stays";
     EXPECT_EQ(files.read("other.html"), "<p>other</p>");
-    EXPECT_EQ(record(other).State, 3);
+    EXPECT_EQ(record(other).State, mdlFile::DocumentState::SavedChanged);
 }
 
 // ---- The status bar tells the truth ----------------------------------------------------------------------
@@ -496,7 +496,7 @@ TEST_P(WriteError, ThePlainSaveSaysWhyUnderTheDesignedFirstLine)
     EXPECT_EQ(boxes[0].prompt, QStringLiteral("Файл нельзя записать,\r\n") + QString(failure.reason).replace("%1", folder));
     EXPECT_EQ(boxes[0].title, "Ошибка записи");
     EXPECT_EQ(boxes[0].buttons, dialogs::vbCritical);
-    EXPECT_EQ(record(n).State, 3);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
     EXPECT_EQ(panel(2), QString());
 }
 

@@ -75,7 +75,7 @@ TEST_F(DocumentWindow, NewDocumentsAreNumberedAndEachGetsATabAndAWindowItem)
 
     EXPECT_EQ(record(1).Name, "new1.html");
     EXPECT_EQ(record(2).Name, "new2.css");
-    EXPECT_EQ(record(2).State, 0);
+    EXPECT_EQ(record(2).State, mdlFile::DocumentState::New);
     EXPECT_EQ(main()->ActiveFileIndex, 2);
     EXPECT_EQ(main()->tbsFiles->Count(), 2) << "the \"файлов нет\" tab gives way to the documents";
     EXPECT_EQ(windowMenu(), (QStringList{"new1.html", "new2.css"}));
@@ -90,7 +90,7 @@ TEST_F(DocumentWindow, ATemplateFillsTheNewDocumentAndAMissingOneIsReported)
     QFile shipped(mdlLoad::PatternFolder + "page.html");
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     EXPECT_FALSE(document(1)->txtContent->Text().isEmpty());
-    EXPECT_EQ(record(1).State, 0);
+    EXPECT_EQ(record(1).State, mdlFile::DocumentState::New);
 
     mdlFile::NewDocumentFromPattern("page", "html", "HTML", "missing.html", false);
     EXPECT_EQ(mdlFile::DocumentCount(), 1) << "no document without its template";
@@ -132,12 +132,12 @@ TEST_F(DocumentWindow, TheFirstStatusPanelShowsThePathOnlyOfADocumentWithAFile)
     struct Case {
         int number;
         bool changed;
-        int state;
+        mdlFile::DocumentState state;
         QString shown;
-    } cases[] = {{fresh, false, 0, "new1.html "},
-                 {opened, false, 2, path + ' '},
-                 {fresh, true, 1, "new1.html "},
-                 {opened, true, 3, path + ' '}};
+    } cases[] = {{fresh, false, mdlFile::DocumentState::New, "new1.html "},
+                 {opened, false, mdlFile::DocumentState::Saved, path + ' '},
+                 {fresh, true, mdlFile::DocumentState::NewChanged, "new1.html "},
+                 {opened, true, mdlFile::DocumentState::SavedChanged, path + ' '}};
     for (const Case &c : cases) {
         main()->mnuWindows_File_Click(record(c.number).MenuIndex);
         if (c.changed) {
@@ -148,7 +148,7 @@ TEST_F(DocumentWindow, TheFirstStatusPanelShowsThePathOnlyOfADocumentWithAFile)
         }
         ASSERT_EQ(main()->ActiveFileIndex, c.number);
         EXPECT_EQ(record(c.number).State, c.state);
-        EXPECT_EQ(panel(1), c.shown) << "state " << c.state;
+        EXPECT_EQ(panel(1), c.shown) << "state " << int(c.state);
     }
 }
 
@@ -161,7 +161,7 @@ TEST_F(DocumentWindow, AnOpenedFileIsFoundByItsPathAndListedAmongRecentFiles)
     EXPECT_EQ(mdlFile::FindDocumentByPath(files.path("B.css")), 0) << "host paths differ by letter case";
     ASSERT_EQ(mdlLoad::Magazine.count(), 2);
     EXPECT_EQ(mdlLoad::Magazine[2].Second + mdlLoad::Magazine[2].First, files.path("b.css"));
-    EXPECT_EQ(record(a).State, 2);
+    EXPECT_EQ(record(a).State, mdlFile::DocumentState::Saved);
 
     mdlFile::ActivateDocument(a, true, false);
     EXPECT_EQ(main()->ActiveFileIndex, a);
@@ -205,12 +205,15 @@ TEST_F(DocumentWindow, TabPicturesFollowTheStateUnlessSwitchedOff)
         const int opened = open(QStringLiteral("opened%1.txt").arg(pictures), "x");
         const int changed = open(QStringLiteral("changed%1.txt").arg(pictures), "x");
         touch(changed);
+        using mdlFile::DocumentState;
         const struct {
-            int number, state, image;
-        } cases[] = {{fresh, 0, mdlFile::TabImageNew},
-                     {typed, 1, mdlFile::TabImageNewChanged},
-                     {opened, 2, mdlFile::TabImageOpen},
-                     {changed, 3, mdlFile::TabImageOpenChanged}};
+            int number;
+            DocumentState state;
+            int image;
+        } cases[] = {{fresh, DocumentState::New, mdlFile::TabImageNew},
+                     {typed, DocumentState::NewChanged, mdlFile::TabImageNewChanged},
+                     {opened, DocumentState::Saved, mdlFile::TabImageOpen},
+                     {changed, DocumentState::SavedChanged, mdlFile::TabImageOpenChanged}};
         for (const auto &[number, state, image] : cases) {
             ASSERT_GT(image, 0) << "the shipped pictures load";
             ASSERT_EQ(record(number).State, state);
@@ -320,7 +323,7 @@ TEST_F(DocumentWindow, AFileSavedWithoutRecodingComesBackByteForByte)
         const int n = open(name, bytes);
         ASSERT_GT(n, 0);
         touch(n);
-        ASSERT_EQ(record(n).State, 3);
+        ASSERT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
         answers = {dialogs::vbYes};
         EXPECT_TRUE(close(n));
         EXPECT_EQ(files.read(name), bytes) << name.toStdString();
@@ -332,7 +335,7 @@ TEST_F(DocumentWindow, TheClosePromptsKeepOrDropTheText)
     const int n = open("page.html", "<p>old</p>");
     document(n)->txtContent->Control()->append(QStringLiteral("new"));
     QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(record(n).State, 3);
+    ASSERT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
 
     answers = {dialogs::vbCancel};
     EXPECT_FALSE(close(n));
@@ -367,7 +370,7 @@ TEST_F(DocumentWindow, AWriteThatFailsKeepsTheDocumentOpenAndChanged)
     EXPECT_EQ(boxes[1].prompt, "Невозможно записать файл target.html,\r\n"
                                "так как под этим именем находится папка или устройство, а не файл.");
     EXPECT_NE(mdlFile::Documents[n], nullptr);
-    EXPECT_EQ(record(n).State, 3);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
     EXPECT_EQ(document(n)->txtContent->Text(), "<p>text</p>");
 }
 

@@ -119,6 +119,25 @@ TEST_F(LanguageFiles, EmptyLinesOfTheListAreEntriesToo)
     EXPECT_EQ(LangCount, 2);
 }
 
+// The list's first lines are languages and the rest is left out; each of them is read as ever.
+TEST_F(LanguageFiles, AHugeListIsCutAtTheLimit)
+{
+    QByteArray list;
+    for (int i = 1; i <= 100000; ++i)
+        list += "Language " + QByteArray::number(i) + "|" + (i % 2 ? "a.ini" : "b.ini") + "\r\n";
+    WriteList(list);
+    WriteDefinition("a.ini", "[common]\r\nSyntaxName=A\r\n");
+    WriteDefinition("b.ini", "[common]\r\nSyntaxName=B\r\n[font]\r\nTabSize=8\r\n");
+    Init();
+    ASSERT_EQ(LangHeader.count(), MaxLanguages);
+    EXPECT_EQ(LangFont.count(), MaxLanguages);
+    EXPECT_EQ(LangCount, MaxLanguages);
+    EXPECT_EQ(LangHeader[MaxLanguages].Name, "Language " + QString::number(MaxLanguages));
+    EXPECT_EQ(LangHeader[MaxLanguages].SyntaxName, "B");
+    EXPECT_EQ(LangFont[MaxLanguages].TabSize, 8);
+    EXPECT_EQ(FindLanguage("B"), 2);
+}
+
 struct ListLineCase {
     const char *line;
     const char *name;

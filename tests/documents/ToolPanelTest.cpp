@@ -78,7 +78,7 @@ TEST_F(ToolPanel, RightAddsATabToEveryLineAndLeftTakesATabOrATabsWidthOfSpaces)
     click(n, "left");
     click(n, "left");
     EXPECT_EQ(editor(n)->Text(), "a\nb\n  c\nd") << "four spaces are one step, two are not";
-    EXPECT_EQ(record(n).State, 3);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
 }
 
 TEST_F(ToolPanel, BookmarksAreSetRemovedAndVisitedOnTheCaretsLine)

@@ -294,7 +294,6 @@ TEST_F(FilePanel, OpenSaveAsAndInsertPointThePanelAtTheFolderTheDialogsLeave)
         // The dialog, cancelled, leaves another folder and another code page behind.
         dialogs::SetDialogHook([&](QDialog &window) {
             shown << QString::fromLatin1(window.metaObject()->className());
-            mdlFile::OpenPath.clear();
             mdlLoad::PathOpen = chosen;
             mdlLoad::Code1Main = QString::number(round % 2);
             return int(QDialog::Rejected);

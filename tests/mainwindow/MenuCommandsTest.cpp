@@ -1,3 +1,4 @@
+#include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadCodes.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -25,6 +27,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <Qsci/qsciscintilla.h>
 
 #include <gtest/gtest.h>
@@ -54,6 +57,26 @@ protected:
     static platform::editor::Editor *editor(int number) { return document(number)->txtContent; }
     static QString text(int number) { return editor(number)->Text(); }
     static void select(int number, const platform::editor::Range &range) { editor(number)->SetSel(range); }
+
+    // While it is set, the Open dialog is answered as the user would from its "Журнал" tab: `path` chosen,
+    // written in code page `from` and to be shown in code page `to` (0: none picked).
+    static void answerOpenDialog(const QString &path, int from, int to)
+    {
+        mdlLoad::Magazine.append({mdlLibrary::GetFileName(path), mdlLibrary::GetFolderOf(path)});
+        mdlLoad::OpenDialog = 2;
+        dialogs::SetDialogHook([from, to](QDialog &shown) {
+            frmFileOpen *open = forms::frmFileOpen.get();
+            EXPECT_EQ(&shown, open);
+            shown.show();
+            open->lstMagazine->setCurrentItem(open->lstMagazine->topLevelItem(0));
+            open->cmbCode->setCurrentIndex(from - 1);
+            open->cmbCode2->setCurrentIndex(to - 1);
+            open->cmmOpen->click();
+            const int result = shown.result();
+            shown.hide();
+            return result;
+        });
+    }
 
     // Opens the menu as the user does, so that it brings its items up to date first.
     static void openMenu(QMenu *menu)
@@ -536,7 +559,7 @@ TEST_F(MenuCommands, SaveAllStopsAtTheFirstDocumentLeftUnsaved)
     EXPECT_EQ(files.read("a.txt"), "a!");
     EXPECT_EQ(shown, QStringList{"frmFileSave"}) << "the new document asks where to go";
     EXPECT_EQ(files.read("c.txt"), "c") << "the round stops at the document left unsaved";
-    EXPECT_EQ(record(c).State, 3);
+    EXPECT_EQ(record(c).State, mdlFile::DocumentState::SavedChanged);
 }
 
 TEST_F(MenuCommands, InsertFromFileRecodesOnlyWhenBothCodePagesAreChosen)
@@ -553,12 +576,7 @@ TEST_F(MenuCommands, InsertFromFileRecodesOnlyWhenBothCodePagesAreChosen)
                           {0, 0, platform::text::AnsiToString("\xf0\xd2\xc9\xd7\xc5\xd4")}};
     for (const Case &c : cases) {
         editor(n)->SetText(QString());
-        dialogs::SetDialogHook([&](QDialog &) {
-            mdlFile::OpenPath = koi;
-            mdlFile::OpenCodeFrom = c.from;
-            mdlFile::OpenCodeTo = c.to;
-            return int(QDialog::Accepted);
-        });
+        answerOpenDialog(koi, c.from, c.to);
         main()->mnuServis_FileInset->trigger();
         EXPECT_EQ(text(n), c.inserted) << c.from << " to " << c.to;
     }
@@ -582,11 +600,7 @@ TEST_F(MenuCommands, InsertFromFileGivesTheInsertedLinesTheDocumentsLineEnd)
         const QString inserted = files.write(QStringLiteral("inserted-") + c.name, c.file);
         const int n = open(c.name, c.document);
         editor(n)->SetCaretPos(0, 3);
-        dialogs::SetDialogHook([&](QDialog &) {
-            mdlFile::OpenPath = inserted;
-            mdlFile::OpenCodeFrom = mdlFile::OpenCodeTo = 0;
-            return int(QDialog::Accepted);
-        });
+        answerOpenDialog(inserted, 0, 0);
         main()->mnuServis_FileInset->trigger();
         EXPECT_EQ(text(n), c.expected) << c.name;
         const platform::editor::Range caret = editor(n)->GetSel();

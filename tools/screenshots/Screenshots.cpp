@@ -184,6 +184,7 @@ int main(int argc, char **argv)
     Picture(main, out + QStringLiteral("/narrow-window.png"));
     main->resize(1000, 700);
 
+    const int pageIndex = main->ActiveFileIndex;
     // A second document, a plain text, beside the page.
     QFile notes(site + QStringLiteral("/notes.txt"));
     notes.open(QIODevice::WriteOnly);
@@ -203,8 +204,6 @@ int main(int argc, char **argv)
         menu->hide();
         main->menuBar()->setActiveAction(nullptr);
     }
-
-    const int index = main->ActiveFileIndex;
 
     // A page with a picture beside it and Cyrillic text without a declared charset, changed in the
     // editor and previewed from its copy against its own folder.
@@ -235,23 +234,14 @@ int main(int argc, char **argv)
     main->mnuView_EditBrowser_Click();
     Picture(main, out + QStringLiteral("/preview-mode.png"));
     main->mnuView_EditBrowser_Click();
-    mdlFile::Documents[index]->SetFocusForm();
+    mdlFile::Documents[pageIndex]->SetFocusForm();
 
     forms::frmFileOpen->show();
     Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));
     forms::frmFileOpen->hide();
 
-    for (const auto &[document, name] : {std::pair{index, "save-dialog"}, std::pair{notesIndex, "save-dialog-text"}}) {
-        mdlFile::SaveDocIndex = document;
-        mdlFile::SaveMode = QStringLiteral("saveas");
-        forms::frmFileSave->show();
-        Picture(forms::frmFileSave.get(), out + QStringLiteral("/%1.png").arg(QLatin1String(name)));
-        forms::frmFileSave->hide();
-    }
-    mdlFile::SaveDocIndex = 0;
-
-    // The New dialog, the about box, the support page, the tips and the testers are modal: each is
-    // pictured from inside its showing.
+    // The Save dialog, the New dialog, the about box, the support page, the tips and the testers are
+    // modal: each is pictured from inside its showing.
     QString picture;
     platform::dialogs::SetDialogHook([&](QDialog &dialog) {
         dialog.show();
@@ -259,6 +249,10 @@ int main(int argc, char **argv)
         dialog.hide();
         return int(QDialog::Rejected);
     });
+    for (const auto &[document, name] : {std::pair{pageIndex, "save-dialog"}, std::pair{notesIndex, "save-dialog-text"}}) {
+        picture = out + QStringLiteral("/%1.png").arg(QLatin1String(name));
+        forms::frmFileSave->ShowSave(document, mdlFile::SaveMode::SaveAs);
+    }
     picture = out + QStringLiteral("/new-dialog.png");
     main->mnuFile_New_Click();
     picture = out + QStringLiteral("/about-box.png");
@@ -271,7 +265,7 @@ int main(int argc, char **argv)
     main->mnuHelp_Tester_Click();
     picture = out + QStringLiteral("/colour-picker.png");
     main->mnuServis_SelColor_Click();
-    mdlFile::Documents[index]->SetFocusForm();
+    mdlFile::Documents[pageIndex]->SetFocusForm();
     picture = out + QStringLiteral("/find-dialog.png");
     main->mnuSearch_Find_Click();
     picture = out + QStringLiteral("/replace-dialog.png");
@@ -316,7 +310,7 @@ int main(int argc, char **argv)
         return int(QDialog::Rejected);
     });
     mdlLoad::PrintSetup = true;
-    mdlFile::Documents[index]->SetFocusForm();
+    mdlFile::Documents[pageIndex]->SetFocusForm();
     main->mnuFile_Print_Click();
     main->mnuServis_Setting_Click();
 
