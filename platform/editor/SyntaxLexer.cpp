@@ -86,8 +86,9 @@ public:
             lf_ = Find('\n', at);
         if (cr_ < at)
             cr_ = Find('\r', at);
+        // Not found is `length_`: a CR that ends the text has no LF after it.
         if (cr_ < lf_)
-            return cr_ + (cr_ + 1 == lf_ ? 2 : 1);
+            return cr_ + (cr_ + 1 == lf_ && lf_ < length_ ? 2 : 1);
         return lf_ < length_ ? lf_ + 1 : length_;
     }
 
@@ -327,7 +328,9 @@ int SyntaxLexer::StringTo(const char *text, int length, int at, int delim, int s
     int i = at;
     while (i < length && !IsLineEnd(static_cast<unsigned char>(text[i]))) {
         if (!escape_.isEmpty() && MatchesAt(text, length, i, escape_)) {
-            i += escape_.size() + 1;
+            // The escaped character: a line end is one, CR LF as well as LF or CR.
+            i += escape_.size();
+            i += i + 1 < length && text[i] == '\r' && text[i + 1] == '\n' ? 2 : 1;
             continue;
         }
         if (MatchesAt(text, length, i, closer)) {

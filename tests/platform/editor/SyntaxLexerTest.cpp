@@ -103,6 +103,78 @@ TEST_P(LineEnds, EndStringsAndCommentsLineByLine)
 INSTANTIATE_TEST_SUITE_P(Kinds, LineEnds, testing::ValuesIn(lineEnds),
                          [](const testing::TestParamInfo<const char *> &info) { return LineEndName(info.param); });
 
+struct OddLanguage {
+    const char *name;
+    LanguageDefinition definition;
+    // The language's markers, each put at the very end of a text.
+    QStringList markers;
+};
+
+void PrintTo(const OddLanguage &language, std::ostream *out)
+{
+    *out << language.name;
+}
+
+LanguageDefinition Definition(int style, const QString &comments1, const QString &comments2, const QString &delims,
+                              const QString &escape, const QString &lineComments = QString(),
+                              const QString &operators = QString())
+{
+    LanguageDefinition definition;
+    definition.Style = style;
+    definition.MultiLineComments1 = comments1;
+    definition.MultiLineComments2 = comments2;
+    definition.StringDelims = delims;
+    definition.EscapeChar = escape;
+    definition.SingleLineComments = lineComments;
+    definition.Operators = operators;
+    return definition;
+}
+
+// Language files as a user may write them: markers of one character, an escape that is also the delimiter,
+// Cyrillic markers, a closer that is its opener, openers without closers.
+const OddLanguage oddLanguages[] = {
+    {"EscapeIsTheDelimiter", Definition(LanguageStyleProcedural, "/*", "*/", "\"", "\""), {"\"", "\"x\"", "/*"}},
+    {"CyrillicMarkers",
+     Definition(LanguageStyleProcedural, QStringLiteral("ж"), QStringLiteral("щ"), QStringLiteral("ё"),
+                QStringLiteral("ъ"), QStringLiteral("ю"), QStringLiteral("я\nыы")),
+     {QStringLiteral("ж"), QStringLiteral("ё"), QStringLiteral("ёaъ"), QStringLiteral("ю"), QStringLiteral("ыы")}},
+    {"OneCharacterPairs", Definition(LanguageStyleProcedural, "<\n#", ">\n#", "'", "\\", "-", "=\n=="),
+     {"<", "#", "'", "'\\", "-", "=="}},
+    {"OpenersWithoutClosers", Definition(LanguageStyleProcedural, "{\n(*", "\n", "", "\\"), {"{", "(*", "\\"}},
+    {"MarkupWithOddPairs", Definition(LanguageStyleSgml, "<\n<!", ">\n", "\"\n<", "\\"),
+     {"<", "<!", "<p a=\"", "<p a=\"\\", "<p a=<", "&", "&x"}},
+};
+
+// Whatever a language file says, colouring stops at the end of the text: the editor would abort at a style
+// past it. Every marker is tried at the very end, before each line end, and alone.
+class OddLanguages : public testing::TestWithParam<OddLanguage> {};
+
+TEST_P(OddLanguages, ColourTheTextToItsEndAndNoFurther)
+{
+    const OddLanguage &language = GetParam();
+    DefineLanguage(QStringLiteral("Odd"), language.definition);
+    Editor editor;
+    editor.SetLanguage(QStringLiteral("Odd"));
+    QsciScintilla *control = editor.Control();
+    for (const QString &marker : language.markers) {
+        for (const QString &ending : {QString(), QStringLiteral("\r"), QStringLiteral("\n"), QStringLiteral("\r\n"),
+                                      QStringLiteral("\r\r"), QStringLiteral("\n\r")}) {
+            for (const QString &text : {marker + ending, QStringLiteral("a ") + marker + ending + QStringLiteral("b") +
+                                                             ending + marker + ending}) {
+                SCOPED_TRACE(text.toStdString());
+                editor.SetText(text);
+                const long length = control->SendScintilla(Base::SCI_GETLENGTH);
+                control->SendScintilla(Base::SCI_COLOURISE, 0UL, -1L);
+                EXPECT_EQ(control->SendScintilla(Base::SCI_GETENDSTYLED), length);
+            }
+        }
+    }
+    UndefineLanguage(QStringLiteral("Odd"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OddLanguages, testing::ValuesIn(oddLanguages),
+                         [](const testing::TestParamInfo<OddLanguage> &info) { return std::string(info.param.name); });
+
 // An editor showing the end of a page reached by a jump, beside the colouring of the same text from its start.
 class JumpedPage : public testing::Test {
 protected:
