@@ -3,8 +3,10 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/EditorControl.h"
 #include "platform/editor/EditorSearch.h"
+#include "platform/editor/LineStateScan.h"
 #include "platform/editor/ScintillaCall.h"
 #include "platform/editor/SyntaxLexer.h"
+#include "platform/editor/TextSlices.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/text/AnsiCodePage.h"
 
@@ -26,6 +28,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <thread>
 
 namespace platform::editor {
 
@@ -167,8 +170,63 @@ void Editor::SetText(const QString &text)
 {
     const QByteArray bytes = text::StringToAnsi(text);
     BeginText(text::AnsiUtf8Length(bytes));
-    AppendAnsi(bytes);
+    // A megabyte at a time, so that the text's UTF-8 is never held whole beside the control's.
+    constexpr qsizetype slice = 1 << 20;
+    QByteArray utf8;
+    for (qsizetype at = 0; at < bytes.size(); at += slice) {
+        const QByteArrayView part = QByteArrayView(bytes).sliced(at, std::min(slice, bytes.size() - at));
+        text::AnsiToUtf8(part, utf8);
+        AppendUtf8(utf8, part.size());
+    }
     EndText();
+    lexer_->TextSet({});
+}
+
+bool Editor::ReadText(qsizetype utf8Bytes, const std::function<bool(const SliceSink &)> &produce)
+{
+    BeginText(utf8Bytes);
+    // Slices of a quarter megabyte of characters: few hand-overs, and little held beside the control. The
+    // control takes each in on this thread, and the lexer follows it on one of its own.
+    constexpr qsizetype sliceCharacters = 1 << 18;
+    enum Taker { Control, Lexer };
+    TextSlices slices(6, 2);
+    bool produced = false;
+    std::thread reader([&] {
+        TextSlices::Slice *slice = nullptr;
+        produced = produce([&](QByteArrayView bytes) {
+            for (qsizetype at = 0; at < bytes.size();) {
+                if (!slice)
+                    slice = &slices.Free();
+                const qsizetype part = std::min(bytes.size() - at, sliceCharacters - slice->characters);
+                text::AppendAnsiUtf8(bytes.sliced(at, part), slice->utf8);
+                slice->characters += part; // one character for each byte
+                at += part;
+                if (slice->characters == sliceCharacters) {
+                    slices.Filled();
+                    slice = nullptr;
+                }
+            }
+        });
+        if (slice)
+            slices.Filled();
+        slices.Close();
+    });
+    LineStateScan scan(*lexer_);
+    std::thread follower([&] {
+        while (const TextSlices::Slice *slice = slices.Next(Lexer)) {
+            scan.Add(slice->utf8.constData(), slice->utf8.size());
+            slices.Done(Lexer);
+        }
+    });
+    while (const TextSlices::Slice *slice = slices.Next(Control)) {
+        AppendUtf8(slice->utf8, slice->characters);
+        slices.Done(Control);
+    }
+    reader.join();
+    follower.join();
+    EndText();
+    lexer_->TextSet(produced ? scan.Finish() : std::vector<LineStates::Block>());
+    return produced;
 }
 
 void Editor::BeginText(qsizetype utf8Bytes)
@@ -182,17 +240,11 @@ void Editor::BeginText(qsizetype utf8Bytes)
     pendingInsert_ = {};
 }
 
-void Editor::AppendAnsi(QByteArrayView bytes)
+void Editor::AppendUtf8(const QByteArray &utf8, qsizetype characters)
 {
-    // A large text goes in a megabyte at a time, so that its UTF-8 is never held whole beside the control's.
-    constexpr qsizetype slice = 1 << 20;
-    for (qsizetype at = 0; at < bytes.size(); at += slice) {
-        const QByteArrayView part = bytes.sliced(at, std::min(slice, bytes.size() - at));
-        text::AnsiToUtf8(part, utf8_);
-        // The length is passed, so that a NUL character does not end the text.
-        control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8_.size()), utf8_.constData());
-        textLength_ += part.size(); // one character for each byte
-    }
+    // The length is passed, so that a NUL character does not end the text.
+    control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    textLength_ += characters;
 }
 
 void Editor::EndText()
@@ -260,9 +312,10 @@ void Editor::CountPendingInsert()
 
 void Editor::OnModified(long position, int type, long length)
 {
-    lexer_->ChangeAt(position);
+    // A text that is set anew is the lexer's at its end.
     if (settingText_)
         return;
+    lexer_->ChangeAt(position, type & Base::SC_MOD_BEFOREDELETE ? length : 0);
     // The text's length follows every change. An insertion is counted once its text is in place: at the
     // next notice, or when Change is raised.
     CountPendingInsert();

@@ -113,9 +113,43 @@ const Utf8Sequences &Utf8Of()
 qsizetype AnsiUtf8Length(QByteArrayView bytes)
 {
     const Utf8Sequences &table = Utf8Of();
-    qsizetype length = 0;
-    for (const char b : bytes)
-        length += table[static_cast<unsigned char>(b)][0];
+    // A byte below 0x80 stands for one UTF-8 byte, every other for two or three. Eight bytes at a time,
+    // each byte's high bit is added up in its own lane; a third byte is looked up one by one only in a
+    // word that holds a byte which may take one. In Windows-1251 those lie below 0xC0 (signs and quotes,
+    // rare in text).
+    static const bool lettersTakeTwo = [&table] {
+        for (int b = 0xC0; b < 0x100; ++b)
+            if (table[b][0] > 2)
+                return false;
+        return true;
+    }();
+    constexpr std::uint64_t high = 0x8080808080808080ULL;
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype length = n;
+    // Lanes of eight bits hold up to 255 words' worth before they are added up.
+    const auto addLanes = [&](std::uint64_t lanes) {
+        const std::uint64_t pairs = (lanes & 0x00FF00FF00FF00FFULL) + ((lanes >> 8) & 0x00FF00FF00FF00FFULL);
+        length += static_cast<qsizetype>((pairs * 0x0001000100010001ULL) >> 48);
+    };
+    qsizetype i = 0;
+    while (i + 8 <= n) {
+        std::uint64_t lanes = 0;
+        for (int words = 0; words < 255 && i + 8 <= n; ++words, i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, in + i, sizeof word);
+            lanes += (word >> 7) & ones;
+            // Bytes from 0x80 to 0xBF: the bit below the high bit, moved onto it, is clear.
+            const std::uint64_t mayTakeThree = lettersTakeTwo ? word & ~(word << 1) & high : word & high;
+            if (mayTakeThree)
+                for (int k = 0; k < 8; ++k)
+                    length += table[in[i + k]][0] > 2 ? 1 : 0;
+        }
+        addLanes(lanes);
+    }
+    for (; i < n; ++i)
+        length += table[in[i]][0] - 1;
     return length;
 }
 
@@ -140,9 +174,16 @@ void CountBytes(QByteArrayView bytes, ByteCounts &counts)
 
 void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8)
 {
+    utf8.resize(0);
+    AppendAnsiUtf8(bytes, utf8);
+}
+
+void AppendAnsiUtf8(QByteArrayView bytes, QByteArray &utf8)
+{
     const Utf8Sequences &table = Utf8Of();
-    utf8.resize(bytes.size() * 3);
-    char *out = utf8.data();
+    const qsizetype kept = utf8.size();
+    utf8.resize(kept + bytes.size() * 3);
+    char *out = utf8.data() + kept;
     const char *in = bytes.data();
     const char *const end = in + bytes.size();
     const auto put = [&](char b) {

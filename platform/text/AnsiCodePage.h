@@ -33,6 +33,8 @@ void CountBytes(QByteArrayView bytes, ByteCounts &counts);
 // The characters that `bytes` stand for, as UTF-8 into `utf8` (replacing what it held), with no text
 // in between.
 void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8);
+// The same, added after what `utf8` holds.
+void AppendAnsiUtf8(QByteArrayView bytes, QByteArray &utf8);
 QByteArray StringToAnsi(const QString &text);
 
 // Number of UTF-8 bytes of a text; a surrogate pair makes four.

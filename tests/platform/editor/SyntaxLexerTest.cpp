@@ -1,5 +1,6 @@
 #include "platform/editor/Editor.h"
 #include "platform/editor/Language.h"
+#include "platform/text/AnsiCodePage.h"
 #include "tests/TempFolder.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -181,13 +183,29 @@ protected:
     static void SetUpTestSuite() { DefineLanguage(QStringLiteral("JumpHTML"), Html()); }
     static void TearDownTestSuite() { UndefineLanguage(QStringLiteral("JumpHTML")); }
 
-    void ShowTheEnd(const QString &text)
+    // Shows the end of `text`, set whole or, as a file is opened, read in slices of bytes.
+    void ShowTheEnd(const QString &text, bool read = false)
     {
         page = text;
         jumped.resize(500, 240);
         jumped.show();
         jumped.SetLanguage(QStringLiteral("JumpHTML"));
-        jumped.SetText(page);
+        if (read) {
+            const QByteArray bytes = platform::text::StringToAnsi(page);
+            jumped.ReadText(platform::text::AnsiUtf8Length(bytes), [&](const Editor::SliceSink &sink) {
+                // Slices of an odd size, so that some end between a CR and its LF.
+                for (qsizetype at = 0; at < bytes.size(); at += 7001)
+                    sink(QByteArrayView(bytes).sliced(at, std::min<qsizetype>(7001, bytes.size() - at)));
+                return true;
+            });
+        } else {
+            jumped.SetText(page);
+        }
+        ShowTheEnd();
+    }
+
+    void ShowTheEnd()
+    {
         jumped.ExecuteCmd(CmdDocumentEnd);
         Paint();
     }
@@ -294,6 +312,85 @@ TEST_P(ColouringAfterAJump, FollowsEditsAboveAndAmongTheShownLines)
 INSTANTIATE_TEST_SUITE_P(Pages, ColouringAfterAJump,
                          testing::Combine(testing::ValuesIn(tails), testing::ValuesIn(lineEnds)),
                          [](const testing::TestParamInfo<std::tuple<PageTail, const char *>> &info) {
+                             return std::string(std::get<0>(info.param).name) + LineEndName(std::get<1>(info.param));
+                         });
+
+struct PageEdit {
+    const char *name;
+    // Edits the page in the editor, which shows its end.
+    std::function<void(Editor &)> edit;
+};
+
+void PrintTo(const PageEdit &edit, std::ostream *out)
+{
+    *out << edit.name;
+}
+
+void Insert(Editor &editor, int line, int column, const QString &text)
+{
+    editor.SetCaretPos(line, column);
+    editor.SetSelText(text);
+}
+
+// Edits that change the state of the lines below them, far down to the end or up to a line that puts it
+// right again.
+const PageEdit pageEdits[] = {
+    {"CommentOpenedAtTheTop", [](Editor &e) { Insert(e, 0, 0, QStringLiteral("<!--")); }},
+    {"CommentOpenedAndClosed",
+     [](Editor &e) {
+         Insert(e, 0, 0, QStringLiteral("<!--"));
+         Insert(e, 300, 0, QStringLiteral("-->"));
+     }},
+    {"ScriptTagStringOpened", [](Editor &e) { Insert(e, 5, 3, QStringLiteral("<script type=\"")); }},
+    {"TagLeftOpen", [](Editor &e) { Insert(e, 10, 0, QStringLiteral("<table")); }},
+    {"LinesDeletedAcrossBlocks",
+     [](Editor &e) {
+         e.SetSel({100, 5, 3000, 2});
+         e.DeleteSel();
+     }},
+    {"LinesWithACommentPastedIn", [](Editor &e) { Insert(e, 50, 2, QStringLiteral("a\n<!--\nb\r\nc\rd -->e\n<p")); }},
+    {"LineEndTakenAway",
+     [](Editor &e) {
+         e.SetSel({63, e.GetLineLength(63), 64, 0});
+         e.DeleteSel();
+     }},
+    {"CommentOpenedShownThenUndone",
+     [](Editor &e) {
+         Insert(e, 0, 0, QStringLiteral("<!--"));
+         e.ExecuteCmd(CmdDocumentEnd);
+         e.Control()->viewport()->repaint();
+         e.Undo();
+     }},
+    {"CommentOpenedNearTheEnd", [](Editor &e) { Insert(e, e.LineCount() - 30, 0, QStringLiteral("<!--")); }},
+    {"WholeTextReplaced",
+     [](Editor &e) {
+         e.SetSel({0, 0, e.LineCount(), 0});
+         e.SetSelText(QStringLiteral("<p class=\"a\n\nb\">text</p>\n<!-- end"));
+     }},
+};
+
+// A page read as a file is, its end shown, then edited: the lines shown after a jump to the end, and
+// elsewhere, are coloured as when the edited text is coloured from its start.
+class EditsOfAReadPage : public JumpedPage, public testing::WithParamInterface<std::tuple<PageEdit, const char *>> {};
+
+TEST_P(EditsOfAReadPage, ColourTheLinesBelowAsTheEditedTextFromItsStart)
+{
+    // A tag open over the last lines, and no comment closer below the top.
+    ShowTheEnd(Page(tails[2].tail, QString::fromLatin1(std::get<1>(GetParam()))), true);
+    ExpectShownAsColouredFromTheStart(page);
+    std::get<0>(GetParam()).edit(jumped);
+    Paint();
+    const QString edited = jumped.Text();
+    ShowTheEnd();
+    ExpectShownAsColouredFromTheStart(edited);
+    for (const long line : {LineCount() / 2, 2L, LineCount() - 3}) {
+        ScrollTo(line);
+        ExpectShownAsColouredFromTheStart(edited);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, EditsOfAReadPage, testing::Combine(testing::ValuesIn(pageEdits), testing::ValuesIn(lineEnds)),
+                         [](const testing::TestParamInfo<std::tuple<PageEdit, const char *>> &info) {
                              return std::string(std::get<0>(info.param).name) + LineEndName(std::get<1>(info.param));
                          });
 
