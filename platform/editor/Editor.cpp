@@ -185,11 +185,12 @@ void Editor::SetText(const QString &text)
 bool Editor::ReadText(qsizetype utf8Bytes, const std::function<bool(const SliceSink &)> &produce)
 {
     BeginText(utf8Bytes);
-    // Slices of a quarter megabyte of characters: few hand-overs, and little held beside the control. The
-    // control takes each in on this thread, and the lexer follows it on one of its own.
+    // Slices of a quarter megabyte of characters: few hand-overs, and little held beside the control.
     constexpr qsizetype sliceCharacters = 1 << 18;
+    // The control takes each slice in on this thread; the lexer follows on threads of its own.
+    constexpr int Scanners = 2;
     enum Taker { Control, Lexer };
-    TextSlices slices(6, 2);
+    TextSlices slices(8, 1 + Scanners);
     bool produced = false;
     std::thread reader([&] {
         TextSlices::Slice *slice = nullptr;
@@ -211,21 +212,27 @@ bool Editor::ReadText(qsizetype utf8Bytes, const std::function<bool(const SliceS
             slices.Filled();
         slices.Close();
     });
-    LineStateScan scan(*lexer_);
-    std::thread follower([&] {
-        while (const TextSlices::Slice *slice = slices.Next(Lexer)) {
-            scan.Add(slice->utf8.constData(), slice->utf8.size());
-            slices.Done(Lexer);
-        }
-    });
+    // Each slice is scanned apart, by one of the lexer's threads in turn.
+    LineStateScan::Pieces pieces(*lexer_);
+    std::vector<std::thread> scanners;
+    for (int scanner = 0; scanner < Scanners; ++scanner) {
+        scanners.emplace_back([&, scanner] {
+            for (size_t index = 0; const TextSlices::Slice *slice = slices.Next(Lexer + scanner); ++index) {
+                if (index % Scanners == static_cast<size_t>(scanner))
+                    pieces.Scan(index, slice->utf8.constData(), slice->utf8.size());
+                slices.Done(Lexer + scanner);
+            }
+        });
+    }
     while (const TextSlices::Slice *slice = slices.Next(Control)) {
         AppendUtf8(slice->utf8, slice->characters);
         slices.Done(Control);
     }
     reader.join();
-    follower.join();
+    for (std::thread &scanner : scanners)
+        scanner.join();
     EndText();
-    lexer_->TextSet(produced ? scan.Finish() : std::vector<LineStates::Block>());
+    lexer_->TextSet(produced ? pieces.Join() : std::vector<LineStates::Block>());
     return produced;
 }
 

@@ -4,42 +4,57 @@
 
 #include <QByteArray>
 
+#include <mutex>
 #include <vector>
 
 namespace platform::editor {
 
 class SyntaxLexer;
 
-// Follows a text that comes in pieces of UTF-8, one after another, to the state at the end of each block
-// of its lines, colouring nothing: with it the lexer knows the state of every line of a text that was
-// read at once. Meant to run beside the reading, on a thread of its own; the lexer's language must not
-// change meanwhile.
-class LineStateScan {
-public:
-    explicit LineStateScan(const SyntaxLexer &lexer) : lexer_(lexer) {}
+// Finds the state at the end of each block of lines of a text that is read in pieces of UTF-8, colouring
+// nothing: with it the lexer knows the state of every line of a text that was read at once. The pieces are
+// scanned apart from each other, on threads of their own while the text is read, each as if its first line
+// started in the text's first state, and then joined. A line that a piece starts in another state (inside a
+// tag that goes on over a line end, say) makes the blocks below it start in other states than the scan took:
+// those are lexed again when a line below them is asked for, as LineStates does with every block whose start
+// no longer holds. The lexer's language must not change meanwhile.
+namespace LineStateScan {
 
-    void Add(const char *text, qsizetype length);
-    // The blocks of the whole text, once its last piece is in; empty when a line was too long to carry
-    // from one piece into the next.
-    std::vector<LineStates::Block> Finish();
+struct Piece {
+    // The piece up to its first line end: the end of a line that began in the pieces before.
+    QByteArray head;
+    // The lines that lie wholly in the piece, after the head.
+    std::vector<LineStates::Block> blocks;
+    // The start of a line that goes on in the next piece.
+    QByteArray tail;
+    // The piece has no line end of its own (a CR at its very end may yet be followed by an LF): it is all head.
+    bool whole = false;
+};
+
+Piece Scan(const SyntaxLexer &lexer, const char *text, qsizetype length);
+
+// The blocks of the whole text from all of its pieces, in order; empty when a line is too long to join.
+std::vector<LineStates::Block> Join(const SyntaxLexer &lexer, const std::vector<Piece> &pieces);
+
+// The pieces of one text, scanned by several threads at once, each piece by one of them.
+class Pieces {
+public:
+    explicit Pieces(const SyntaxLexer &lexer) : lexer_(lexer) {}
+    // Scans piece number `index`.
+    void Scan(size_t index, const char *text, qsizetype length);
+    // The blocks of the whole text once every piece is scanned; empty when lines too long to join make up
+    // too much of it.
+    std::vector<LineStates::Block> Join();
 
 private:
-    // One line, its line end included.
-    void Line(const char *text, qsizetype length);
-    // Ends the line carried over from the pieces before with the start of this piece; returns where the
-    // rest of the piece begins, or `length` when the line goes on in the next piece too.
-    qsizetype Carry(const char *text, qsizetype length);
-    // Carries the start of a line into the next piece.
-    void Keep(const char *text, qsizetype length);
-
     const SyntaxLexer &lexer_;
-    // The start of a line that the next piece goes on with.
-    QByteArray carried_;
-    std::vector<LineStates::Block> blocks_;
-    long linesInBlock_ = 0;
-    int blockStart_ = 0;
-    int state_ = 0;
-    bool failed_ = false;
+    std::mutex mutex_;
+    std::vector<Piece> pieces_;
+    // What the pieces without a line end hold: parts of long lines, kept whole until they are joined.
+    qsizetype kept_ = 0;
+    bool gaveUp_ = false;
 };
+
+} // namespace LineStateScan
 
 } // namespace platform::editor

@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace platform::text {
 namespace {
 
@@ -113,43 +117,38 @@ const Utf8Sequences &Utf8Of()
 qsizetype AnsiUtf8Length(QByteArrayView bytes)
 {
     const Utf8Sequences &table = Utf8Of();
-    // A byte below 0x80 stands for one UTF-8 byte, every other for two or three. Eight bytes at a time,
-    // each byte's high bit is added up in its own lane; a third byte is looked up one by one only in a
-    // word that holds a byte which may take one. In Windows-1251 those lie below 0xC0 (signs and quotes,
-    // rare in text).
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype length = 0;
+    qsizetype i = 0;
+#ifdef __SSE2__
+    // A byte below 0x80 stands for one UTF-8 byte, every other for two or three. Sixteen bytes at a time,
+    // the high bits are added up; a third UTF-8 byte is looked up one by one only where sixteen bytes hold
+    // one that may take it. In Windows-1251 those lie between 0x80 and 0xBF (signs and quotes, rare in text).
     static const bool lettersTakeTwo = [&table] {
         for (int b = 0xC0; b < 0x100; ++b)
             if (table[b][0] > 2)
                 return false;
         return true;
     }();
-    constexpr std::uint64_t high = 0x8080808080808080ULL;
-    constexpr std::uint64_t ones = 0x0101010101010101ULL;
-    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const qsizetype n = bytes.size();
-    qsizetype length = n;
-    // Lanes of eight bits hold up to 255 words' worth before they are added up.
-    const auto addLanes = [&](std::uint64_t lanes) {
-        const std::uint64_t pairs = (lanes & 0x00FF00FF00FF00FFULL) + ((lanes >> 8) & 0x00FF00FF00FF00FFULL);
-        length += static_cast<qsizetype>((pairs * 0x0001000100010001ULL) >> 48);
-    };
-    qsizetype i = 0;
-    while (i + 8 <= n) {
-        std::uint64_t lanes = 0;
-        for (int words = 0; words < 255 && i + 8 <= n; ++words, i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, in + i, sizeof word);
-            lanes += (word >> 7) & ones;
-            // Bytes from 0x80 to 0xBF: the bit below the high bit, moved onto it, is clear.
-            const std::uint64_t mayTakeThree = lettersTakeTwo ? word & ~(word << 1) & high : word & high;
-            if (mayTakeThree)
-                for (int k = 0; k < 8; ++k)
-                    length += table[in[i + k]][0] > 2 ? 1 : 0;
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i lowBit = _mm_set1_epi8(1);
+    __m128i highs = zero;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        highs = _mm_add_epi64(highs, _mm_sad_epu8(_mm_and_si128(_mm_srli_epi16(block, 7), lowBit), zero));
+        const int high = _mm_movemask_epi8(block);
+        // The bit below the high bit, moved onto it, is clear from 0x80 to 0xBF.
+        const int mayTakeThree = lettersTakeTwo ? high & ~_mm_movemask_epi8(_mm_slli_epi16(block, 1)) : high;
+        if (mayTakeThree) {
+            for (int k = 0; k < 16; ++k)
+                length += table[in[i + k]][0] > 2 ? 1 : 0;
         }
-        addLanes(lanes);
     }
+    length += i + _mm_cvtsi128_si64(highs) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(highs, highs));
+#endif
     for (; i < n; ++i)
-        length += table[in[i]][0] - 1;
+        length += table[in[i]][0];
     return length;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
 
 using namespace platform::editor;
 
@@ -20,39 +21,6 @@ LanguageDefinition Html()
     return html;
 }
 
-// The blocks of `text` as the lexer finds them line by line, the text whole.
-std::vector<LineStates::Block> LexedWhole(const SyntaxLexer &lexer, const QByteArray &text)
-{
-    std::vector<LineStates::Block> blocks;
-    TextLines lines(text.constData(), text.size());
-    int state = 0, blockStart = 0;
-    long inBlock = 0;
-    long at = 0;
-    while (at < text.size()) {
-        const long end = lines.EndOf(at);
-        state = lexer.LexLine(text.constData() + at, static_cast<int>(end - at), state, nullptr);
-        at = end;
-        const char last = text.constData()[end - 1];
-        if (last != '\r' && last != '\n')
-            break; // the last line, without a line end
-        if (++inBlock == LineStates::BlockLines) {
-            blocks.push_back({inBlock, blockStart, state, true});
-            blockStart = state;
-            inBlock = 0;
-        }
-    }
-    blocks.push_back({inBlock + 1, blockStart, state, true});
-    return blocks;
-}
-
-std::vector<LineStates::Block> Scanned(const SyntaxLexer &lexer, const QByteArray &text, qsizetype pieceSize)
-{
-    LineStateScan scan(lexer);
-    for (qsizetype at = 0; at < text.size(); at += pieceSize)
-        scan.Add(text.constData() + at, std::min(pieceSize, text.size() - at));
-    return scan.Finish();
-}
-
 // A text of many lines, every kind of line end among them, with comments, tags and strings that run over
 // line ends.
 QByteArray MixedText()
@@ -66,29 +34,100 @@ QByteArray MixedText()
     return text;
 }
 
+// A page whose every line starts outside any tag, comment or string.
+QByteArray Page()
+{
+    QByteArray page;
+    for (int i = 0; i < 3000; ++i)
+        page += "<p class=\"x\">Строка &amp; <b>text</b> <!-- note --></p>" + QByteArray(i % 3 ? "\r\n" : "\n");
+    return page;
+}
+
+// The text's lines, their line ends included; the last one has none and may be empty.
+std::vector<QByteArray> LinesOf(const QByteArray &text)
+{
+    std::vector<QByteArray> lines;
+    TextLines found(text.constData(), text.size());
+    for (long at = 0; at < text.size();) {
+        const long end = found.EndOf(at);
+        lines.push_back(text.mid(at, end - at));
+        at = end;
+    }
+    if (lines.empty() || lines.back().endsWith('\n') || lines.back().endsWith('\r'))
+        lines.emplace_back();
+    return lines;
+}
+
 class StateScan : public testing::Test {
 protected:
     void SetUp() override { lexer.SetDefinition(Html()); }
+
+    // Scans `text` in pieces of `pieceSize` and keeps what the scan found.
+    bool Read(const QByteArray &text, qsizetype pieceSize)
+    {
+        lines = LinesOf(text);
+        std::vector<LineStateScan::Piece> pieces;
+        for (qsizetype at = 0; at < text.size(); at += pieceSize)
+            pieces.push_back(LineStateScan::Scan(lexer, text.constData() + at, std::min(pieceSize, text.size() - at)));
+        return states.Take(LineStateScan::Join(lexer, pieces), static_cast<long>(lines.size()));
+    }
+
+    int StateAt(long line)
+    {
+        return states.StateAt(line, [this](long first, long count, int state) {
+            for (long i = first; i < first + count; ++i) {
+                const QByteArray &text = lines[static_cast<size_t>(i)];
+                state = lexer.LexLine(text.constData(), static_cast<int>(text.size()), state, nullptr);
+            }
+            lexed += count;
+            return state;
+        });
+    }
+
+    // Every line's state as lexing the whole text from its start finds it.
+    void ExpectEveryLineAsLexedWhole()
+    {
+        int state = 0;
+        for (size_t line = 0; line < lines.size(); ++line) {
+            ASSERT_EQ(StateAt(static_cast<long>(line)), state) << "line " << line;
+            state = lexer.LexLine(lines[line].constData(), static_cast<int>(lines[line].size()), state, nullptr);
+        }
+    }
+
     SyntaxLexer lexer;
+    LineStates states;
+    std::vector<QByteArray> lines;
+    long lexed = 0;
 };
 
-TEST_F(StateScan, FindsTheBlocksOfTheWholeTextWhateverPiecesItComesIn)
+TEST_F(StateScan, GivesEveryLineTheStateOfTheWholeTextWhateverPiecesItComesIn)
 {
-    const QByteArray texts[] = {MixedText(), MixedText() + "\r", MixedText() + "\r\n", QByteArray(),
+    const QByteArray texts[] = {MixedText(), MixedText() + "\r", MixedText() + "\r\n", Page(), QByteArray(),
                                 "\r", "\n", "\r\n", "a", "a\r", "<!-- a\r\rb", QByteArray(200, '\r')};
     for (const QByteArray &text : texts) {
-        const std::vector<LineStates::Block> expected = LexedWhole(lexer, text);
         for (const qsizetype pieceSize : {1, 2, 3, 5, 64, 1000, 1 << 20}) {
             SCOPED_TRACE(std::to_string(text.size()) + " bytes in pieces of " + std::to_string(pieceSize));
-            EXPECT_EQ(Scanned(lexer, text, pieceSize), expected);
+            ASSERT_TRUE(Read(text, pieceSize));
+            ExpectEveryLineAsLexedWhole();
         }
     }
 }
 
-TEST_F(StateScan, GivesUpOnALineTooLongToCarry)
+TEST_F(StateScan, AJumpToTheEndOfAPageLexesOnlyTheLinesOfItsLastBlock)
+{
+    const QByteArray page = Page();
+    for (const qsizetype pieceSize : {1000, 7001, 1 << 16}) {
+        ASSERT_TRUE(Read(page, pieceSize));
+        lexed = 0;
+        StateAt(static_cast<long>(lines.size()) - 1);
+        EXPECT_LT(lexed, LineStates::BlockLines) << pieceSize;
+    }
+}
+
+TEST_F(StateScan, GivesUpOnALineTooLongToJoin)
 {
     const QByteArray text = "<p>\n" + QByteArray(5 << 20, 'x') + "\n<!--\nend";
-    EXPECT_TRUE(Scanned(lexer, text, 1 << 16).empty());
+    EXPECT_FALSE(Read(text, 1 << 16));
 }
 
 } // namespace
