@@ -556,19 +556,42 @@ void SyntaxLexer::ChangeAt(long position, long deleted)
     const QsciScintilla *control = editor();
     if (!control)
         return;
-    SettleChange();
     const auto lineOf = [&](long at) {
         return Sci(control, QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(at));
     };
-    change_ = {true, lineOf(position), lineOf(position + deleted)};
+    const long lines = ControlLineCount();
+    // Changes that come one after another (a replacement in every line) are gathered into one stretch of
+    // lines, settled when a state is next asked for: each change costs the same, whatever the text's length.
+    CountLastChange(lines);
+    const long first = lineOf(position), last = lineOf(position + deleted);
+    if (!change_.pending)
+        change_ = {true, first, last, 0, lines};
+    change_.first = std::min(change_.first, first);
+    change_.last = std::max(change_.last, last);
+    change_.linesBefore = lines;
+}
+
+void SyntaxLexer::CountLastChange(long lines)
+{
+    if (!change_.pending)
+        return;
+    // The lines that the last change added (or took away, when fewer) lie among the gathered ones.
+    const long added = lines - change_.linesBefore;
+    change_.last += added;
+    change_.added += added;
+    change_.linesBefore = lines;
 }
 
 void SyntaxLexer::SettleChange()
 {
     if (!change_.pending)
         return;
+    const long lines = ControlLineCount();
+    CountLastChange(lines);
     change_.pending = false;
-    states_.Changed(change_.first, change_.last, ControlLineCount());
+    // The gathered lines as they were numbered before the changes: the lines below them are the same lines,
+    // moved by the lines added.
+    states_.Changed(change_.first, std::max(change_.first, change_.last - change_.added), lines);
 }
 
 void SyntaxLexer::TextSet(std::vector<LineStates::Block> scanned)

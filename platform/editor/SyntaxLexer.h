@@ -52,6 +52,8 @@ private:
     int LexLines(long first, long count, int state) const;
     // Brings the kept states up to the last change of the text.
     void SettleChange();
+    // Counts the lines that the change announced last added, once it is done and the text has `lines`.
+    void CountLastChange(long lines);
     long ControlLineCount() const;
     // Colours lines `first` to `last`.
     void Colour(long first, long last);
@@ -100,11 +102,14 @@ private:
     bool tagSkip_[256] = {};
     int normalStopByte_ = -1;
     LineStates states_;
-    // The lines that the change announced last lies in, numbered as before it, to be settled once it is done.
+    // The stretch of lines that the changes since the states were last settled lie in, numbered as now (once
+    // the last change is counted), the lines those changes added, and the line count before the last one.
     struct {
         bool pending = false;
         long first = 0;
         long last = 0;
+        long added = 0;
+        long linesBefore = 0;
     } change_;
 };
 

@@ -362,6 +362,25 @@ const PageEdit pageEdits[] = {
          e.Undo();
      }},
     {"CommentOpenedNearTheEnd", [](Editor &e) { Insert(e, e.LineCount() - 30, 0, QStringLiteral("<!--")); }},
+    // Many changes before the text is shown again, as a replacement in every line makes them.
+    {"ManyLinesEditedFromTheBottomUp",
+     [](Editor &e) {
+         for (int line = e.LineCount() - 5; line > 0; line -= 97)
+             Insert(e, line, 3, line % 2 ? QStringLiteral("<i title='a\nb' ") : QStringLiteral("x\n<!--\n-->"));
+     }},
+    // A comment opened far down, then lines put in above it, both before the text is shown again.
+    {"LinesPutInAboveAnOpenedComment",
+     [](Editor &e) {
+         Insert(e, 5000, 0, QStringLiteral("<!--"));
+         Insert(e, 100, 0, QStringLiteral("<p>\n").repeated(50));
+     }},
+    {"ManyLinesEditedFromTheTopDown",
+     [](Editor &e) {
+         for (int line = 1; line < e.LineCount() - 5; line += 89) {
+             e.SetSel({line, 0, line + 2, 0});
+             e.SetSelText(line % 3 ? QStringLiteral("<b") : QStringLiteral("a\nb\nc\n<p title=\"open"));
+         }
+     }},
     {"WholeTextReplaced",
      [](Editor &e) {
          e.SetSel({0, 0, e.LineCount(), 0});
