@@ -59,10 +59,13 @@ constexpr TagPairKey TagPairKeys[] = {
 
 bool frmContent::KeyPreview(const QKeyEvent &event)
 {
-    int keyCode = VirtualKeyCode(event);
+    const int pressed = VirtualKeyCode(event);
+    int keyCode = pressed;
     int shift = ShiftStateOf(event.modifiers());
     Form_KeyDown(keyCode, shift);
-    return keyCode == 0;
+    // A key is consumed when a handler set its code to 0. A key that has no code of its own (a character
+    // on a key that the keyboard map added for it) is not: it goes on to type its text.
+    return pressed != 0 && keyCode == 0;
 }
 
 void frmContent::Form_KeyDown(int &keyCode, int &shift)

@@ -22,6 +22,7 @@
 #include <QMdiSubWindow>
 
 #include <functional>
+#include <future>
 #include <optional>
 
 namespace mdlFile {
@@ -50,12 +51,12 @@ void FinishDocument(int number, frmContent *window, const QString &previewBase)
     ActivateDocument(number, true, false);
 }
 
-// The file's text as its document shows it, slice by slice: read, turned into characters and recoded
-// from the file's code page to the view's. Slices keep a large file from being held whole beside the
-// editor's own copy.
 // Slices of 32 KB stay in the processor's cache and are served again and again from the same memory.
 constexpr qint64 SliceSize = 32 * 1024;
 
+// The file's text as its document shows it, slice by slice: read, turned into characters and recoded
+// from the file's code page to the view's. Slices keep a large file from being held whole beside the
+// editor's own copy.
 platform::files::FileError ReadViewText(const QString &path, int fileCode, int viewCode,
                                         platform::files::FileStamp &stamp,
                                         const std::function<void(const QString &)> &take)
@@ -75,11 +76,17 @@ platform::files::FileError ReadViewText(const QString &path, int fileCode, int v
 std::optional<qsizetype> ViewUtf8Length(const QString &path, int fileCode, int viewCode)
 {
     namespace text = platform::text;
+    using platform::files::FileError;
+    using platform::files::ReadSlices;
+    qsizetype length = 0;
+    if (fileCode == viewCode) {
+        const auto add = [&](QByteArrayView bytes) { length += text::AnsiUtf8Length(bytes); };
+        return ReadSlices(path, SliceSize, add) == FileError::None ? std::optional(length) : std::nullopt;
+    }
     text::ByteCounts counts{};
     const auto count = [&](QByteArrayView bytes) { text::CountBytes(bytes, counts); };
-    if (platform::files::ReadSlices(path, SliceSize, count) != platform::files::FileError::None)
+    if (ReadSlices(path, SliceSize, count) != FileError::None)
         return std::nullopt;
-    qsizetype length = 0;
     for (int b = 0; b < 256; ++b) {
         if (counts[b] > 0) {
             const QString character(QChar(text::AnsiToChar(static_cast<unsigned char>(b))));
@@ -109,38 +116,41 @@ QString TemplateReadFailureText(platform::files::FileError error)
 }
 
 // Puts the file's text into the new document's editor and its preview copy; false when the file fails
-// to read, which leaves both incomplete. `stamp` receives the file's stamp as it was read.
+// to read, which leaves both incomplete. The file is read and converted on a thread of its own while the
+// editor takes the text in; `stamp` receives the file's stamp as it was read.
 bool LoadDocumentText(const QString &path, int fileCode, int viewCode, platform::editor::Editor &editor,
                       const QString &previewPath, platform::files::FileStamp &stamp)
 {
+    using platform::editor::Editor;
     using platform::files::FileError;
     using platform::files::ReadSlices;
     namespace text = platform::text;
     const std::optional<qsizetype> utf8Bytes = ViewUtf8Length(path, fileCode, viewCode);
     if (!utf8Bytes)
         return false;
-    const bool recode = fileCode != viewCode;
-    editor.BeginText(*utf8Bytes);
-    FileError read = FileError::None;
     // The preview copy is only a first one: every preview writes it again, and reports a failure then.
-    if (recode) {
-        platform::files::SaveStream preview(previewPath, mdlLoad::TmpFolder);
-        const bool previewOpen = preview.Open() == FileError::None;
-        read = ReadViewText(path, fileCode, viewCode, stamp, [&](const QString &slice) {
-            const QByteArray bytes = text::StringToAnsi(slice);
-            editor.AppendAnsi(bytes);
-            preview.Write(bytes);
+    if (fileCode != viewCode) {
+        return editor.ReadText(*utf8Bytes, [&](const Editor::SliceSink &sink) {
+            platform::files::SaveStream preview(previewPath, mdlLoad::TmpFolder);
+            const bool previewOpen = preview.Open() == FileError::None;
+            const FileError read = ReadViewText(path, fileCode, viewCode, stamp, [&](const QString &slice) {
+                const QByteArray bytes = text::StringToAnsi(slice);
+                sink(bytes);
+                preview.Write(bytes);
+            });
+            if (previewOpen && read == FileError::None)
+                preview.Commit();
+            return read == FileError::None;
         });
-        if (previewOpen && read == FileError::None)
-            preview.Commit();
-    } else {
-        // Without recoding the bytes go to the editor with no text in between, and the preview copy is
-        // the file itself.
-        read = ReadSlices(path, SliceSize, [&](QByteArrayView bytes) { editor.AppendAnsi(bytes); }, &stamp);
-        platform::files::CopyWhole(path, previewPath);
     }
-    editor.EndText();
-    return read == FileError::None;
+    // Without recoding the bytes go to the editor with no text in between, and the preview copy is the
+    // file itself, copied meanwhile.
+    std::future<FileError> copy = std::async(std::launch::async, platform::files::CopyWhole, path, previewPath);
+    const bool read = editor.ReadText(*utf8Bytes, [&](const Editor::SliceSink &sink) {
+        return ReadSlices(path, SliceSize, sink, &stamp) == FileError::None;
+    });
+    copy.wait();
+    return read;
 }
 
 } // namespace
@@ -229,6 +239,11 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
     record.ViewCode = viewCode;
     record.ViewSpace = mdlLoad::ViewSpace;
     frmContent *window = CreateDocumentWindow(n);
+    // The editor has the language before the text comes, so that its lexer follows the text as it is read
+    // and the document's last line is coloured at once when it is shown. The menu and the tool panel follow
+    // once the file is read.
+    const int language = mdlLanguage::FindLanguage(GetTypeLanguage(mdlLibrary::GetFileExt(fileName)));
+    mdlLanguage::SetDocumentLanguage(window->txtContent, language, QString(), false);
     platform::files::FileStamp stamp;
     if (!LoadDocumentText(path, fileCode, viewCode, *window->txtContent, PreviewCopyPath(n, fileName), stamp)) {
         UnloadDocument(n);
@@ -236,7 +251,6 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
         return readError();
     }
     AddToMagazine(path);
-    const int language = mdlLanguage::FindLanguage(GetTypeLanguage(mdlLibrary::GetFileExt(fileName)));
     mdlLanguage::SetDocumentLanguage(window->txtContent, language, QString(), true);
     DocumentRecords[n].Language = language;
     DocumentRecords[n].State = DocumentState::Saved;

@@ -3,9 +3,11 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/EditorControl.h"
 #include "platform/editor/EditorSearch.h"
+#include "platform/editor/LineStateScan.h"
 #include "platform/editor/ScintillaCall.h"
 #include "platform/editor/SyntaxLexer.h"
 #include "platform/editor/TextPrinting.h"
+#include "platform/editor/TextSlices.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/ColorNumbers.h"
@@ -27,6 +29,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <thread>
 
 namespace platform::editor {
 
@@ -189,8 +192,70 @@ void Editor::SetText(const QString &text)
 {
     const QByteArray bytes = text::StringToAnsi(text);
     BeginText(text::AnsiUtf8Length(bytes));
-    AppendAnsi(bytes);
+    // A megabyte at a time, so that the text's UTF-8 is never held whole beside the control's.
+    constexpr qsizetype slice = 1 << 20;
+    QByteArray utf8;
+    for (qsizetype at = 0; at < bytes.size(); at += slice) {
+        const QByteArrayView part = QByteArrayView(bytes).sliced(at, std::min(slice, bytes.size() - at));
+        text::AnsiToUtf8(part, utf8);
+        AppendUtf8(utf8, part.size());
+    }
     EndText();
+    lexer_->TextSet({});
+}
+
+bool Editor::ReadText(qsizetype utf8Bytes, const std::function<bool(const SliceSink &)> &produce)
+{
+    BeginText(utf8Bytes);
+    // Slices of a quarter megabyte of characters: few hand-overs, and little held beside the control.
+    constexpr qsizetype sliceCharacters = 1 << 18;
+    // The control takes each slice in on this thread; the lexer follows on threads of its own.
+    constexpr int Scanners = 2;
+    enum Taker { Control, Lexer };
+    TextSlices slices(8, 1 + Scanners);
+    bool produced = false;
+    std::thread reader([&] {
+        TextSlices::Slice *slice = nullptr;
+        produced = produce([&](QByteArrayView bytes) {
+            for (qsizetype at = 0; at < bytes.size();) {
+                if (!slice)
+                    slice = &slices.Free();
+                const qsizetype part = std::min(bytes.size() - at, sliceCharacters - slice->characters);
+                text::AppendAnsiUtf8(bytes.sliced(at, part), slice->utf8);
+                slice->characters += part; // one character for each byte
+                at += part;
+                if (slice->characters == sliceCharacters) {
+                    slices.Filled();
+                    slice = nullptr;
+                }
+            }
+        });
+        if (slice)
+            slices.Filled();
+        slices.Close();
+    });
+    // Each slice is scanned apart, by one of the lexer's threads in turn.
+    LineStateScan::Pieces pieces(*lexer_);
+    std::vector<std::thread> scanners;
+    for (int scanner = 0; scanner < Scanners; ++scanner) {
+        scanners.emplace_back([&, scanner] {
+            for (size_t index = 0; const TextSlices::Slice *slice = slices.Next(Lexer + scanner); ++index) {
+                if (index % Scanners == static_cast<size_t>(scanner))
+                    pieces.Scan(index, slice->utf8.constData(), slice->utf8.size());
+                slices.Done(Lexer + scanner);
+            }
+        });
+    }
+    while (const TextSlices::Slice *slice = slices.Next(Control)) {
+        AppendUtf8(slice->utf8, slice->characters);
+        slices.Done(Control);
+    }
+    reader.join();
+    for (std::thread &scanner : scanners)
+        scanner.join();
+    EndText();
+    lexer_->TextSet(produced ? pieces.Join() : std::vector<LineStates::Block>());
+    return produced;
 }
 
 void Editor::BeginText(qsizetype utf8Bytes)
@@ -204,17 +269,11 @@ void Editor::BeginText(qsizetype utf8Bytes)
     pendingInsert_ = {};
 }
 
-void Editor::AppendAnsi(QByteArrayView bytes)
+void Editor::AppendUtf8(const QByteArray &utf8, qsizetype characters)
 {
-    // A large text goes in a megabyte at a time, so that its UTF-8 is never held whole beside the control's.
-    constexpr qsizetype slice = 1 << 20;
-    for (qsizetype at = 0; at < bytes.size(); at += slice) {
-        const QByteArrayView part = bytes.sliced(at, std::min(slice, bytes.size() - at));
-        text::AnsiToUtf8(part, utf8_);
-        // The length is passed, so that a NUL character does not end the text.
-        control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8_.size()), utf8_.constData());
-        textLength_ += part.size(); // one character for each byte
-    }
+    // The length is passed, so that a NUL character does not end the text.
+    control_->SendScintilla(Base::SCI_APPENDTEXT, static_cast<uintptr_t>(utf8.size()), utf8.constData());
+    textLength_ += characters;
 }
 
 void Editor::EndText()
@@ -282,9 +341,10 @@ void Editor::CountPendingInsert()
 
 void Editor::OnModified(long position, int type, long length)
 {
-    lexer_->ChangeAt(position);
+    // A text that is set anew is the lexer's at its end.
     if (settingText_)
         return;
+    lexer_->ChangeAt(position, type & Base::SC_MOD_BEFOREDELETE ? length : 0);
     // The text's length follows every change. An insertion is counted once its text is in place: at the
     // next notice, or when Change is raised.
     CountPendingInsert();

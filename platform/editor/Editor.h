@@ -122,11 +122,12 @@ public:
     // the call.
     void ReadAnsi(const std::function<void(QByteArrayView)> &take) const;
     // The same for a text that comes in slices of code-page bytes, so that a large file needs no whole
-    // copy beside the control's own: BeginText makes room for `utf8Bytes` (the text's length in UTF-8),
-    // AppendAnsi adds each slice in turn, EndText finishes. Neither an undo step nor Change comes of it.
-    void BeginText(qsizetype utf8Bytes);
-    void AppendAnsi(QByteArrayView bytes);
-    void EndText();
+    // copy beside the control's own: `produce` hands the slices to its sink one after another, on a thread
+    // of its own, while the control takes in those before them; ReadText returns what `produce` returns.
+    // Room for `utf8Bytes`, the text's length in UTF-8, is made at once. The lexer follows the slices as
+    // they go by, so that it knows the state of every line of the text without reading it again.
+    using SliceSink = std::function<void(QByteArrayView)>;
+    bool ReadText(qsizetype utf8Bytes, const std::function<bool(const SliceSink &)> &produce);
 
     // Number of characters of the whole text, line ends included.
     int TextLength() const;
@@ -255,6 +256,11 @@ private:
     void OnModified(long position, int type, long length);
     long CodeUnits(long position, long length) const;
     void CountPendingInsert();
+    // Setting the text: room for `utf8Bytes`, then its UTF-8 slice by slice (`characters` in each), then
+    // the end, which is neither an undo step nor Change.
+    void BeginText(qsizetype utf8Bytes);
+    void AppendUtf8(const QByteArray &utf8, qsizetype characters);
+    void EndText();
     // Gives the control's buffer room beyond a text of `utf8Bytes`, so that the first keys typed into a
     // large text need not copy it all to grow it.
     void AllocateWithRoom(qsizetype utf8Bytes);
@@ -270,8 +276,6 @@ private:
     EditorSearch *search_ = nullptr;
     QString language_;
     QFont font_;
-    // The UTF-8 of the slice that AppendAnsi adds, kept so that slice after slice reuses one buffer.
-    QByteArray utf8_;
     int colors_[ColorIndexCount] = {};
     int fontStyles_[TokenKindCount] = {};
     bool lineNumbering_ = false;

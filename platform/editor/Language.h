@@ -38,6 +38,7 @@ struct LanguageDefinition {
     QString TagAttributeNames;
     QString TagEntities;
     int Style = LanguageStyleProcedural;
+    bool operator==(const LanguageDefinition &) const = default;
 };
 
 // Defines a language under `name`, replacing an earlier definition of that name. An editor takes the

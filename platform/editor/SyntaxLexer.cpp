@@ -2,6 +2,7 @@
 
 #include "platform/editor/Editor.h"
 #include "platform/editor/ScintillaCall.h"
+#include "platform/editor/TextLines.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -73,37 +74,6 @@ void Put(char *styles, int at, int style)
         styles[at] = static_cast<char>(style);
 }
 
-// The lines of a text, one after another: each ends after its CR, LF or CR LF, the last one at the end
-// of the text. The next CR and LF are each looked for once, so a text with one kind of line end is not
-// searched again for the other at every line.
-class Lines {
-public:
-    Lines(const char *text, long length) : text_(text), length_(length) {}
-    // The end of the line that begins at `at`, where the line before it ended.
-    long EndOf(long at)
-    {
-        if (lf_ < at)
-            lf_ = Find('\n', at);
-        if (cr_ < at)
-            cr_ = Find('\r', at);
-        if (cr_ < lf_)
-            return cr_ + (cr_ + 1 == lf_ ? 2 : 1);
-        return lf_ < length_ ? lf_ + 1 : length_;
-    }
-
-private:
-    long Find(char c, long from) const
-    {
-        const void *found = std::memchr(text_ + from, c, static_cast<size_t>(length_ - from));
-        return found ? static_cast<const char *>(found) - text_ : length_;
-    }
-
-    const char *text_;
-    long length_;
-    long lf_ = -1;
-    long cr_ = -1;
-};
-
 // The first position from `at` whose byte is not marked in `skip`, or `length`.
 int SkipBytes(const char *text, int length, int at, const bool *skip)
 {
@@ -114,13 +84,12 @@ int SkipBytes(const char *text, int length, int at, const bool *skip)
 
 // Colouring that would reach further below the coloured text than this starts at the shown lines instead.
 constexpr long JumpBytes = 1 << 20;
-// The lexer keeps the state at the start of every so many lines; any other line's state is found by
-// lexing on from the one above it, which costs no more than a few kilobytes.
-constexpr long CheckpointLines = 64;
 
 } // namespace
 
-SyntaxLexer::SyntaxLexer(QObject *parent) : QsciLexerCustom(parent), checkpoints_(1, KindNormal) {}
+static_assert(KindNormal == 0, "the kept line states start a text in state 0");
+
+SyntaxLexer::SyntaxLexer(QObject *parent) : QsciLexerCustom(parent) {}
 
 const char *SyntaxLexer::language() const
 {
@@ -138,8 +107,10 @@ QString SyntaxLexer::description(int style) const
 
 void SyntaxLexer::SetColorSyntax(bool on)
 {
+    if (on == colorSyntax_)
+        return;
     colorSyntax_ = on;
-    checkpoints_.assign(1, KindNormal);
+    states_.Reset(0);
 }
 
 QByteArray SyntaxLexer::Folded(const char *text, int length) const
@@ -157,7 +128,12 @@ QByteArray SyntaxLexer::Folded(const char *text, int length) const
 
 void SyntaxLexer::SetDefinition(const LanguageDefinition &definition)
 {
-    checkpoints_.assign(1, KindNormal);
+    // The same language again (a language is applied anew each time) keeps what is known of the text.
+    if (defined_ && definition == definition_)
+        return;
+    defined_ = true;
+    definition_ = definition;
+    states_.Reset(0);
     caseSensitive_ = definition.CaseSensitive;
     style_ = definition.Style;
     const auto words = [this](const QString &list, QHash<QByteArray, QByteArray> &into) {
@@ -327,7 +303,9 @@ int SyntaxLexer::StringTo(const char *text, int length, int at, int delim, int s
     int i = at;
     while (i < length && !IsLineEnd(static_cast<unsigned char>(text[i]))) {
         if (!escape_.isEmpty() && MatchesAt(text, length, i, escape_)) {
-            i += escape_.size() + 1;
+            // The escaped character: a line end is one, CR LF as well as LF or CR.
+            i += escape_.size();
+            i += i + 1 < length && text[i] == '\r' && text[i + 1] == '\n' ? 2 : 1;
             continue;
         }
         if (MatchesAt(text, length, i, closer)) {
@@ -568,16 +546,60 @@ int SyntaxLexer::LexSgml(const char *text, int length, int state, char *styles) 
     return kind;
 }
 
-void SyntaxLexer::ChangeAt(long position)
+long SyntaxLexer::ControlLineCount() const
+{
+    return Sci(editor(), QsciScintillaBase::SCI_GETLINECOUNT);
+}
+
+void SyntaxLexer::ChangeAt(long position, long deleted)
 {
     const QsciScintilla *control = editor();
     if (!control)
         return;
-    // The states at the starts of this line and the lines above it still hold.
-    const long line = Sci(control, QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    const auto kept = static_cast<size_t>(line / CheckpointLines + 1);
-    if (kept < checkpoints_.size())
-        checkpoints_.resize(kept);
+    const auto lineOf = [&](long at) {
+        return Sci(control, QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(at));
+    };
+    const long lines = ControlLineCount();
+    // Changes that come one after another (a replacement in every line) are gathered into one stretch of
+    // lines, settled when a state is next asked for: each change costs the same, whatever the text's length.
+    CountLastChange(lines);
+    const long first = lineOf(position), last = lineOf(position + deleted);
+    if (!change_.pending)
+        change_ = {true, first, last, 0, lines};
+    change_.first = std::min(change_.first, first);
+    change_.last = std::max(change_.last, last);
+    change_.linesBefore = lines;
+}
+
+void SyntaxLexer::CountLastChange(long lines)
+{
+    if (!change_.pending)
+        return;
+    // The lines that the last change added (or took away, when fewer) lie among the gathered ones.
+    const long added = lines - change_.linesBefore;
+    change_.last += added;
+    change_.added += added;
+    change_.linesBefore = lines;
+}
+
+void SyntaxLexer::SettleChange()
+{
+    if (!change_.pending)
+        return;
+    const long lines = ControlLineCount();
+    CountLastChange(lines);
+    change_.pending = false;
+    // The gathered lines as they were numbered before the changes: the lines below them are the same lines,
+    // moved by the lines added.
+    states_.Changed(change_.first, std::max(change_.first, change_.last - change_.added), lines);
+}
+
+void SyntaxLexer::TextSet(std::vector<LineStates::Block> scanned)
+{
+    change_.pending = false;
+    const long lines = editor() ? ControlLineCount() : 0;
+    if (!states_.Take(std::move(scanned), lines))
+        states_.Reset(lines);
 }
 
 void SyntaxLexer::styleText(int start, int end)
@@ -618,32 +640,28 @@ const char *SyntaxLexer::LinesText(long first, long last, long &from, long &to) 
         Sci(control, QsciScintillaBase::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
 }
 
-void SyntaxLexer::PassLine(long line, int state)
+int SyntaxLexer::LexLines(long first, long count, int state) const
 {
-    if (line % CheckpointLines != 0)
-        return;
-    const auto checkpoint = static_cast<size_t>(line / CheckpointLines);
-    if (checkpoint == checkpoints_.size())
-        checkpoints_.push_back(state);
+    long from = 0, to = 0;
+    const char *text = LinesText(first, first + count - 1, from, to);
+    if (!text)
+        return state;
+    TextLines lines(text, to - from);
+    for (long at = 0, length = to - from; at < length;) {
+        const long end = lines.EndOf(at);
+        state = LexLine(text + at, static_cast<int>(end - at), state, nullptr);
+        at = end;
+    }
+    return state;
 }
 
 int SyntaxLexer::StateAt(long line)
 {
-    const long checkpoint = std::min(line / CheckpointLines, static_cast<long>(checkpoints_.size()) - 1);
-    int state = checkpoints_[static_cast<size_t>(checkpoint)];
-    long current = checkpoint * CheckpointLines;
-    long from = 0, to = 0;
-    const char *text = current < line ? LinesText(current, line - 1, from, to) : nullptr;
-    if (!text)
-        return state;
-    Lines lines(text, to - from);
-    for (long at = 0, length = to - from; at < length;) {
-        const long end = lines.EndOf(at);
-        state = LexLine(text + at, static_cast<int>(end - at), state, nullptr);
-        PassLine(++current, state);
-        at = end;
-    }
-    return state;
+    SettleChange();
+    const long lines = ControlLineCount();
+    if (states_.LineCount() != lines)
+        states_.Reset(lines);
+    return states_.StateAt(line, [this](long first, long count, int state) { return LexLines(first, count, state); });
 }
 
 void SyntaxLexer::Colour(long first, long last)
@@ -654,17 +672,15 @@ void SyntaxLexer::Colour(long first, long last)
     if (!text)
         return;
     const QsciScintilla *control = editor();
-    long line = first;
     // Styles go to the control in pieces of about a megabyte, each ending at a line end.
     constexpr long piece = 1 << 20;
     std::vector<char> styles;
     long pieceStart = 0;
-    Lines lines(text, to - from);
+    TextLines lines(text, to - from);
     for (long at = 0, length = to - from; at < length;) {
         const long end = lines.EndOf(at);
         styles.resize(static_cast<size_t>(end - pieceStart));
         state = LexLine(text + at, static_cast<int>(end - at), state, styles.data() + (at - pieceStart));
-        PassLine(++line, state);
         at = end;
         if (at - pieceStart >= piece || at >= length) {
             Sci(control, QsciScintillaBase::SCI_STARTSTYLING, static_cast<unsigned long>(from + pieceStart), 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/editor/Language.h"
+#include "platform/editor/LineStates.h"
 
 #include <Qsci/qscilexercustom.h>
 
@@ -13,8 +14,9 @@
 namespace platform::editor {
 
 // Colours text by a language's word lists. Scintilla asks for the lines it is about to show. The state at
-// the start of every so many lines (inside a block comment, a tag or a string in a tag) is kept, so
-// colouring can begin at any line after lexing, without colouring, the few lines above it.
+// the start of each block of lines (inside a block comment, a tag or a string in a tag) is kept as the
+// text is edited, so colouring can begin at any line after lexing, without colouring, the lines changed
+// since and the few lines above it.
 class SyntaxLexer : public QsciLexerCustom {
     Q_OBJECT
 
@@ -25,8 +27,11 @@ public:
     // Off: every character is plain text.
     void SetColorSyntax(bool on);
     bool CaseSensitive() const { return caseSensitive_; }
-    // The text is about to change at `position`: what is known of its line and the lines below no longer holds.
-    void ChangeAt(long position);
+    // The text is about to change at `position`, where `deleted` characters go: what is known of the lines
+    // from there on is to be found again.
+    void ChangeAt(long position, long deleted);
+    // A new text is in: `scanned` holds its blocks as a scan found them, or is empty.
+    void TextSet(std::vector<LineStates::Block> scanned);
     // The keyword list's spelling of a word that matches a keyword when case is ignored; empty when none.
     QByteArray KeywordSpelling(const QByteArray &word) const;
 
@@ -41,10 +46,15 @@ public:
 private:
     // The text of lines `first` to `last`, line ends included, from position `from` to `to`; null when empty.
     const char *LinesText(long first, long last, long &from, long &to) const;
-    // The state at the start of `line`, found from the nearest checkpoint above it, colouring nothing.
+    // The state at the start of `line`, colouring nothing.
     int StateAt(long line);
-    // Keeps `state`, that of the start of `line`, when the line is the next checkpoint.
-    void PassLine(long line, int state);
+    // Lexes `count` lines from `first`, entered in `state`, colouring nothing; the state at their end.
+    int LexLines(long first, long count, int state) const;
+    // Brings the kept states up to the last change of the text.
+    void SettleChange();
+    // Counts the lines that the change announced last added, once it is done and the text has `lines`.
+    void CountLastChange(long lines);
+    long ControlLineCount() const;
     // Colours lines `first` to `last`.
     void Colour(long first, long last);
     int WordStyle(const char *text, int length) const;
@@ -64,6 +74,8 @@ private:
     int CommentTo(const char *text, int length, int at, int pair, char *styles, bool &open) const;
     int StringTo(const char *text, int length, int at, int delim, int style, char *styles, bool &open) const;
 
+    LanguageDefinition definition_;
+    bool defined_ = false;
     bool colorSyntax_ = true;
     bool caseSensitive_ = false;
     int style_ = LanguageStyleProcedural;
@@ -89,8 +101,16 @@ private:
     bool normalSkip_[256] = {};
     bool tagSkip_[256] = {};
     int normalStopByte_ = -1;
-    // The state at the start of lines 0, CheckpointLines, 2 CheckpointLines ..., as far down as found.
-    std::vector<int> checkpoints_;
+    LineStates states_;
+    // The stretch of lines that the changes since the states were last settled lie in, numbered as now (once
+    // the last change is counted), the lines those changes added, and the line count before the last one.
+    struct {
+        bool pending = false;
+        long first = 0;
+        long last = 0;
+        long added = 0;
+        long linesBefore = 0;
+    } change_;
 };
 
 } // namespace platform::editor

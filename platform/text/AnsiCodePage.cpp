@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace platform::text {
 namespace {
 
@@ -113,9 +117,38 @@ const Utf8Sequences &Utf8Of()
 qsizetype AnsiUtf8Length(QByteArrayView bytes)
 {
     const Utf8Sequences &table = Utf8Of();
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
     qsizetype length = 0;
-    for (const char b : bytes)
-        length += table[static_cast<unsigned char>(b)][0];
+    qsizetype i = 0;
+#ifdef __SSE2__
+    // A byte below 0x80 stands for one UTF-8 byte, every other for two or three. Sixteen bytes at a time,
+    // the high bits are added up; a third UTF-8 byte is looked up one by one only where sixteen bytes hold
+    // one that may take it. In Windows-1251 those lie between 0x80 and 0xBF (signs and quotes, rare in text).
+    static const bool lettersTakeTwo = [&table] {
+        for (int b = 0xC0; b < 0x100; ++b)
+            if (table[b][0] > 2)
+                return false;
+        return true;
+    }();
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i lowBit = _mm_set1_epi8(1);
+    __m128i highs = zero;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + i));
+        highs = _mm_add_epi64(highs, _mm_sad_epu8(_mm_and_si128(_mm_srli_epi16(block, 7), lowBit), zero));
+        const int high = _mm_movemask_epi8(block);
+        // The bit below the high bit, moved onto it, is clear from 0x80 to 0xBF.
+        const int mayTakeThree = lettersTakeTwo ? high & ~_mm_movemask_epi8(_mm_slli_epi16(block, 1)) : high;
+        if (mayTakeThree) {
+            for (int k = 0; k < 16; ++k)
+                length += table[in[i + k]][0] > 2 ? 1 : 0;
+        }
+    }
+    length += i + _mm_cvtsi128_si64(highs) + _mm_cvtsi128_si64(_mm_unpackhi_epi64(highs, highs));
+#endif
+    for (; i < n; ++i)
+        length += table[in[i]][0];
     return length;
 }
 
@@ -140,9 +173,16 @@ void CountBytes(QByteArrayView bytes, ByteCounts &counts)
 
 void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8)
 {
+    utf8.resize(0);
+    AppendAnsiUtf8(bytes, utf8);
+}
+
+void AppendAnsiUtf8(QByteArrayView bytes, QByteArray &utf8)
+{
     const Utf8Sequences &table = Utf8Of();
-    utf8.resize(bytes.size() * 3);
-    char *out = utf8.data();
+    const qsizetype kept = utf8.size();
+    utf8.resize(kept + bytes.size() * 3);
+    char *out = utf8.data() + kept;
     const char *in = bytes.data();
     const char *const end = in + bytes.size();
     const auto put = [&](char b) {

@@ -33,6 +33,8 @@ void CountBytes(QByteArrayView bytes, ByteCounts &counts);
 // The characters that `bytes` stand for, as UTF-8 into `utf8` (replacing what it held), with no text
 // in between.
 void AnsiToUtf8(QByteArrayView bytes, QByteArray &utf8);
+// The same, added after what `utf8` holds.
+void AppendAnsiUtf8(QByteArrayView bytes, QByteArray &utf8);
 QByteArray StringToAnsi(const QString &text);
 // The bytes of the characters that `utf8` holds, into `ansi` (replacing what it held), as StringToAnsi
 // gives them for the same text: "?" for a character without a byte.

@@ -127,6 +127,43 @@ TEST_F(DocumentKeys, KeysAreKnownByTheirPlaceUnderARussianLayout)
     EXPECT_EQ(editor(script)->Text(), "//var a;");
 }
 
+TEST_F(DocumentKeys, ACharacterOnAKeyThatTheKeyboardMapAddedTypesItsText)
+{
+    // Remote-desktop servers, on-screen keyboards and input tools bind a spare key code to each character
+    // they send: a place that no US key has, named by the character's own key symbol.
+    constexpr quint32 spare = 250;
+    struct Case {
+        const char *what;
+        int key;
+        const char *text;
+        Qt::KeyboardModifiers modifiers;
+        const char *typed;
+    } cases[] = {
+        {"a Cyrillic letter", 0x041F, "п", Qt::NoModifier, "<п>"},
+        {"a capital with Shift", 0x041F, "П", Qt::ShiftModifier, "<П>"},
+        {"a sign of the code page", 0x20AC, "€", Qt::NoModifier, "<€>"},
+        {"a key that Qt has no name for", 0, "ж", Qt::NoModifier, "<ж>"},
+        {"a character the code page lacks", 0x65E5, "日", Qt::NoModifier, "<?>"},
+        {"a Latin letter on a spare key", Qt::Key_Q, "q", Qt::NoModifier, "<q>"},
+        // With Ctrl a key is a command, never a character.
+        {"Ctrl and a spare key", 0x041F, "п", Qt::ControlModifier, "<>"},
+    };
+    const int n = open("page.html", "");
+    for (const Case &c : cases) {
+        editor(n)->SetText("<>");
+        select(n, 0, 1, 0, 1);
+        russianKey(n, Qt::Key(c.key), QString::fromUtf8(c.text), spare, c.modifiers);
+        EXPECT_EQ(editor(n)->Text(), QString::fromUtf8(c.typed)) << c.what;
+    }
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged) << "typing changes the document";
+
+    // Commands still go by the key's place: Ctrl and the key of B makes a bold pair whatever it types.
+    editor(n)->SetText("word");
+    select(n, 0, 0, 0, 4);
+    russianKey(n, Qt::Key(0x0418), "и", 56, Qt::ControlModifier);
+    EXPECT_EQ(editor(n)->Text(), "<b>word</b>");
+}
+
 TEST_F(DocumentKeys, FTwoSavesOnlyWhenTheSettingSaysSo)
 {
     const int n = open("page.html", "<p>x</p>");

@@ -70,6 +70,22 @@ TEST(AnsiCodePage, BytesGoStraightToUtf8AsTheirCharactersWould)
     EXPECT_EQ(Utf8Length(QStringLiteral("a\u0410\u20ac\U0001F600")), 1 + 2 + 3 + 4);
 }
 
+TEST(AnsiCodePage, TheUtf8LengthOfALongTextIsThatOfItsCharacters)
+{
+    // Long enough for many words of eight bytes to be added up at once: every byte value, at every place in
+    // a word, among letters, signs of three UTF-8 bytes and ASCII, cut at every length of a word.
+    QByteArray text;
+    for (int round = 0; round < 40; ++round)
+        text += AllBytes() + "\xcf\xf0\xe8\xe2\xe5\xf2 \x85\x97\xb9 <p>" + QByteArray(round, 'x');
+    for (qsizetype cut = 0; cut < 9; ++cut) {
+        const QByteArrayView bytes = QByteArrayView(text).first(text.size() - cut);
+        EXPECT_EQ(AnsiUtf8Length(bytes), AnsiToString(bytes).toUtf8().size()) << cut;
+    }
+    QByteArray appended = "kept ";
+    AppendAnsiUtf8("\xcf\xf0\xe8 \x85", appended);
+    EXPECT_EQ(appended, QStringLiteral("kept При …").toUtf8());
+}
+
 TEST(AnsiCodePage, CountsEachByteValueAcrossSlices)
 {
     ByteCounts counts{};

@@ -161,11 +161,13 @@ TEST(TextSetting, SlicesOfBytesComeInAsTheirCharacters)
     QByteArray bytes;
     for (int b = 1; b < 256; ++b)
         bytes += char(b);
-    editor.BeginText(platform::text::AnsiUtf8Length(bytes) * 2);
-    editor.AppendAnsi(bytes.left(100));
-    editor.AppendAnsi(bytes.mid(100));
-    editor.AppendAnsi(bytes);
-    editor.EndText();
+    const bool read = editor.ReadText(platform::text::AnsiUtf8Length(bytes) * 2, [&](const Editor::SliceSink &sink) {
+        sink(bytes.left(100));
+        sink(bytes.mid(100));
+        sink(bytes);
+        return true;
+    });
+    EXPECT_TRUE(read);
     EXPECT_EQ(editor.Text(), platform::text::AnsiToString(bytes + bytes));
     EXPECT_EQ(editor.TextLength(), 2 * bytes.size());
 }

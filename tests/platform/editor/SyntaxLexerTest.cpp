@@ -1,5 +1,6 @@
 #include "platform/editor/Editor.h"
 #include "platform/editor/Language.h"
+#include "platform/text/AnsiCodePage.h"
 #include "tests/TempFolder.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <tuple>
 
@@ -103,19 +105,107 @@ TEST_P(LineEnds, EndStringsAndCommentsLineByLine)
 INSTANTIATE_TEST_SUITE_P(Kinds, LineEnds, testing::ValuesIn(lineEnds),
                          [](const testing::TestParamInfo<const char *> &info) { return LineEndName(info.param); });
 
+struct OddLanguage {
+    const char *name;
+    LanguageDefinition definition;
+    // The language's markers, each put at the very end of a text.
+    QStringList markers;
+};
+
+void PrintTo(const OddLanguage &language, std::ostream *out)
+{
+    *out << language.name;
+}
+
+LanguageDefinition Definition(int style, const QString &comments1, const QString &comments2, const QString &delims,
+                              const QString &escape, const QString &lineComments = QString(),
+                              const QString &operators = QString())
+{
+    LanguageDefinition definition;
+    definition.Style = style;
+    definition.MultiLineComments1 = comments1;
+    definition.MultiLineComments2 = comments2;
+    definition.StringDelims = delims;
+    definition.EscapeChar = escape;
+    definition.SingleLineComments = lineComments;
+    definition.Operators = operators;
+    return definition;
+}
+
+// Language files as a user may write them: markers of one character, an escape that is also the delimiter,
+// Cyrillic markers, a closer that is its opener, openers without closers.
+const OddLanguage oddLanguages[] = {
+    {"EscapeIsTheDelimiter", Definition(LanguageStyleProcedural, "/*", "*/", "\"", "\""), {"\"", "\"x\"", "/*"}},
+    {"CyrillicMarkers",
+     Definition(LanguageStyleProcedural, QStringLiteral("ж"), QStringLiteral("щ"), QStringLiteral("ё"),
+                QStringLiteral("ъ"), QStringLiteral("ю"), QStringLiteral("я\nыы")),
+     {QStringLiteral("ж"), QStringLiteral("ё"), QStringLiteral("ёaъ"), QStringLiteral("ю"), QStringLiteral("ыы")}},
+    {"OneCharacterPairs", Definition(LanguageStyleProcedural, "<\n#", ">\n#", "'", "\\", "-", "=\n=="),
+     {"<", "#", "'", "'\\", "-", "=="}},
+    {"OpenersWithoutClosers", Definition(LanguageStyleProcedural, "{\n(*", "\n", "", "\\"), {"{", "(*", "\\"}},
+    {"MarkupWithOddPairs", Definition(LanguageStyleSgml, "<\n<!", ">\n", "\"\n<", "\\"),
+     {"<", "<!", "<p a=\"", "<p a=\"\\", "<p a=<", "&", "&x"}},
+};
+
+// Whatever a language file says, colouring stops at the end of the text: the editor would abort at a style
+// past it. Every marker is tried at the very end, before each line end, and alone.
+class OddLanguages : public testing::TestWithParam<OddLanguage> {};
+
+TEST_P(OddLanguages, ColourTheTextToItsEndAndNoFurther)
+{
+    const OddLanguage &language = GetParam();
+    DefineLanguage(QStringLiteral("Odd"), language.definition);
+    Editor editor;
+    editor.SetLanguage(QStringLiteral("Odd"));
+    QsciScintilla *control = editor.Control();
+    for (const QString &marker : language.markers) {
+        for (const QString &ending : {QString(), QStringLiteral("\r"), QStringLiteral("\n"), QStringLiteral("\r\n"),
+                                      QStringLiteral("\r\r"), QStringLiteral("\n\r")}) {
+            for (const QString &text : {marker + ending, QStringLiteral("a ") + marker + ending + QStringLiteral("b") +
+                                                             ending + marker + ending}) {
+                SCOPED_TRACE(text.toStdString());
+                editor.SetText(text);
+                const long length = control->SendScintilla(Base::SCI_GETLENGTH);
+                control->SendScintilla(Base::SCI_COLOURISE, 0UL, -1L);
+                EXPECT_EQ(control->SendScintilla(Base::SCI_GETENDSTYLED), length);
+            }
+        }
+    }
+    UndefineLanguage(QStringLiteral("Odd"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OddLanguages, testing::ValuesIn(oddLanguages),
+                         [](const testing::TestParamInfo<OddLanguage> &info) { return std::string(info.param.name); });
+
 // An editor showing the end of a page reached by a jump, beside the colouring of the same text from its start.
 class JumpedPage : public testing::Test {
 protected:
     static void SetUpTestSuite() { DefineLanguage(QStringLiteral("JumpHTML"), Html()); }
     static void TearDownTestSuite() { UndefineLanguage(QStringLiteral("JumpHTML")); }
 
-    void ShowTheEnd(const QString &text)
+    // Shows the end of `text`, set whole or, as a file is opened, read in slices of bytes.
+    void ShowTheEnd(const QString &text, bool read = false)
     {
         page = text;
         jumped.resize(500, 240);
         jumped.show();
         jumped.SetLanguage(QStringLiteral("JumpHTML"));
-        jumped.SetText(page);
+        if (read) {
+            const QByteArray bytes = platform::text::StringToAnsi(page);
+            jumped.ReadText(platform::text::AnsiUtf8Length(bytes), [&](const Editor::SliceSink &sink) {
+                // Slices of an odd size, so that some end between a CR and its LF.
+                for (qsizetype at = 0; at < bytes.size(); at += 7001)
+                    sink(QByteArrayView(bytes).sliced(at, std::min<qsizetype>(7001, bytes.size() - at)));
+                return true;
+            });
+        } else {
+            jumped.SetText(page);
+        }
+        ShowTheEnd();
+    }
+
+    void ShowTheEnd()
+    {
         jumped.ExecuteCmd(CmdDocumentEnd);
         Paint();
     }
@@ -222,6 +312,104 @@ TEST_P(ColouringAfterAJump, FollowsEditsAboveAndAmongTheShownLines)
 INSTANTIATE_TEST_SUITE_P(Pages, ColouringAfterAJump,
                          testing::Combine(testing::ValuesIn(tails), testing::ValuesIn(lineEnds)),
                          [](const testing::TestParamInfo<std::tuple<PageTail, const char *>> &info) {
+                             return std::string(std::get<0>(info.param).name) + LineEndName(std::get<1>(info.param));
+                         });
+
+struct PageEdit {
+    const char *name;
+    // Edits the page in the editor, which shows its end.
+    std::function<void(Editor &)> edit;
+};
+
+void PrintTo(const PageEdit &edit, std::ostream *out)
+{
+    *out << edit.name;
+}
+
+void Insert(Editor &editor, int line, int column, const QString &text)
+{
+    editor.SetCaretPos(line, column);
+    editor.SetSelText(text);
+}
+
+// Edits that change the state of the lines below them, far down to the end or up to a line that puts it
+// right again.
+const PageEdit pageEdits[] = {
+    {"CommentOpenedAtTheTop", [](Editor &e) { Insert(e, 0, 0, QStringLiteral("<!--")); }},
+    {"CommentOpenedAndClosed",
+     [](Editor &e) {
+         Insert(e, 0, 0, QStringLiteral("<!--"));
+         Insert(e, 300, 0, QStringLiteral("-->"));
+     }},
+    {"ScriptTagStringOpened", [](Editor &e) { Insert(e, 5, 3, QStringLiteral("<script type=\"")); }},
+    {"TagLeftOpen", [](Editor &e) { Insert(e, 10, 0, QStringLiteral("<table")); }},
+    {"LinesDeletedAcrossBlocks",
+     [](Editor &e) {
+         e.SetSel({100, 5, 3000, 2});
+         e.DeleteSel();
+     }},
+    {"LinesWithACommentPastedIn", [](Editor &e) { Insert(e, 50, 2, QStringLiteral("a\n<!--\nb\r\nc\rd -->e\n<p")); }},
+    {"LineEndTakenAway",
+     [](Editor &e) {
+         e.SetSel({63, e.GetLineLength(63), 64, 0});
+         e.DeleteSel();
+     }},
+    {"CommentOpenedShownThenUndone",
+     [](Editor &e) {
+         Insert(e, 0, 0, QStringLiteral("<!--"));
+         e.ExecuteCmd(CmdDocumentEnd);
+         e.Control()->viewport()->repaint();
+         e.Undo();
+     }},
+    {"CommentOpenedNearTheEnd", [](Editor &e) { Insert(e, e.LineCount() - 30, 0, QStringLiteral("<!--")); }},
+    // Many changes before the text is shown again, as a replacement in every line makes them.
+    {"ManyLinesEditedFromTheBottomUp",
+     [](Editor &e) {
+         for (int line = e.LineCount() - 5; line > 0; line -= 97)
+             Insert(e, line, 3, line % 2 ? QStringLiteral("<i title='a\nb' ") : QStringLiteral("x\n<!--\n-->"));
+     }},
+    // A comment opened far down, then lines put in above it, both before the text is shown again.
+    {"LinesPutInAboveAnOpenedComment",
+     [](Editor &e) {
+         Insert(e, 5000, 0, QStringLiteral("<!--"));
+         Insert(e, 100, 0, QStringLiteral("<p>\n").repeated(50));
+     }},
+    {"ManyLinesEditedFromTheTopDown",
+     [](Editor &e) {
+         for (int line = 1; line < e.LineCount() - 5; line += 89) {
+             e.SetSel({line, 0, line + 2, 0});
+             e.SetSelText(line % 3 ? QStringLiteral("<b") : QStringLiteral("a\nb\nc\n<p title=\"open"));
+         }
+     }},
+    {"WholeTextReplaced",
+     [](Editor &e) {
+         e.SetSel({0, 0, e.LineCount(), 0});
+         e.SetSelText(QStringLiteral("<p class=\"a\n\nb\">text</p>\n<!-- end"));
+     }},
+};
+
+// A page read as a file is, its end shown, then edited: the lines shown after a jump to the end, and
+// elsewhere, are coloured as when the edited text is coloured from its start.
+class EditsOfAReadPage : public JumpedPage, public testing::WithParamInterface<std::tuple<PageEdit, const char *>> {};
+
+TEST_P(EditsOfAReadPage, ColourTheLinesBelowAsTheEditedTextFromItsStart)
+{
+    // A tag open over the last lines, and no comment closer below the top.
+    ShowTheEnd(Page(tails[2].tail, QString::fromLatin1(std::get<1>(GetParam()))), true);
+    ExpectShownAsColouredFromTheStart(page);
+    std::get<0>(GetParam()).edit(jumped);
+    Paint();
+    const QString edited = jumped.Text();
+    ShowTheEnd();
+    ExpectShownAsColouredFromTheStart(edited);
+    for (const long line : {LineCount() / 2, 2L, LineCount() - 3}) {
+        ScrollTo(line);
+        ExpectShownAsColouredFromTheStart(edited);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, EditsOfAReadPage, testing::Combine(testing::ValuesIn(pageEdits), testing::ValuesIn(lineEnds)),
+                         [](const testing::TestParamInfo<std::tuple<PageEdit, const char *>> &info) {
                              return std::string(std::get<0>(info.param).name) + LineEndName(std::get<1>(info.param));
                          });
 
