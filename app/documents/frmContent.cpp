@@ -339,12 +339,11 @@ bool frmContent::eventFilter(QObject *watched, QEvent *event)
 
 void frmContent::FormKeyCommand(int &keyCode, int &shift)
 {
-    constexpr int VK_TAB = 9, VK_F4 = 115;
-    constexpr int ShiftKey = 1, CtrlKey = 2, AltKey = 4;
-    if (keyCode == VK_F4 && shift == AltKey)
+    using namespace platform::keys;
+    if (keyCode == VK_F4 && shift == AltMask)
         mdlExit::ExitProgram();
-    else if (keyCode == VK_TAB && (shift == CtrlKey || shift == (CtrlKey | ShiftKey)))
-        ActivateNextForm(shift & ShiftKey);
+    else if (keyCode == VK_TAB && (shift == CtrlMask || shift == (CtrlMask | ShiftMask)))
+        ActivateNextForm(shift & ShiftMask);
     else
         return;
     keyCode = shift = 0;

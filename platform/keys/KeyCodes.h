@@ -18,6 +18,7 @@ enum ShiftState { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
 // character ('R').
 enum VirtualKey : int {
     VK_BACK = 8,
+    VK_TAB = 9,
     VK_RETURN = 13,
     VK_SHIFT = 16,
     VK_CONTROL = 17,
@@ -32,6 +33,7 @@ enum VirtualKey : int {
     VK_INSERT = 45,
     VK_DELETE = 46,
     VK_F2 = 113,
+    VK_F4 = 115,
     VK_F5 = 116,
     VK_OEM_COMMA = 188,
     VK_OEM_PERIOD = 190,
