@@ -12,8 +12,8 @@ struct PixelCase {
     int towardZero;
 };
 
-// The two conversions part where a remainder of half a pixel or more is left: the windows' layout and the
-// stored geometry each keep the pixels they have always had.
+// The two conversions part where a remainder of half a pixel or more is left: a layout distance goes to the
+// nearest pixel, a stored length loses the remainder, as setting.ini's pixels are written.
 TEST(Twips, PixelsRoundToTheNearestOrDropTheRemainder)
 {
     for (const PixelCase c : {PixelCase{0, 0, 0}, PixelCase{7, 0, 0}, PixelCase{8, 1, 0}, PixelCase{15, 1, 1},
