@@ -8,6 +8,7 @@
 
 #include "platform/components/ControlObject.h"
 #include "platform/components/PropertyBag.h"
+#include "platform/forms/Twips.h"
 #include "platform/keys/KeyCodes.h"
 #include "platform/text/AnsiCodePage.h"
 
@@ -115,8 +116,8 @@ bool FileSystemControl::eventFilter(QObject *watched, QEvent *event)
         rightClickPending_ = false;
         if (HasSelectedItem()) {
             rightClickPending_ = true;
-            clickX_ = static_cast<qint32>(mouse->position().x() * TwipsPerPixel);
-            clickY_ = static_cast<qint32>(mouse->position().y() * TwipsPerPixel);
+            clickX_ = static_cast<qint32>(mouse->position().x() * platform::forms::TwipsPerPixel);
+            clickY_ = static_cast<qint32>(mouse->position().y() * platform::forms::TwipsPerPixel);
         }
         break;
     }
@@ -144,7 +145,7 @@ bool FileSystemControl::FilterKey(QObject *watched, QKeyEvent *event)
         return alive && code == 0;
     }
     if (code != 0) {
-        if (code == 116 || (shift == 2 && code == 82))
+        if (code == platform::keys::VK_F5 || (shift == platform::keys::CtrlMask && code == 'R'))
             Refresh();
         if (!alive)
             return true;

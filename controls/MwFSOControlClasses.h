@@ -41,9 +41,6 @@ public:
 
     virtual void Refresh() = 0;
 
-    // The position of the last right press in twips of the view (15 per pixel), as events report it.
-    static constexpr int TwipsPerPixel = 15;
-
 protected:
     explicit FileSystemControl(QWidget *parent = nullptr);
 
@@ -81,6 +78,7 @@ private:
     QList<QPointer<QWidget>> views_;
     QList<QPointer<QWidget>> mouseAreas_;
     bool rightClickPending_ = false;
+    // The position of the last right press in twips of the view, as events report it.
     qint32 clickX_ = 0;
     qint32 clickY_ = 0;
     bool replaying_ = false;

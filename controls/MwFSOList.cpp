@@ -5,6 +5,8 @@
 #include "controls/MwFSOListLayout.h"
 #include "controls/MwFSOPaths.h"
 
+#include "platform/keys/KeyCodes.h"
+
 #include <QLayout>
 #include <QHeaderView>
 #include <QListView>
@@ -304,7 +306,7 @@ void MwFSOList::DoubleClick()
 
 void MwFSOList::KeyDownDone(qint16 keyCode, qint16 shift)
 {
-    if (keyCode == 13 && shift == 0)
+    if (keyCode == platform::keys::VK_RETURN && shift == 0)
         DoubleClick();
 }
 

@@ -56,8 +56,12 @@ QString GetFileName(const QString &path);
 QString GetFileExt(const QString &name);
 QString GetFileTitle(const QString &name);
 
-// The folder of a file path with its trailing separator (the program's common GetPathPart call).
+// The calls of the two helpers above that the program makes everywhere.
+// The folder of a file path, with its trailing separator.
 QString GetFolderOf(const QString &path);
+// `path` as a host folder: "/" at its end, a "file://", "http://" or "ftp://" prefix or a doubled leading
+// "/" dropped so that a folder from the root keeps its root, and a "\" left as part of a name.
+QString AsHostFolder(const QString &path);
 
 // A path that comes from outside (the command line, a hand-over, a name typed into a dialog, a list file)
 // in the one form in which it is shown, stored and compared: absolute, a relative path taken from `folder`

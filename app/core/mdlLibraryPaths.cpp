@@ -179,4 +179,10 @@ QString GetFolderOf(const QString &path)
     return GetPathPart(path, 1, 1, 0, 0, 0);
 }
 
+QString AsHostFolder(const QString &path)
+{
+    int separatorKind = HostSeparatorKind;
+    return ConvertPath(path, separatorKind, 3, 2);
+}
+
 } // namespace mdlLibrary

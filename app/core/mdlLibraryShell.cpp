@@ -22,8 +22,7 @@ QString BrowseFolder(QWidget *owner, const QString &title, const QString &startF
     // "/" is a folder like any other here; only the empty answer is a cancel.
     if (picked.isEmpty())
         return {};
-    int separatorKind = HostSeparatorKind;
-    return ConvertPath(picked, separatorKind, 3, 2);
+    return AsHostFolder(picked);
 }
 
 } // namespace mdlLibrary

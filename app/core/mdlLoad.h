@@ -4,6 +4,8 @@
 #include "app/core/Table.h"
 #include "app/core/mdlLibrary.h"
 
+#include "platform/forms/Twips.h"
+
 #include <QString>
 
 // The program's folders and files, its settings (setting.ini and user.ini) and the settings' reading,
@@ -35,16 +37,14 @@ QString CannotOpenMessage(const QString &name);
 
 // ---- Screen measures ------------------------------------------------------------------------------
 
-// Lengths are twips while the program runs; setting.ini stores pixels.
-inline constexpr int TwipsPerPixelX = 15;
-inline constexpr int TwipsPerPixelY = 15;
+// Lengths are twips while the program runs (platform/forms/Twips.h); setting.ini stores pixels.
 
 // Set by the window side before the settings are read: the screen and the main window's inner area.
 struct ScreenMetrics {
-    int ScreenWidth = 1024 * TwipsPerPixelX;
-    int ScreenHeight = 768 * TwipsPerPixelY;
-    int MainScaleWidth = 1024 * TwipsPerPixelX;
-    int MainScaleHeight = 700 * TwipsPerPixelY;
+    int ScreenWidth = platform::forms::Twips(1024);
+    int ScreenHeight = platform::forms::Twips(768);
+    int MainScaleWidth = platform::forms::Twips(1024);
+    int MainScaleHeight = platform::forms::Twips(700);
 };
 inline ScreenMetrics Screen;
 
@@ -84,6 +84,15 @@ inline int CodeLeft, CodeTop, CodeWidth, CodeHeight;
 inline int TesterLeft, TesterTop, TesterWidth, TesterHeight;
 // [open_file]: the recent files, oldest first (name, folder)
 inline Table<StringPair> Magazine;
+
+// The ranges that the repair at start holds these settings in, and the settings dialog's number boxes.
+struct WholeRange {
+    int Low;
+    int High;
+};
+inline constexpr WholeRange MaxMagazineRange{0, 100};
+inline constexpr WholeRange FilenameMaxRange{5, 100};
+inline constexpr WholeRange CodeMaxlenRange{3000, 100000};
 
 // ---- user.ini ---------------------------------------------------------------------------------------
 

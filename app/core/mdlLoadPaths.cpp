@@ -6,8 +6,7 @@ namespace mdlLoad {
 
 void InitPaths(const QString &applicationPath)
 {
-    int separator = mdlLibrary::HostSeparatorKind;
-    ProgramFolder = mdlLibrary::ConvertPath(applicationPath, separator, 3, 2);
+    ProgramFolder = mdlLibrary::AsHostFolder(applicationPath);
     const QString &p = ProgramFolder;
     TmpFolder = p + "tmp/";
     ButtonsFolder = p + "buttons/";

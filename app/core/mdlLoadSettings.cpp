@@ -20,7 +20,7 @@ enum class Form {
     WholeText, // a string that holds a whole number, kept as its decimal text
     Text,
     LowerText, // written in lower case
-    GeometryX, // twips held, pixels stored
+    GeometryX, // twips held, pixels stored; both axes have the same twips to a pixel
     GeometryY,
 };
 
@@ -138,16 +138,16 @@ void SetDefaults()
     ViewPanelStandart = ViewPanelServise = ViewPanelTegs = ViewPanelFiles = ViewPanelStatus = true;
 
     NewDialog = OpenDialog = SaveDialog = PanelButtons = PanelServis = 1;
-    MagazineName = 150 * TwipsPerPixelX;
-    MagazinePath = 258 * TwipsPerPixelX;
+    MagazineName = platform::forms::Twips(150);
+    MagazinePath = platform::forms::Twips(258);
     FilterMain = Code1Main = Code2Main = QStringLiteral("0");
     EditMaxform = false;
     FormMaxsize = true;
     FormLeft = FormTop = 0;
     FormWidth = Screen.ScreenWidth;
     FormHeight = Screen.ScreenHeight;
-    ServiseWidth = 180 * TwipsPerPixelX;
-    ServiseHeight = 210 * TwipsPerPixelY;
+    ServiseWidth = platform::forms::Twips(180);
+    ServiseHeight = platform::forms::Twips(210);
     const int left = (Screen.ScreenWidth - 6750) / 2;
     const int top = (Screen.ScreenHeight - 5000) / 2;
     for (DialogRect r : DialogRects()) {
@@ -162,12 +162,12 @@ void SetDefaults()
     TesterHeight = 5000 + 1000;
 }
 
-std::optional<int> ToTwips(const QString &value, int twipsPerPixel)
+std::optional<int> ToTwips(const QString &value)
 {
     const std::optional<double> pixels = mdlLibrary::ToNumber(value);
     if (!pixels)
         return std::nullopt;
-    const double twips = std::nearbyint(*pixels * twipsPerPixel);
+    const double twips = std::nearbyint(*pixels * platform::forms::TwipsPerPixel);
     if (twips < std::numeric_limits<int>::min() || twips > std::numeric_limits<int>::max())
         return std::nullopt;
     return int(twips);
@@ -195,7 +195,7 @@ void ReadValue(const Key &key, const QString &value)
         break;
     case Form::GeometryX:
     case Form::GeometryY:
-        if (const auto v = ToTwips(value, key.form == Form::GeometryX ? TwipsPerPixelX : TwipsPerPixelY))
+        if (const auto v = ToTwips(value))
             *key.whole = *v;
         break;
     }
@@ -209,8 +209,8 @@ QString WriteValue(const Key &key)
     case Form::WholeText:
     case Form::Text: return *key.text;
     case Form::LowerText: return key.text->toLower();
-    case Form::GeometryX: return QString::number(*key.whole / TwipsPerPixelX);
-    case Form::GeometryY: return QString::number(*key.whole / TwipsPerPixelY);
+    case Form::GeometryX:
+    case Form::GeometryY: return QString::number(platform::forms::PixelsTowardZero(*key.whole));
     }
     return {};
 }
@@ -298,15 +298,15 @@ void ValidateSettings()
     ClampBelow(AdviceNow, 0);
     RepairTypeview(TypeviewOpen);
     RepairTypeview(TypeviewSave);
-    ClampBelow(MaxMagazine, 0);
-    ClampAbove(MaxMagazine, 100);
+    ClampBelow(MaxMagazine, MaxMagazineRange.Low);
+    ClampAbove(MaxMagazine, MaxMagazineRange.High);
     if (!mdlLibrary::IsColorString(ColorPink))
         ColorPink = QStringLiteral("#ffffff");
     if (SaveCode < 1 || SaveCode > 3)
         SaveCode = 2;
-    ClampWholeText(FilenameMax, 5, 100);
-    ClampBelow(CodeMaxlen, 3000);
-    ClampAbove(CodeMaxlen, 100000);
+    ClampWholeText(FilenameMax, FilenameMaxRange.Low, FilenameMaxRange.High);
+    ClampBelow(CodeMaxlen, CodeMaxlenRange.Low);
+    ClampAbove(CodeMaxlen, CodeMaxlenRange.High);
     if (NewDialog < 1 || NewDialog > 2)
         NewDialog = 1;
     if (OpenDialog < 1 || OpenDialog > 2)
@@ -318,7 +318,7 @@ void ValidateSettings()
         PanelServis = 1;
     for (int *width : {&MagazineName, &MagazinePath}) {
         ClampBelow(*width, 0);
-        ClampAbove(*width, 500 * TwipsPerPixelX);
+        ClampAbove(*width, platform::forms::Twips(500));
     }
     for (QString *position : {&FilterMain, &Code1Main, &Code2Main})
         ClampWholeText(*position, 0);

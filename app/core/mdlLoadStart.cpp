@@ -39,12 +39,12 @@ namespace {
 void MeasureScreen()
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        Screen.ScreenWidth = screen->geometry().width() * TwipsPerPixelX;
-        Screen.ScreenHeight = screen->geometry().height() * TwipsPerPixelY;
+        Screen.ScreenWidth = platform::forms::Twips(screen->geometry().width());
+        Screen.ScreenHeight = platform::forms::Twips(screen->geometry().height());
     }
     const frmMain *main = forms::frmMain.get();
-    Screen.MainScaleWidth = main->width() * TwipsPerPixelX;
-    Screen.MainScaleHeight = main->height() * TwipsPerPixelY;
+    Screen.MainScaleWidth = platform::forms::Twips(main->width());
+    Screen.MainScaleHeight = platform::forms::Twips(main->height());
 }
 
 // The tag bar's picture list holding its own four pictures, the built-in button's first, ready for

@@ -89,8 +89,7 @@ void ActivatePrevInstance()
 
 QString SendFile()
 {
-    int separator = mdlLibrary::HostSeparatorKind;
-    return mdlLibrary::ConvertPath(platform::application::Path(), separator, 3, 2) + QStringLiteral("tmp/send.txt");
+    return mdlLibrary::AsHostFolder(platform::application::Path()) + QStringLiteral("tmp/send.txt");
 }
 
 } // namespace mdlProgram

@@ -68,12 +68,12 @@ double LeadingNumber(const QString &text)
     return found.toDouble();
 }
 
-QString ClampNumberText(const QString &text, int low, int high)
+QString ClampNumberText(const QString &text, mdlLoad::WholeRange range)
 {
     const double rounded = std::nearbyint(LeadingNumber(text));
     const bool fits = std::isfinite(rounded) && rounded >= std::numeric_limits<int>::min() &&
                       rounded <= std::numeric_limits<int>::max();
-    const int value = fits ? std::clamp(int(rounded), low, high) : low;
+    const int value = fits ? std::clamp(int(rounded), range.Low, range.High) : range.Low;
     return QString::number(value);
 }
 
@@ -81,8 +81,7 @@ QString CheckFolderText(const QString &text, const QString &current)
 {
     if (text.isEmpty())
         return current;
-    int separatorKind = mdlLibrary::HostSeparatorKind;
-    const QString folder = mdlLibrary::ConvertPath(text, separatorKind, 3, 2);
+    const QString folder = mdlLibrary::AsHostFolder(text);
     // A folder named from the working folder would change with it: only a path from the root is taken.
     if (!folder.startsWith(u'/') || !mdlLibrary::IsFolderExist(folder))
         return current;

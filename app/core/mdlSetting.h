@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/mdlLoad.h"
+
 #include <QString>
 
 class QCheckBox;
@@ -37,8 +39,8 @@ int JoinNewFile(bool fromPattern, int selectedIndex, int kinds);
 // The number that `text` starts with, blanks anywhere ignored; 0 when it starts with none.
 double LeadingNumber(const QString &text);
 // A number box's text once it has lost the focus: its leading number rounded to a whole number and held
-// within `low` to `high`; a text that is not a number, or too large for a 32-bit number, gives `low`.
-QString ClampNumberText(const QString &text, int low, int high);
+// within `range`; a text that is not a number, or too large for a 32-bit number, gives the range's low end.
+QString ClampNumberText(const QString &text, mdlLoad::WholeRange range);
 // A folder box's text once it has lost the focus: the folder it names with one trailing "/" when that is
 // an existing folder given from the root, else `current`, the setting's value.
 QString CheckFolderText(const QString &text, const QString &current);

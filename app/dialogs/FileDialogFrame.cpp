@@ -1,5 +1,6 @@
 #include "app/dialogs/FileDialogFrame.h"
 
+#include "app/dialogs/TwipLayout.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QDialog>
@@ -10,6 +11,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The frame's designed distances are twips, the remainder of a pixel dropped.
+using platform::forms::PixelsTowardZero;
 
 QPushButton *Button(const QString &caption, QWidget *parent)
 {
@@ -25,7 +29,8 @@ FileDialogFrame::FileDialogFrame(QDialog *dialog, const QString &acceptCaption, 
 {
     picBox = new QWidget(dialog);
     auto *outer = new QVBoxLayout(dialog);
-    outer->setContentsMargins(Pixels(60), Pixels(60), Pixels(60), Pixels(60));
+    const int margin = PixelsTowardZero(TwipLayout::BoxMargin);
+    outer->setContentsMargins(margin, margin, margin, margin);
     outer->addWidget(picBox);
 
     imgPicture = new QLabel(picBox);
@@ -37,7 +42,8 @@ FileDialogFrame::FileDialogFrame(QDialog *dialog, const QString &acceptCaption, 
     tbsListFiles->setDocumentMode(false);
     pages = new QWidget(tabFrame);
     pageLayout_ = new QVBoxLayout(pages);
-    pageLayout_->setContentsMargins(Pixels(10), Pixels(20), Pixels(10), Pixels(20));
+    pageLayout_->setContentsMargins(PixelsTowardZero(10), PixelsTowardZero(20), PixelsTowardZero(10),
+                                    PixelsTowardZero(20));
     auto *tabLayout = new QVBoxLayout(tabFrame);
     tabLayout->setContentsMargins(0, 0, 0, 0);
     tabLayout->setSpacing(0);
@@ -47,15 +53,15 @@ FileDialogFrame::FileDialogFrame(QDialog *dialog, const QString &acceptCaption, 
     cmmAccept = Button(acceptCaption, picBox);
     cmmCancel = Button(QStringLiteral("Отменить"), picBox);
     auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(Pixels(120));
+    buttons->setSpacing(PixelsTowardZero(120));
     buttons->addStretch(1);
     buttons->addWidget(cmmAccept);
     buttons->addWidget(cmmCancel);
 
     auto *grid = new QGridLayout(picBox);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(Pixels(60));
-    grid->setVerticalSpacing(Pixels(80));
+    grid->setHorizontalSpacing(PixelsTowardZero(60));
+    grid->setVerticalSpacing(PixelsTowardZero(80));
     grid->addWidget(imgPicture, 0, 0);
     grid->addWidget(tabFrame, 0, 1);
     grid->addLayout(buttons, 1, 0, 1, 2);

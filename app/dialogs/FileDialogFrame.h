@@ -9,12 +9,6 @@ class QVBoxLayout;
 class QWidget;
 class TabStrip;
 
-// The designed distances are twips, 15 to a pixel.
-constexpr int Pixels(int twips)
-{
-    return twips / 15;
-}
-
 // What the Open and Save dialogs have in common around their pages: the container picBox, 60 twips in
 // from the window's edges, with the picture imgPicture at the left, the tab strip tbsListFiles and its
 // pages at the right, and the accept and cancel buttons at the bottom right. Neither button is pressed

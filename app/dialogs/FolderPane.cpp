@@ -1,7 +1,7 @@
 #include "app/dialogs/FolderPane.h"
 
-#include "app/dialogs/FileDialogFrame.h"
 #include "app/dialogs/MwFSOControls.h"
+#include "platform/forms/Twips.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -12,6 +12,9 @@
 #include <QVBoxLayout>
 
 namespace fso = MwFSOControls;
+
+// The pane's designed distances are twips, the remainder of a pixel dropped, as in the frame around it.
+using platform::forms::PixelsTowardZero;
 
 namespace {
 
@@ -58,7 +61,7 @@ FolderPane::FolderPane(QString &typeView, QWidget *parent)
 
     auto *top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
-    top->setSpacing(Pixels(100));
+    top->setSpacing(PixelsTowardZero(100));
     top->addWidget(cmbDrive_.place, 1);
     // Every button stays in sight: the drive combo gives way, never the tool bar.
     tlbMenu->setMinimumWidth(tlbMenu->sizeHint().width());
@@ -66,13 +69,13 @@ FolderPane::FolderPane(QString &typeView, QWidget *parent)
 
     fields_ = new QGridLayout;
     fields_->setContentsMargins(0, 0, 0, 0);
-    fields_->setHorizontalSpacing(Pixels(160));
-    fields_->setVerticalSpacing(Pixels(40));
+    fields_->setHorizontalSpacing(PixelsTowardZero(160));
+    fields_->setVerticalSpacing(PixelsTowardZero(40));
     fields_->setColumnStretch(1, 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(Pixels(60));
+    layout->setSpacing(PixelsTowardZero(60));
     layout->addLayout(top);
     layout->addWidget(lstDirFiles_.place, 1);
     layout->addLayout(fields_);

@@ -22,9 +22,6 @@ protected:
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
 
-    // The key code of Esc on the page pane, which closes the window as the button does.
-    static constexpr int KeyEscape = 27;
-
     // Stores the window's state.
     virtual void Form_QueryUnload() = 0;
     // The state is stored, then the window unloaded; its close stores the state again, to the same result.

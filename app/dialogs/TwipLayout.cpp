@@ -1,31 +1,22 @@
 #include "app/dialogs/TwipLayout.h"
 
-#include "app/core/mdlLoad.h"
-
 #include <QPushButton>
 #include <QWidget>
 
 namespace TwipLayout {
 
 namespace {
-constexpr int BoxMargin = 60;
 constexpr int SmallestInner = 600;
 } // namespace
 
-int Twips(int pixels)
+QRect PixelRect(int left, int top, int width, int height)
 {
-    return pixels * mdlLoad::TwipsPerPixelX;
-}
-
-int Pixels(int twips)
-{
-    return qRound(twips / double(mdlLoad::TwipsPerPixelX));
+    return QRect(QPoint(Pixels(left), Pixels(top)), QPoint(Pixels(left + width) - 1, Pixels(top + height) - 1));
 }
 
 void Place(QWidget *widget, int left, int top, int width, int height)
 {
-    // The edges are converted, so that controls whose edges meet in twips meet in pixels too.
-    const QRect rect(QPoint(Pixels(left), Pixels(top)), QPoint(Pixels(left + width) - 1, Pixels(top + height) - 1));
+    const QRect rect = PixelRect(left, top, width, height);
     if (width <= 0 || height <= 0 || rect.isEmpty())
         return;
     widget->setGeometry(rect);

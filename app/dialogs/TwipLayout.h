@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/forms/Twips.h"
+
 #include <QRect>
 
 #include <optional>
@@ -8,15 +10,18 @@ class QPushButton;
 class QString;
 class QWidget;
 
-// The secondary windows lay their controls out by designed distances in twips, 15 to a pixel.
+// The secondary windows lay their controls out by designed distances in twips, each converted to the
+// nearest pixel.
 namespace TwipLayout {
+
+using platform::forms::Pixels;
+using platform::forms::Twips;
 
 // The designed size of the secondary windows' buttons.
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonHeight = 375;
-
-int Twips(int pixels);
-int Pixels(int twips);
+// How far the container picBox stays in from the window's edges.
+constexpr int BoxMargin = 60;
 
 // A rectangle in twips; its right and bottom edges are left + width and top + height.
 struct Box {
@@ -28,6 +33,9 @@ struct Box {
     int Bottom() const { return top + height; }
 };
 
+// A rectangle in twips as pixels; its edges are converted, so that controls whose edges meet in twips meet
+// in pixels too.
+QRect PixelRect(int left, int top, int width, int height);
 // Places `widget` in its parent by a rectangle in twips; a rectangle without area is not applied.
 void Place(QWidget *widget, int left, int top, int width, int height);
 void Place(QWidget *widget, const Box &box);

@@ -2,6 +2,7 @@
 
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadStart.h"
+#include "app/dialogs/TwipLayout.h"
 #include "app/dialogs/frmMoney.h"
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
@@ -23,14 +24,6 @@ const QSize DesignedLogoSize(348, 248);
 constexpr int UserButtonWidth = 1575;
 constexpr int UserButtonHeight = 372;
 constexpr int ButtonGapBelowBar = 60;
-
-// A rectangle in twips as pixels; its edges are converted, so that edges that meet in twips meet here.
-QRect PixelRect(int left, int top, int width, int height)
-{
-    const auto px = [](int twips) { return qRound(twips / double(mdlLoad::TwipsPerPixelX)); };
-    const auto py = [](int twips) { return qRound(twips / double(mdlLoad::TwipsPerPixelY)); };
-    return QRect(QPoint(px(left), py(top)), QPoint(px(left + width) - 1, py(top + height) - 1));
-}
 
 // The splash shows before the folder variables are set, so the picture is found from the program's own.
 QPixmap LoadLogo()
@@ -67,13 +60,13 @@ void frmAbout::Form_Load()
     imgLogo->setGeometry(QRect(QPoint(0, 0), logo.size()));
     setFixedSize(logo.size());
 
-    const int w = logo.width() * mdlLoad::TwipsPerPixelX;
-    const int h = logo.height() * mdlLoad::TwipsPerPixelY;
+    const int w = TwipLayout::Twips(logo.width());
+    const int h = TwipLayout::Twips(logo.height());
     const int barLeft = qRound(w * 0.32);
     const int barTop = qRound(h * 0.62);
     const int barWidth = qRound(w * 0.46);
     const int barHeight = qRound(h * 0.05);
-    prgLoading->setGeometry(PixelRect(barLeft, barTop, barWidth, barHeight));
+    prgLoading->setGeometry(TwipLayout::PixelRect(barLeft, barTop, barWidth, barHeight));
 
     int buttonTop = barTop;
     if (!mdlLoad::ProgramLoaded) {
@@ -81,8 +74,8 @@ void frmAbout::Form_Load()
         cmbUser->setEnabled(false);
         buttonTop += barHeight + ButtonGapBelowBar;
     }
-    cmbUser->setGeometry(PixelRect(barLeft + barWidth - UserButtonWidth, buttonTop, UserButtonWidth,
-                                   UserButtonHeight));
+    cmbUser->setGeometry(TwipLayout::PixelRect(barLeft + barWidth - UserButtonWidth, buttonTop, UserButtonWidth,
+                                               UserButtonHeight));
 }
 
 void frmAbout::TakeOwner(QWidget *owner)

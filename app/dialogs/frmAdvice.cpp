@@ -7,6 +7,7 @@
 #include "app/documents/mdlFileSave.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/forms/StoredRect.h"
+#include "platform/keys/KeyCodes.h"
 #include "platform/pages/PagePane.h"
 
 #include <QCheckBox>
@@ -30,9 +31,6 @@ constexpr int InnerWidth = 6510;
 constexpr int InnerHeight = 4215;
 constexpr int CheckHeight = 300;
 constexpr int PictureWidth = 1200;
-
-constexpr int KeyLeft = 37;
-constexpr int KeyRight = 39;
 
 const QString TitleMarker = QStringLiteral("[advice_title]");
 const QString TextMarker = QStringLiteral("[advice_text]");
@@ -241,10 +239,11 @@ void frmAdvice::wbbAdvice_onkeydown(int keyCode, bool shift, bool ctrl, bool alt
 
 void frmAdvice::AdviceKeyDown(int keyCode, bool, bool, bool)
 {
+    using namespace platform::keys;
     switch (keyCode) {
-    case KeyEscape: cmmClose_Click(); break;
-    case KeyLeft: cmmPreview_Click(); break;
-    case KeyRight: cmmNext_Click(); break;
+    case VK_ESCAPE: cmmClose_Click(); break;
+    case VK_LEFT: cmmPreview_Click(); break;
+    case VK_RIGHT: cmmNext_Click(); break;
     default: break;
     }
 }

@@ -9,6 +9,7 @@
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/forms/StoredRect.h"
+#include "platform/forms/Twips.h"
 #include "platform/widgets/TabStrip.h"
 
 #include <QApplication>
@@ -28,7 +29,6 @@ namespace fso = MwFSOControls;
 
 namespace {
 
-constexpr int Twips = mdlLoad::TwipsPerPixelX;
 constexpr int KeyRole = Qt::UserRole;
 
 const QString DiskKey = QStringLiteral("disk");
@@ -165,8 +165,8 @@ void frmFileOpen::Form_Activate()
     SelectStored(cmbCode2, mdlLoad::Code2Main);
     choice_.reset();
     tbsListFiles->Select(mdlLoad::OpenDialog);
-    lstMagazine->setColumnWidth(0, mdlLoad::MagazineName / Twips);
-    lstMagazine->setColumnWidth(1, mdlLoad::MagazinePath / Twips);
+    lstMagazine->setColumnWidth(0, platform::forms::PixelsTowardZero(mdlLoad::MagazineName));
+    lstMagazine->setColumnWidth(1, platform::forms::PixelsTowardZero(mdlLoad::MagazinePath));
     FillMagazine();
     picListFiles->ApplyTypeView(mdlLoad::TypeviewOpen);
     SetFocusToPage();
@@ -194,10 +194,10 @@ void frmFileOpen::FillMagazine()
 void frmFileOpen::Form_Deactivate()
 {
     if (picListFiles->HasList())
-        mdlLoad::PathOpen = mdlLibrary::GetPathPart(picListFiles->ListPath(), 1, 1, 0, 0, 0);
+        mdlLoad::PathOpen = mdlLibrary::GetFolderOf(picListFiles->ListPath());
     mdlLoad::OpenDialog = tbsListFiles->SelectedPosition();
-    mdlLoad::MagazineName = lstMagazine->columnWidth(0) * Twips;
-    mdlLoad::MagazinePath = lstMagazine->columnWidth(1) * Twips;
+    mdlLoad::MagazineName = platform::forms::Twips(lstMagazine->columnWidth(0));
+    mdlLoad::MagazinePath = platform::forms::Twips(lstMagazine->columnWidth(1));
     platform::forms::StoreRect(*this, StoredPosition());
 }
 
@@ -214,7 +214,7 @@ void frmFileOpen::cmmOpen_Click()
     if (path.isEmpty())
         return;
     const QString name = mdlLibrary::GetFileName(path);
-    mdlLoad::PathOpen = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
+    mdlLoad::PathOpen = mdlLibrary::GetFolderOf(path);
     if (!mdlLibrary::IsTextFile(path)) {
         platform::dialogs::MsgBox(mdlLoad::CannotOpenMessage(name), platform::dialogs::vbCritical,
                                   QStringLiteral("Ошибка чтения"), this);

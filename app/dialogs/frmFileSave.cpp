@@ -30,11 +30,6 @@ using mdlFile::DocumentRecord;
 
 namespace {
 
-// The second button is the default one.
-constexpr int DefaultButton2 = 256;
-// Cancel, Try Again and Continue.
-constexpr int CancelTryContinue = 6;
-
 // The dialog's rectangle in the settings.
 platform::forms::StoredRect StoredPosition()
 {
@@ -132,7 +127,7 @@ void frmFileSave::Form_Activate()
         mdlLoad::PathSave = mdlLoad::PathOpen;
     tbsListFiles->Select(mdlLoad::SaveDialog);
     if (!mdlLibrary::TrimSpaces(record.Path).isEmpty())
-        mdlLoad::PathSave = mdlLibrary::GetPathPart(record.Path, 1, 1, 0, 2, 1);
+        mdlLoad::PathSave = mdlLibrary::GetFolderOf(record.Path);
     picListFiles->ShowFolder(mdlLoad::PathSave);
     picListFiles->ApplyTypeView(mdlLoad::TypeviewSave);
     txtFileName->setText(record.Name);
@@ -173,8 +168,8 @@ void frmFileSave::cmmSave_Click()
     // Every existing file is asked about, hidden ones too.
     if (QFileInfo(path).isFile() &&
         dialogs::MsgBox(QStringLiteral("Файл с именем ") + name + QStringLiteral(" уже существует.\r\nПерезаписать файл?"),
-                        dialogs::vbYesNo | dialogs::vbQuestion | DefaultButton2, QStringLiteral("Предупреждение"),
-                        this) != dialogs::vbYes)
+                        dialogs::vbYesNo | dialogs::vbQuestion | dialogs::vbDefaultButton2,
+                        QStringLiteral("Предупреждение"), this) != dialogs::vbYes)
         return;
     const int code = cmbCode->currentIndex() + 1;
     platform::files::FileStamp stamp;
@@ -185,7 +180,7 @@ void frmFileSave::cmmSave_Click()
     if (mdlFile::SaveBindsDocument(mode_, path, record))
         mdlFile::MarkSaved(record, path, code, stamp);
     written_ = path;
-    mdlLoad::PathSave = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
+    mdlLoad::PathSave = mdlLibrary::GetFolderOf(path);
     mdlFile::AddToMagazine(path);
     Form_Deactivate();
     done(QDialog::Accepted);
@@ -198,7 +193,7 @@ bool frmFileSave::WriteDocument(const QString &path, int code, platform::files::
     stamp = result.stamp;
     if (result.outcome == mdlFile::SaveResult::Failed)
         dialogs::MsgBox(mdlFile::WriteFailureText(QStringLiteral("Файл не удалось записать,"), result, path),
-                        dialogs::vbCritical | CancelTryContinue, QStringLiteral("Ошибка записи"), this);
+                        dialogs::vbCritical | dialogs::vbCancelTryContinue, QStringLiteral("Ошибка записи"), this);
     return result.written();
 }
 

@@ -5,6 +5,7 @@
 #include "app/dialogs/TwipLayout.h"
 #include "app/documents/mdlFileSave.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/keys/KeyCodes.h"
 #include "platform/pages/PagePane.h"
 
 #include <QCheckBox>
@@ -99,7 +100,8 @@ void frmMoney::wbbMoney_onkeydown(int keyCode, bool shift, bool ctrl, bool alt)
 
 void frmMoney::MoneyKey(int keyCode, bool, bool, bool)
 {
-    if (keyCode == KeyEscape)
+    // Esc on the page closes the window as the button does.
+    if (keyCode == platform::keys::VK_ESCAPE)
         cmmClose_Click();
 }
 

@@ -62,13 +62,6 @@ const QString SpectrumPicture = QStringLiteral("selcolor_hues.png");
 const QString MarkerPicture = QStringLiteral("selcolor_marker.gif");
 const QString PointerPicture = QStringLiteral("selcolor_pointer.gif");
 
-// Virtual-key codes that the colour text box lets through.
-constexpr int KeyBack = 8;
-constexpr int KeyReturn = 13;
-constexpr int KeyLeft = 37;
-constexpr int KeyDown = 40;
-constexpr int KeyDelete = 46;
-
 QString ColorText(int colour)
 {
     return mdlLibrary::ConvertColor(QString::number(colour), 1, 2);
@@ -291,13 +284,14 @@ bool frmSelColor::txtColorSelect_KeyDown(const QKeyEvent &key)
 {
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || key.key() == Qt::Key_Escape)
         return false;
-    const int code = platform::keys::VirtualKeyCode(key);
-    if (code == KeyReturn) {
+    using namespace platform::keys;
+    const int code = VirtualKeyCode(key);
+    if (code == VK_RETURN) {
         txtColorSelect->setCursorPosition(txtColorSelect->text().size());
         cmmSelect->setFocus();
         return true;
     }
-    const bool passed = code == KeyBack || code == KeyDelete || (code >= KeyLeft && code <= KeyDown) ||
+    const bool passed = code == VK_BACK || code == VK_DELETE || (code >= VK_LEFT && code <= VK_DOWN) ||
                         (code >= '0' && code <= '9') || (code >= 'A' && code <= 'F');
     return !passed;
 }

@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using TwipLayout::BoxMargin;
 using TwipLayout::ButtonHeight;
 using TwipLayout::ButtonWidth;
 using TwipLayout::Pixels;
@@ -41,16 +42,10 @@ constexpr int PageHeight = 4400;
 constexpr int TreeWidth = 2270;
 constexpr int PageIndent = 90;
 constexpr int ButtonGap = 120;
-constexpr int BoxMargin = 60;
 constexpr int BoxWidth = PageLeft + PageWidth;
 constexpr int BoxHeight = PageTop + PageHeight + ButtonGap + ButtonHeight;
 
 constexpr int KeyRole = Qt::UserRole;
-
-// The ranges of the number boxes.
-constexpr int CodeMaxLow = 3000, CodeMaxHigh = 100000;
-constexpr int MagazineLow = 0, MagazineHigh = 100;
-constexpr int FileNameLow = 5, FileNameHigh = 100;
 
 int PageOfKey(const QString &key)
 {
@@ -422,11 +417,11 @@ void frmSetting::txt_GotFocus(QLineEdit *box)
 void frmSetting::txt_LostFocus(QLineEdit *box)
 {
     if (box == txtDialogs_CodeMax)
-        box->setText(mdlSetting::ClampNumberText(box->text(), CodeMaxLow, CodeMaxHigh));
+        box->setText(mdlSetting::ClampNumberText(box->text(), mdlLoad::CodeMaxlenRange));
     else if (box == txtFiles_Magazin_Count)
-        box->setText(mdlSetting::ClampNumberText(box->text(), MagazineLow, MagazineHigh));
+        box->setText(mdlSetting::ClampNumberText(box->text(), mdlLoad::MaxMagazineRange));
     else if (box == txtMain_Files_LenFile)
-        box->setText(mdlSetting::ClampNumberText(box->text(), FileNameLow, FileNameHigh));
+        box->setText(mdlSetting::ClampNumberText(box->text(), mdlLoad::FilenameMaxRange));
     else if (box == txtDialogs_Open_Path)
         box->setText(mdlSetting::CheckFolderText(box->text(), mdlLoad::PathOpen));
     else if (box == txtDialogs_Save_Path)

@@ -7,6 +7,7 @@
 #include "app/documents/mdlFileSave.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/forms/StoredRect.h"
+#include "platform/keys/KeyCodes.h"
 #include "platform/pages/PagePane.h"
 
 #include <QPushButton>
@@ -129,7 +130,8 @@ void frmTester::wbbTester_onkeydown(int keyCode, bool shift, bool ctrl, bool alt
 
 void frmTester::TesterKey(int keyCode, bool, bool, bool)
 {
-    if (keyCode == KeyEscape)
+    // Esc on the page closes the window as the button does.
+    if (keyCode == platform::keys::VK_ESCAPE)
         cmmClose_Click();
 }
 

@@ -237,7 +237,8 @@ void frmContent::Form_QueryUnload(bool &cancel)
     // A copy: the question lets other events run, and the table may grow meanwhile. Every step after it
     // names this document, whichever one has become active by then.
     const DocumentRecord record = DocumentRecords[tag_];
-    const int style = dialogs::vbYesNoCancel | dialogs::vbQuestion | 512; // Cancel is the default
+    // Cancel is the default.
+    const int style = dialogs::vbYesNoCancel | dialogs::vbQuestion | dialogs::vbDefaultButton3;
     const QString title = QStringLiteral("Предупреждение");
     const mdlFile::CloseQuestion question = mdlFile::CloseQuestionFor(record, txtContent->TextLength() > 0);
     if (question == mdlFile::CloseQuestion::SaveNew) {
@@ -338,12 +339,11 @@ bool frmContent::eventFilter(QObject *watched, QEvent *event)
 
 void frmContent::FormKeyCommand(int &keyCode, int &shift)
 {
-    constexpr int VK_TAB = 9, VK_F4 = 115;
-    constexpr int ShiftKey = 1, CtrlKey = 2, AltKey = 4;
-    if (keyCode == VK_F4 && shift == AltKey)
+    using namespace platform::keys;
+    if (keyCode == VK_F4 && shift == AltMask)
         mdlExit::ExitProgram();
-    else if (keyCode == VK_TAB && (shift == CtrlKey || shift == (CtrlKey | ShiftKey)))
-        ActivateNextForm(shift & ShiftKey);
+    else if (keyCode == VK_TAB && (shift == CtrlMask || shift == (CtrlMask | ShiftMask)))
+        ActivateNextForm(shift & ShiftMask);
     else
         return;
     keyCode = shift = 0;

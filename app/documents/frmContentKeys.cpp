@@ -25,26 +25,6 @@ using namespace platform::keys;
 
 constexpr int CtrlShiftMask = CtrlMask | ShiftMask;
 
-// Virtual-key codes of the keys below.
-enum : int {
-    VK_BACK = 8,
-    VK_RETURN = 13,
-    VK_SHIFT = 16,
-    VK_CONTROL = 17,
-    VK_MENU = 18,
-    VK_SPACE = 32,
-    VK_END = 35,
-    VK_HOME = 36,
-    VK_LEFT = 37,
-    VK_RIGHT = 39,
-    VK_INSERT = 45,
-    VK_DELETE = 46,
-    VK_F2 = 113,
-    VK_OEM_COMMA = 188,
-    VK_OEM_PERIOD = 190,
-    VK_OEM_2 = 191, // "/"
-};
-
 // Ctrl with these keys moves the caret by the editor's own commands; Ctrl+Shift extends the selection.
 struct CaretKey {
     int keyCode;

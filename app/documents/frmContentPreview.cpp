@@ -126,7 +126,6 @@ void frmContent::brwIE_onkeydown(int keyCode, bool shift, bool ctrl, bool alt)
 
 void frmContent::BrowserKeyDown(int keyCode, bool, bool ctrl, bool)
 {
-    constexpr int KeyR = 82;
-    if (keyCode == KeyR && ctrl)
+    if (keyCode == 'R' && ctrl)
         brwIE->Reload();
 }

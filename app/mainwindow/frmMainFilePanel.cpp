@@ -122,14 +122,14 @@ void frmMain::lstDirFiles_ItemGoto(const QString &path, int)
     if (!SetFilePanelPaths({lstDirFiles.get(), trvDir.get(), cmbDrive.get()}, path))
         return;
     lstDirFiles->Put(fso::List::TypeView, std::int32_t(fso::ElementTypeViewSmallIcon));
-    mdlLoad::PathOpen = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
+    mdlLoad::PathOpen = mdlLibrary::GetFolderOf(path);
 }
 
 void frmMain::lstDirFiles_ItemDblClick(const QString &path, int typeItem)
 {
     if (typeItem != fso::ElementTypePathFile) {
         if (SetFilePanelPaths({lstDirFiles.get(), trvDir.get(), cmbDrive.get()}, path))
-            mdlLoad::PathOpen = mdlLibrary::GetPathPart(path, 1, 1, 0, 0, 0);
+            mdlLoad::PathOpen = mdlLibrary::GetFolderOf(path);
         return;
     }
     const QString name = mdlLibrary::GetFileName(path);

@@ -1,5 +1,7 @@
 #include "platform/forms/StoredRect.h"
 
+#include "platform/forms/Twips.h"
+
 #include <QWidget>
 
 namespace platform::forms {
@@ -11,19 +13,19 @@ void StoreRect(const QWidget &window, StoredRect rect)
 
 void StoreRect(const QRect &inner, StoredRect rect)
 {
-    rect.Left = inner.x() * TwipsPerPixel;
-    rect.Top = inner.y() * TwipsPerPixel;
-    rect.Width = inner.width() * TwipsPerPixel;
-    rect.Height = inner.height() * TwipsPerPixel;
+    rect.Left = Twips(inner.x());
+    rect.Top = Twips(inner.y());
+    rect.Width = Twips(inner.width());
+    rect.Height = Twips(inner.height());
 }
 
 void RestoreRect(QWidget &window, StoredRect rect)
 {
-    const int width = rect.Width / TwipsPerPixel;
-    const int height = rect.Height / TwipsPerPixel;
+    const int width = PixelsTowardZero(rect.Width);
+    const int height = PixelsTowardZero(rect.Height);
     if (width < 1 || height < 1)
         return;
-    window.setGeometry(rect.Left / TwipsPerPixel, rect.Top / TwipsPerPixel, width, height);
+    window.setGeometry(PixelsTowardZero(rect.Left), PixelsTowardZero(rect.Top), width, height);
 }
 
 } // namespace platform::forms

@@ -3,12 +3,10 @@
 class QRect;
 class QWidget;
 
-// A window's rectangle as the settings hold it, in twips (15 to a pixel). Both ways it is the inner area:
-// a hidden window does not know its frame yet, so a frame position restored before the first showing
-// would make the window creep by the frame's size at every start.
+// A window's rectangle as the settings hold it, in twips. Both ways it is the inner area: a hidden window
+// does not know its frame yet, so a frame position restored before the first showing would make the window
+// creep by the frame's size at every start.
 namespace platform::forms {
-
-inline constexpr int TwipsPerPixel = 15;
 
 struct StoredRect {
     int &Left;

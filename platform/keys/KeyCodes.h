@@ -14,6 +14,32 @@ namespace platform::keys {
 // Shift states of the key and mouse events, added together.
 enum ShiftState { ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
 
+// The virtual-key codes that the program's handlers name. A letter's or a digit's code is its upper-case
+// character ('R').
+enum VirtualKey : int {
+    VK_BACK = 8,
+    VK_TAB = 9,
+    VK_RETURN = 13,
+    VK_SHIFT = 16,
+    VK_CONTROL = 17,
+    VK_MENU = 18,
+    VK_ESCAPE = 27,
+    VK_SPACE = 32,
+    VK_END = 35,
+    VK_HOME = 36,
+    VK_LEFT = 37,
+    VK_RIGHT = 39,
+    VK_DOWN = 40,
+    VK_INSERT = 45,
+    VK_DELETE = 46,
+    VK_F2 = 113,
+    VK_F4 = 115,
+    VK_F5 = 116,
+    VK_OEM_COMMA = 188,
+    VK_OEM_PERIOD = 190,
+    VK_OEM_2 = 191, // "/"
+};
+
 // The virtual-key code of the key; 0 for a key that has none.
 int VirtualKeyCode(const QKeyEvent &event);
 int ShiftStateOf(Qt::KeyboardModifiers modifiers);

@@ -1,5 +1,6 @@
 #include "platform/widgets/PictureBox.h"
 
+#include "platform/forms/Twips.h"
 #include "platform/widgets/ColorNumbers.h"
 
 #include <QMouseEvent>
@@ -7,15 +8,16 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-
+using platform::forms::PixelsTowardZero;
+using platform::forms::Twips;
+using platform::forms::TwipsPerPixel;
 using platform::widgets::ColorNumberOf;
 using platform::widgets::ColorOf;
 
 // The pixel that holds a twip coordinate; a negative coordinate lies outside.
 int PixelOf(int twips)
 {
-    return twips < 0 ? -1 : twips / TwipsPerPixel;
+    return twips < 0 ? -1 : PixelsTowardZero(twips);
 }
 
 // Draws `source` at the top left of `target`; an empty box takes nothing.
@@ -43,12 +45,12 @@ PictureBox::PictureBox(QWidget *parent) : QFrame(parent)
 
 int PictureBox::ScaleWidth() const
 {
-    return contentsRect().width() * TwipsPerPixel;
+    return Twips(contentsRect().width());
 }
 
 int PictureBox::ScaleHeight() const
 {
-    return contentsRect().height() * TwipsPerPixel;
+    return Twips(contentsRect().height());
 }
 
 void PictureBox::SetPicture(const QImage &picture)

@@ -184,7 +184,7 @@ TEST_F(HostileSettingFiles, TheStartAndTheExitSurviveWhateverTheFilesHold)
              EXPECT_TRUE(FormMaxsize);
              EXPECT_EQ(FormTop, 0);
              EXPECT_EQ(ServiseWidth, 2250);
-             EXPECT_EQ(MagazineName, 150 * TwipsPerPixelX);
+             EXPECT_EQ(MagazineName, 150 * platform::forms::TwipsPerPixel);
              EXPECT_EQ(PanelServis, 1);
              EXPECT_EQ(FilterMain, "0");
              EXPECT_EQ(FileopenLeft, 0);

@@ -5,6 +5,7 @@
 #include "controls/MwFSOTree.h"
 
 #include "platform/components/PropertyBag.h"
+#include "platform/forms/Twips.h"
 
 #include <QListView>
 #include <QTest>
@@ -95,8 +96,8 @@ TEST_F(MwFSOListControl, RightPressIsReportedAfterTheClick)
     EXPECT_EQ(list.log.lines, QStringList({QStringLiteral("ItemClick %1beta/ 3").arg(root),
                                            QStringLiteral("ItemRightClick %1beta/ 3 %2 %3")
                                                .arg(root)
-                                               .arg(at.x() * MwFSO::FileSystemControl::TwipsPerPixel)
-                                               .arg(at.y() * MwFSO::FileSystemControl::TwipsPerPixel)}));
+                                               .arg(at.x() * platform::forms::TwipsPerPixel)
+                                               .arg(at.y() * platform::forms::TwipsPerPixel)}));
 }
 
 TEST_F(MwFSOListControl, PatternReadsTheFolderAgain)

@@ -6,6 +6,7 @@
 #include "controls/MwFSOTree.h"
 
 #include "platform/components/PropertyBag.h"
+#include "platform/forms/Twips.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -133,8 +134,8 @@ TEST_F(MwFSOTreeControl, RightPressReportsTheClickThenTheRightClickAtItsPlace)
     QTreeWidget *view = tree.widget->Tree();
     const QPoint at = view->visualItemRect(Node(a)).center();
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, at);
-    const int x = at.x() * MwFSO::FileSystemControl::TwipsPerPixel;
-    const int y = at.y() * MwFSO::FileSystemControl::TwipsPerPixel;
+    const int x = at.x() * platform::forms::TwipsPerPixel;
+    const int y = at.y() * platform::forms::TwipsPerPixel;
     EXPECT_EQ(tree.log.Only(QStringLiteral("Item")),
               QStringList({Line("ItemClick", a, 3), QStringLiteral("ItemRightClick %1 3 %2 %3").arg(a).arg(x).arg(y)}));
 }

@@ -95,6 +95,18 @@ struct NameCase {
     const char *expected;
 };
 
+// The program's own calls, on host paths as they reach them.
+TEST(PathHelpers, FolderOfAFileAndAHostFolder)
+{
+    for (const NameCase &c : {NameCase{"/home/user/a.html", "/home/user/"}, NameCase{"/a.html", "/"},
+                              NameCase{"/home/user/", "/home/user/"}, NameCase{"", ""}})
+        EXPECT_EQ(GetFolderOf(c.input), QString(c.expected)) << c.input;
+    for (const NameCase &c : {NameCase{"/", "/"}, NameCase{"/home/a", "/home/a/"}, NameCase{"/home/a/", "/home/a/"},
+                              NameCase{R"(/home/a\b)", R"(/home/a\b/)"}, NameCase{"file:///home/a", "/home/a/"},
+                              NameCase{"//home/a", "/home/a/"}, NameCase{"", ""}})
+        EXPECT_EQ(AsHostFolder(c.input), QString(c.expected)) << c.input;
+}
+
 TEST(FileNames, NameExtensionAndTitle)
 {
     for (const NameCase &c : {NameCase{R"(C:\dir\a.txt)", "a.txt"}, NameCase{"C:/dir/a.txt", "a.txt"},

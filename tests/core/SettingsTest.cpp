@@ -13,8 +13,8 @@ class Settings : public testing::Test {
 protected:
     void SetUp() override
     {
-        Screen = ScreenMetrics{1280 * TwipsPerPixelX, 1024 * TwipsPerPixelY, 1200 * TwipsPerPixelX,
-                               900 * TwipsPerPixelY};
+        using platform::forms::TwipsPerPixel;
+        Screen = ScreenMetrics{1280 * TwipsPerPixel, 1024 * TwipsPerPixel, 1200 * TwipsPerPixel, 900 * TwipsPerPixel};
     }
 
     // Reads a setting.ini of `text` and repairs it.

@@ -56,6 +56,27 @@ TEST(KeyCodesBack, ACodeGivesAKeyThatMapsToItAgain)
     EXPECT_EQ(keys::QtKeyOf(255), 0);
 }
 
+// The codes that the handlers name stand beside the table of keys: each must be the code its key gives.
+TEST(NamedKeyCodes, AreTheCodesTheirKeysGive)
+{
+    struct Named {
+        int code;
+        int key;
+    };
+    using namespace keys;
+    const Named named[] = {
+        {VK_BACK, Qt::Key_Backspace}, {VK_TAB, Qt::Key_Tab},         {VK_RETURN, Qt::Key_Return},
+        {VK_SHIFT, Qt::Key_Shift},    {VK_CONTROL, Qt::Key_Control}, {VK_MENU, Qt::Key_Alt},
+        {VK_ESCAPE, Qt::Key_Escape},  {VK_SPACE, Qt::Key_Space},     {VK_END, Qt::Key_End},
+        {VK_HOME, Qt::Key_Home},      {VK_LEFT, Qt::Key_Left},       {VK_RIGHT, Qt::Key_Right},
+        {VK_DOWN, Qt::Key_Down},      {VK_INSERT, Qt::Key_Insert},   {VK_DELETE, Qt::Key_Delete},
+        {VK_F2, Qt::Key_F2},          {VK_F4, Qt::Key_F4},           {VK_F5, Qt::Key_F5},
+        {VK_OEM_COMMA, Qt::Key_Comma}, {VK_OEM_PERIOD, Qt::Key_Period}, {VK_OEM_2, Qt::Key_Slash},
+    };
+    for (const Named &n : named)
+        EXPECT_EQ(VirtualKeyCode(QKeyEvent(QEvent::KeyPress, n.key, Qt::NoModifier)), n.code) << n.code;
+}
+
 TEST(ShiftStates, AreAddedTogether)
 {
     EXPECT_EQ(keys::ShiftStateOf(Qt::NoModifier), 0);
