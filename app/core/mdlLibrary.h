@@ -57,8 +57,10 @@ QString GetFileExt(const QString &name);
 QString GetFileTitle(const QString &name);
 
 // The calls of the two helpers above that the program makes everywhere.
-// The folder of a file path, with its trailing separator.
+// The folder of a host file path, with its trailing "/", and the file's name: "/" is the one separator,
+// and a "\" is part of a name.
 QString GetFolderOf(const QString &path);
+QString GetFileNameOf(const QString &path);
 // `path` as a host folder: "/" at its end, a "file://", "http://" or "ftp://" prefix or a doubled leading
 // "/" dropped so that a folder from the root keeps its root, and a "\" left as part of a name.
 QString AsHostFolder(const QString &path);

@@ -176,7 +176,13 @@ QString GetFileTitle(const QString &name)
 
 QString GetFolderOf(const QString &path)
 {
-    return GetPathPart(path, 1, 1, 0, 0, 0);
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? path : path.left(slash + 1);
+}
+
+QString GetFileNameOf(const QString &path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
 QString AsHostFolder(const QString &path)

@@ -218,7 +218,7 @@ QString WriteValue(const Key &key)
 void AddToMagazineFromFile(const QString &value)
 {
     const QString path = value.isEmpty() ? value : mdlLibrary::OutsidePath(value, ProgramFolder);
-    Magazine.append({mdlLibrary::GetFileName(path), mdlLibrary::GetFolderOf(path)});
+    Magazine.append({mdlLibrary::GetFileNameOf(path), mdlLibrary::GetFolderOf(path)});
 }
 
 // A "key=value" line: the key before the first "=", the value behind it, both without outer spaces.

@@ -133,7 +133,7 @@ void OpenOnStart(const QString &commandLine)
     main->RestoreFilesSplit(ServiseHeight);
     QString path;
     if (mdlProgram::GetCommandFile(path, commandLine)) {
-        mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
+        mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileNameOf(path), 0, 0);
         const QString folder = mdlLibrary::GetFolderOf(path);
         if (mdlLibrary::IsFolderExist(folder)) {
             PathOpen = folder;

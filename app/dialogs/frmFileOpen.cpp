@@ -213,7 +213,7 @@ void frmFileOpen::cmmOpen_Click()
     }
     if (path.isEmpty())
         return;
-    const QString name = mdlLibrary::GetFileName(path);
+    const QString name = mdlLibrary::GetFileNameOf(path);
     mdlLoad::PathOpen = mdlLibrary::GetFolderOf(path);
     if (!mdlLibrary::IsTextFile(path)) {
         platform::dialogs::MsgBox(mdlLoad::CannotOpenMessage(name), platform::dialogs::vbCritical,

@@ -108,7 +108,7 @@ void frmFileSave::ConnectControls()
     });
     picListFiles->OnListEvent(fso::ListEvent::ItemDblClick, [this](const QString &path, int typeItem) {
         if (typeItem == fso::ElementTypePathFile) {
-            txtFileName->setText(mdlLibrary::GetFileName(path));
+            txtFileName->setText(mdlLibrary::GetFileNameOf(path));
         } else {
             picListFiles->SetListPath(path);
             picListFiles->SetDrivePath(path);

@@ -81,7 +81,7 @@ void AddToMagazine(const QString &path)
         magazine.append(entry);
         return;
     }
-    magazine.append({mdlLibrary::GetFileName(path), mdlLibrary::GetFolderOf(path)});
+    magazine.append({mdlLibrary::GetFileNameOf(path), mdlLibrary::GetFolderOf(path)});
     TrimMagazine();
 }
 

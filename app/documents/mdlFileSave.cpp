@@ -57,7 +57,7 @@ SaveResult WriteDocumentText(int number, const QString &path, int code, bool che
     ByteRecoder recoder(record.ViewCode, code);
     const auto askToLose = [&] {
         return AskToLoseCharacters(recoder.Lost(), code,
-                                   QStringLiteral("При записи файла ") + mdlLibrary::GetFileName(path) +
+                                   QStringLiteral("При записи файла ") + mdlLibrary::GetFileNameOf(path) +
                                        QStringLiteral(" они будут заменены знаком \"?\"."),
                                    QStringLiteral("Записать файл?"), owner);
     };

@@ -31,7 +31,7 @@ void MarkClosed(DocumentRecord &record)
 
 void MarkSaved(DocumentRecord &record, const QString &path, int code, const platform::files::FileStamp &stamp)
 {
-    record.Name = mdlLibrary::GetFileName(path);
+    record.Name = mdlLibrary::GetFileNameOf(path);
     record.Path = path;
     record.State = DocumentState::Saved;
     if (mdlLoad::Codes.contains(code))

@@ -163,7 +163,7 @@ void frmMain::CarryOutHandOver(const QString &path)
     if (const int open = path.isEmpty() ? 0 : mdlFile::FindDocumentByPath(path); open > 0)
         mdlFile::ActivateDocument(open, true, false);
     else if (!path.isEmpty() && mdlLibrary::IsTextFile(path))
-        mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
+        mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileNameOf(path), 0, 0);
     // Also after an empty hand-over (a plain double-click), the focus goes back to a document.
     ReturnFocus(previous);
 }
@@ -203,7 +203,7 @@ void frmMain::MDIForm_OLEDragDrop(const QStringList &files)
 {
     for (const QString &path : files)
         if (mdlLibrary::IsTextFile(path))
-            mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileName(path), 0, 0);
+            mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileNameOf(path), 0, 0);
 }
 
 void frmMain::ReturnFocus(int previous)

@@ -205,7 +205,7 @@ void frmMain::mnuFile_Magazine_File_Click(int index)
     const int previous = ActiveFileIndex;
     const QAction *item = mnuFile_Magazine_File.value(index);
     const QString path = item ? item->data().toString() : QString();
-    const QString name = mdlLibrary::GetFileName(path);
+    const QString name = mdlLibrary::GetFileNameOf(path);
     if (const int open = mdlFile::FindDocumentByPath(path); open > 0) {
         mdlFile::AddToMagazine(path);
         Documents[open]->SetFocusForm();

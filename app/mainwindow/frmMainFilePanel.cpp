@@ -132,7 +132,7 @@ void frmMain::lstDirFiles_ItemDblClick(const QString &path, int typeItem)
             mdlLoad::PathOpen = mdlLibrary::GetFolderOf(path);
         return;
     }
-    const QString name = mdlLibrary::GetFileName(path);
+    const QString name = mdlLibrary::GetFileNameOf(path);
     if (const int open = mdlFile::FindDocumentByPath(path); open >= 1) {
         mdlFile::AddToMagazine(path);
         mdlFile::Documents[open]->SetFocusForm();

@@ -99,8 +99,12 @@ struct NameCase {
 TEST(PathHelpers, FolderOfAFileAndAHostFolder)
 {
     for (const NameCase &c : {NameCase{"/home/user/a.html", "/home/user/"}, NameCase{"/a.html", "/"},
-                              NameCase{"/home/user/", "/home/user/"}, NameCase{"", ""}})
+                              NameCase{"/home/user/", "/home/user/"}, NameCase{R"(/home/a\b.html)", "/home/"},
+                              NameCase{"", ""}})
         EXPECT_EQ(GetFolderOf(c.input), QString(c.expected)) << c.input;
+    for (const NameCase &c : {NameCase{"/home/user/a.html", "a.html"}, NameCase{R"(/home/a\b.html)", R"(a\b.html)"},
+                              NameCase{"/home/user/", ""}, NameCase{"", ""}})
+        EXPECT_EQ(GetFileNameOf(c.input), QString(c.expected)) << c.input;
     for (const NameCase &c : {NameCase{"/", "/"}, NameCase{"/home/a", "/home/a/"}, NameCase{"/home/a/", "/home/a/"},
                               NameCase{R"(/home/a\b)", R"(/home/a\b/)"}, NameCase{"file:///home/a", "/home/a/"},
                               NameCase{"//home/a", "/home/a/"}, NameCase{"", ""}})
