@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/HostileListFiles.h"
+#include "tests/ProcessStatus.h"
 #include "tests/Unprivileged.h"
 
 #include "platform/windows/WindowTable.h"
@@ -254,17 +255,6 @@ private:
         return answered;
     }
 
-    static double PeakMiB(qint64 processId)
-    {
-        QFile status(QStringLiteral("/proc/%1/status").arg(processId));
-        if (!status.open(QIODevice::ReadOnly))
-            return 0;
-        for (const QByteArray &line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024.0;
-        return 0;
-    }
-
     static void Fail(Running &run, const QString &what)
     {
         if (run.process.state() != QProcess::NotRunning) {
@@ -298,7 +288,7 @@ private:
                     return true;
                 }
                 run.result.toWindow = run.clock.nsecsElapsed() / 1e9;
-                run.result.peakMiB = PeakMiB(run.process.processId());
+                run.result.peakMiB = PeakBytes(run.process.processId()) / 1048576.0;
                 run.phase = Phase::Closing;
                 run.deadline = QDeadlineTimer(timeoutMs_);
                 run.clock.start();
