@@ -2,6 +2,7 @@
 
 #include "tests/HostileListFiles.h"
 #include "tests/ProcessStatus.h"
+#include "tests/TempFolder.h"
 #include "tests/Unprivileged.h"
 
 #include "platform/windows/WindowTable.h"
@@ -127,18 +128,6 @@ private:
             QFile::copy(from, to);
     }
 
-    static void CopyTree(const QString &from, const QString &to)
-    {
-        QDir().mkpath(to);
-        for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString target = to + u'/' + entry.fileName();
-            if (entry.isDir())
-                CopyTree(entry.filePath(), target);
-            else
-                QFile::copy(entry.filePath(), target);
-        }
-    }
-
     // Gives the folder and everything in it but the linked program files to "nobody".
     static void GiveToNobody(const QString &root)
     {
@@ -188,7 +177,7 @@ private:
         for (const char *name : {"Vellicor", "PageEngine.so"})
             LinkOrCopy(bin() + u'/' + QLatin1String(name), root + u'/' + QLatin1String(name));
         for (const char *data : {"buttons", "help", "icons", "language", "pattern", "setting"})
-            CopyTree(DataFolder() + QLatin1String(data), root + u'/' + QLatin1String(data));
+            TempFolder::CopyTree(DataFolder() + QLatin1String(data), root + u'/' + QLatin1String(data));
         const QString table = root + QStringLiteral("/.windows");
         for (const char *folder : {".windows", "home", "runtime"})
             QDir().mkpath(root + u'/' + QLatin1String(folder));
