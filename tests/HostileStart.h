@@ -2,6 +2,7 @@
 
 #include "tests/HostileListFiles.h"
 #include "tests/ProcessStatus.h"
+#include "tests/ProgramCopies.h"
 #include "tests/TempFolder.h"
 #include "tests/Unprivileged.h"
 
@@ -246,10 +247,7 @@ private:
 
     static void Fail(Running &run, const QString &what)
     {
-        if (run.process.state() != QProcess::NotRunning) {
-            run.process.kill();
-            run.process.waitForFinished();
-        }
+        EndCopy(run.process);
         QFile errors(run.folder.filePath(QStringLiteral("home/errors.txt")));
         errors.open(QIODevice::ReadOnly);
         const QByteArray said = errors.readAll().right(600).trimmed();

@@ -36,10 +36,7 @@ protected:
     void TearDown() override
     {
         for (auto &copy : copies)
-            if (copy->state() != QProcess::NotRunning) {
-                copy->kill();
-                copy->waitForFinished();
-            }
+            EndCopy(*copy);
         qputenv("VELLICOR_WINDOW_TABLE", runTable);
     }
 

@@ -36,14 +36,6 @@ void StartCopy(QProcess &process, const ProgramFolder &folder, const QStringList
     process.waitForStarted();
 }
 
-void EndCopy(QProcess &process)
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished();
-    }
-}
-
 // This process starts while a copy with a page open runs: it finds that copy's main window, whose title
 // holds the program's title after the page's name.
 TEST(PrevInstance, AStartingCopyFindsTheRunningCopysMainWindowAndNeverItsOwn)
