@@ -3,6 +3,7 @@
 #include "tests/HostileListFiles.h"
 #include "tests/ProcessStatus.h"
 #include "tests/ProgramCopies.h"
+#include "tests/ScopedEnvironment.h"
 #include "tests/TempFolder.h"
 #include "tests/Unprivileged.h"
 
@@ -223,26 +224,28 @@ private:
         return run;
     }
 
+    // While the result lives, this process's window table is the run's own.
+    static ScopedEnvironment InTableOf(const Running &run)
+    {
+        return ScopedEnvironment(
+            {{"VELLICOR_WINDOW_TABLE", QFile::encodeName(run.folder.filePath(QStringLiteral(".windows"))).constData()}});
+    }
+
     // The main window of the run's copy once its title names the page; 0 before.
     static platform::windows::Handle MainWindow(const Running &run)
     {
-        const QByteArray own = qgetenv("VELLICOR_WINDOW_TABLE");
-        qputenv("VELLICOR_WINDOW_TABLE", QFile::encodeName(run.folder.filePath(QStringLiteral(".windows"))));
+        const ScopedEnvironment table = InTableOf(run);
         platform::windows::Handle window = 0;
         for (const platform::windows::WindowEntry &entry : platform::windows::EnumWindows())
             if (!entry.application && entry.title == run.page + QStringLiteral(" - Marrowin Vellicor"))
                 window = entry.handle;
-        qputenv("VELLICOR_WINDOW_TABLE", own);
         return window;
     }
 
     static bool Ask(const Running &run, platform::windows::Handle window, unsigned message)
     {
-        const QByteArray own = qgetenv("VELLICOR_WINDOW_TABLE");
-        qputenv("VELLICOR_WINDOW_TABLE", QFile::encodeName(run.folder.filePath(QStringLiteral(".windows"))));
-        const bool answered = platform::windows::SendMessage(window, message, 0, 0);
-        qputenv("VELLICOR_WINDOW_TABLE", own);
-        return answered;
+        const ScopedEnvironment table = InTableOf(run);
+        return platform::windows::SendMessage(window, message, 0, 0);
     }
 
     static void Fail(Running &run, const QString &what)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/ScopedEnvironment.h"
 #include "tests/TempFolder.h"
 
 #include <QDir>
@@ -29,6 +30,12 @@ public:
     QString path(const QString &name = QString()) const { return root.path(name); }
     QString executable() const { return root.path("Vellicor"); }
     QString windowTable() const { return root.path(".windows"); }
+
+    // While the result lives, this process's window table is the folder's: it meets the copies started here.
+    ScopedEnvironment useWindowTable() const
+    {
+        return ScopedEnvironment({{"VELLICOR_WINDOW_TABLE", windowTable().toUtf8().constData()}});
+    }
 
     QProcessEnvironment environment() const
     {

@@ -25,8 +25,7 @@ TEST(HugeTagPanel, AStartWithAHugeTagGroupReachesItsMainWindowAndCloses)
         panels += "Group " + QByteArray::number(i) + " |101\r\n";
     folder.root.write("setting/panel.ini", panels);
 
-    const QByteArray runTable = qgetenv("VELLICOR_WINDOW_TABLE");
-    qputenv("VELLICOR_WINDOW_TABLE", folder.windowTable().toUtf8());
+    const ScopedEnvironment table = folder.useWindowTable();
     QProcess program;
     folder.start(program);
     const windows::Handle window = WaitForCopyWindow(
@@ -40,7 +39,6 @@ TEST(HugeTagPanel, AStartWithAHugeTagGroupReachesItsMainWindowAndCloses)
         EXPECT_EQ(program.exitCode(), 0);
     }
     EndCopy(program);
-    qputenv("VELLICOR_WINDOW_TABLE", runTable);
 }
 
 } // namespace

@@ -32,11 +32,10 @@ TEST(LeanStart, ThePageEngineIsLoadedOnlyWhenAPagePaneIsMade)
         {"[start_program]\r\nfile_creat=False\r\n", true, false},
         {"[start_program]\r\nfile_creat=False\r\ndialog_advice=True\r\n", false, true},
     };
-    const QByteArray runTable = qgetenv("VELLICOR_WINDOW_TABLE");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.tips ? "the tips shown at the start" : "no page shown");
         ProgramFolder folder;
-        qputenv("VELLICOR_WINDOW_TABLE", folder.windowTable().toUtf8());
+        const ScopedEnvironment table = folder.useWindowTable();
         folder.root.write("setting.ini", c.setting);
         const QString page = folder.root.write("site/small.html", "<html><body>small</body></html>");
         QProcess program;
@@ -68,7 +67,6 @@ TEST(LeanStart, ThePageEngineIsLoadedOnlyWhenAPagePaneIsMade)
             EXPECT_TRUE(program.waitForFinished(30000));
         }
         EndCopy(program);
-        qputenv("VELLICOR_WINDOW_TABLE", runTable);
     }
 }
 
