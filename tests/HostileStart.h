@@ -201,11 +201,7 @@ private:
             GiveToNobody(root);
         }
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        env.insert(QStringLiteral("VELLICOR_WINDOW_TABLE"), table);
-        env.insert(QStringLiteral("VELLICOR_COMPONENT_REGISTRY"), registry());
+        QProcessEnvironment env = CopyEnvironment(table, registry());
         env.insert(QStringLiteral("HOME"), root + QStringLiteral("/home"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
         run->process.setProcessEnvironment(env);

@@ -5,11 +5,23 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QThread>
 
 #include <functional>
 
 // Helpers for tests that start real copies of the program.
+
+// The environment of a copy started offscreen: the window table and the component registry of its own.
+inline QProcessEnvironment CopyEnvironment(const QString &windowTable, const QString &registry)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("VELLICOR_WINDOW_TABLE"), windowTable);
+    environment.insert(QStringLiteral("VELLICOR_COMPONENT_REGISTRY"), registry);
+    return environment;
+}
 
 // The main window of the copy of the program that runs as `process`, once this process's window table lists
 // it and `accept` takes it (any when `accept` is empty); 0 when the copy ends first or `timeoutMs` pass.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/ProgramCopies.h"
 #include "tests/ScopedEnvironment.h"
 #include "tests/TempFolder.h"
 
@@ -37,15 +38,7 @@ public:
         return ScopedEnvironment({{"VELLICOR_WINDOW_TABLE", windowTable().toUtf8().constData()}});
     }
 
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("VELLICOR_WINDOW_TABLE", windowTable());
-        env.insert("VELLICOR_COMPONENT_REGISTRY", root.path(".components.json"));
-        env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        return env;
-    }
+    QProcessEnvironment environment() const { return CopyEnvironment(windowTable(), root.path(".components.json")); }
 
     // Starts a copy of the program with `arguments`; the caller waits for it.
     void start(QProcess &process, const QStringList &arguments = {}) const
