@@ -18,6 +18,7 @@
 #include "bench/ProgramCopy.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/ProcessStatus.h"
+#include "tests/ProgramCopies.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -84,8 +85,7 @@ bool TimeOpen(const QString &program, const QStringList &arguments, const std::f
     run.peakBytes = PeakBytes(process.processId());
     if (done && !pageName.isEmpty())
         run.endSeconds = CtrlEndSeconds(process.processId(), pageName);
-    process.kill();
-    process.waitForFinished();
+    EndProcess(process);
     return done;
 }
 

@@ -16,6 +16,7 @@
 #include "bench/Median.h"
 #include "bench/ProgramCopy.h"
 #include "tests/ProcessStatus.h"
+#include "tests/ProgramCopies.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -98,8 +99,7 @@ bool TimeSave(const QString &program, const QStringList &arguments, const std::f
         saved.open(QIODevice::ReadOnly);
         run.identical = saved.readAll() == expected;
     }
-    process.kill();
-    process.waitForFinished();
+    EndProcess(process);
     return ok;
 }
 

@@ -12,6 +12,7 @@
 #include "bench/Median.h"
 #include "bench/ProgramCopy.h"
 #include "tests/ProcessStatus.h"
+#include "tests/ProgramCopies.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -83,12 +84,6 @@ struct Run {
     double preview = -1; // from F12 to the shown page
 };
 
-void End(QProcess &process)
-{
-    process.kill();
-    process.waitForFinished();
-}
-
 Run StartVellicor(const QString &executable, const QString &page)
 {
     Run run;
@@ -100,7 +95,7 @@ Run StartVellicor(const QString &executable, const QString &page)
     run.start = WaitFor(timer, [&] { return VellicorShows(PageName) && !(window = ViewableWindow()).isEmpty(); });
     run.peak = PeakBytes(process.processId()) / 1048576.0;
     if (run.start < 0) {
-        End(process);
+        EndProcess(process);
         return run;
     }
     Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window)});
@@ -109,7 +104,7 @@ Run StartVellicor(const QString &executable, const QString &page)
     preview.start();
     Xdotool({QStringLiteral("key"), QStringLiteral("F12")});
     run.preview = WaitFor(preview, [&] { return DisplayShows(centre, PageColour); });
-    End(process);
+    EndProcess(process);
     return run;
 }
 
@@ -122,7 +117,7 @@ Run StartGeany(const QString &geany, const QString &config, const QString &page)
     process.start(geany, GeanyArguments(config, page));
     run.start = WaitFor(timer, [] { return !ViewableWindow().isEmpty(); });
     run.peak = PeakBytes(process.processId()) / 1048576.0;
-    End(process);
+    EndProcess(process);
     return run;
 }
 

@@ -246,7 +246,7 @@ private:
 
     static void Fail(Running &run, const QString &what)
     {
-        EndCopy(run.process);
+        EndProcess(run.process);
         QFile errors(run.folder.filePath(QStringLiteral("home/errors.txt")));
         errors.open(QIODevice::ReadOnly);
         const QByteArray said = errors.readAll().right(600).trimmed();

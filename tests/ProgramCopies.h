@@ -45,8 +45,8 @@ inline platform::windows::Handle WaitForCopyTitle(const QProcess &process, const
                              [&](const platform::windows::WindowEntry &window) { return window.title == title; });
 }
 
-// Ends the copy at once, if it still runs.
-inline void EndCopy(QProcess &process)
+// Ends the process at once, if it still runs.
+inline void EndProcess(QProcess &process)
 {
     if (process.state() != QProcess::NotRunning) {
         process.kill();

@@ -31,7 +31,7 @@ protected:
     void TearDown() override
     {
         for (auto &copy : copies)
-            EndCopy(*copy);
+            EndProcess(*copy);
     }
 
     QProcess &newCopy() { return *copies.emplace_back(std::make_unique<QProcess>()); }

@@ -38,7 +38,7 @@ TEST(HugeTagPanel, AStartWithAHugeTagGroupReachesItsMainWindowAndCloses)
         EXPECT_TRUE(program.waitForFinished(60000));
         EXPECT_EQ(program.exitCode(), 0);
     }
-    EndCopy(program);
+    EndProcess(program);
 }
 
 } // namespace

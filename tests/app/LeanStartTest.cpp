@@ -66,7 +66,7 @@ TEST(LeanStart, ThePageEngineIsLoadedOnlyWhenAPagePaneIsMade)
             EXPECT_TRUE(windows::SendMessage(window, mdlProgram::WM_CLOSE, 0, 0));
             EXPECT_TRUE(program.waitForFinished(30000));
         }
-        EndCopy(program);
+        EndProcess(program);
     }
 }
 

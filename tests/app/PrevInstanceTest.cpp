@@ -67,7 +67,7 @@ TEST(PrevInstance, AStartingCopyFindsTheRunningCopysMainWindowAndNeverItsOwn)
         EXPECT_TRUE(mdlProgram::WindowTitles.contains(c.title)) << "its own window is listed too";
         windows::UnregisterWindow(own);
     }
-    EndCopy(running);
+    EndProcess(running);
 }
 
 // This process runs with its main window in the given state; a copy started without a file brings it
@@ -76,7 +76,7 @@ class PrevInstanceRunning : public LoadedProgram {
 protected:
     void TearDown() override
     {
-        EndCopy(second);
+        EndProcess(second);
         LoadedProgram::TearDown();
     }
 
