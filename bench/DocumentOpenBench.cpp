@@ -12,6 +12,7 @@
 #include "bench/LargePage.h"
 #include "platform/editor/Editor.h"
 #include "platform/text/AnsiCodePage.h"
+#include "tests/ProcessStatus.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,17 +27,6 @@
 #include <cstring>
 
 namespace {
-
-// Resident and peak resident memory of this process, in bytes.
-qint64 StatusValue(const char *key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(int(std::strlen(key))).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return 0;
-}
 
 // Resets the peak to the present resident size, so that the next peak is the open's own.
 void ResetPeak()
@@ -73,7 +63,8 @@ int main(int argc, char **argv)
     const double floor = 2.0 * double(platform::text::AnsiUtf8Length(page.readAll()));
     page.close();
 
-    const qint64 before = StatusValue("VmRSS:");
+    const qint64 self = QCoreApplication::applicationPid();
+    const qint64 before = StatusBytes(self, "VmRSS:");
     ResetPeak();
     QElapsedTimer timer;
     timer.start();
@@ -83,7 +74,7 @@ int main(int argc, char **argv)
     document->txtContent->Control()->viewport()->repaint();
     const double openSeconds = Seconds(timer);
     const double openProcessor = double(std::clock() - openClock) / CLOCKS_PER_SEC;
-    const qint64 peak = StatusValue("VmHWM:") - before;
+    const qint64 peak = PeakBytes(self) - before;
 
     // The first Ctrl+End, as the user presses it, until the end is painted coloured; a paint that the
     // scrolling cut short is done again when the event loop comes back.
@@ -105,7 +96,7 @@ int main(int argc, char **argv)
     control->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 1UL, "x");
     control->viewport()->repaint();
     const double firstKeySeconds = Seconds(timer);
-    const qint64 peakAfterKey = StatusValue("VmHWM:") - before;
+    const qint64 peakAfterKey = PeakBytes(self) - before;
     timer.restart();
     for (int i = 0; i < 200; ++i) {
         control->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, 1UL, "x");

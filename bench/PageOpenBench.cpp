@@ -12,13 +12,15 @@
 // The page of bench/LargePage.h is always timed; each page named after the megabytes is timed too, such as
 // the one that ../shared/bench/make-bigpage.py OUT 100 writes (random Cyrillic words and tags).
 // (geany, xwininfo and xdotool: apt-get install geany x11-utils xdotool)
+#include "bench/BlackBox.h"
 #include "bench/LargePage.h"
+#include "bench/Median.h"
 #include "bench/ProgramCopy.h"
 #include "platform/text/AnsiCodePage.h"
-#include "platform/windows/WindowTable.h"
+#include "tests/ProcessStatus.h"
+#include "tests/ProgramCopies.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -29,10 +31,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <deque>
 #include <functional>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -47,82 +46,26 @@ struct Run {
     double endSeconds = -1;
 };
 
-// A value of /proc/PID/status, in bytes.
-qint64 StatusBytes(qint64 processId, const char *key)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(processId));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(qsizetype(std::strlen(key))).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return 0;
-}
-
-// The processor time of every thread of the process so far, to the nanosecond.
-double ProcessorSeconds(qint64 processId)
-{
-    double seconds = 0;
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(processId));
-    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile schedstat(tasks.filePath(task) + QStringLiteral("/schedstat"));
-        if (schedstat.open(QIODevice::ReadOnly))
-            seconds += schedstat.readAll().split(' ').value(0).toDouble() / 1e9;
-    }
-    return seconds;
-}
-
-// Waits until the process has spent next to no processor time for a while; the processor time at which
-// its work ended.
-double WaitUntilIdle(qint64 processId)
-{
-    constexpr qint64 quietMs = 300;
-    std::deque<std::pair<qint64, double>> samples;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 20000) {
-        samples.emplace_back(timer.elapsed(), ProcessorSeconds(processId));
-        while (samples.size() > 1 && samples.back().first - samples[1].first >= quietMs)
-            samples.pop_front();
-        if (samples.back().first - samples.front().first >= quietMs &&
-            samples.back().second - samples.front().second < 0.002)
-            return samples.front().second;
-        QThread::msleep(10);
-    }
-    return samples.back().second;
-}
-
-QByteArray Output(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return process.readAllStandardOutput().trimmed();
-}
-
 // Presses Ctrl+End in the process's window that shows `pageName`, once the process is idle; the processor
 // time that the key costs it, or -1 when there is no such window.
 double CtrlEndSeconds(qint64 processId, const QString &pageName)
 {
-    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-    if (xdotool.isEmpty())
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         return -1;
     // A window is listed before it is shown.
     QByteArray window;
     QElapsedTimer timer;
     timer.start();
     while (window.isEmpty() && timer.elapsed() < 20000) {
-        window = Output(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                  QString::number(processId), QStringLiteral("--name"),
-                                  QRegularExpression::escape(pageName)})
-                     .split('\n')
-                     .value(0);
+        window = XdotoolWindow({QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(processId),
+                                QStringLiteral("--name"), QRegularExpression::escape(pageName)});
         QThread::msleep(20);
     }
     if (window.isEmpty())
         return -1;
-    Output(xdotool, {QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window)});
+    Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window)});
     const double before = WaitUntilIdle(processId);
-    Output(xdotool, {QStringLiteral("key"), QStringLiteral("ctrl+End")});
+    Xdotool({QStringLiteral("key"), QStringLiteral("ctrl+End")});
     return WaitUntilIdle(processId) - before;
 }
 
@@ -139,33 +82,11 @@ bool TimeOpen(const QString &program, const QStringList &arguments, const std::f
     while (!(done = shown()) && timer.elapsed() < WaitMs && process.state() != QProcess::NotRunning)
         QThread::msleep(1);
     run.seconds = timer.nsecsElapsed() / 1e9;
-    run.peakBytes = StatusBytes(process.processId(), "VmHWM:");
+    run.peakBytes = PeakBytes(process.processId());
     if (done && !pageName.isEmpty())
         run.endSeconds = CtrlEndSeconds(process.processId(), pageName);
-    process.kill();
-    process.waitForFinished();
+    EndProcess(process);
     return done;
-}
-
-// The main window of the program, once its title names the page and its event loop answers.
-bool VellicorShows(const QString &pageName)
-{
-    for (const platform::windows::WindowEntry &entry : platform::windows::EnumWindows())
-        if (!entry.application && entry.title.startsWith(pageName + QStringLiteral(" - ")))
-            return platform::windows::SendMessage(entry.handle, 0, 0, 0); // WM_NULL
-    return false;
-}
-
-bool XWindowShows(const QString &pageName)
-{
-    return Output(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")})
-        .contains(("\"" + pageName + " - ").toUtf8());
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 struct Figures {
@@ -207,16 +128,7 @@ int main(int argc, char **argv)
 
     const QString geany = QStandardPaths::findExecutable(QStringLiteral("geany"));
     const bool withGeany = display && !geany.isEmpty();
-    const QString geanyConfig = scratch.filePath(QStringLiteral("geany"));
-    QDir().mkpath(geanyConfig);
-    QFile geanyConf(geanyConfig + QStringLiteral("/geany.conf"));
-    geanyConf.open(QIODevice::WriteOnly);
-    geanyConf.write("[geany]\npref_editor_default_open_encoding=WINDOWS-1251\n");
-    geanyConf.close();
-    const auto geanyArguments = [&](const QString &page) {
-        return QStringList{QStringLiteral("-c"), geanyConfig,      QStringLiteral("-i"), QStringLiteral("-p"),
-                           QStringLiteral("-s"), QStringLiteral("-t"), page};
-    };
+    const QString geanyConfig = MakeGeanyConfig(scratch.filePath(QStringLiteral("geany")), "WINDOWS-1251");
 
     // The start's own peak: a start with a small page.
     Figures start;
@@ -252,7 +164,7 @@ int main(int argc, char **argv)
             if (!withGeany)
                 continue;
             Run other;
-            if (!TimeOpen(geany, geanyArguments(page), [&] { return XWindowShows(pageName); }, pageName, other)) {
+            if (!TimeOpen(geany, GeanyArguments(geanyConfig, page), [&] { return XWindowShows(pageName); }, pageName, other)) {
                 std::printf("run %d: geany never showed %s\n", i + 1, qPrintable(pageName));
                 continue;
             }

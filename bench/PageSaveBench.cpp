@@ -11,12 +11,14 @@
 //     xvfb-run -a build/bench/PageSaveBench [runs] [megabytes | a page file]
 // (geany, xdotool and xwininfo: apt-get install geany xdotool x11-utils; a page of random Cyrillic words
 // and tags: python3 make-bigpage.py OUT 100)
+#include "bench/BlackBox.h"
 #include "bench/LargePage.h"
+#include "bench/Median.h"
 #include "bench/ProgramCopy.h"
-#include "platform/windows/WindowTable.h"
+#include "tests/ProcessStatus.h"
+#include "tests/ProgramCopies.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +26,6 @@
 #include <QStandardPaths>
 #include <QThread>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <sys/stat.h>
@@ -40,47 +41,6 @@ struct Run {
     qint64 peakAfterSave = 0;
     bool identical = false;
 };
-
-// The most memory the process has held so far.
-qint64 PeakOf(qint64 processId)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(processId));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return 0;
-}
-
-// The CPU time the process has used so far, in clock ticks.
-qint64 CpuTicksOf(qint64 processId)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(processId));
-    stat.open(QIODevice::ReadOnly);
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
-}
-
-// Waits until the process has used no processor time for a while: it has done what it was given.
-void WaitIdle(qint64 processId)
-{
-    qint64 last = CpuTicksOf(processId);
-    for (int quiet = 0; quiet < 5;) {
-        QThread::msleep(60);
-        const qint64 now = CpuTicksOf(processId);
-        quiet = now == last ? quiet + 1 : 0;
-        last = now;
-    }
-}
-
-QString Xdotool(const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished();
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-}
 
 struct FileState {
     qint64 size = -1;
@@ -109,18 +69,18 @@ bool TimeSave(const QString &program, const QStringList &arguments, const std::f
     bool ok = false;
     while (!(ok = shown()) && timer.elapsed() < WaitMs && process.state() != QProcess::NotRunning)
         QThread::msleep(5);
-    QString window;
+    QByteArray window;
     if (ok) {
-        WaitIdle(process.processId());
-        window = Xdotool({QStringLiteral("search"), QStringLiteral("--name"), titlePattern}).split('\n').value(0);
+        WaitUntilIdle(process.processId());
+        window = XdotoolWindow({QStringLiteral("--name"), titlePattern});
         ok = !window.isEmpty();
     }
     if (ok) {
-        Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+        Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window)});
         Xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), QStringLiteral("ctrl+Home")});
         Xdotool({QStringLiteral("type"), QStringLiteral("x")});
-        WaitIdle(process.processId());
-        run.peakBeforeSave = PeakOf(process.processId());
+        WaitUntilIdle(process.processId());
+        run.peakBeforeSave = PeakBytes(process.processId());
         const FileState before = StateOf(page);
         timer.restart();
         Xdotool({QStringLiteral("key"), QStringLiteral("ctrl+s")});
@@ -133,38 +93,14 @@ bool TimeSave(const QString &program, const QStringList &arguments, const std::f
         }
         run.seconds = timer.nsecsElapsed() / 1e9;
         ok = now.size == expected.size() && !(now == before);
-        WaitIdle(process.processId());
-        run.peakAfterSave = PeakOf(process.processId());
+        WaitUntilIdle(process.processId());
+        run.peakAfterSave = PeakBytes(process.processId());
         QFile saved(page);
         saved.open(QIODevice::ReadOnly);
         run.identical = saved.readAll() == expected;
     }
-    process.kill();
-    process.waitForFinished();
+    EndProcess(process);
     return ok;
-}
-
-// The main window of the program, once its title names the page and its event loop answers.
-bool VellicorShows(const QString &pageName)
-{
-    for (const platform::windows::WindowEntry &entry : platform::windows::EnumWindows())
-        if (!entry.application && entry.title.startsWith(pageName + QStringLiteral(" - ")))
-            return platform::windows::SendMessage(entry.handle, 0, 0, 0); // WM_NULL
-    return false;
-}
-
-bool XWindowShows(const QString &pageName)
-{
-    QProcess xwininfo;
-    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
-    xwininfo.waitForFinished();
-    return xwininfo.readAllStandardOutput().contains(("\"" + pageName + " - ").toUtf8());
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 } // namespace
@@ -198,12 +134,7 @@ int main(int argc, char **argv)
     };
 
     const QString geany = QStandardPaths::findExecutable(QStringLiteral("geany"));
-    const QString geanyConfig = scratch.filePath(QStringLiteral("geany"));
-    QDir().mkpath(geanyConfig);
-    QFile geanyConf(geanyConfig + QStringLiteral("/geany.conf"));
-    geanyConf.open(QIODevice::WriteOnly);
-    geanyConf.write("[geany]\npref_editor_default_open_encoding=WINDOWS-1251\n");
-    geanyConf.close();
+    const QString geanyConfig = MakeGeanyConfig(scratch.filePath(QStringLiteral("geany")), "WINDOWS-1251");
     const QString title = QStringLiteral("^big\\.html - ");
 
     std::vector<double> seconds, peakRatios, before, after, geanySeconds, geanyBefore, geanyAfter, ratios;
@@ -225,9 +156,7 @@ int main(int argc, char **argv)
             continue;
         freshPage();
         Run reference;
-        const QStringList arguments = {QStringLiteral("-c"), geanyConfig, QStringLiteral("-i"), QStringLiteral("-p"),
-                                       QStringLiteral("-s"), QStringLiteral("-t"), page};
-        if (!TimeSave(geany, arguments, [&] { return XWindowShows(pageName); }, title, page, expected, reference)) {
+        if (!TimeSave(geany, GeanyArguments(geanyConfig, page), [&] { return XWindowShows(pageName); }, title, page, expected, reference)) {
             std::printf("run %d: geany never saved the page\n", i + 1);
             continue;
         }

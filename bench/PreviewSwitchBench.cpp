@@ -11,6 +11,7 @@
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
 #include "bench/InProcessProgram.h"
+#include "bench/Median.h"
 #include "platform/editor/Editor.h"
 #include "platform/text/AnsiCodePage.h"
 
@@ -110,12 +111,6 @@ Times Switch(int n, const QColor &colour, const QString &file)
     editor->Control()->viewport()->repaint();
     times.back = Milliseconds() - leave;
     return times;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

@@ -8,10 +8,12 @@
 // 0.6 s. Run by hand on a display of its own:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/StartupBench [runs]
 // (geany and xdotool: apt-get install geany xdotool)
+#include "bench/BlackBox.h"
+#include "bench/Median.h"
 #include "bench/ProgramCopy.h"
-#include "platform/windows/WindowTable.h"
+#include "tests/ProcessStatus.h"
+#include "tests/ProgramCopies.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
@@ -34,41 +36,10 @@ constexpr int WaitMs = 30000;
 const QString PageName = QStringLiteral("small.html");
 const QColor PageColour(0xd0, 0x20, 0x30);
 
-// The most memory the process has held so far.
-double PeakMiB(qint64 processId)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(processId));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024.0;
-    return 0;
-}
-
-QByteArray Xdotool(const QStringList &arguments)
-{
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), arguments);
-    xdotool.waitForFinished();
-    return xdotool.readAllStandardOutput().trimmed();
-}
-
 // The viewable window whose title starts with the page's name; empty while there is none.
 QByteArray ViewableWindow()
 {
-    return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                    QStringLiteral("^small\\.html - ")})
-        .split('\n')
-        .value(0);
-}
-
-// The program's main window in its window table once its title names the page and its event loop answers.
-bool VellicorAnswers()
-{
-    for (const platform::windows::WindowEntry &entry : platform::windows::EnumWindows())
-        if (!entry.application && entry.title.startsWith(PageName + QStringLiteral(" - ")))
-            return platform::windows::SendMessage(entry.handle, 0, 0, 0); // WM_NULL
-    return false;
+    return XdotoolWindow({QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^small\\.html - ")});
 }
 
 // Polls `done` until it holds; the seconds since `timer` started, or a negative number when it never did.
@@ -113,12 +84,6 @@ struct Run {
     double preview = -1; // from F12 to the shown page
 };
 
-void End(QProcess &process)
-{
-    process.kill();
-    process.waitForFinished();
-}
-
 Run StartVellicor(const QString &executable, const QString &page)
 {
     Run run;
@@ -127,10 +92,10 @@ Run StartVellicor(const QString &executable, const QString &page)
     timer.start();
     process.start(executable, {page});
     QByteArray window;
-    run.start = WaitFor(timer, [&] { return VellicorAnswers() && !(window = ViewableWindow()).isEmpty(); });
-    run.peak = PeakMiB(process.processId());
+    run.start = WaitFor(timer, [&] { return VellicorShows(PageName) && !(window = ViewableWindow()).isEmpty(); });
+    run.peak = PeakBytes(process.processId()) / 1048576.0;
     if (run.start < 0) {
-        End(process);
+        EndProcess(process);
         return run;
     }
     Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::fromLatin1(window)});
@@ -139,7 +104,7 @@ Run StartVellicor(const QString &executable, const QString &page)
     preview.start();
     Xdotool({QStringLiteral("key"), QStringLiteral("F12")});
     run.preview = WaitFor(preview, [&] { return DisplayShows(centre, PageColour); });
-    End(process);
+    EndProcess(process);
     return run;
 }
 
@@ -149,18 +114,11 @@ Run StartGeany(const QString &geany, const QString &config, const QString &page)
     QProcess process;
     QElapsedTimer timer;
     timer.start();
-    process.start(geany, {QStringLiteral("-c"), config, QStringLiteral("-i"), QStringLiteral("-p"),
-                          QStringLiteral("-s"), QStringLiteral("-t"), page});
+    process.start(geany, GeanyArguments(config, page));
     run.start = WaitFor(timer, [] { return !ViewableWindow().isEmpty(); });
-    run.peak = PeakMiB(process.processId());
-    End(process);
+    run.peak = PeakBytes(process.processId()) / 1048576.0;
+    EndProcess(process);
     return run;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 } // namespace
@@ -188,8 +146,7 @@ int main(int argc, char **argv)
                    .arg(PageColour.name())
                    .toLatin1());
     file.close();
-    const QString geanyConfig = scratch.filePath(QStringLiteral("geany"));
-    QDir().mkpath(geanyConfig);
+    const QString geanyConfig = MakeGeanyConfig(scratch.filePath(QStringLiteral("geany")));
 
     std::vector<double> starts, peaks, previews, geanyStarts, geanyPeaks, ratios;
     for (int i = 0; i < runs; ++i) {

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "tests/HostileListFiles.h"
+#include "tests/ProcessStatus.h"
+#include "tests/ProgramCopies.h"
+#include "tests/ScopedEnvironment.h"
+#include "tests/TempFolder.h"
 #include "tests/Unprivileged.h"
 
 #include "platform/windows/WindowTable.h"
@@ -126,18 +130,6 @@ private:
             QFile::copy(from, to);
     }
 
-    static void CopyTree(const QString &from, const QString &to)
-    {
-        QDir().mkpath(to);
-        for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-            const QString target = to + u'/' + entry.fileName();
-            if (entry.isDir())
-                CopyTree(entry.filePath(), target);
-            else
-                QFile::copy(entry.filePath(), target);
-        }
-    }
-
     // Gives the folder and everything in it but the linked program files to "nobody".
     static void GiveToNobody(const QString &root)
     {
@@ -187,7 +179,7 @@ private:
         for (const char *name : {"Vellicor", "PageEngine.so"})
             LinkOrCopy(bin() + u'/' + QLatin1String(name), root + u'/' + QLatin1String(name));
         for (const char *data : {"buttons", "help", "icons", "language", "pattern", "setting"})
-            CopyTree(DataFolder() + QLatin1String(data), root + u'/' + QLatin1String(data));
+            TempFolder::CopyTree(DataFolder() + QLatin1String(data), root + u'/' + QLatin1String(data));
         const QString table = root + QStringLiteral("/.windows");
         for (const char *folder : {".windows", "home", "runtime"})
             QDir().mkpath(root + u'/' + QLatin1String(folder));
@@ -209,11 +201,7 @@ private:
             GiveToNobody(root);
         }
 
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        env.insert(QStringLiteral("VELLICOR_WINDOW_TABLE"), table);
-        env.insert(QStringLiteral("VELLICOR_COMPONENT_REGISTRY"), registry());
+        QProcessEnvironment env = CopyEnvironment(table, registry());
         env.insert(QStringLiteral("HOME"), root + QStringLiteral("/home"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root + QStringLiteral("/runtime"));
         run->process.setProcessEnvironment(env);
@@ -232,45 +220,33 @@ private:
         return run;
     }
 
+    // While the result lives, this process's window table is the run's own.
+    static ScopedEnvironment InTableOf(const Running &run)
+    {
+        return ScopedEnvironment(
+            {{"VELLICOR_WINDOW_TABLE", QFile::encodeName(run.folder.filePath(QStringLiteral(".windows"))).constData()}});
+    }
+
     // The main window of the run's copy once its title names the page; 0 before.
     static platform::windows::Handle MainWindow(const Running &run)
     {
-        const QByteArray own = qgetenv("VELLICOR_WINDOW_TABLE");
-        qputenv("VELLICOR_WINDOW_TABLE", QFile::encodeName(run.folder.filePath(QStringLiteral(".windows"))));
+        const ScopedEnvironment table = InTableOf(run);
         platform::windows::Handle window = 0;
         for (const platform::windows::WindowEntry &entry : platform::windows::EnumWindows())
             if (!entry.application && entry.title == run.page + QStringLiteral(" - Marrowin Vellicor"))
                 window = entry.handle;
-        qputenv("VELLICOR_WINDOW_TABLE", own);
         return window;
     }
 
     static bool Ask(const Running &run, platform::windows::Handle window, unsigned message)
     {
-        const QByteArray own = qgetenv("VELLICOR_WINDOW_TABLE");
-        qputenv("VELLICOR_WINDOW_TABLE", QFile::encodeName(run.folder.filePath(QStringLiteral(".windows"))));
-        const bool answered = platform::windows::SendMessage(window, message, 0, 0);
-        qputenv("VELLICOR_WINDOW_TABLE", own);
-        return answered;
-    }
-
-    static double PeakMiB(qint64 processId)
-    {
-        QFile status(QStringLiteral("/proc/%1/status").arg(processId));
-        if (!status.open(QIODevice::ReadOnly))
-            return 0;
-        for (const QByteArray &line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:"))
-                return line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024.0;
-        return 0;
+        const ScopedEnvironment table = InTableOf(run);
+        return platform::windows::SendMessage(window, message, 0, 0);
     }
 
     static void Fail(Running &run, const QString &what)
     {
-        if (run.process.state() != QProcess::NotRunning) {
-            run.process.kill();
-            run.process.waitForFinished();
-        }
+        EndProcess(run.process);
         QFile errors(run.folder.filePath(QStringLiteral("home/errors.txt")));
         errors.open(QIODevice::ReadOnly);
         const QByteArray said = errors.readAll().right(600).trimmed();
@@ -298,7 +274,7 @@ private:
                     return true;
                 }
                 run.result.toWindow = run.clock.nsecsElapsed() / 1e9;
-                run.result.peakMiB = PeakMiB(run.process.processId());
+                run.result.peakMiB = PeakBytes(run.process.processId()) / 1048576.0;
                 run.phase = Phase::Closing;
                 run.deadline = QDeadlineTimer(timeoutMs_);
                 run.clock.start();

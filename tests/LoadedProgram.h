@@ -8,9 +8,11 @@
 #include "app/dialogs/frmMoney.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/editor/Editor.h"
 #include "tests/TempFolder.h"
 #include "tests/documents/DocumentStatePrinting.h"
 
@@ -84,6 +86,21 @@ protected:
     static frmMain *main() { return forms::frmMain.get(); }
     static frmContent *document(int number) { return mdlFile::Documents[number]; }
     static const mdlFile::DocumentRecord &record(int number) { return mdlFile::DocumentRecords[number]; }
+
+    // A new empty HTML document, as the New command makes it, once the events it posts have run; its number.
+    static int createDocument()
+    {
+        mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+        QCoreApplication::processEvents();
+        return mdlFile::DocumentCount();
+    }
+
+    // Types `text` at the caret, as the user does, so that the document counts as changed.
+    static void type(int number, const QString &text)
+    {
+        document(number)->PasteText(text);
+        document(number)->txtContent->FlushChange();
+    }
 
     TempFolder folder;
     QList<int> answers;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/ProgramCopies.h"
+#include "tests/ScopedEnvironment.h"
 #include "tests/TempFolder.h"
 
 #include <QDir>
@@ -30,15 +32,13 @@ public:
     QString executable() const { return root.path("Vellicor"); }
     QString windowTable() const { return root.path(".windows"); }
 
-    QProcessEnvironment environment() const
+    // While the result lives, this process's window table is the folder's: it meets the copies started here.
+    ScopedEnvironment useWindowTable() const
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("VELLICOR_WINDOW_TABLE", windowTable());
-        env.insert("VELLICOR_COMPONENT_REGISTRY", root.path(".components.json"));
-        env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        return env;
+        return ScopedEnvironment({{"VELLICOR_WINDOW_TABLE", windowTable().toUtf8().constData()}});
     }
+
+    QProcessEnvironment environment() const { return CopyEnvironment(windowTable(), root.path(".components.json")); }
 
     // Starts a copy of the program with `arguments`; the caller waits for it.
     void start(QProcess &process, const QStringList &arguments = {}) const

@@ -28,19 +28,10 @@ struct Case {
 
 class ConcurrentStarts : public testing::TestWithParam<Case> {
 protected:
-    void SetUp() override
-    {
-        runTable = qgetenv("VELLICOR_WINDOW_TABLE");
-        qputenv("VELLICOR_WINDOW_TABLE", folder.windowTable().toUtf8());
-    }
     void TearDown() override
     {
         for (auto &copy : copies)
-            if (copy->state() != QProcess::NotRunning) {
-                copy->kill();
-                copy->waitForFinished();
-            }
-        qputenv("VELLICOR_WINDOW_TABLE", runTable);
+            EndProcess(*copy);
     }
 
     QProcess &newCopy() { return *copies.emplace_back(std::make_unique<QProcess>()); }
@@ -65,7 +56,7 @@ protected:
     }
 
     ProgramFolder folder;
-    QByteArray runTable;
+    const ScopedEnvironment table = folder.useWindowTable();
     std::vector<std::unique_ptr<QProcess>> copies;
 };
 

@@ -73,6 +73,20 @@ const hostile::ListFile &ListFile(const char *path)
     return hostile::ListFiles().front();
 }
 
+// The user in the New dialog: on its tab `tab`, creates what is chosen there, or cancels when the tab
+// offers nothing to create.
+std::function<void(QDialog &)> CreateFromNewTab(int tab)
+{
+    return [tab](QDialog &dialog) {
+        auto &chooser = static_cast<frmFileNew &>(dialog);
+        chooser.tbsTypeDoc->setCurrentIndex(tab);
+        if (chooser.cmmCreat->isEnabled())
+            chooser.cmmCreat->click();
+        else
+            chooser.cmmCancel->click();
+    };
+}
+
 // The windows that read a list file each time they open, opened by their commands over the loaded
 // program with that file in every hostile form: each window shows, is stepped through as a user would,
 // closes, and leaves the program running.
@@ -100,24 +114,8 @@ TEST_F(HostileListWindows, TheWindowsThatReadAListWhenTheyOpenShowAndClose)
          }},
         {"setting/tester.ini", [](frmMain &main) { main.mnuHelp_Tester_Click(); },
          [](QDialog &dialog) { static_cast<frmTester &>(dialog).cmmClose->click(); }},
-        {"setting/newfile.ini", [](frmMain &main) { main.mnuFile_New_Click(); },
-         [](QDialog &dialog) {
-             auto &chooser = static_cast<frmFileNew &>(dialog);
-             chooser.tbsTypeDoc->setCurrentIndex(0);
-             if (chooser.cmmCreat->isEnabled())
-                 chooser.cmmCreat->click();
-             else
-                 chooser.cmmCancel->click();
-         }},
-        {"setting/pattern.ini", [](frmMain &main) { main.mnuFile_New_Click(); },
-         [](QDialog &dialog) {
-             auto &chooser = static_cast<frmFileNew &>(dialog);
-             chooser.tbsTypeDoc->setCurrentIndex(1);
-             if (chooser.cmmCreat->isEnabled())
-                 chooser.cmmCreat->click();
-             else
-                 chooser.cmmCancel->click();
-         }},
+        {"setting/newfile.ini", [](frmMain &main) { main.mnuFile_New_Click(); }, CreateFromNewTab(0)},
+        {"setting/pattern.ini", [](frmMain &main) { main.mnuFile_New_Click(); }, CreateFromNewTab(1)},
     };
     for (const Window &window : windows) {
         for (const hostile::KindName &kind : hostile::Kinds) {

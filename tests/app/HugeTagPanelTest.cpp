@@ -1,10 +1,8 @@
 #include "app/core/mdlProgram.h"
 #include "platform/windows/WindowTable.h"
 
+#include "tests/ProgramCopies.h"
 #include "tests/ProgramFolder.h"
-
-#include <QDeadlineTimer>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -27,30 +25,20 @@ TEST(HugeTagPanel, AStartWithAHugeTagGroupReachesItsMainWindowAndCloses)
         panels += "Group " + QByteArray::number(i) + " |101\r\n";
     folder.root.write("setting/panel.ini", panels);
 
-    const QByteArray runTable = qgetenv("VELLICOR_WINDOW_TABLE");
-    qputenv("VELLICOR_WINDOW_TABLE", folder.windowTable().toUtf8());
+    const ScopedEnvironment table = folder.useWindowTable();
     QProcess program;
     folder.start(program);
-    windows::Handle window = 0;
-    const QDeadlineTimer deadline(120000);
-    while (!window && !deadline.hasExpired() && program.state() == QProcess::Running) {
-        for (const windows::WindowEntry &entry : windows::EnumWindows())
-            if (entry.handle / 256 == program.processId() && !entry.application &&
-                entry.title.endsWith(QLatin1String(" - Marrowin Vellicor")))
-                window = entry.handle;
-        QThread::msleep(50);
-    }
+    const windows::Handle window = WaitForCopyWindow(
+        program,
+        [](const windows::WindowEntry &entry) { return entry.title.endsWith(QLatin1String(" - Marrowin Vellicor")); },
+        120000);
     EXPECT_NE(window, 0) << "the main window names the document that the start opened";
     if (window) {
         EXPECT_TRUE(windows::SendMessage(window, mdlProgram::WM_CLOSE, 0, 0));
         EXPECT_TRUE(program.waitForFinished(60000));
         EXPECT_EQ(program.exitCode(), 0);
     }
-    if (program.state() != QProcess::NotRunning) {
-        program.kill();
-        program.waitForFinished();
-    }
-    qputenv("VELLICOR_WINDOW_TABLE", runTable);
+    EndProcess(program);
 }
 
 } // namespace

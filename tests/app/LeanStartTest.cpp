@@ -1,11 +1,10 @@
 #include "app/core/mdlProgram.h"
 #include "platform/windows/WindowTable.h"
 
+#include "tests/ProgramCopies.h"
 #include "tests/ProgramFolder.h"
 
-#include <QDeadlineTimer>
 #include <QTest>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -18,20 +17,6 @@ QByteArray MappedLibraries(qint64 id)
 {
     QFile maps(QStringLiteral("/proc/%1/maps").arg(id));
     return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
-}
-
-// The main window of `process` once it has the `title` and its event loop answers; 0 when it never does.
-windows::Handle WaitForMainWindow(const QProcess &process, const QString &title)
-{
-    const QDeadlineTimer deadline(30000);
-    while (!deadline.hasExpired()) {
-        for (const windows::WindowEntry &entry : windows::EnumWindows())
-            if (entry.handle / 256 == process.processId() && !entry.application &&
-                entry.title == title && windows::SendMessage(entry.handle, 0, 0, 0))
-                return entry.handle;
-        QThread::msleep(20);
-    }
-    return 0;
 }
 
 // The real program: the page engine is loaded only with the first page pane. A start with a small page
@@ -47,17 +32,20 @@ TEST(LeanStart, ThePageEngineIsLoadedOnlyWhenAPagePaneIsMade)
         {"[start_program]\r\nfile_creat=False\r\n", true, false},
         {"[start_program]\r\nfile_creat=False\r\ndialog_advice=True\r\n", false, true},
     };
-    const QByteArray runTable = qgetenv("VELLICOR_WINDOW_TABLE");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.tips ? "the tips shown at the start" : "no page shown");
         ProgramFolder folder;
-        qputenv("VELLICOR_WINDOW_TABLE", folder.windowTable().toUtf8());
+        const ScopedEnvironment table = folder.useWindowTable();
         folder.root.write("setting.ini", c.setting);
         const QString page = folder.root.write("site/small.html", "<html><body>small</body></html>");
         QProcess program;
         folder.start(program, c.withPage ? QStringList{page} : QStringList{});
         const QString title = QStringLiteral("Marrowin Vellicor");
-        const windows::Handle window = WaitForMainWindow(program, c.withPage ? "small.html - " + title : title);
+        const QString shown = c.withPage ? "small.html - " + title : title;
+        // The main window with that title, once its event loop answers.
+        const windows::Handle window = WaitForCopyWindow(program, [&](const windows::WindowEntry &entry) {
+            return entry.title == shown && windows::SendMessage(entry.handle, 0, 0, 0);
+        });
         ASSERT_NE(window, 0);
 
         const auto engineLoaded = [&] {
@@ -78,11 +66,7 @@ TEST(LeanStart, ThePageEngineIsLoadedOnlyWhenAPagePaneIsMade)
             EXPECT_TRUE(windows::SendMessage(window, mdlProgram::WM_CLOSE, 0, 0));
             EXPECT_TRUE(program.waitForFinished(30000));
         }
-        if (program.state() != QProcess::NotRunning) {
-            program.kill();
-            program.waitForFinished();
-        }
-        qputenv("VELLICOR_WINDOW_TABLE", runTable);
+        EndProcess(program);
     }
 }
 

@@ -36,14 +36,6 @@ void StartCopy(QProcess &process, const ProgramFolder &folder, const QStringList
     process.waitForStarted();
 }
 
-void EndCopy(QProcess &process)
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished();
-    }
-}
-
 // This process starts while a copy with a page open runs: it finds that copy's main window, whose title
 // holds the program's title after the page's name.
 TEST(PrevInstance, AStartingCopyFindsTheRunningCopysMainWindowAndNeverItsOwn)
@@ -75,7 +67,7 @@ TEST(PrevInstance, AStartingCopyFindsTheRunningCopysMainWindowAndNeverItsOwn)
         EXPECT_TRUE(mdlProgram::WindowTitles.contains(c.title)) << "its own window is listed too";
         windows::UnregisterWindow(own);
     }
-    EndCopy(running);
+    EndProcess(running);
 }
 
 // This process runs with its main window in the given state; a copy started without a file brings it
@@ -84,7 +76,7 @@ class PrevInstanceRunning : public LoadedProgram {
 protected:
     void TearDown() override
     {
-        EndCopy(second);
+        EndProcess(second);
         LoadedProgram::TearDown();
     }
 

@@ -44,10 +44,7 @@ protected:
             platform::application::SetPath(QString());
         }
         for (QProcess *process : {&first, &second, &third})
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished();
-            }
+            EndProcess(*process);
         // Back to the run's own table, never the one that real copies of the program share.
         qputenv("VELLICOR_WINDOW_TABLE", runTable);
     }

@@ -8,7 +8,6 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 #include "platform/widgets/StatusBar.h"
-#include "platform/widgets/TabStrip.h"
 #include "tests/documents/OpenDocumentsFixture.h"
 
 #include <QAction>
@@ -82,22 +81,10 @@ protected:
         settle();
     }
 
-    // Chooses the document's item in the open Window menu with the mouse.
+    // Chooses the document's item in the Window menu with the mouse.
     static void chooseInWindowMenu(int number)
     {
-        QMenu *menu = main()->mnuWindows;
-        menu->popup(main()->mapToGlobal(QPoint(10, 10)));
-        settle();
-        QAction *item = main()->mnuWindows_File[record(number).MenuIndex];
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        settle();
-    }
-
-    static void chooseTab(int number)
-    {
-        TabStrip *tabs = main()->tbsFiles;
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(record(number).TabIndex - 1).center());
-        settle();
+        chooseInWindowsMenu(main()->mnuWindows_File[record(number).MenuIndex]);
     }
 
     static bool editorHasFocus(int number)
@@ -114,7 +101,7 @@ protected:
     {
         static const std::vector<Way> all = {
             {"Window menu", [](int, int to) { chooseInWindowMenu(to); }},
-            {"tab", [](int, int to) { chooseTab(to); }},
+            {"tab", [](int, int to) { clickTab(to); }},
             {"Ctrl+Tab", [](int from, int) { ctrlTab(from); }},
         };
         return all;

@@ -64,20 +64,6 @@ protected:
         return mdlFile::DocumentCount();
     }
 
-    int create()
-    {
-        mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
-        QApplication::processEvents();
-        return mdlFile::DocumentCount();
-    }
-
-    // Types `text` at the caret, as the user does, so that the document counts as changed.
-    static void type(int number, const QString &text)
-    {
-        document(number)->PasteText(text);
-        document(number)->txtContent->FlushChange();
-    }
-
     static pages::FakePagePane *pane(int number) { return static_cast<pages::FakePagePane *>(document(number)->brwIE); }
     static Calls calls(int number) { return pane(number) ? pane(number)->calls : Calls{}; }
     static QString text(int number) { return document(number)->txtContent->Text(); }
@@ -228,7 +214,7 @@ TEST_F(ContentPreview, APreviewShowsTheEditedTextWhereTheSettingsSaySo)
         mdlLoad::ViewTmpfile = c.viewTmpfile;
         mdlLoad::SaveView = c.saveView;
         boxes.clear();
-        const int n = c.newDocument ? create() : open("site/page.html", "<p>старый</p>");
+        const int n = c.newDocument ? createDocument() : open("site/page.html", "<p>старый</p>");
         type(n, QStringLiteral("<p>новый</p>"));
         const QString edited = text(n);
 
@@ -273,7 +259,7 @@ TEST_F(ContentPreview, TheOuterBrowserGetsTheFileItsAddressOrTheCopy)
         mdlLoad::BrowserTmpfile = c.browserTmpfile;
         mdlLoad::ServerBrowser = c.serverBrowser;
         mdlLoad::SaveBrowser = c.saveBrowser;
-        const int n = c.newDocument ? create() : open("site/my page.html", "<p>старый</p>");
+        const int n = c.newDocument ? createDocument() : open("site/my page.html", "<p>старый</p>");
         type(n, QStringLiteral("новый"));
         ShellRecorder shell;
         QTest::keyClick(document(n)->txtContent->Control(), Qt::Key_F11);

@@ -74,18 +74,10 @@ protected:
         return mdlFile::DocumentCount();
     }
 
-    int create()
-    {
-        mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
-        QApplication::processEvents();
-        return mdlFile::DocumentCount();
-    }
-
-    // Types `text` at the caret, as the user does, so that the document counts as changed.
+    // Types `text` as the user does, and runs the events that the typing posts.
     static void type(int number, const QString &text)
     {
-        document(number)->PasteText(text);
-        document(number)->txtContent->FlushChange();
+        LoadedProgram::type(number, text);
         QApplication::processEvents();
     }
 
@@ -330,7 +322,7 @@ TEST_F(DocumentSave, TheCloseQuestionsYesSavesTheClosingDocumentWhicheverIsActiv
     EXPECT_EQ(record(other).State, mdlFile::DocumentState::SavedChanged);
 
     // A new document: its Save dialog comes up, for it.
-    const int fresh = create();
+    const int fresh = createDocument();
     type(fresh, QStringLiteral("fresh text"));
     document(fresh)->SetFocusForm();
     handOverDuringQuestion();

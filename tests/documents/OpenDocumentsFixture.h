@@ -5,10 +5,13 @@
 #include "app/documents/mdlFileOpen.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/editor/Editor.h"
+#include "platform/widgets/TabStrip.h"
 #include "tests/LoadedProgram.h"
 #include "tests/QtPrinting.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <Qsci/qsciscintilla.h>
 
@@ -52,6 +55,24 @@ protected:
     static void select(int number, int startLine, int startCol, int endLine, int endCol)
     {
         editor(number)->SetSel({startLine, startCol, endLine, endCol});
+    }
+
+    // Opens the Window menu and chooses `item` with the mouse.
+    static void chooseInWindowsMenu(QAction *item)
+    {
+        QMenu *menu = main()->mnuWindows;
+        menu->popup(main()->mapToGlobal(QPoint(10, 10)));
+        settle();
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        settle();
+    }
+
+    // Clicks the document's tab.
+    static void clickTab(int number)
+    {
+        TabStrip *tabs = main()->tbsFiles;
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(record(number).TabIndex - 1).center());
+        settle();
     }
 
     TempFolder files;

@@ -2,14 +2,11 @@
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/mainwindow/frmMain.h"
-#include "platform/widgets/TabStrip.h"
 #include "tests/documents/OpenDocumentsFixture.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -33,22 +30,6 @@ protected:
     }
 
     static QMdiSubWindow *window(int number) { return document(number)->subWindow; }
-
-    static void chooseInWindowsMenu(QAction *item)
-    {
-        QMenu *menu = main()->mnuWindows;
-        menu->popup(main()->mapToGlobal(QPoint(10, 10)));
-        settle();
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        settle();
-    }
-
-    static void clickTab(int number)
-    {
-        TabStrip *tabs = main()->tbsFiles;
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(record(number).TabIndex - 1).center());
-        settle();
-    }
 };
 
 TEST_F(WindowArrangement, MinimiseAllMinimisesMaximisedDocuments)

@@ -1,6 +1,7 @@
 #include "platform/editor/LineStateScan.h"
 #include "platform/editor/SyntaxLexer.h"
 #include "platform/editor/TextLines.h"
+#include "tests/platform/editor/HtmlLanguage.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +11,6 @@
 using namespace platform::editor;
 
 namespace {
-
-LanguageDefinition Html()
-{
-    LanguageDefinition html;
-    html.Style = LanguageStyleSgml;
-    html.MultiLineComments1 = QStringLiteral("<!--");
-    html.MultiLineComments2 = QStringLiteral("-->");
-    html.StringDelims = QStringLiteral("\"\n'");
-    return html;
-}
 
 // A text of many lines, every kind of line end among them, with comments, tags and strings that run over
 // line ends.
@@ -60,7 +51,7 @@ std::vector<QByteArray> LinesOf(const QByteArray &text)
 
 class StateScan : public testing::Test {
 protected:
-    void SetUp() override { lexer.SetDefinition(Html()); }
+    void SetUp() override { lexer.SetDefinition(HtmlLanguage()); }
 
     // Scans `text` in pieces of `pieceSize` and keeps what the scan found.
     bool Read(const QByteArray &text, qsizetype pieceSize)

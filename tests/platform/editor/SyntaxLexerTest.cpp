@@ -2,6 +2,7 @@
 #include "platform/editor/Language.h"
 #include "platform/text/AnsiCodePage.h"
 #include "tests/TempFolder.h"
+#include "tests/platform/editor/HtmlLanguage.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -73,21 +74,11 @@ std::string LineEndName(const std::string &lineEnd)
     return lineEnd == "\n" ? "Lf" : lineEnd == "\r\n" ? "CrLf" : "Cr";
 }
 
-LanguageDefinition Html()
-{
-    LanguageDefinition html;
-    html.Style = LanguageStyleSgml;
-    html.MultiLineComments1 = QStringLiteral("<!--");
-    html.MultiLineComments2 = QStringLiteral("-->");
-    html.StringDelims = QStringLiteral("\"\n'");
-    return html;
-}
-
 class LineEnds : public testing::TestWithParam<const char *> {};
 
 TEST_P(LineEnds, EndStringsAndCommentsLineByLine)
 {
-    DefineLanguage(QStringLiteral("LineEndHTML"), Html());
+    DefineLanguage(QStringLiteral("LineEndHTML"), HtmlLanguage());
     Editor editor;
     editor.SetLanguage(QStringLiteral("LineEndHTML"));
     const QString lineEnd = QString::fromLatin1(GetParam());
@@ -180,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(Files, OddLanguages, testing::ValuesIn(oddLanguages),
 // An editor showing the end of a page reached by a jump, beside the colouring of the same text from its start.
 class JumpedPage : public testing::Test {
 protected:
-    static void SetUpTestSuite() { DefineLanguage(QStringLiteral("JumpHTML"), Html()); }
+    static void SetUpTestSuite() { DefineLanguage(QStringLiteral("JumpHTML"), HtmlLanguage()); }
     static void TearDownTestSuite() { UndefineLanguage(QStringLiteral("JumpHTML")); }
 
     // Shows the end of `text`, set whole or, as a file is opened, read in slices of bytes.
