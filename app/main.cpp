@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     QApplication::setQuitOnLastWindowClosed(false);
-    platform::application::InstallQtTranslations();
+    platform::application::UseRussian();
     if (!mdlProgram::Main())
         return 0;
     return QApplication::exec();

@@ -18,9 +18,10 @@ namespace MwFSO {
 
 namespace {
 
+// In the host's locale, which the program sets to Russian whatever the system's.
 QString DateText(const QDateTime &moment)
 {
-    return moment.isValid() ? QLocale::system().toString(moment, QLocale::ShortFormat) : QString();
+    return moment.isValid() ? QLocale().toString(moment, QLocale::ShortFormat) : QString();
 }
 
 } // namespace

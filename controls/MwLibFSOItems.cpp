@@ -3,10 +3,10 @@
 #include "controls/MwFSODrives.h"
 #include "controls/MwFSOError.h"
 #include "controls/MwFSOPaths.h"
+#include "platform/files/FileTypeName.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QMimeDatabase>
 
 namespace MwFSO::Items {
 
@@ -66,8 +66,7 @@ FileAttributes AttributesOf(const QFileInfo &item)
 
 QString TypeOf(const QFileInfo &item)
 {
-    static const QMimeDatabase types;
-    return types.mimeTypeForFile(item).comment();
+    return platform::files::FileTypeName(item);
 }
 
 Date CreatedOf(const QFileInfo &item)

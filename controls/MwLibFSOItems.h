@@ -23,7 +23,7 @@ QString ParentTextOf(const QFileInfo &item);
 // Directory 16, read-only 1 (no owner write bit), hidden 2 (name begins with "."), system 4 (neither a
 // regular file nor a folder: devices, sockets, pipes).
 FileAttributes AttributesOf(const QFileInfo &item);
-// The desktop's description of the item's kind.
+// The Russian name of the item's kind.
 QString TypeOf(const QFileInfo &item);
 
 Date CreatedOf(const QFileInfo &item);

@@ -18,8 +18,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marrowin Vellicor"));
     QApplication::setQuitOnLastWindowClosed(false);
-    // Qt's own dialogs speak Russian here as in the program.
-    platform::application::InstallQtTranslations();
+    // Russian whatever the system's locale, as the program sets it at its start.
+    platform::application::UseRussian();
     // The exit routine that a test runs ends nothing: the tests after it run in this process.
     platform::application::SetEndHook([](int) {});
     return RUN_ALL_TESTS();

@@ -1,7 +1,9 @@
 #include "platform/application/Application.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
@@ -9,6 +11,27 @@ namespace platform::application {
 namespace {
 QString pathOverride;
 EndHook endHook;
+
+// Qt's own texts that its Russian catalogue lacks: the kinds that Qt's file lists name (the folder picker's
+// details).
+class MissingRussianTexts : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        static const QHash<QByteArray, QString> texts = {
+            {"QAbstractFileIconProvider|Folder", QStringLiteral("Папка")},
+            {"QAbstractFileIconProvider|Drive", QStringLiteral("Диск")},
+            {"QAbstractFileIconProvider|File", QStringLiteral("Файл")},
+            {"QAbstractFileIconProvider|Shortcut", QStringLiteral("Ярлык")},
+            {"QAbstractFileIconProvider|Unknown", QStringLiteral("Неизвестно")},
+        };
+        return texts.value(QByteArray(context) + '|' + source);
+    }
+};
 } // namespace
 
 QString Path()
@@ -26,17 +49,21 @@ QString Title()
     return QCoreApplication::applicationName();
 }
 
-void InstallQtTranslations()
+void UseRussian()
 {
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QLocale::setDefault(russian);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     // Qt's widgets and dialogs, and the page engine's menus.
-    for (const char *catalogue : {"qtbase_ru", "qtwebengine_ru"}) {
+    for (const char *catalogue : {"qtbase", "qtwebengine"}) {
         auto *translator = new QTranslator(QCoreApplication::instance());
-        if (translator->load(QLatin1String(catalogue), folder))
+        if (translator->load(russian, QLatin1String(catalogue), QStringLiteral("_"), folder))
             QCoreApplication::installTranslator(translator);
         else
             delete translator;
     }
+    // Asked first, as the last one installed; it answers nothing that the catalogues answer.
+    QCoreApplication::installTranslator(new MissingRussianTexts(QCoreApplication::instance()));
 }
 
 QString CommandLine()

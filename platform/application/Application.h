@@ -13,10 +13,12 @@ QString Path();
 // an empty folder restores the executable's.
 void SetPath(const QString &folder);
 QString Title();
-// Makes Qt's own dialogs and texts (the print dialog, the folder picker, the text boxes' and page
-// panes' context menus) speak Russian, as the rest of the program does. Called once, after the
-// application object is made and before the first window.
-void InstallQtTranslations();
+// Makes the program speak Russian whatever the system's locale: a Russian locale becomes the default, so
+// that dates, numbers and the names of file types are Russian, also in the page engine's own texts; Qt's
+// own dialogs and texts (the print dialog, the folder picker, the text boxes' and page panes' context
+// menus) take Qt's Russian catalogue, and the texts that it lacks come from the program. Called once,
+// after the application object is made and before the first window.
+void UseRussian();
 // The arguments after the program's name, joined by spaces, as one command line.
 QString CommandLine();
 

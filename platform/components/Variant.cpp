@@ -201,7 +201,7 @@ std::optional<Variant> Variant::Converted(VarType type) const
         case VarType::Double:
             return Variant(QString::number(v.real_, 'g', 15));
         case VarType::Date:
-            return Variant(QLocale::system().toString(v.ToDateTime(), QLocale::ShortFormat));
+            return Variant(QLocale().toString(v.ToDateTime(), QLocale::ShortFormat));
         default:
             return std::nullopt;
         }

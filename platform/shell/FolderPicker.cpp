@@ -4,15 +4,42 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QListView>
+#include <QLocale>
 #include <QScrollBar>
 
 namespace platform::shell {
 
+namespace {
+
+// Qt's file model writes its dates in the system's locale; the program's is Russian whatever the
+// system's, so the picker's details take them from the model's times instead.
+class ProgramLocaleDates : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        // The file model's fourth column, "Дата изменения".
+        constexpr int ModifiedColumn = 3;
+        if (role != Qt::DisplayRole || index.column() != ModifiedColumn)
+            return QIdentityProxyModel::data(index, role);
+        const auto *files = static_cast<const QFileSystemModel *>(sourceModel());
+        return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+    }
+};
+
+} // namespace
+
 QString BrowseFolder(QWidget *owner, const QString &title, const QString &startFolder)
 {
-    // The picker that QFileDialog::getExistingDirectory shows, made here so that a test can answer it.
+    // The picker that QFileDialog::getExistingDirectory shows, made here so that a test can answer it. It
+    // is Qt's own, never the desktop's, which would speak the system's language.
     QFileDialog picker(owner, title);
+    picker.setOption(QFileDialog::DontUseNativeDialog);
+    picker.setProxyModel(new ProgramLocaleDates(&picker));
     picker.setFileMode(QFileDialog::Directory);
     picker.setOption(QFileDialog::ShowDirsOnly);
     if (!startFolder.isEmpty() && QFileInfo(startFolder).isDir())
