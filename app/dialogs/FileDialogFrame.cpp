@@ -39,6 +39,7 @@ FileDialogFrame::FileDialogFrame(QDialog *dialog, const QString &acceptCaption, 
 
     auto *tabFrame = new QWidget(picBox);
     tbsListFiles = new TabStrip(tabFrame);
+    tbsListFiles->setAccessibleName(QStringLiteral("Списки файлов"));
     tbsListFiles->setDocumentMode(false);
     pages = new QWidget(tabFrame);
     pageLayout_ = new QVBoxLayout(pages);

@@ -2,13 +2,13 @@
 
 #include "app/dialogs/MwFSOControls.h"
 #include "platform/forms/Twips.h"
+#include "platform/widgets/ToolBar.h"
 
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace fso = MwFSOControls;
@@ -50,7 +50,7 @@ FolderPane::FolderPane(QString &typeView, QWidget *parent)
     , cmbDrive_(fso::CLSID_MwFSOCombo, fso::TreeOrCombo::Path, this)
     , lstDirFiles_(fso::CLSID_MwFSOList, fso::List::Path, this)
 {
-    tlbMenu = new QToolBar(this);
+    tlbMenu = new ToolBar(this);
     for (const ViewButton &button : Buttons) {
         const QString key = QLatin1StringView(button.key);
         QAction *action = tlbMenu->addAction(style()->standardIcon(button.picture), QString());

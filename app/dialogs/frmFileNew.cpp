@@ -105,6 +105,7 @@ frmFileNew::frmFileNew() : ContainerWindow(forms::frmMain.loaded())
     tabPane_ = new QFrame(picBox);
     tabPane_->setFrameShape(QFrame::StyledPanel);
     tbsTypeDoc = new TabStrip(picBox);
+    tbsTypeDoc->setAccessibleName(QStringLiteral("Виды файлов"));
     tbsTypeDoc->setDocumentMode(false);
     tbsTypeDoc->Add(1, StandartKey, QStringLiteral("Стандартные"));
     tbsTypeDoc->Add(2, PatternKey, QStringLiteral("Шаблоны"));

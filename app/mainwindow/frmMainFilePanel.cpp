@@ -14,12 +14,12 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/widgets/ClippedTextTip.h"
 #include "platform/widgets/PictureBox.h"
+#include "platform/widgets/ToolBar.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QScopedValueRollback>
 #include <QStyle>
-#include <QToolBar>
 
 #include <algorithm>
 
@@ -38,7 +38,7 @@ int CodePageOf(const QComboBox *list)
 void frmMain::CreateFilePanel()
 {
     cmbDrive = std::make_unique<MwFSOHost>(fso::CLSID_MwFSOCombo, fso::TreeOrCombo::Path, picServiseFile);
-    tlbPathUp = new QToolBar(picServiseFile);
+    tlbPathUp = new ToolBar(picServiseFile);
     QAction *up = tlbPathUp->addAction(style()->standardIcon(QStyle::SP_FileDialogToParent), QString());
     up->setObjectName(QStringLiteral("updir"));
     up->setToolTip(QStringLiteral("На уровень вверх"));

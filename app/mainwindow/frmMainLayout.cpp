@@ -64,6 +64,7 @@ PictureBox *frmMain::NewSplitter(QWidget *parent, Qt::CursorShape cursor)
 void frmMain::CreateServisePanel()
 {
     sstServise = new MultiRowTabStrip(picServise);
+    sstServise->setAccessibleName(QStringLiteral("Рабочая панель"));
     sstServise->Add(1, QStringLiteral("files"), QStringLiteral("Выбор файлов"));
     sstServise->Add(2, QStringLiteral("phrase"), QStringLiteral("Дерево автотекста"));
     sstServise->Add(3, QStringLiteral("color"), QStringLiteral("Дерево цветов"));

@@ -68,6 +68,7 @@ void frmMain::CreateBars()
     auto *bottom = new QHBoxLayout(picFiles);
     bottom->setContentsMargins(0, 0, 0, 0);
     tbsFiles = new TabStrip(picFiles);
+    tbsFiles->setAccessibleName(QStringLiteral("Перечень файлов"));
     tbsFiles->Add(1, QStringLiteral("nothing"), QStringLiteral("файлов нет"));
     bottom->addWidget(tbsFiles);
     picFiles->hide();

@@ -18,6 +18,7 @@ void frmMain::CreateTegsPanel(QBoxLayout *top)
     column->setContentsMargins(0, 0, 3, 0);
     column->setSpacing(0);
     tbsTegs = new TabStrip(picMain);
+    tbsTegs->setAccessibleName(QStringLiteral("Панель тегов"));
     column->addWidget(tbsTegs);
     picTegs = new QWidget(picMain);
     auto *box = new QHBoxLayout(picTegs);

@@ -1,6 +1,7 @@
 #include "platform/widgets/TabListAccessible.h"
 
 #include "platform/widgets/MultiRowTabStrip.h"
+#include "platform/widgets/TabStrip.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -9,9 +10,10 @@
 namespace {
 
 // One tab of a strip, by its position; it lives as long as the strip's own interface.
+template <class Strip>
 class PageTab : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
-    PageTab(MultiRowTabStrip *strip, int position) : strip_(strip), position_(position) {}
+    PageTab(Strip *strip, int position) : strip_(strip), position_(position) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -27,7 +29,14 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && isValid() ? strip_->Caption(position_) : QString();
+        if (!isValid())
+            return {};
+        if (kind == QAccessible::Name)
+            return strip_->Caption(position_);
+        if constexpr (requires { strip_->ToolTip(position_); })
+            if (kind == QAccessible::Description)
+                return strip_->ToolTip(position_);
+        return {};
     }
     void setText(QAccessible::Text, const QString &) override {}
 
@@ -53,6 +62,8 @@ public:
         state.focusable = strip_->focusPolicy() != Qt::NoFocus;
         state.focused = state.selected && strip_->hasFocus();
         state.invisible = !strip_->isVisible();
+        // A tab bar scrolls the tabs that do not fit out of sight.
+        state.offscreen = !strip_->rect().intersects(strip_->TabRect(position_));
         state.disabled = !strip_->isEnabled();
         return state;
     }
@@ -67,13 +78,14 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
-    QPointer<MultiRowTabStrip> strip_;
+    QPointer<Strip> strip_;
     int position_;
 };
 
+template <class Strip>
 class PageTabList : public QAccessibleWidget {
 public:
-    explicit PageTabList(MultiRowTabStrip *strip) : QAccessibleWidget(strip, QAccessible::PageTabList) {}
+    explicit PageTabList(Strip *strip) : QAccessibleWidget(strip, QAccessible::PageTabList) {}
 
     ~PageTabList() override
     {
@@ -81,15 +93,18 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    int childCount() const override { return strip()->Count(); }
+    int childCount() const override { return strip()->Count() + QAccessibleWidget::childCount(); }
 
     QAccessibleInterface *child(int index) const override
     {
-        if (index < 0 || index >= strip()->Count())
+        const int tabs = strip()->Count();
+        if (index >= tabs)
+            return QAccessibleWidget::child(index - tabs);
+        if (index < 0)
             return nullptr;
         if (const QAccessible::Id id = tabs_.value(index))
             return QAccessible::accessibleInterface(id);
-        auto *tab = new PageTab(strip(), index + 1);
+        auto *tab = new PageTab<Strip>(strip(), index + 1);
         tabs_.insert(index, QAccessible::registerAccessibleInterface(tab));
         return tab;
     }
@@ -99,11 +114,18 @@ public:
         for (auto tab = tabs_.cbegin(); tab != tabs_.cend(); ++tab)
             if (QAccessible::accessibleInterface(tab.value()) == child)
                 return tab.key();
-        return -1;
+        const int widget = QAccessibleWidget::indexOfChild(child);
+        return widget < 0 ? -1 : strip()->Count() + widget;
     }
 
     QAccessibleInterface *childAt(int x, int y) const override
     {
+        // The strip's own buttons lie over its tabs.
+        for (int index = strip()->Count(); index < childCount(); ++index) {
+            QAccessibleInterface *button = child(index);
+            if (button && !button->state().invisible && button->rect().contains(x, y))
+                return button;
+        }
         const int position = strip()->TabAt(strip()->mapFromGlobal(QPoint(x, y)));
         return position > 0 ? child(position - 1) : nullptr;
     }
@@ -114,18 +136,26 @@ public:
     }
 
 private:
-    MultiRowTabStrip *strip() const { return static_cast<MultiRowTabStrip *>(widget()); }
+    Strip *strip() const { return static_cast<Strip *>(widget()); }
 
     // By 0-based index, made when first asked for.
     mutable QHash<int, QAccessible::Id> tabs_;
 };
 
+template <class Strip>
+QAccessibleInterface *TabList(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Strip::staticMetaObject.className()))
+        if (auto *strip = qobject_cast<Strip *>(object))
+            return new PageTabList<Strip>(strip);
+    return nullptr;
+}
+
 QAccessibleInterface *Factory(const QString &className, QObject *object)
 {
-    if (className == QLatin1String("MultiRowTabStrip"))
-        if (auto *strip = qobject_cast<MultiRowTabStrip *>(object))
-            return new PageTabList(strip);
-    return nullptr;
+    if (QAccessibleInterface *list = TabList<MultiRowTabStrip>(className, object))
+        return list;
+    return TabList<TabStrip>(className, object);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
-// Makes every MultiRowTabStrip known to assistive technology as a page tab list whose children are its
-// tabs, as Qt does for its own tab bars: each page tab with its caption as name, its selected state and a
-// press action that chooses it as a click does. Installing it more than once changes nothing.
+// Makes every MultiRowTabStrip and TabStrip known to assistive technology as a page tab list named as the
+// strip it is (its accessible name; Qt would name a tab bar by its selected tab) whose children are its
+// tabs, then the strip's own buttons (a tab bar's scroll arrows): each page tab with its caption as name,
+// its tip as description, its selected state and a press action that chooses it as the user's click
+// does. Installing it more than once changes nothing.
 void InstallTabListAccessible();

@@ -1,6 +1,7 @@
 #include "platform/widgets/TabStrip.h"
 
 #include "platform/widgets/LiteralCaption.h"
+#include "platform/widgets/TabListAccessible.h"
 
 TabStrip::TabStrip(QWidget *parent) : QTabBar(parent)
 {
@@ -15,6 +16,7 @@ TabStrip::TabStrip(QWidget *parent) : QTabBar(parent)
         if (index >= 0)
             emit Click();
     });
+    InstallTabListAccessible();
 }
 
 int TabStrip::Add(int position, const QString &key, const QString &caption)
@@ -51,6 +53,20 @@ void TabStrip::Select(int position)
         emit Click();
     else
         setCurrentIndex(position - 1);
+}
+
+void TabStrip::Press(int position)
+{
+    if (position < 1 || position > count())
+        return;
+    // What the bar does with a click on a tab.
+    emit tabBarClicked(position - 1);
+    setCurrentIndex(position - 1);
+}
+
+QString TabStrip::Caption(int position) const
+{
+    return tabText(position - 1).replace(QLatin1String("&&"), QLatin1String("&"));
 }
 
 void TabStrip::SetCaption(int position, const QString &caption)

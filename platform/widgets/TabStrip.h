@@ -5,7 +5,8 @@
 #include <QTabBar>
 
 // A tab strip addressed like the classic common control: tabs by 1-based position, each with an optional
-// key, and a click that is raised also when code selects a tab.
+// key, and a click that is raised also when code selects a tab. The strip shows itself to assistive
+// technology as a page tab list named by its accessible name, with one page tab per tab.
 class TabStrip : public QTabBar {
     Q_OBJECT
 
@@ -21,8 +22,17 @@ public:
     // The selected tab's position; 0 when there is none.
     int SelectedPosition() const { return currentIndex() + 1; }
     void Select(int position);
+    // Chooses the tab at `position` as the user's click does.
+    void Press(int position);
+    // The caption as it was given, each "&" as it stands.
+    QString Caption(int position) const;
     void SetCaption(int position, const QString &caption);
+    QString ToolTip(int position) const { return tabToolTip(position - 1); }
     void SetToolTip(int position, const QString &toolTip);
+    // A tab's rectangle in the strip's own coordinates.
+    QRect TabRect(int position) const { return tabRect(position - 1); }
+    // The position of the tab under `point` (the strip's own coordinates); 0 when there is none.
+    int TabAt(const QPoint &point) const { return tabAt(point) + 1; }
     // Picture by 1-based index into the strip's image list; 0 shows none.
     void SetImage(int position, int imageIndex);
 

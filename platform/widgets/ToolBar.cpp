@@ -1,6 +1,7 @@
 #include "platform/widgets/ToolBar.h"
 
 #include <QAction>
+#include <QActionEvent>
 #include <QToolButton>
 
 ToolBar::ToolBar(QWidget *parent) : QToolBar(parent)
@@ -11,6 +12,17 @@ ToolBar::ToolBar(QWidget *parent) : QToolBar(parent)
     connect(this, &QToolBar::actionTriggered, this, [this](QAction *button) {
         emit ButtonClick(button->data().toString());
     });
+}
+
+void ToolBar::actionEvent(QActionEvent *event)
+{
+    QToolBar::actionEvent(event);
+    if (event->type() == QEvent::ActionRemoved)
+        return;
+    // A button with a caption is named by it, as Qt names every button.
+    QAction *button = event->action();
+    if (QWidget *shown = widgetForAction(button))
+        shown->setAccessibleName(button->text().isEmpty() ? button->toolTip() : QString());
 }
 
 QAction *ToolBar::Button(int position) const

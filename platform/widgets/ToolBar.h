@@ -4,7 +4,8 @@
 #include <QToolBar>
 
 // A tool bar addressed like the classic common control: buttons by 1-based position, separators counted,
-// each under a key, and a click that names the clicked button's key.
+// each under a key, and a click that names the clicked button's key. A button that shows only its picture
+// is named by its tip for assistive technology.
 class ToolBar : public QToolBar {
     Q_OBJECT
 
@@ -28,6 +29,9 @@ public:
 
 signals:
     void ButtonClick(const QString &key);
+
+protected:
+    void actionEvent(QActionEvent *event) override;
 
 private:
     QAction *Button(int position) const;

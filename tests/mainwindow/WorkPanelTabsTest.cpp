@@ -1,6 +1,7 @@
 #include "app/core/mdlLoad.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/widgets/MultiRowTabStrip.h"
+#include "tests/AccessibleTree.h"
 #include "tests/LoadedProgram.h"
 #include "tests/TempRegistry.h"
 
@@ -64,29 +65,6 @@ TEST_F(WorkPanelTabs, EveryTabReachesItsPageFromEveryOtherAtTheStartSize)
             EXPECT_EQ(shownPages(), QList<int>{clicked}) << shown << " shown, " << clicked << " clicked";
         }
     }
-}
-
-// Every interface below `root` of the given role, except what lies inside trees, lists and tables.
-void Collect(QAccessibleInterface *root, QAccessible::Role role, QList<QAccessibleInterface *> &found)
-{
-    if (!root)
-        return;
-    if (root->role() == role)
-        found << root;
-    for (const QAccessible::Role inside : {QAccessible::Tree, QAccessible::List, QAccessible::Table, QAccessible::Document})
-        if (root->role() == inside)
-            return;
-    for (int i = 0; i < root->childCount(); ++i)
-        Collect(root->child(i), role, found);
-}
-
-QStringList TabNames(QAccessibleInterface *list)
-{
-    QStringList names;
-    for (int i = 0; i < list->childCount(); ++i)
-        if (list->child(i)->role() == QAccessible::PageTab)
-            names << list->child(i)->text(QAccessible::Name);
-    return names;
 }
 
 // As a screen reader walks the main window: the work panel's pages are a tab list like the tag groups'
