@@ -5,14 +5,22 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QListView>
 #include <QLocale>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace platform::shell {
 
 namespace {
+
+// The file model's fourth column, "Дата изменения".
+constexpr int ModifiedColumn = 3;
 
 // Qt's file model writes its dates in the system's locale; the program's is Russian whatever the
 // system's, so the picker's details take them from the model's times instead.
@@ -22,14 +30,25 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        // The file model's fourth column, "Дата изменения".
-        constexpr int ModifiedColumn = 3;
         if (role != Qt::DisplayRole || index.column() != ModifiedColumn)
             return QIdentityProxyModel::data(index, role);
         const auto *files = static_cast<const QFileSystemModel *>(sourceModel());
         return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
     }
 };
+
+// Qt sizes the details view's date column for the text of an American date, without the cell's margins,
+// and its name column for 26 letters "w", so that a Russian date can run out of sight. The date column takes what a date
+// needs, and the name column what is left beside the others.
+void FitColumns(QTreeView &details)
+{
+    const QString widest = QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(20, 58)), QLocale::ShortFormat);
+    const int margins = 2 * (details.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &details) + 1);
+    const int width = details.fontMetrics().horizontalAdvance(widest) + margins;
+    QHeaderView *header = details.header();
+    header->resizeSection(ModifiedColumn, std::max(header->sectionSize(ModifiedColumn), width));
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+}
 
 } // namespace
 
@@ -44,6 +63,8 @@ QString BrowseFolder(QWidget *owner, const QString &title, const QString &startF
     picker.setOption(QFileDialog::ShowDirsOnly);
     if (!startFolder.isEmpty() && QFileInfo(startFolder).isDir())
         picker.setDirectory(startFolder);
+    if (auto *details = picker.findChild<QTreeView *>(QStringLiteral("treeView")))
+        FitColumns(*details);
     // The list of places at the left starts narrower than its Russian names ("Компьютер").
     if (auto *places = picker.findChild<QListView *>(QStringLiteral("sidebar")))
         places->setMinimumWidth(places->sizeHintForColumn(0) + 2 * places->frameWidth() +

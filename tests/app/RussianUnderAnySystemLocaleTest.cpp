@@ -6,13 +6,18 @@
 #include "tests/dialogs/FileDialogFixture.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
+#include <QFont>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QProcess>
+#include <QStyleOptionViewItem>
+#include <QAbstractItemDelegate>
 #include <QProcessEnvironment>
 #include <QPushButton>
 #include <QTest>
@@ -57,6 +62,22 @@ QStringList RowShown(const QAbstractItemView &view, const QString &name)
         return cells;
     }
     return {};
+}
+
+// The width that the view's delegate needs to draw the cell whole.
+int CellWidth(const QAbstractItemView &view, const QString &name, int column)
+{
+    const QAbstractItemModel *model = view.model();
+    const QModelIndexList rows = model->match(model->index(0, 0, view.rootIndex()), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    if (rows.isEmpty())
+        return 0;
+    const QModelIndex cell = rows[0].siblingAtColumn(column);
+    QStyleOptionViewItem option;
+    option.initFrom(&view);
+    option.widget = &view;
+    option.font = view.font();
+    option.fontMetrics = view.fontMetrics();
+    return view.itemDelegateForIndex(cell)->sizeHint(option, cell).width();
 }
 
 // What the program shows in Russian, in whatever locale this runner was started under; the test at the
@@ -111,12 +132,13 @@ TEST_F(RussianTexts, TheOpenDialogsDetailsNameTypesAndDatesInRussian)
 }
 
 // The settings dialog's folder picker, in its detail view, names a folder's type and writes its date in
-// Russian, and names a drive as a drive at the computer level.
+// Russian, whole, and names a drive as a drive at the computer level.
 TEST_F(RussianTexts, TheFolderPickersDetailsNameFoldersDrivesAndDatesInRussian)
 {
     QDir().mkpath(files.path("images"));
     SetModified(files.path("images"), Modified);
     QStringList folderRow, driveRow;
+    bool dateWhole = false;
     dialogs::SetDialogHook([&](QDialog &dialog) {
         if (auto *picker = qobject_cast<QFileDialog *>(&dialog)) {
             picker->show();
@@ -129,6 +151,9 @@ TEST_F(RussianTexts, TheFolderPickersDetailsNameFoldersDrivesAndDatesInRussian)
                 return row;
             };
             folderRow = shown(QStringLiteral("images"));
+            const int dateWidth = CellWidth(*view, QStringLiteral("images"), 3);
+            dateWhole = view->header()->sectionSize(3) >= dateWidth &&
+                        view->header()->sectionPosition(3) + dateWidth <= view->viewport()->width();
             // The user goes to the computer level, where the drives are.
             auto *places = picker->findChild<QListView *>(QStringLiteral("sidebar"));
             const QModelIndexList computer = places->model()->match(places->model()->index(0, 0), Qt::DisplayRole,
@@ -147,12 +172,17 @@ TEST_F(RussianTexts, TheFolderPickersDetailsNameFoldersDrivesAndDatesInRussian)
         }
         return int(QDialog::Rejected);
     });
+    // In a font whose every character is as wide as the next, where Qt's own room for a date is too little.
+    const QFont font = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10));
     main()->mnuServis_Setting_Click();
+    QApplication::setFont(font);
 
     // Name, size, type, date modified.
     ASSERT_EQ(folderRow.size(), 4) << "the picker showed no folder \"images\"";
     EXPECT_EQ(folderRow[2], QStringLiteral("Папка"));
     EXPECT_EQ(folderRow[3], ModifiedShown);
+    EXPECT_TRUE(dateWhole) << "the date shows whole, in sight";
     ASSERT_EQ(driveRow.size(), 4) << "the picker showed no drive \"/\" at the computer level";
     EXPECT_EQ(driveRow[2], QStringLiteral("Диск"));
 }

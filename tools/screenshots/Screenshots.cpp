@@ -7,7 +7,9 @@
 // panel switched off from the tool bar, each as the user's mouse does it.
 // tools/take-screenshots runs it under Xvfb.
 // Also Qt's own dialogs as the program shows them: the print dialog and the settings' folder picker.
+// The Open dialog is pictured in its details view too.
 #include "app/core/mdlLoad.h"
+#include "app/dialogs/FolderPane.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
 #include "app/dialogs/frmSetting.h"
@@ -28,6 +30,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
@@ -41,7 +44,6 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
 
 namespace {
@@ -238,6 +240,11 @@ int main(int argc, char **argv)
 
     forms::frmFileOpen->show();
     Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog.png"));
+    // Its details view names each file's type and date in Russian.
+    for (QAction *view : forms::frmFileOpen->picListFiles->tlbMenu->actions())
+        if (view->objectName() == QLatin1String("detals"))
+            view->trigger();
+    Picture(forms::frmFileOpen.get(), out + QStringLiteral("/open-dialog-details.png"));
     forms::frmFileOpen->hide();
 
     // The Save dialog, the New dialog, the about box, the support page, the tips and the testers are
@@ -304,6 +311,7 @@ int main(int argc, char **argv)
             Picture(picker, out + QStringLiteral("/folder-picker.png"));
         } else if (auto *settings = qobject_cast<frmSetting *>(&dialog)) {
             settings->show();
+            settings->txtDialogs_Open_Path->setText(scratch.path() + u'/');
             settings->tlbDialogs_Path[0]->actions().first()->trigger();
         }
         dialog.hide();
