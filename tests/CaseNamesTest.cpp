@@ -68,4 +68,35 @@ TEST(CaseNames, ANameJoinsItsPiecesAndAPrintIsOneLineOfText)
     EXPECT_EQ(printed.str(), R"("a \"b\"\r\nc\\", -2, ("x", 'y', true))");
 }
 
+// Every parameterised case of the runner is named by its suite rather than numbered, and printed as text
+// rather than as the bytes of its object or the address of its text, which change from build to build.
+TEST(CaseNames, EveryParameterisedCaseIsNamedAndPrintedAsText)
+{
+    const testing::UnitTest &unit = *testing::UnitTest::GetInstance();
+    std::map<std::string, std::vector<std::string>> instantiations; // "Prefix/Suite.Test" → the cases' names
+    for (int s = 0; s < unit.total_test_suite_count(); ++s) {
+        const testing::TestSuite &suite = *unit.GetTestSuite(s);
+        for (int t = 0; t < suite.total_test_count(); ++t) {
+            const testing::TestInfo &test = *suite.GetTestInfo(t);
+            if (!test.value_param())
+                continue;
+            const std::string full = std::string(suite.name()) + '.' + test.name();
+            const std::string printed = test.value_param();
+            EXPECT_EQ(printed.find("-byte object <"), std::string::npos) << full << ": " << printed;
+            EXPECT_EQ(printed.find(" pointing to "), std::string::npos) << full << ": " << printed;
+            EXPECT_EQ(printed.find_first_of("\r\n"), std::string::npos) << full << ": " << printed;
+            const std::string name = test.name();
+            const size_t slash = name.rfind('/');
+            instantiations[std::string(suite.name()) + '.' + name.substr(0, slash)].push_back(name.substr(slash + 1));
+        }
+    }
+    ASSERT_FALSE(instantiations.empty());
+    for (const auto &[test, names] : instantiations) {
+        std::vector<std::string> numbers;
+        for (size_t i = 0; i < names.size(); ++i)
+            numbers.push_back(std::to_string(i));
+        EXPECT_NE(names, numbers) << test << " numbers its cases";
+    }
+}
+
 } // namespace
