@@ -112,7 +112,8 @@ private:
         connection_.write(QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n');
         connection_.flush();
         while (!connection_.canReadLine()) {
-            if (deadline.hasExpired() || !connection_.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
+            if (deadline.hasExpired() ||
+                !connection_.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())))) {
                 problem = connection_.state() == QLocalSocket::ConnectedState
                               ? QStringLiteral("the copy did not answer within %1 s").arg(timeoutMs / 1000.0)
                               : QStringLiteral("the copy dropped the connection: it has ended");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/CaseNames.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDir>
@@ -20,7 +22,7 @@ struct UnreadableRegistry {
 
 inline void PrintTo(const UnreadableRegistry &registry, std::ostream *out)
 {
-    *out << registry.name;
+    casenames::Print(out, registry.name);
 }
 
 namespace unreadable_registry {

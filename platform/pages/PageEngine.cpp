@@ -125,7 +125,8 @@ PagePane *CreateEnginePane(QWidget *parent)
         if (!engine)
             dialogs::MsgBox(QStringLiteral("Просмотр страниц недоступен.\r\n") + refusal +
                                 QStringLiteral("\r\nПравка, запись и остальные команды работают как обычно."),
-                            dialogs::vbExclamation, QStringLiteral("Ошибка чтения"), parent ? parent->window() : nullptr);
+                            dialogs::vbExclamation, QStringLiteral("Ошибка чтения"),
+                            parent ? parent->window() : nullptr);
     }
     if (engine)
         return engine->CreatePane(parent);

@@ -1,6 +1,7 @@
 #include "app/core/mdlProgram.h"
 #include "platform/windows/WindowTable.h"
 
+#include "tests/CaseNames.h"
 #include "tests/ProgramCopies.h"
 #include "tests/ProgramDriver.h"
 #include "tests/ProgramFolder.h"
@@ -74,7 +75,7 @@ const BrokenModule BrokenModules[] = {
 
 void PrintTo(const BrokenModule &broken, std::ostream *out)
 {
-    *out << broken.name;
+    casenames::Print(out, broken.name);
 }
 
 class BrokenPageEngine : public testing::TestWithParam<BrokenModule> {};
@@ -105,7 +106,8 @@ TEST_P(BrokenPageEngine, TheFirstPreviewSaysWhyOnceAndEditingAndSavingGoOn)
     const QList<ProgramDriver::Box> boxes = user.WaitForBoxes(30000);
     ASSERT_EQ(boxes.size(), 1) << "F12 brought no message: " << user.problem.toStdString();
     EXPECT_EQ(boxes[0].title, QStringLiteral("Ошибка чтения"));
-    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("Просмотр страниц недоступен."))) << boxes[0].text.toStdString();
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("Просмотр страниц недоступен.")))
+        << boxes[0].text.toStdString();
     EXPECT_TRUE(boxes[0].text.contains(module)) << boxes[0].text.toStdString();
     EXPECT_TRUE(boxes[0].text.contains(QString::fromUtf8(broken.reason))) << boxes[0].text.toStdString();
     ASSERT_TRUE(user.Click(QStringLiteral("ОК"))) << user.problem.toStdString();
@@ -134,6 +136,6 @@ TEST_P(BrokenPageEngine, TheFirstPreviewSaysWhyOnceAndEditingAndSavingGoOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modules, BrokenPageEngine, testing::ValuesIn(BrokenModules),
-                         [](const testing::TestParamInfo<BrokenModule> &info) { return std::string(info.param.name); });
+                         casenames::Named(&BrokenModule::name));
 
 } // namespace

@@ -38,7 +38,8 @@ TEST_P(HostileRegistry, TheStartReachesItsWindowAndLeavesTheRegistryAsItWas)
     folder.start(program, {page});
     const ScopedEnvironment table = folder.useWindowTable();
     const windows::Handle window = WaitForCopyWindow(program, [](const windows::WindowEntry &entry) {
-        return entry.title == QStringLiteral("page.html - Marrowin Vellicor") && windows::SendMessage(entry.handle, 0, 0, 0);
+        return entry.title == QStringLiteral("page.html - Marrowin Vellicor") &&
+               windows::SendMessage(entry.handle, 0, 0, 0);
     }, 60000);
     ASSERT_NE(window, 0) << "no main window; the copy " << (program.state() == QProcess::Running ? "hangs" : "ended");
 
@@ -51,6 +52,6 @@ TEST_P(HostileRegistry, TheStartReachesItsWindowAndLeavesTheRegistryAsItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Registries, HostileRegistry, testing::ValuesIn(UnreadableRegistries),
-                         [](const testing::TestParamInfo<UnreadableRegistry> &info) { return std::string(info.param.name); });
+                         casenames::Named(&UnreadableRegistry::name));
 
 } // namespace

@@ -211,7 +211,7 @@ TEST_P(UnreadableRegistration, FindsNothingAndIsNeverWrittenOver)
 }
 
 INSTANTIATE_TEST_SUITE_P(Registries, UnreadableRegistration, testing::ValuesIn(UnreadableRegistries),
-                         [](const testing::TestParamInfo<UnreadableRegistry> &info) { return std::string(info.param.name); });
+                         casenames::Named(&UnreadableRegistry::name));
 
 TEST_F(Registration, LibraryStaysLoadedWhileAnObjectOrLockLives)
 {

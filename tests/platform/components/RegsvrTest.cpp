@@ -76,15 +76,17 @@ TEST_P(RegsvrOnUnreadableRegistry, FailsAndLeavesItAsItWas)
     ASSERT_TRUE(registry.Register(fixture::kLibraryPath));
     GetParam().lay(registry.FilePath());
     const QByteArray before = Fingerprint(registry.FilePath());
-    for (const QStringList &arguments : {QStringList{fixture::kLibraryPath}, QStringList{"-u", fixture::kLibraryPath}}) {
+    for (const QStringList &arguments :
+         {QStringList{fixture::kLibraryPath}, QStringList{"-u", fixture::kLibraryPath}}) {
         const Outcome run = Regsvr(registry, arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.errors.contains(registry.FilePath() + QStringLiteral(" cannot be read"))) << run.errors.toStdString();
+        EXPECT_TRUE(run.errors.contains(registry.FilePath() + QStringLiteral(" cannot be read")))
+            << run.errors.toStdString();
     }
     EXPECT_EQ(Fingerprint(registry.FilePath()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Registries, RegsvrOnUnreadableRegistry, testing::ValuesIn(UnreadableRegistries),
-                         [](const testing::TestParamInfo<UnreadableRegistry> &info) { return std::string(info.param.name); });
+                         casenames::Named(&UnreadableRegistry::name));
 
 } // namespace
