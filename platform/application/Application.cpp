@@ -7,13 +7,40 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <utility>
+
 namespace platform::application {
 namespace {
 QString pathOverride;
 EndHook endHook;
 
+// A paper size's name where Qt's Russian catalogue keeps the English one: the plain English words in it are
+// put in Russian, and designations (A4 Extra, Letter, Quarto) stay as printers print them.
+QString RussianPaperName(const QString &english)
+{
+    static const std::pair<QLatin1StringView, QString> words[] = {
+        {QLatin1StringView("Envelope "), QStringLiteral("Конверт ")},
+        {QLatin1StringView("Double Postcard"), QStringLiteral("Двойная открытка")},
+        {QLatin1StringView("Postcard"), QStringLiteral("Открытка")},
+        {QLatin1StringView("Architect "), QStringLiteral("Архитектурный ")},
+        {QLatin1StringView("Fan-fold "), QStringLiteral("Фальцованная ")},
+    };
+    for (const auto &[word, russian] : words) {
+        if (!english.startsWith(word))
+            continue;
+        QString name = russian + english.mid(word.size());
+        // "(8.5 x 12 in)": the inch and the decimal comma as the catalogue writes the other sizes.
+        if (name.endsWith(QLatin1StringView(" in)"))) {
+            name.chop(4);
+            name = name.replace(u'.', u',') + QStringLiteral(" дм)");
+        }
+        return name;
+    }
+    return QString();
+}
+
 // Qt's own texts that its Russian catalogue lacks: the kinds that Qt's file lists name (the folder picker's
-// details).
+// details) and the paper sizes of the print dialog's properties.
 class MissingRussianTexts : public QTranslator {
 public:
     using QTranslator::QTranslator;
@@ -29,6 +56,8 @@ public:
             {"QAbstractFileIconProvider|Shortcut", QStringLiteral("Ярлык")},
             {"QAbstractFileIconProvider|Unknown", QStringLiteral("Неизвестно")},
         };
+        if (qstrcmp(context, "QPageSize") == 0)
+            return RussianPaperName(QString::fromLatin1(source));
         return texts.value(QByteArray(context) + '|' + source);
     }
 };

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QTest>
 #include <QToolBar>
@@ -96,6 +97,19 @@ TEST_F(QtDialogsInRussian, ThePrintDialogTheFolderPickerAndTheTextBoxMenusSpeakR
         for (const QString &text : c.english)
             EXPECT_FALSE(c.shown.contains(text)) << c.where << ": " << text.toStdString();
     }
+}
+
+// The print dialog's properties list the paper sizes by these names.
+TEST_F(QtDialogsInRussian, ThePrintDialogsPaperSizesHaveRussianNames)
+{
+    const QStringList english = {"Envelope", "Postcard", "Architect", "Fan-fold", " in)", "Custom"};
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        const QString name = QPageSize::name(QPageSize::PageSizeId(id));
+        for (const QString &word : english)
+            EXPECT_FALSE(name.contains(word)) << name.toStdString();
+    }
+    EXPECT_EQ(QPageSize::name(QPageSize::EnvelopeC5), QStringLiteral("Конверт C5"));
+    EXPECT_EQ(QPageSize::name(QPageSize::FanFoldGerman), QStringLiteral("Фальцованная German (8,5 x 12 дм)"));
 }
 
 } // namespace
