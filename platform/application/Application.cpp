@@ -5,9 +5,12 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <optional>
+
 namespace platform::application {
 namespace {
 QString pathOverride;
+std::optional<QStringList> argumentsOverride;
 EndHook endHook;
 } // namespace
 
@@ -39,9 +42,14 @@ void InstallQtTranslations()
     }
 }
 
-QString CommandLine()
+QStringList Arguments()
 {
-    return QCoreApplication::arguments().mid(1).join(u' ');
+    return argumentsOverride ? *argumentsOverride : QCoreApplication::arguments().mid(1);
+}
+
+void SetArguments(const QStringList &arguments)
+{
+    argumentsOverride = arguments;
 }
 
 void End(int code)
