@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMap>
 #include <QThread>
@@ -41,6 +42,8 @@ protected:
     void SetUp() override
     {
         folder.root.write("setting.ini", "[start_program]\r\nfile_creat=False\r\n[setting_common]\r\nmax_magazine=30\r\n");
+        // As a program folder is once a copy has run there.
+        QDir().mkpath(folder.path("tmp"));
     }
 
     void TearDown() override
@@ -59,14 +62,29 @@ protected:
         return copy;
     }
 
-    // The main window of `copy` once its title names a document; 0 before.
-    static windows::Handle WindowWithDocument(const QProcess &copy)
+    // Starts the copy that runs before the others, without a file, and waits until it is up: its main
+    // window answers, so its start is over, and with it its turn of the starts. Its main window; 0 when it
+    // did not come up.
+    windows::Handle startRunningCopy()
     {
-        for (const windows::WindowEntry &entry : windows::EnumWindows())
-            if (entry.handle / 256 == copy.processId() && !entry.application && entry.title != Title &&
-                entry.title.endsWith(" - " + Title))
-                return entry.handle;
-        return 0;
+        const windows::Handle window = WaitForCopyWindow(startCopy());
+        return window != 0 && windows::SendMessage(window, WM_NULL, 0, 0) ? window : 0;
+    }
+
+    // The title of the copy's window numbered `number` (its application window is the first, its main window
+    // the second). Read from the table without asking any copy: a stopped copy keeps every connection made
+    // to it, and a test that looked through the table time and again would fill its queue, which the starts
+    // alone do not.
+    static QString TitleOf(const QProcess &copy, int number)
+    {
+        return windows::GetWindowText(windows::Handle(copy.processId() * 256 + number));
+    }
+
+    // Whether the copy's main window names a document.
+    static bool ShowsDocument(const QProcess &copy)
+    {
+        const QString title = TitleOf(copy, 2);
+        return title != Title && title.endsWith(" - " + Title);
     }
 
     // Closes the copy as the window system asks and returns the files it had opened, as its exit wrote them
@@ -115,9 +133,9 @@ class StoppedRunningCopy : public UnansweringCopy, public testing::WithParamInte
 TEST_P(StoppedRunningCopy, EveryStartsFileOpensExactlyOnce)
 {
     const Stop stop = GetParam();
-    QProcess &running = startCopy();
-    const windows::Handle runningWindow = WaitForCopyWindow(running);
+    const windows::Handle runningWindow = startRunningCopy();
     ASSERT_NE(runningWindow, 0);
+    QProcess &running = *copies.front();
     std::vector<StartWatch> starts;
     QStringList files;
     for (int i = 1; i <= 5; ++i)
@@ -146,7 +164,7 @@ TEST_P(StoppedRunningCopy, EveryStartsFileOpensExactlyOnce)
             if (start.done())
                 continue;
             const bool ended = start.process->state() == QProcess::NotRunning || start.process->waitForFinished(1);
-            if (ended || WindowWithDocument(*start.process) != 0) {
+            if (ended || ShowsDocument(*start.process)) {
                 start.seconds = clock.elapsed() / 1000.0;
                 start.ownWindow = !ended;
             }
@@ -285,8 +303,8 @@ TEST_F(UnansweringCopy, AStartWhoseRunningCopyNeverAnswersComesUpWithItsFileItse
 TEST_F(UnansweringCopy, AStartWhoseRunningCopyIsKilledMeanwhileOpensItsFileItself)
 {
     const QString page = folder.root.write("page.html", "<p>");
-    QProcess &running = startCopy();
-    ASSERT_NE(WaitForCopyWindow(running), 0);
+    ASSERT_NE(startRunningCopy(), 0);
+    QProcess &running = *copies.front();
     ASSERT_EQ(::kill(pid_t(running.processId()), SIGSTOP), 0);
 
     QElapsedTimer clock;
@@ -294,15 +312,9 @@ TEST_F(UnansweringCopy, AStartWhoseRunningCopyIsKilledMeanwhileOpensItsFileItsel
     QProcess &start = startCopy({page});
     // Its application window is listed as it begins to look for the running copy.
     const QDeadlineTimer asking(30000);
-    auto listed = [&] {
-        for (const windows::WindowEntry &entry : windows::EnumWindows())
-            if (entry.handle / 256 == start.processId() && entry.application)
-                return true;
-        return false;
-    };
-    while (!listed() && !asking.hasExpired())
+    while (TitleOf(start, 1).isEmpty() && !asking.hasExpired())
         QThread::msleep(20);
-    ASSERT_TRUE(listed());
+    ASSERT_EQ(TitleOf(start, 1), Title);
     QThread::msleep(1000);
     ASSERT_EQ(start.state(), QProcess::Running) << "the start still waits for the stopped copy";
     ::kill(pid_t(running.processId()), SIGKILL);
