@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QString>
 
-#include <ostream>
 #include <random>
 #include <vector>
 
@@ -98,11 +97,6 @@ inline QByteArray NamesOutOfReach(const QByteArray &rest)
                                   QByteArray("."), QByteArray(".."), QByteArray("a\0b.png", 7), QByteArray(" ")})
         lines += name + rest + "\r\n";
     return lines;
-}
-
-inline void PrintTo(const ListFile &file, std::ostream *out)
-{
-    *out << file.path;
 }
 
 inline const std::vector<ListFile> &ListFiles()

@@ -1,6 +1,7 @@
 #include "app/core/mdlProgram.h"
 #include "platform/windows/WindowTable.h"
 
+#include "tests/CaseNames.h"
 #include "tests/ProgramCopies.h"
 #include "tests/ProgramFolder.h"
 
@@ -25,6 +26,11 @@ struct Case {
     const char *name;
     bool running;
 };
+
+void PrintTo(const Case &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
 
 class ConcurrentStarts : public testing::TestWithParam<Case> {
 protected:
@@ -104,6 +110,6 @@ TEST_P(ConcurrentStarts, EveryFileOpensInTheOneCopyThatRuns)
 
 INSTANTIATE_TEST_SUITE_P(, ConcurrentStarts,
                          testing::Values(Case{"ACopyRunsAlready", true}, Case{"NoCopyRunsYet", false}),
-                         [](const testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
+                         casenames::Named(&Case::name));
 
 } // namespace

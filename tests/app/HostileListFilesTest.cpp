@@ -1,6 +1,16 @@
+#include "tests/CaseNames.h"
 #include "tests/HostileStart.h"
 
 #include <gtest/gtest.h>
+
+namespace hostile {
+
+void PrintTo(const ListFile &file, std::ostream *out)
+{
+    casenames::Print(out, file.path);
+}
+
+} // namespace hostile
 
 namespace {
 
@@ -23,12 +33,6 @@ TEST_P(HostileListFile, EveryFormStartsToTheMainWindowAndCloses)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileListFile, testing::ValuesIn(hostile::ListFiles()),
-                         [](const testing::TestParamInfo<hostile::ListFile> &info) {
-                             std::string name = info.param.path;
-                             for (char &c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+                         casenames::Named(&hostile::ListFile::path));
 
 } // namespace

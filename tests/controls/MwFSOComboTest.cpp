@@ -1,3 +1,4 @@
+#include "tests/CaseNames.h"
 #include "tests/controls/MwFSOControlFixture.h"
 
 #include "controls/MwFSOCombo.h"
@@ -137,7 +138,7 @@ struct KeyPressCase {
 
 void PrintTo(const KeyPressCase &c, std::ostream *out)
 {
-    *out << c.name;
+    casenames::Print(out, c.name);
 }
 
 class MwFSOComboKeyPress : public MwFSOComboControl, public testing::WithParamInterface<KeyPressCase> {};
@@ -175,6 +176,6 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyPressCase{"ASlashSwallowedSelectsNothing", '/', std::int16_t(0), "1st/2nd/"},
                     KeyPressCase{"ReplacedSelectsTheItemTheOtherCharacterBegins", '9', std::int16_t('1'), "1st/"},
                     KeyPressCase{"LeftAloneThatBeginsNoItemSelectsNothing", '9', std::nullopt, "1st/2nd/"}),
-    [](const testing::TestParamInfo<KeyPressCase> &info) { return std::string(info.param.name); });
+    casenames::Named(&KeyPressCase::name));
 
 } // namespace

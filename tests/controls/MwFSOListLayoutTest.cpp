@@ -1,3 +1,4 @@
+#include "tests/CaseNames.h"
 #include "tests/controls/MwFSOControlFixture.h"
 
 #include "controls/MwFSOFiles.h"
@@ -89,7 +90,7 @@ struct Shown {
 
 void PrintTo(const Shown &shown, std::ostream *out)
 {
-    *out << shown.name;
+    casenames::Print(out, shown.name);
 }
 
 class MwFSOListLayoutAtTheHostsSizes : public MwFSOListLayout, public testing::WithParamInterface<Shown> {};
@@ -137,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Shown{"WideDialogDetails", MwFSO::ElementTypeViewReport, {800, 450}},
                     Shown{"FilePanel", MwFSO::ElementTypeViewSmallIcon, {180, 300}},
                     Shown{"NarrowestFilePanel", MwFSO::ElementTypeViewSmallIcon, {100, 300}}),
-    [](const testing::TestParamInfo<Shown> &info) { return std::string(info.param.name); });
+    casenames::Named(&Shown::name));
 
 TEST_F(MwFSOListLayout, ShortNamesKeepTheSmallestGridCell)
 {

@@ -1,5 +1,7 @@
 #include "app/core/mdlLibrary.h"
 
+#include "tests/CaseNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace mdlLibrary;
@@ -14,7 +16,8 @@ struct ColorCase {
 
 void PrintTo(const ColorCase &c, std::ostream *os)
 {
-    *os << '"' << c.value << "\" " << c.from << "->" << c.to;
+    casenames::Print(os, c.value);
+    *os << ' ' << c.from << "->" << c.to;
 }
 
 class ConvertColorTest : public testing::TestWithParam<ColorCase> {};
@@ -38,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ConvertColorTest, testing::Values(
     ColorCase{"", 2, 1, "0"},
     ColorCase{"#12", 2, 3, "018000000"},
     ColorCase{"16777216", 1, 2, "#0000160"}, // blue 256: its high part is written as the number 16
-    ColorCase{"8421504", 1, 3, "128128128"}));
+    ColorCase{"8421504", 1, 3, "128128128"}),
+    casenames::Named(casenames::Spell(&ColorCase::value), &ColorCase::from, &ColorCase::to));
 
 TEST(IsColorString, AcceptsOnlySixHexDigits)
 {

@@ -1,5 +1,6 @@
 #include "app/core/mdlLoadLists.h"
 
+#include "tests/CaseNames.h"
 #include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,11 @@ struct NumberCase {
     const char *field;
     int value;
 };
+
+void PrintTo(const NumberCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.field, c.value);
+}
 
 class ListNumberRule : public testing::TestWithParam<NumberCase> {};
 
@@ -32,12 +38,18 @@ INSTANTIATE_TEST_SUITE_P(Fields, ListNumberRule,
                                          NumberCase{"&h1f", 31}, NumberCase{"& H 10", 16}, NumberCase{"&HFFx", 255},
                                          NumberCase{"&O17", 15}, NumberCase{"&o8", 0}, NumberCase{"&HZZ", 0},
                                          NumberCase{"&", 0}, NumberCase{"3000000000", 0},
-                                         NumberCase{"-2147483648", -2147483647 - 1}, NumberCase{"1e400", 0}));
+                                         NumberCase{"-2147483648", -2147483647 - 1}, NumberCase{"1e400", 0}),
+                         casenames::Named(casenames::Spell(&NumberCase::field)));
 
 struct EscapeCase {
     const char *field;
     const char *text;
 };
+
+void PrintTo(const EscapeCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.field, c.text);
+}
 
 class ListEscapeRule : public testing::TestWithParam<EscapeCase> {};
 
@@ -50,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, ListEscapeRule,
                          testing::Values(EscapeCase{"a%vb", "a|b"}, EscapeCase{"%V%P", "|%"},
                                          EscapeCase{"100%p", "100%"}, EscapeCase{"%pv", "%v"},
                                          EscapeCase{"%pV", "%V"}, EscapeCase{"%%vv", "%|v"},
-                                         EscapeCase{"%x %", "%x %"}, EscapeCase{"Ж%vЯ", "Ж|Я"}));
+                                         EscapeCase{"%x %", "%x %"}, EscapeCase{"Ж%vЯ", "Ж|Я"}),
+                         casenames::Named(casenames::Spell(&EscapeCase::field)));
 
 TEST(ListFields, CutAtTheFirstBarsAndKeepTheRestWhole)
 {

@@ -1,5 +1,7 @@
 #include "app/core/mdlLibrary.h"
 
+#include "tests/CaseNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace mdlLibrary;
@@ -14,7 +16,7 @@ struct ConvertCase {
 
 void PrintTo(const ConvertCase &c, std::ostream *os)
 {
-    *os << '"' << c.path << "\" " << c.kind << c.ending << c.prefix;
+    casenames::Print(os, c.path, c.kind, c.ending, c.prefix);
 }
 
 class ConvertPathTest : public testing::TestWithParam<ConvertCase> {};
@@ -45,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ConvertPathTest, testing::Values(
     ConvertCase{"/home/a/", HostSeparatorKind, 3, 2, "/home/a/"},
     ConvertCase{R"(/home/a\b)", HostSeparatorKind, 3, 2, R"(/home/a\b/)"},
     ConvertCase{"file:///home/a", HostSeparatorKind, 3, 2, "/home/a/"},
-    ConvertCase{"//home/a", HostSeparatorKind, 3, 2, "/home/a/"}));
+    ConvertCase{"//home/a", HostSeparatorKind, 3, 2, "/home/a/"}),
+    casenames::Named(casenames::Spell(&ConvertCase::path), &ConvertCase::kind, &ConvertCase::ending, &ConvertCase::prefix));
 
 TEST(ConvertPath, KindZeroIsWrittenBackAsOne)
 {
@@ -62,7 +65,7 @@ struct PartCase {
 
 void PrintTo(const PartCase &c, std::ostream *os)
 {
-    *os << '"' << c.path << "\" " << c.part << c.rootKind << c.levels << c.direction << c.prefix;
+    casenames::Print(os, c.path, c.part, c.rootKind, c.levels, c.direction, c.prefix);
 }
 
 class GetPathPartTest : public testing::TestWithParam<PartCase> {};
@@ -88,7 +91,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, GetPathPartTest, testing::Values(
     PartCase{R"(C:\dir\a.txt)", 1, 1, 0, 2, 5, R"(http://C:\dir\)"},
     PartCase{"", 1, 1, 0, 0, 0, ""},
     PartCase{"/home/user/a.html", 1, 1, 0, 0, 0, "/home/user/"},
-    PartCase{"/home/user/", 1, 1, 1, 2, 1, "/home/"}));
+    PartCase{"/home/user/", 1, 1, 1, 2, 1, "/home/"}),
+    casenames::Named(casenames::Spell(&PartCase::path), &PartCase::part, &PartCase::rootKind, &PartCase::levels,
+                     &PartCase::direction, &PartCase::prefix));
 
 struct NameCase {
     const char *input;

@@ -2,6 +2,7 @@
 #include "app/core/mdlLoadServer.h"
 #include "app/core/mdlLoadTesters.h"
 
+#include "tests/CaseNames.h"
 #include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -137,6 +138,11 @@ struct AddressCase {
     const char *storedUrl;
 };
 
+void PrintTo(const AddressCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.email, c.url);
+}
+
 class TesterAddresses : public TesterList, public testing::WithParamInterface<AddressCase> {};
 
 // Only the schemes that the testers page writes back are taken off.
@@ -155,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"a@b.org", "https://a.org", "a@b.org", "https://a.org"},
                     AddressCase{"mailtoa@b.org", "httpd.apache.org", "mailtoa@b.org", "httpd.apache.org"},
                     AddressCase{"mailto", "http:/a.org", "mailto", "http:/a.org"},
-                    AddressCase{"mailto:", "http://", "", ""}));
+                    AddressCase{"mailto:", "http://", "", ""}),
+    casenames::Named(&AddressCase::email, &AddressCase::url));
 
 class TipList : public testing::Test {
 protected:

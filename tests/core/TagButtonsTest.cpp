@@ -2,6 +2,7 @@
 #include "app/core/mdlLoadButtons.h"
 #include "app/mainwindow/ImageList.h"
 
+#include "tests/CaseNames.h"
 #include "tests/TempFolder.h"
 
 #include <QImage>
@@ -174,12 +175,18 @@ TEST_F(TagButtons, EachButtonStandsAtItsPicturesNumber)
 }
 
 struct FieldCase {
+    const char *name;
     const char *line;
     const char *before;
     const char *centre;
     const char *after;
     const char *toolTip;
 };
+
+void PrintTo(const FieldCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.line);
+}
 
 class ButtonFields : public TagButtons, public testing::WithParamInterface<FieldCase> {};
 
@@ -196,12 +203,15 @@ TEST_P(ButtonFields, MarkersThenEscapes)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ButtonFields,
-    testing::Values(FieldCase{"101|a.png|t|<ul>%l<li>|%s  x  %f|</ul>", "<ul>\r\n<li>", "  x  ", "</ul>", "t"},
-                    FieldCase{"101|a.png|t|%L|%S|%F", "%L", "%S", "%F", "t"},
-                    FieldCase{"101|a.png|t|x%s|%fx|%l", "x%s", "%fx", "\r\n", "t"},
-                    FieldCase{"101|a.png|a%vb%p|%pl|%v|c|d|e", "%l", "|", "c|d|e", "a|b%"},
-                    FieldCase{"101|a.png|%l|%s%s|x|%f%f", "%s", "x", "%f", "%l"},
-                    FieldCase{"101|a.png|t|%e| notepad |1", "%e", "notepad", "1", "t"}));
+    testing::Values(FieldCase{"LineBreaksAndGuardedBlanks", "101|a.png|t|<ul>%l<li>|%s  x  %f|</ul>", "<ul>\r\n<li>",
+                              "  x  ", "</ul>", "t"},
+                    FieldCase{"CapitalMarkersAreText", "101|a.png|t|%L|%S|%F", "%L", "%S", "%F", "t"},
+                    FieldCase{"GuardsOnlyAtTheEdges", "101|a.png|t|x%s|%fx|%l", "x%s", "%fx", "\r\n", "t"},
+                    FieldCase{"EscapesAfterTheMarkersAndTheRestWhole", "101|a.png|a%vb%p|%pl|%v|c|d|e", "%l", "|",
+                              "c|d|e", "a|b%"},
+                    FieldCase{"OneGuardEachAndNoMarkersInTheTip", "101|a.png|%l|%s%s|x|%f%f", "%s", "x", "%f", "%l"},
+                    FieldCase{"UnguardedBlanksTrimmed", "101|a.png|t|%e| notepad |1", "%e", "notepad", "1", "t"}),
+    casenames::Named(&FieldCase::name));
 
 TEST_F(TagButtons, LinesNeedFiveFieldsBeforeTheAfterText)
 {

@@ -1,6 +1,7 @@
 #include "app/core/mdlLibrary.h"
 
 #include "platform/text/AnsiCodePage.h"
+#include "tests/CaseNames.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,14 @@ struct RegistrCase {
 
 void PrintTo(const RegistrCase &c, std::ostream *os)
 {
-    *os << "mode " << c.mode << " \"" << c.text << '"';
+    *os << "mode " << c.mode << ' ';
+    casenames::Print(os, c.text);
+}
+
+// "Mode1_ghbdtn": the mode, then the text spelled.
+casenames::Spelling ModeAndText(const RegistrCase &c)
+{
+    return {"Mode" + casenames::Spelled(std::to_string(c.mode)) + '_' + casenames::Spelled(c.text)};
 }
 
 class RegistrConvertTest : public testing::TestWithParam<RegistrCase> {};
@@ -53,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(KeyboardLayout, RegistrConvertTest, testing::Values(
     // read back as the Latin key it also is.
     RegistrCase{"@$^&?/", 1, "\";:?,."},
     RegistrCase{"\";:?,.", 1, "ЭжЖ,бю"},
-    RegistrCase{"ёЁ 123 `~-=", 1, "ёЁ 123 `~-="}));
+    RegistrCase{"ёЁ 123 `~-=", 1, "ёЁ 123 `~-="}),
+    casenames::Named(ModeAndText));
 
 INSTANTIATE_TEST_SUITE_P(SentenceCase, RegistrConvertTest, testing::Values(
     RegistrCase{"HELLO. world. x.y", 2, "hello. World. X.Y"},
@@ -64,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(SentenceCase, RegistrConvertTest, testing::Values(
     RegistrCase{"a.  b.\r\nc.\nd", 2, "a.  b.\r\nc.\nd"},
     RegistrCase{"end.", 2, "end."},
     RegistrCase{"end. ", 2, "end. "},
-    RegistrCase{"a...b", 2, "a...B"}));
+    RegistrCase{"a...b", 2, "a...B"}),
+    casenames::Named(ModeAndText));
 
 INSTANTIATE_TEST_SUITE_P(UpperAndLowerCase, RegistrConvertTest, testing::Values(
     RegistrCase{"Привет, ёж! hello", 3, "ПРИВЕТ, ЁЖ! HELLO"},
@@ -72,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(UpperAndLowerCase, RegistrConvertTest, testing::Values(
     // The micro sign's capital is a Greek letter the code page lacks: it keeps its case.
     RegistrCase{"5 µm", 3, "5 µM"},
     RegistrCase{"ПРИВЕТ, ЁЖ! HELLO", 4, "привет, ёж! hello"},
-    RegistrCase{"ЇЖАК І ҐАНОК", 4, "їжак і ґанок"}));
+    RegistrCase{"ЇЖАК І ҐАНОК", 4, "їжак і ґанок"}),
+    casenames::Named(ModeAndText));
 
 // Title case is for headings: each word begins with a capital, and a word is what a reader takes for one.
 INSTANTIATE_TEST_SUITE_P(TitleCase, RegistrConvertTest, testing::Values(
@@ -88,14 +99,16 @@ INSTANTIATE_TEST_SUITE_P(TitleCase, RegistrConvertTest, testing::Values(
     RegistrCase{"2-й ЭТАЖ, 3-я квартира", 5, "2-й Этаж, 3-я Квартира"},
     // Punctuation and line ends start a new word.
     RegistrCase{"привет,мир!(да)\"нет\"", 5, "Привет,Мир!(Да)\"Нет\""},
-    RegistrCase{"2nd o'neil\r\nновая строка\nещё\rодна", 5, "2nd O'neil\r\nНовая Строка\nЕщё\rОдна"}));
+    RegistrCase{"2nd o'neil\r\nновая строка\nещё\rодна", 5, "2nd O'neil\r\nНовая Строка\nЕщё\rОдна"}),
+    casenames::Named(ModeAndText));
 
 INSTANTIATE_TEST_SUITE_P(CaseInversion, RegistrConvertTest, testing::Values(
     RegistrCase{"Привет World", 6, "пРИВЕТ wORLD"},
     RegistrCase{"Ёлка и ёж", 6, "ЁЛКА И ёЖ"},
     RegistrCase{"AZaz АЯая", 6, "azAZ аяАЯ"},
     // Only the two alphabets invert: the code page's other letters keep their case.
-    RegistrCase{"Їжак і Ґанок, єнот, Ўсё 5 µm!", 6, "ЇЖАК і ҐАНОК, єНОТ, ЎСё 5 µM!"}));
+    RegistrCase{"Їжак і Ґанок, єнот, Ўсё 5 µm!", 6, "ЇЖАК і ҐАНОК, єНОТ, ЎСё 5 µM!"}),
+    casenames::Named(ModeAndText));
 
 INSTANTIATE_TEST_SUITE_P(Transliteration, RegistrConvertTest, testing::Values(
     RegistrCase{"Щука и ёж", 7, "SCHuka i yozh"},
@@ -117,14 +130,16 @@ INSTANTIATE_TEST_SUITE_P(Transliteration, RegistrConvertTest, testing::Values(
     RegistrCase{"s", 7, "с"},
     RegistrCase{"sc", 7, "сц"},
     RegistrCase{"y", 7, "ы"},
-    RegistrCase{"e", 7, "е"}));
+    RegistrCase{"e", 7, "е"}),
+    casenames::Named(ModeAndText));
 
 INSTANTIATE_TEST_SUITE_P(OtherModesAndEmptyText, RegistrConvertTest, testing::Values(
     RegistrCase{"Привет World", 8, "Привет World"},
     RegistrCase{"Привет World", -1, "Привет World"},
     RegistrCase{"", 1, ""},
     RegistrCase{"", 2, ""},
-    RegistrCase{"", 7, ""}));
+    RegistrCase{"", 7, ""}),
+    casenames::Named(ModeAndText));
 
 // Every character of the system code page, bytes 1 to 255.
 QString WholeCodePage()
@@ -165,7 +180,20 @@ struct LineCase {
 
 void PrintTo(const LineCase &c, std::ostream *os)
 {
-    *os << c.name << " \"" << c.text << '"';
+    *os << c.name << ' ';
+    casenames::Print(os, c.text);
+}
+
+void PrintTo(const std::tuple<LineCase, const char *> &c, std::ostream *os)
+{
+    casenames::Print(os, c);
+}
+
+// "runs_aSpaces3bSpaces2c_CrLf": what the transform does, the text, the line end.
+casenames::Spelling LineCaseName(const std::tuple<LineCase, const char *> &c)
+{
+    const auto &[lineCase, end] = c;
+    return {casenames::Words(lineCase.name) + '_' + casenames::Spelled(lineCase.text) + '_' + casenames::Spelled(end)};
 }
 
 QString WithLineEnd(const char *text, const QString &lineEnd)
@@ -210,7 +238,8 @@ INSTANTIATE_TEST_SUITE_P(SpaceDelete, LineTransformTest, testing::Combine(testin
     LineCase{"line ends", Spaces(3), "   |a", "|a"},
     LineCase{"line ends", Spaces(3), "a \t |b c|", "a \t|b c|"},
     LineCase{"mode 0", Spaces(0), " a  | b ", " a  | b "},
-    LineCase{"mode 4", Spaces(4), " a  | b ", " a  | b "}), LineEnds));
+    LineCase{"mode 4", Spaces(4), " a  | b ", " a  | b "}), LineEnds),
+    casenames::Named(LineCaseName));
 
 INSTANTIATE_TEST_SUITE_P(ShiftLines, LineTransformTest, testing::Combine(testing::Values(
     LineCase{"width 4", Shift(4), "\tx", "x"},
@@ -220,7 +249,8 @@ INSTANTIATE_TEST_SUITE_P(ShiftLines, LineTransformTest, testing::Combine(testing
     LineCase{"width 4", Shift(4), "\t\tx|    y|  z| \tw|", "\tx|y|  z| \tw|"},
     LineCase{"width 4", Shift(4), "", ""},
     LineCase{"width 0", Shift(0), "\tx|    y|\t", "x|    y|"},
-    LineCase{"width -3", Shift(-3), "\tx|    y", "x|    y"}), LineEnds));
+    LineCase{"width -3", Shift(-3), "\tx|    y", "x|    y"}), LineEnds),
+    casenames::Named(LineCaseName));
 
 INSTANTIATE_TEST_SUITE_P(TabBlock, LineTransformTest, testing::Combine(testing::Values(
     LineCase{"indent", Tabs(false), "", "\t"},
@@ -228,7 +258,8 @@ INSTANTIATE_TEST_SUITE_P(TabBlock, LineTransformTest, testing::Combine(testing::
     LineCase{"indent", Tabs(false), "a||\tb", "\ta|\t|\t\tb"},
     LineCase{"outdent", Tabs(true), "\ta|b|\t\tc|\t", "a|b|\tc|"},
     LineCase{"outdent", Tabs(true), " \ta|    b", " \ta|    b"},
-    LineCase{"outdent", Tabs(true), "", ""}), LineEnds));
+    LineCase{"outdent", Tabs(true), "", ""}), LineEnds),
+    casenames::Named(LineCaseName));
 
 INSTANTIATE_TEST_SUITE_P(JoinAndDeleteEmptyLines, LineTransformTest, testing::Combine(testing::Values(
     LineCase{"join", JoinLines, "one|two|three", "one two three"},
@@ -238,7 +269,8 @@ INSTANTIATE_TEST_SUITE_P(JoinAndDeleteEmptyLines, LineTransformTest, testing::Co
     LineCase{"delete empty", DeleteEmptyLines, "a|||", "a|"},
     LineCase{"delete empty", DeleteEmptyLines, "a| |\t|b", "a| |\t|b"},
     // The block's first line is empty: its line end is the first of the run and stays.
-    LineCase{"delete empty", DeleteEmptyLines, "|||a", "|a"}), LineEnds));
+    LineCase{"delete empty", DeleteEmptyLines, "|||a", "|a"}), LineEnds),
+    casenames::Named(LineCaseName));
 
 std::function<QString(QString)> Comment(CommentForm form)
 {
@@ -252,7 +284,8 @@ INSTANTIATE_TEST_SUITE_P(CommentText, LineTransformTest, testing::Combine(testin
     LineCase{"lines", Comment(CommentForm::Lines), "", "//"},
     LineCase{"block", Comment(CommentForm::Block), "a|b|", "<!--a|b|-->"},
     LineCase{"block", Comment(CommentForm::Block), "", "<!---->"},
-    LineCase{"none", Comment(CommentForm::None), "a|b", "a|b"}), LineEnds));
+    LineCase{"none", Comment(CommentForm::None), "a|b", "a|b"}), LineEnds),
+    casenames::Named(LineCaseName));
 
 // A selection over lines prefers the block markers, one within a line the line marker; either way a
 // language lacking the preferred form takes the other, and one lacking both, or with half a block and

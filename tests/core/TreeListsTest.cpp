@@ -1,5 +1,6 @@
 #include "app/core/mdlLoadTrees.h"
 
+#include "tests/CaseNames.h"
 #include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,11 @@ struct MarkerCase {
     bool isGroup;
 };
 
+void PrintTo(const MarkerCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.line);
+}
+
 class NodeMarkers : public TreeLists, public testing::WithParamInterface<MarkerCase> {};
 
 // The same markers in all three files; symbol.ini shows them plainly, since it keeps every item.
@@ -72,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
                     MarkerCase{"         -v|c", 4, false}, MarkerCase{"            -v|c", 5, false},
                     MarkerCase{"            +c", 0, false}, MarkerCase{"  -v|c", 0, false},
                     MarkerCase{"    -v|c", 0, false}, MarkerCase{"\t-v|c", 0, false}, MarkerCase{"c", 0, false},
-                    MarkerCase{"", 0, false}));
+                    MarkerCase{"", 0, false}),
+    casenames::Named(casenames::Spell(&MarkerCase::line)));
 
 TEST_F(TreeLists, PhraseLevelsAreKeptAsWrittenAfterTheLevelZeroEntry)
 {
@@ -89,6 +96,11 @@ struct PhraseCase {
     const char *text;
     QList<Node> nodes; // after the level-0 entry
 };
+
+void PrintTo(const PhraseCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
 
 class PhraseTexts : public TreeLists, public testing::WithParamInterface<PhraseCase> {};
 
@@ -120,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         PhraseCase{"LinesWithoutMarkerOrTabAreIgnored",
                    "-p\r\n    x\r\nplain\r\n\tkept\r\n            +no group\r\n",
                    {{"kept", "p", 1, false}}}),
-    [](const testing::TestParamInfo<PhraseCase> &info) { return std::string(info.param.name); });
+    casenames::Named(&PhraseCase::name));
 
 TEST_F(TreeLists, TextBeforeTheFirstNodeGoesToTheLevelZeroEntry)
 {

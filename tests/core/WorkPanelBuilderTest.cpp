@@ -4,6 +4,7 @@
 #include "app/dialogs/MwFSOHost.h"
 #include "app/dialogs/TwipLayout.h"
 #include "platform/widgets/MultiRowTabStrip.h"
+#include "tests/CaseNames.h"
 #include "tests/LoadedProgram.h"
 
 #include <QComboBox>
@@ -41,6 +42,11 @@ struct TreeCase {
     QStringList shape;
 };
 
+void PrintTo(const TreeCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.what);
+}
+
 class TreeBuilding : public testing::TestWithParam<TreeCase> {};
 
 TEST_P(TreeBuilding, NodesHangUnderTheLatestNodeOneLevelUpAndKeepTheirEntrysNumber)
@@ -63,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {0, 1, 6, 2, 3, 4, 5, 5},
                  {"k2<", "k4<k2", "k5<k4", "k6<k5", "k7<k6", "k8<k6"}},
         TreeCase{"an empty table leaves an empty tree", {}, {}}),
-    [](const testing::TestParamInfo<TreeCase> &info) { return std::to_string(info.index); });
+    casenames::Named(&TreeCase::what));
 
 TEST(TreePictures, GroupsTakeTheGroupPictureAndItemsTheTreesOwn)
 {

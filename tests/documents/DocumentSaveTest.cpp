@@ -11,6 +11,7 @@
 #include "platform/pages/FakePagePane.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/StatusBar.h"
+#include "tests/CaseNames.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/SmallFileSystem.h"
 #include "tests/Unprivileged.h"
@@ -130,6 +131,11 @@ struct TextCase {
     std::function<QByteArray()> bytes;
 };
 
+void PrintTo(const TextCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
 class StreamedSave : public DocumentSave, public testing::WithParamInterface<TextCase> {};
 
 TEST_P(StreamedSave, WritesWhatRecodingTheWholeTextGives)
@@ -176,7 +182,7 @@ const TextCase TextCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, StreamedSave, testing::ValuesIn(TextCases),
-                         [](const testing::TestParamInfo<TextCase> &info) { return std::string(info.param.name); });
+                         casenames::Named(&TextCase::name));
 
 // ---- Characters that the code page lacks -----------------------------------------------------------------
 
@@ -190,6 +196,11 @@ struct SavePath {
     bool closing;
     std::function<void(DocumentSave &, int n)> run;
 };
+
+void PrintTo(const SavePath &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
 
 class LossySave : public DocumentSave, public testing::WithParamInterface<SavePath> {};
 
@@ -243,7 +254,7 @@ const SavePath SavePaths[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Paths, LossySave, testing::ValuesIn(SavePaths),
-                         [](const testing::TestParamInfo<SavePath> &info) { return std::string(info.param.name); });
+                         casenames::Named(&SavePath::name));
 
 // ---- Another program's change ----------------------------------------------------------------------------
 
@@ -369,6 +380,11 @@ struct SaveKind {
     const char *savedName;
 };
 
+void PrintTo(const SaveKind &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
 class SavedMessage : public DocumentSave, public testing::WithParamInterface<SaveKind> {};
 
 TEST_P(SavedMessage, StaysUntilTheTextOrTheDocumentChanges)
@@ -426,7 +442,7 @@ const SaveKind SaveKinds[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SavedMessage, testing::ValuesIn(SaveKinds),
-                         [](const testing::TestParamInfo<SaveKind> &info) { return std::string(info.param.name); });
+                         casenames::Named(&SaveKind::name));
 
 // ---- Files that are more than their content --------------------------------------------------------------
 
@@ -455,6 +471,11 @@ struct WriteFailure {
     const char *reason;
     bool asNobody = false;
 };
+
+void PrintTo(const WriteFailure &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
 
 class WriteError : public DocumentSave, public testing::WithParamInterface<WriteFailure> {};
 
@@ -510,10 +531,6 @@ const WriteFailure WriteFailures[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Failures, WriteError, testing::ValuesIn(WriteFailures),
-                         [](const testing::TestParamInfo<WriteFailure> &info) {
-                             return QString::fromLatin1(info.param.name)
-                                 .replace(QRegularExpression("[^A-Za-z0-9]+"), "_")
-                                 .toStdString();
-                         });
+                         casenames::Named(&WriteFailure::name));
 
 } // namespace

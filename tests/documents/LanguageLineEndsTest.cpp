@@ -1,5 +1,6 @@
 #include "app/documents/mdlLanguageApply.h"
 #include "platform/editor/Editor.h"
+#include "tests/CaseNames.h"
 #include "tests/documents/LanguageFixture.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -64,7 +65,7 @@ struct LineEnd {
 
 void PrintTo(const LineEnd &lineEnd, std::ostream *out)
 {
-    *out << lineEnd.name;
+    casenames::Print(out, lineEnd.name);
 }
 
 // The styles of every byte of `text` in `editor`, coloured from start to end.
@@ -117,6 +118,6 @@ TEST_P(ShippedLanguageLineEnds, ColourAsWithLineFeeds)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ShippedLanguageLineEnds,
                          testing::Values(LineEnd{"CrLf", "\r\n"}, LineEnd{"Cr", "\r"}),
-                         [](const testing::TestParamInfo<LineEnd> &info) { return std::string(info.param.name); });
+                         casenames::Named(&LineEnd::name));
 
 } // namespace

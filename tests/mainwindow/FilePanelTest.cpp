@@ -6,6 +6,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/PictureBox.h"
+#include "tests/CaseNames.h"
 #include "tests/TempMountRoots.h"
 #include "tests/mainwindow/WorkPanelFixture.h"
 
@@ -185,6 +186,11 @@ struct OpenCase {
     const char *text; // UTF-8
 };
 
+void PrintTo(const OpenCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.what);
+}
+
 class FileOpening : public FilePanel, public testing::WithParamInterface<OpenCase> {
 protected:
     int item(const char *shortName) const
@@ -214,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(OpenCase{"recoded from KOI8-R into Windows-1251", "KOI", "WIN", "Привет"},
                     OpenCase{"both headings: as the file holds it", "", "", "рТЙЧЕФ"},
                     OpenCase{"no choice at all: as the file holds it", "none", "none", "рТЙЧЕФ"}),
-    [](const testing::TestParamInfo<OpenCase> &info) { return std::to_string(info.index); });
+    casenames::Named(&OpenCase::what));
 
 TEST_F(FilePanel, AnOpenFileIsActivatedAndMovedToTheEndOfTheRecentFiles)
 {

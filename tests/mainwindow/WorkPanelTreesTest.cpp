@@ -3,6 +3,7 @@
 #include "app/dialogs/frmSelColor.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/widgets/PictureBox.h"
+#include "tests/CaseNames.h"
 #include "tests/mainwindow/WorkPanelFixture.h"
 
 #include <QAction>
@@ -89,6 +90,11 @@ struct InsertCase {
     const char *text; // the document "AxB" with "x" selected, afterwards
 };
 
+void PrintTo(const InsertCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.tree, c.key, c.text);
+}
+
 class TreeInsertion : public WorkPanelTrees, public testing::WithParamInterface<InsertCase> {
 protected:
     QTreeWidget *tree() const
@@ -114,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                     InsertCase{"color", "c2", "A#FF0000B"},        // with its "#"
                     InsertCase{"color", "c3", "A00ff00B"},         // stored without "#", inserted so
                     InsertCase{"symbol", "s1", "A&laquo;B"}),
-    [](const testing::TestParamInfo<InsertCase> &info) { return std::to_string(info.index); });
+    casenames::Named(&InsertCase::tree, &InsertCase::key));
 
 TEST_F(WorkPanelTrees, WithoutADocumentADoubleClickInsertsNothing)
 {

@@ -2,6 +2,7 @@
 
 #include "app/core/mdlExit.h"
 #include "app/core/mdlLoad.h"
+#include "tests/CaseNames.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/SmallFileSystem.h"
 #include "tests/TempFolder.h"
@@ -9,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +62,20 @@ QString Named(SaveWay way)
 {
     return way == SaveWay::Replace ? "Replace" : "InPlace";
 }
+
+} // namespace
+
+// A print of an enum is found beside the enum; this one is this file's own.
+namespace platform::files {
+
+static void PrintTo(SaveWay way, std::ostream *out)
+{
+    casenames::Print(out, Named(way));
+}
+
+} // namespace platform::files
+
+namespace {
 
 // What a file is apart from its content: owner, group, mode, links and extended attributes.
 QString Identity(const QString &path)
@@ -160,6 +174,11 @@ struct IdentityCase {
     std::function<QString(const QString &docs, QString &target)> prepare;
 };
 
+void PrintTo(const IdentityCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
 class KeptIdentity : public SaveStreamTest, public testing::WithParamInterface<IdentityCase> {};
 
 TEST_P(KeptIdentity, TheNewContentTakesTheOldOnesPlaceAndNothingElseChanges)
@@ -254,11 +273,7 @@ const IdentityCase IdentityCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, KeptIdentity, testing::ValuesIn(IdentityCases),
-                         [](const testing::TestParamInfo<IdentityCase> &info) {
-                             return QString::fromLatin1(info.param.name)
-                                 .replace(QRegularExpression("[^A-Za-z0-9]+"), "_")
-                                 .toStdString();
-                         });
+                         casenames::Named(&IdentityCase::name));
 
 TEST_F(SaveStreamTest, ANewFileTakesTheUsualModeAndALinkStaysALink)
 {
@@ -282,6 +297,11 @@ struct RefusalCase {
     const char *error;
     std::function<QString(const QString &docs)> prepare;
 };
+
+void PrintTo(const RefusalCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
 
 class Refusal : public SaveStreamTest, public testing::WithParamInterface<RefusalCase> {};
 
@@ -351,11 +371,7 @@ const RefusalCase RefusalCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Targets, Refusal, testing::ValuesIn(RefusalCases),
-                         [](const testing::TestParamInfo<RefusalCase> &info) {
-                             return QString::fromLatin1(info.param.name)
-                                 .replace(QRegularExpression("[^A-Za-z0-9]+"), "_")
-                                 .toStdString();
-                         });
+                         casenames::Named(&RefusalCase::name));
 
 // ---- A save that fails or is killed half way ------------------------------------------------------------
 
@@ -450,6 +466,6 @@ TEST_P(HalfWay, AKilledSaveLeavesTheOldContentInTheFileOrInItsBackup)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, HalfWay, testing::Values(SaveWay::Replace, SaveWay::InPlace),
-                         [](const testing::TestParamInfo<SaveWay> &info) { return Named(info.param).toStdString(); });
+                         casenames::Named([](SaveWay way) { return Named(way); }));
 
 } // namespace

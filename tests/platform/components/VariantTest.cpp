@@ -1,5 +1,7 @@
 #include "platform/components/Variant.h"
 
+#include "tests/CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -17,7 +19,7 @@ struct Conversion {
 
 void PrintTo(const Conversion &c, std::ostream *out)
 {
-    *out << c.name;
+    casenames::Print(out, c.name);
 }
 
 class VariantConversion : public testing::TestWithParam<Conversion> {};
@@ -54,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Table, VariantConversion,
         Conversion{"TextToDouble", Variant("1.5"), VarType::Double, Variant(1.5)},
         Conversion{"IntToDate", Variant(std::int32_t(2)), VarType::Date, Variant::Date(2)},
         Conversion{"TextToObjectRefused", Variant("x"), VarType::Object, std::nullopt}),
-    [](const testing::TestParamInfo<Conversion> &info) { return std::string(info.param.name); });
+    casenames::Named(&Conversion::name));
 
 // Days counted from the automation zero day, 30 December 1899; before it the fraction still counts
 // forward from midnight.
@@ -66,7 +68,7 @@ struct DateCase {
 
 void PrintTo(const DateCase &c, std::ostream *out)
 {
-    *out << c.name;
+    casenames::Print(out, c.name);
 }
 
 class VariantDate : public testing::TestWithParam<DateCase> {};
@@ -82,7 +84,7 @@ TEST_P(VariantDate, CountsDaysFromTheAutomationZeroDayBothWays)
 INSTANTIATE_TEST_SUITE_P(Table, VariantDate,
     testing::Values(DateCase{"NoonAfter", QDateTime(QDate(1900, 1, 1), QTime(12, 0)), 2.5},
         DateCase{"MorningBefore", QDateTime(QDate(1899, 12, 29), QTime(6, 0)), -1.25}),
-    [](const testing::TestParamInfo<DateCase> &info) { return std::string(info.param.name); });
+    casenames::Named(&DateCase::name));
 
 TEST(VariantReference, ReadsThroughToTheTarget)
 {
@@ -108,7 +110,7 @@ struct Assignment {
 
 void PrintTo(const Assignment &c, std::ostream *out)
 {
-    *out << c.name;
+    casenames::Print(out, c.name);
 }
 
 class VariantAssignment : public testing::TestWithParam<Assignment> {};
@@ -138,6 +140,6 @@ INSTANTIATE_TEST_SUITE_P(Table, VariantAssignment,
         Assignment{"AnEmptySlotTakesAnyType", Variant(), Through::Reference, Variant("text"), true, Variant("text")},
         Assignment{"APlainValueIsReplaced", Variant(std::int32_t(1)), Through::Nothing, Variant("now text"), true,
                    Variant("now text")}),
-    [](const testing::TestParamInfo<Assignment> &info) { return std::string(info.param.name); });
+    casenames::Named(&Assignment::name));
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/editor/Editor.h"
 #include "platform/editor/SearchDialogs.h"
 #include "platform/text/AnsiCodePage.h"
+#include "tests/CaseNames.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -35,7 +36,7 @@ struct EntryPath {
 
 void PrintTo(const EntryPath &path, std::ostream *out)
 {
-    *out << path.name;
+    casenames::Print(out, path.name);
 }
 
 void TypeKeys(Editor &editor, const QString &text)
@@ -144,8 +145,7 @@ TEST_P(TextEntering, LeavesTheCodePagesOwnCharactersAlone)
     EXPECT_EQ(editor.Text(), QStringLiteral("<") + own + QStringLiteral(">"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Paths, TextEntering, testing::ValuesIn(entryPaths),
-                         [](const testing::TestParamInfo<EntryPath> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Paths, TextEntering, testing::ValuesIn(entryPaths), casenames::Named(&EntryPath::name));
 
 TEST(TextSetting, TheWholeTextIsHeldAsTheCodePageHoldsIt)
 {

@@ -3,6 +3,7 @@
 #include "platform/editor/Language.h"
 #include "platform/editor/SearchDialogs.h"
 
+#include "tests/CaseNames.h"
 #include "tests/TempFolder.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -211,7 +212,7 @@ struct ReplaceAllCase {
 
 void PrintTo(const ReplaceAllCase &c, std::ostream *out)
 {
-    *out << c.name;
+    casenames::Print(out, c.name);
 }
 
 class ReplaceAllTest : public EditorTest, public testing::WithParamInterface<ReplaceAllCase> {};
@@ -274,7 +275,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReplaceAllTest, testing::Values(
     ReplaceAllCase{"Latin", "Tag tag TAG", "tag", false, false, "тег", "тег тег тег", 3},
     ReplaceAllCase{"LatinMatchingCase", "Tag tag TAG", "tag", true, false, "x", "Tag x TAG", 1},
     ReplaceAllCase{"NoMatch", "привет", "пока", false, false, "x", "привет", 0}),
-    [](const testing::TestParamInfo<ReplaceAllCase> &info) { return std::string(info.param.name); });
+    casenames::Named(&ReplaceAllCase::name));
 
 TEST_F(EditorTest, ALanguageColoursTagsKeywordsAndComments)
 {

@@ -1,5 +1,7 @@
 #include "platform/editor/LineStates.h"
 
+#include "tests/CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -134,7 +136,7 @@ struct EditCase {
 
 void PrintTo(const EditCase &edit, std::ostream *out)
 {
-    *out << edit.what;
+    casenames::Print(out, edit.what);
 }
 
 const EditCase edits[] = {
@@ -166,8 +168,7 @@ TEST_P(KeptStatesAfterAnEdit, FollowTheTextAsAScanOfItWould)
     ExpectEveryLineAsScanned();
 }
 
-INSTANTIATE_TEST_SUITE_P(Edits, KeptStatesAfterAnEdit, testing::ValuesIn(edits),
-                         [](const testing::TestParamInfo<EditCase> &info) { return "Case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Edits, KeptStatesAfterAnEdit, testing::ValuesIn(edits), casenames::Named(&EditCase::what));
 
 TEST_F(KeptStates, ManyEditsAnywhereKeepEveryLineAsAScanFindsIt)
 {

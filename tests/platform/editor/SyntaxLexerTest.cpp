@@ -1,6 +1,7 @@
 #include "platform/editor/Editor.h"
 #include "platform/editor/Language.h"
 #include "platform/text/AnsiCodePage.h"
+#include "tests/CaseNames.h"
 #include "tests/TempFolder.h"
 #include "tests/platform/editor/HtmlLanguage.h"
 
@@ -48,7 +49,7 @@ struct PageTail {
 
 void PrintTo(const PageTail &tail, std::ostream *out)
 {
-    *out << tail.name;
+    casenames::Print(out, tail.name);
 }
 
 const PageTail tails[] = {
@@ -69,9 +70,17 @@ const PageTail tails[] = {
 
 const char *const lineEnds[] = {"\n", "\r\n", "\r"};
 
-std::string LineEndName(const std::string &lineEnd)
+// A page's case with its line end: "CommentAcrossTheJumpCrLf".
+template <typename Case>
+casenames::Spelling WithLineEnd(const std::tuple<Case, const char *> &c)
 {
-    return lineEnd == "\n" ? "Lf" : lineEnd == "\r\n" ? "CrLf" : "Cr";
+    return {std::get<0>(c).name + casenames::Spelled(std::get<1>(c))};
+}
+
+template <typename Case>
+void PrintTo(const std::tuple<Case, const char *> &c, std::ostream *out)
+{
+    casenames::Print(out, c);
 }
 
 class LineEnds : public testing::TestWithParam<const char *> {};
@@ -93,8 +102,7 @@ TEST_P(LineEnds, EndStringsAndCommentsLineByLine)
     UndefineLanguage(QStringLiteral("LineEndHTML"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, LineEnds, testing::ValuesIn(lineEnds),
-                         [](const testing::TestParamInfo<const char *> &info) { return LineEndName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Kinds, LineEnds, testing::ValuesIn(lineEnds), casenames::Named(casenames::Spell()));
 
 struct OddLanguage {
     const char *name;
@@ -105,7 +113,7 @@ struct OddLanguage {
 
 void PrintTo(const OddLanguage &language, std::ostream *out)
 {
-    *out << language.name;
+    casenames::Print(out, language.name);
 }
 
 LanguageDefinition Definition(int style, const QString &comments1, const QString &comments2, const QString &delims,
@@ -165,8 +173,7 @@ TEST_P(OddLanguages, ColourTheTextToItsEndAndNoFurther)
     UndefineLanguage(QStringLiteral("Odd"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, OddLanguages, testing::ValuesIn(oddLanguages),
-                         [](const testing::TestParamInfo<OddLanguage> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, OddLanguages, testing::ValuesIn(oddLanguages), casenames::Named(&OddLanguage::name));
 
 // An editor showing the end of a page reached by a jump, beside the colouring of the same text from its start.
 class JumpedPage : public testing::Test {
@@ -302,9 +309,7 @@ TEST_P(ColouringAfterAJump, FollowsEditsAboveAndAmongTheShownLines)
 
 INSTANTIATE_TEST_SUITE_P(Pages, ColouringAfterAJump,
                          testing::Combine(testing::ValuesIn(tails), testing::ValuesIn(lineEnds)),
-                         [](const testing::TestParamInfo<std::tuple<PageTail, const char *>> &info) {
-                             return std::string(std::get<0>(info.param).name) + LineEndName(std::get<1>(info.param));
-                         });
+                         casenames::Named(WithLineEnd<PageTail>));
 
 struct PageEdit {
     const char *name;
@@ -314,7 +319,7 @@ struct PageEdit {
 
 void PrintTo(const PageEdit &edit, std::ostream *out)
 {
-    *out << edit.name;
+    casenames::Print(out, edit.name);
 }
 
 void Insert(Editor &editor, int line, int column, const QString &text)
@@ -400,9 +405,7 @@ TEST_P(EditsOfAReadPage, ColourTheLinesBelowAsTheEditedTextFromItsStart)
 }
 
 INSTANTIATE_TEST_SUITE_P(Edits, EditsOfAReadPage, testing::Combine(testing::ValuesIn(pageEdits), testing::ValuesIn(lineEnds)),
-                         [](const testing::TestParamInfo<std::tuple<PageEdit, const char *>> &info) {
-                             return std::string(std::get<0>(info.param).name) + LineEndName(std::get<1>(info.param));
-                         });
+                         casenames::Named(WithLineEnd<PageEdit>));
 
 // "<p" of a filler line in the middle of the page, far above the end.
 constexpr long Middle = 15000;

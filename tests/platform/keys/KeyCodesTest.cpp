@@ -1,5 +1,7 @@
 #include "platform/keys/KeyCodes.h"
 
+#include "tests/CaseNames.h"
+
 #include <QKeyEvent>
 
 #include <gtest/gtest.h>
@@ -19,6 +21,11 @@ struct KeyCase {
     int code;
 };
 
+void PrintTo(const KeyCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.what);
+}
+
 class KeyCodes : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(KeyCodes, AreTheWindowsCodesOfTheKeysPlaceOnAUsKeyboard)
@@ -37,13 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{".", Qt::Key_Period, 0, 190}, KeyCase{"/", Qt::Key_Slash, 0, 191},
                     KeyCase{"`", Qt::Key_QuoteLeft, 0, 192}, KeyCase{"[", Qt::Key_BracketLeft, 0, 219},
                     KeyCase{"\\", Qt::Key_Backslash, 0, 220}, KeyCase{"]", Qt::Key_BracketRight, 0, 221},
-                    KeyCase{"'", Qt::Key_Apostrophe, 0, 222}, KeyCase{"! (Shift+1)", Qt::Key_Exclam, 0, 49},
+                    KeyCase{"'", Qt::Key_Apostrophe, 0, 222}, KeyCase{"! on Shift and 1", Qt::Key_Exclam, 0, 49},
                     KeyCase{"Ф on the A key", CyrillicEf, PlaceA, 65},
                     KeyCase{"Ж on the ; key", CyrillicZhe, PlaceSemicolon, 186},
                     KeyCase{"Russian . on the / key", Qt::Key_Period, PlaceSlash, 191},
                     KeyCase{"Russian \" on the 2 key", Qt::Key_QuoteDbl, PlaceTwo, 50},
                     KeyCase{"a Cyrillic key of unknown place", CyrillicEf, 0, 0},
-                    KeyCase{"a key without a code", Qt::Key_VolumeUp, 0, 0}));
+                    KeyCase{"a key without a code", Qt::Key_VolumeUp, 0, 0}),
+    casenames::Named(casenames::Spell(&KeyCase::what)));
 
 TEST(KeyCodesBack, ACodeGivesAKeyThatMapsToItAgain)
 {

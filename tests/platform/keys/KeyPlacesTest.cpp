@@ -1,5 +1,7 @@
 #include "platform/keys/KeyCodes.h"
 
+#include "tests/CaseNames.h"
+
 #include <QKeyEvent>
 
 #include <gtest/gtest.h>
@@ -20,7 +22,7 @@ struct KeyCase {
 
 void PrintTo(const KeyCase &c, std::ostream *out)
 {
-    *out << c.what;
+    casenames::Print(out, c.what);
 }
 
 // Keys as a Russian layout names them, with their modifiers.
@@ -35,15 +37,16 @@ TEST_P(KeyPlaces, AKeyIsKnownByItsPlaceOnAUsKeyboard)
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, KeyPlaces,
-    testing::Values(KeyCase{"B, US layout", Qt::Key_B, Qt::ControlModifier, 56, 'B'},
+    testing::Values(KeyCase{"B on a US layout", Qt::Key_B, Qt::ControlModifier, 56, 'B'},
                     KeyCase{"И on the key of B", 0x0418, Qt::ControlModifier, 56, 'B'},
-                    KeyCase{"Б on the key of ','", 0x0411, Qt::ControlModifier, 59, 188},
-                    KeyCase{"'.' on the key of '/'", Qt::Key_Period, Qt::ControlModifier, 61, 191},
-                    KeyCase{"',' on Shift and the key of '/'", Qt::Key_Comma, Qt::ShiftModifier, 61, 191},
-                    KeyCase{"'\"' on Shift and the key of 2", Qt::Key_QuoteDbl, Qt::ShiftModifier, 11, '2'},
-                    KeyCase{"'/' made up by a program", Qt::Key_Slash, Qt::ControlModifier, 0, 191},
+                    KeyCase{"Б on the key of ,", 0x0411, Qt::ControlModifier, 59, 188},
+                    KeyCase{". on the key of /", Qt::Key_Period, Qt::ControlModifier, 61, 191},
+                    KeyCase{", on Shift and the key of /", Qt::Key_Comma, Qt::ShiftModifier, 61, 191},
+                    KeyCase{"\" on Shift and the key of 2", Qt::Key_QuoteDbl, Qt::ShiftModifier, 11, '2'},
+                    KeyCase{"/ made up by a program", Qt::Key_Slash, Qt::ControlModifier, 0, 191},
                     KeyCase{"Return", Qt::Key_Return, Qt::ControlModifier, 36, 13},
                     KeyCase{"keypad 7", Qt::Key_7, Qt::KeypadModifier, 79, 103},
-                    KeyCase{"F2", Qt::Key_F2, Qt::NoModifier, 68, 113}));
+                    KeyCase{"F2", Qt::Key_F2, Qt::NoModifier, 68, 113}),
+    casenames::Named(casenames::Spell(&KeyCase::what)));
 
 } // namespace
