@@ -5,6 +5,7 @@
 #include "platform/dialogs/MessageBox.h"
 #include "platform/windows/WindowTable.h"
 
+#include "tests/CaseNames.h"
 #include "tests/LoadedProgram.h"
 #include "tests/ProgramCopies.h"
 #include "tests/ProgramFolder.h"
@@ -203,6 +204,11 @@ struct SeveralFiles {
     bool copyRuns;
 };
 
+void PrintTo(const SeveralFiles &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
 class StartWithSeveralFiles : public StartAndHandOver, public testing::WithParamInterface<SeveralFiles> {};
 
 TEST_P(StartWithSeveralFiles, EachFileOpensInOrder)
@@ -228,7 +234,7 @@ TEST_P(StartWithSeveralFiles, EachFileOpensInOrder)
 
 INSTANTIATE_TEST_SUITE_P(, StartWithSeveralFiles,
                          testing::Values(SeveralFiles{"InAFirstCopy", false}, SeveralFiles{"ThroughTheCopyThatRuns", true}),
-                         [](const testing::TestParamInfo<SeveralFiles> &info) { return std::string(info.param.name); });
+                         casenames::Named(&SeveralFiles::name));
 
 // A FIFO, a device and a folder among the arguments of a first copy: none holds the start up, and the file
 // after them opens. The copy then tells about them in a message box, which a real copy keeps on screen.

@@ -1,6 +1,7 @@
 #include "app/core/mdlProgram.h"
 #include "platform/windows/WindowTable.h"
 
+#include "tests/CaseNames.h"
 #include "tests/ProgramCopies.h"
 #include "tests/ProgramFolder.h"
 
@@ -126,6 +127,11 @@ struct Stop {
     bool outlastsPatience;
 };
 
+void PrintTo(const Stop &stop, std::ostream *out)
+{
+    casenames::Print(out, stop.name, stop.seconds);
+}
+
 class StoppedRunningCopy : public UnansweringCopy, public testing::WithParamInterface<Stop> {};
 
 // Five copies start with a file each while the running copy is stopped. Each file ends up open exactly
@@ -223,7 +229,7 @@ TEST_P(StoppedRunningCopy, EveryStartsFileOpensExactlyOnce)
 
 INSTANTIATE_TEST_SUITE_P(, StoppedRunningCopy,
                          testing::Values(Stop{"For45Seconds", 45, true}, Stop{"For3Seconds", 3, false}),
-                         [](const testing::TestParamInfo<Stop> &info) { return std::string(info.param.name); });
+                         casenames::Named(&Stop::name));
 
 // A socket at `path` that takes every connection and never answers, and holds each until it goes.
 class SilentListener {
