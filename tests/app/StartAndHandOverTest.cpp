@@ -228,8 +228,7 @@ TEST_P(StartWithSeveralFiles, EachFileOpensInOrder)
     const windows::Handle window = WaitForCopyTitle(first, "две страницы.html - " + Title);
     ASSERT_NE(window, 0) << "the last file is the active document";
     CloseAndWait(window);
-    EXPECT_TRUE(SettingIni().startsWith("[open_file]\r\nfile=" + one + "\r\nfile=" + two + "\r\n\r\n"))
-        << SettingIni().toStdString();
+    EXPECT_EQ(folder.recentFiles(), QStringList({one, two}));
 }
 
 INSTANTIATE_TEST_SUITE_P(, StartWithSeveralFiles,
@@ -278,8 +277,7 @@ TEST_F(StartAndHandOver, AListedProcessThatTakesNoConnectionIsNoRunningCopy)
         sleeper.start("sleep", {"60"});
         ASSERT_TRUE(sleeper.waitForStarted());
         const qint64 pid = sleeper.processId();
-        folder.root.write(QStringLiteral(".windows/%1.windows").arg(pid),
-                          QStringLiteral("%1\tW\tpage.html - %2\n").arg(pid * 256 + 1).arg(Title).toUtf8());
+        folder.listWindow(pid, "page.html - " + Title);
         if (c.socketLeft)
             LeaveDeadSocket(folder.path(QStringLiteral(".windows/%1.sock").arg(pid)));
 

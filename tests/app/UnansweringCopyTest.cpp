@@ -98,11 +98,7 @@ protected:
         EXPECT_TRUE(windows::SendMessage(window, mdlProgram::WM_CLOSE, 0, 0));
         EXPECT_TRUE(copy.waitForFinished(60000));
         EXPECT_EQ(copy.exitCode(), 0);
-        QStringList files;
-        for (const QString &line : QString::fromUtf8(folder.root.read("setting.ini")).split("\r\n"))
-            if (line.startsWith("file="))
-                files.append(line.mid(5));
-        return files;
+        return folder.recentFiles();
     }
 
     ProgramFolder folder;
@@ -283,8 +279,7 @@ TEST_F(UnansweringCopy, AStartWhoseRunningCopyNeverAnswersComesUpWithItsFileItse
     holder.start("sleep", {"300"});
     ASSERT_TRUE(holder.waitForStarted());
     const qint64 pid = holder.processId();
-    folder.root.write(QStringLiteral(".windows/%1.windows").arg(pid),
-                      QStringLiteral("%1\tW\t%2\n").arg(pid * 256 + 1).arg(Title).toUtf8());
+    folder.listWindow(pid, Title);
     const SilentListener listener(folder.path(QStringLiteral(".windows/%1.sock").arg(pid)));
     ASSERT_TRUE(listener.listening());
 
