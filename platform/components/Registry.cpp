@@ -1,7 +1,8 @@
 #include "platform/components/Registry.h"
 
+#include "platform/files/WholeFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,20 +14,30 @@ namespace platform::components {
 
 namespace {
 
+namespace files = platform::files;
+
 const QString kClasses = QStringLiteral("classes");
 const QString kProgIds = QStringLiteral("progIds");
 const QString kTypeLibraries = QStringLiteral("typeLibraries");
 
-// The whole file; an absent file is an empty registry, an unreadable or malformed one is nothing.
+// What the registry file may hold: far more than every library of the program registers.
+constexpr qint64 kMaxRegistryBytes = qint64(1) << 20;
+
+// The whole file, read as the program's list files are. Nothing at its place is an empty registry. A
+// registry that cannot be read (not a regular file, as a FIFO, a folder or a link to a device is; larger
+// than kMaxRegistryBytes; no JSON object) is nothing: no class is found in it, and it is never written
+// over, for its owner to mend.
 std::optional<QJsonObject> ReadRegistry()
 {
-    QFile file(RegistryFilePath());
-    if (!file.exists())
+    const QString path = RegistryFilePath();
+    const QFileInfo entry(path);
+    if (!entry.exists() && !entry.isSymLink())
         return QJsonObject();
-    if (!file.open(QIODevice::ReadOnly))
+    const files::ReadResult read = files::ReadWhole(path, kMaxRegistryBytes);
+    if (!read.ok())
         return std::nullopt;
     QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(read.bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     return document.object();

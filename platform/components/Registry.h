@@ -18,7 +18,8 @@
 //     "progIds":        { "<ProgID>": { "clsid": "{CLSID}", "server": "<path>" } },
 //     "typeLibraries":  { "{LIBID}": { "<version>": { "name", "path", "locale": number,
 //                                                     "control": bool } } } }
-// "server" / "path" are absolute paths of the library file that wrote the entry.
+// "server" / "path" are absolute paths of the library file that wrote the entry. A registry that cannot be
+// read (no regular file, too large, malformed) holds nothing and is never written over.
 namespace platform::components {
 
 // $VELLICOR_COMPONENT_REGISTRY when set, else components.json in the user's configuration folder.

@@ -13,7 +13,8 @@ enum class FileError {
     NoFolder,     // the folder that is to hold the file does not exist
     NoPermission, // the file, its folder or the file system refuses the access
     NoSpace,      // the disk, or the user's share of it, is full
-    TooLarge,     // the file would outgrow what the file system or this process may write
+    TooLarge,     // the file would outgrow what the file system or this process may write, or is larger
+                  // than its reader takes
     Failed,       // any other failure of the system: an input or output error
 };
 

@@ -32,17 +32,28 @@ bool CanRead(const QString &path)
     return true;
 }
 
-ReadResult ReadWhole(const QString &path)
+ReadResult ReadWhole(const QString &path, qint64 maxSize)
 {
     ReadResult result;
     struct stat info;
     const int fd = posix::OpenRegularForReading(path, result.error, &info);
     if (fd < 0)
         return result;
-    // The size is where the reading starts; a file that grows meanwhile is read to its end all the same.
+    if (info.st_size > maxSize) {
+        ::close(fd);
+        result.error = FileError::TooLarge;
+        return result;
+    }
+    // The size is where the reading starts; a file that grows meanwhile is read to its end all the same,
+    // up to the limit.
     QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
     qsizetype filled = 0;
     while (true) {
+        if (filled > maxSize) {
+            ::close(fd);
+            result.error = FileError::TooLarge;
+            return result;
+        }
         if (filled == bytes.size())
             bytes.resize(bytes.size() * 2);
         const ssize_t n = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));

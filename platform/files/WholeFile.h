@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 
 // Whole-file access. Only regular files are read: a FIFO, a device or a socket counts as missing, so that
 // a reader never waits on one or reads one without end.
@@ -25,7 +26,9 @@ bool IsFolder(const QString &path);
 // Whether the regular file opens for reading; the content is not examined.
 bool CanRead(const QString &path);
 
-ReadResult ReadWhole(const QString &path);
+// The whole file; one of more than `maxSize` bytes is not read (TooLarge), so that a reader of small files
+// is never given a huge one whole.
+ReadResult ReadWhole(const QString &path, qint64 maxSize = std::numeric_limits<qint64>::max());
 
 // Reads the whole file a slice of at most `sliceSize` bytes at a time, handing each to `take` in turn, so
 // that a large file is never held whole. The slice is valid only during the call: one buffer serves every

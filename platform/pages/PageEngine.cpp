@@ -1,13 +1,15 @@
 #include "platform/pages/PageEngine.h"
 
+#include "platform/dialogs/MessageBox.h"
+#include "platform/pages/ModuleFile.h"
 #include "platform/pages/PagePane.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QJsonObject>
 #include <QOpenGLContext>
+#include <QPluginLoader>
 #include <QSurfaceFormat>
-
-#include <dlfcn.h>
+#include <QWidget>
 
 // The context that every OpenGL context of the application shares its resources with. QtGui keeps it
 // for Qt WebEngine and the widgets that show the engine's pictures; it has no public setter.
@@ -57,28 +59,77 @@ void ShareGraphicsContext()
     qAddPostRoutine(DeleteShareContext);
 }
 
-EnginePaneMaker LoadEngine()
+QString ModuleFileRefusal(ModuleFile state, const QString &module)
 {
-    ShareGraphicsContext();
-    const QString module = QCoreApplication::applicationDirPath() + QStringLiteral("/PageEngine.so");
-    void *library = dlopen(QFile::encodeName(module).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        qWarning("The page engine is missing, pages are not shown: %s", dlerror());
-        return nullptr;
+    switch (state) {
+    case ModuleFile::Sound:
+        return QString();
+    case ModuleFile::Missing:
+        return QStringLiteral("Файл модуля просмотра %1 не найден.").arg(module);
+    case ModuleFile::NotRegular:
+        return QStringLiteral("%1 не является файлом: на месте модуля просмотра находится папка, канал или устройство.")
+            .arg(module);
+    case ModuleFile::TooLarge:
+        return QStringLiteral("Файл %1 слишком велик для модуля просмотра.").arg(module);
+    case ModuleFile::Unreadable:
+        return QStringLiteral("Файл модуля просмотра %1 не удается прочитать.").arg(module);
+    case ModuleFile::Damaged:
+        break;
     }
-    auto make = reinterpret_cast<EnginePaneMaker>(dlsym(library, EnginePaneMakerName));
-    if (!make)
-        qWarning("The page engine %s has no panes: %s", qPrintable(module), dlerror());
-    return make;
+    return QStringLiteral("Файл модуля просмотра %1 поврежден или скопирован не полностью.").arg(module);
+}
+
+// The engine of the module that the checks let through, or why it could not be loaded.
+PageEngine *LoadEngine(const QString &module, QString &refusal)
+{
+    refusal = EngineModuleRefusal(module);
+    if (!refusal.isEmpty())
+        return nullptr;
+    ShareGraphicsContext();
+    // Kept for the program's life: the engine's panes are the module's code.
+    auto *loader = new QPluginLoader(module);
+    // Every symbol is bound now, so that a module built against other libraries fails here, not in a pane.
+    loader->setLoadHints(QLibrary::ResolveAllSymbolsHint | QLibrary::PreventUnloadHint);
+    auto *engine = qobject_cast<PageEngine *>(loader->instance());
+    if (!engine)
+        refusal = QStringLiteral("Модуль просмотра %1 не загружается: нет нужных ему библиотек или они другой версии.")
+                      .arg(module);
+    return engine;
 }
 
 } // namespace
 
+QString EngineModuleRefusal(const QString &module)
+{
+    if (const QString refusal = ModuleFileRefusal(CheckModuleFile(module), module); !refusal.isEmpty())
+        return refusal;
+    const QJsonObject metaData = QPluginLoader(module).metaData();
+    if (metaData.value(u"IID").toString() != QLatin1String(VELLICOR_PAGE_ENGINE_IID))
+        return QStringLiteral("Файл %1 не является модулем просмотра этой программы.").arg(module);
+    if (metaData.value(u"MetaData").toObject().value(u"version").toString() != QLatin1String(VELLICOR_VERSION))
+        return QStringLiteral("Модуль просмотра %1 собран для другой версии программы: нужен модуль версии %2.")
+            .arg(module, QLatin1String(VELLICOR_VERSION));
+    return QString();
+}
+
 PagePane *CreateEnginePane(QWidget *parent)
 {
-    static const EnginePaneMaker make = LoadEngine();
-    if (make)
-        return make(parent);
+    // Settled before the user is told: the message box serves events meanwhile, and a pane made then is
+    // blank without a second message.
+    static bool tried = false;
+    static PageEngine *engine = nullptr;
+    if (!tried) {
+        tried = true;
+        QString refusal;
+        engine = LoadEngine(QCoreApplication::applicationDirPath() + QStringLiteral("/PageEngine.so"), refusal);
+        if (!engine)
+            dialogs::MsgBox(QStringLiteral("Просмотр страниц недоступен.\r\n") + refusal +
+                                QStringLiteral("\r\nПравка, запись и остальные команды работают как обычно."),
+                            dialogs::vbExclamation, QStringLiteral("Ошибка чтения"),
+                            parent ? parent->window() : nullptr);
+    }
+    if (engine)
+        return engine->CreatePane(parent);
     return new BlankPagePane(parent);
 }
 

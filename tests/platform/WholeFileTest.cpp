@@ -40,6 +40,19 @@ TEST(WholeFile, ReadTellsMissingFromFolder)
     EXPECT_EQ(ReadWhole(folder.path()).error, FileError::Missing);
 }
 
+TEST(WholeFile, AReadWithALimitTakesAFileOfThatSizeAndRefusesOneByteMore)
+{
+    TempFolder folder;
+    const QByteArray bytes(4096, 'x');
+    EXPECT_EQ(ReadWhole(folder.write("limit.txt", bytes), 4096).bytes, bytes);
+    const ReadResult over = ReadWhole(folder.write("over.txt", bytes + 'y'), 4096);
+    EXPECT_EQ(over.error, FileError::TooLarge);
+    EXPECT_TRUE(over.bytes.isEmpty());
+    QFile sparse(folder.write("sparse.txt", QByteArray()));
+    ASSERT_TRUE(sparse.resize(qint64(4) << 30));
+    EXPECT_EQ(ReadWhole(sparse.fileName(), 4096).error, FileError::TooLarge) << "refused before it is read";
+}
+
 TEST(WholeFile, SlicesReadTheWholeFileInOrderAndWriteItOnlyOnCommit)
 {
     TempFolder folder;

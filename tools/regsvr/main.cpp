@@ -1,6 +1,7 @@
 // regsvr: registers a component library by calling its DllRegisterServer, or with -u unregisters it
 // through DllUnregisterServer. Exit code 0 on success, 1 when the library fails, 2 on a wrong command line.
 #include "platform/components/Creation.h"
+#include "platform/components/Registry.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -17,6 +18,11 @@ QString Reason(components::HResult status, const char *exportName)
         return QStringLiteral("the file was not found");
     if (status == components::CO_E_ERRORINDLL)
         return QStringLiteral("the file is no component library");
+    if (status == components::REGDB_E_READREGDB)
+        return QStringLiteral("the component registry %1 cannot be read, so it is left as it is")
+            .arg(components::RegistryFilePath());
+    if (status == components::REGDB_E_WRITEREGDB)
+        return QStringLiteral("the component registry %1 cannot be written").arg(components::RegistryFilePath());
     return QString::fromLatin1(exportName) + QStringLiteral(" failed");
 }
 

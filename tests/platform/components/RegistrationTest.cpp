@@ -1,9 +1,11 @@
 #include "tests/platform/components/ComponentFixture.h"
 #include "tests/TempRegistry.h"
+#include "tests/UnreadableRegistries.h"
 
 #include "platform/components/Registry.h"
 #include "platform/components/Server.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -184,6 +186,32 @@ TEST_F(Registration, MalformedRegistryIsNeitherReadNorOverwritten)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("{ not json"));
 }
+
+class UnreadableRegistration : public Registration, public testing::WithParamInterface<UnreadableRegistry> {};
+
+// A registry that cannot be read is none: nothing is found in it, at once, and neither registering nor
+// unregistering writes over it.
+TEST_P(UnreadableRegistration, FindsNothingAndIsNeverWrittenOver)
+{
+    ASSERT_TRUE(registry_.Register(fixture::kLibraryPath));
+    GetParam().lay(registry_.FilePath());
+    const QByteArray before = Fingerprint(registry_.FilePath());
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(FindClassRegistration(fixture::kKnobClsid));
+    EXPECT_FALSE(FindProgId(QStringLiteral("VellicorFixture.Counter")));
+    EXPECT_TRUE(FindTypeLibraryPath(fixture::kLibId, QStringLiteral("2.3")).isEmpty());
+    HResult status = S_OK;
+    EXPECT_FALSE(CreateInstance<IDispatch>(fixture::kCounterClsid, &status));
+    EXPECT_EQ(status, REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(RegisterServerLibrary(fixture::kLibraryPath), REGDB_E_READREGDB);
+    EXPECT_EQ(UnregisterServerLibrary(fixture::kLibraryPath), REGDB_E_READREGDB);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(Fingerprint(registry_.FilePath()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Registries, UnreadableRegistration, testing::ValuesIn(UnreadableRegistries),
+                         casenames::Named(&UnreadableRegistry::name));
 
 TEST_F(Registration, LibraryStaysLoadedWhileAnObjectOrLockLives)
 {

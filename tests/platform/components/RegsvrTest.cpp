@@ -1,5 +1,6 @@
 #include "tests/platform/components/ComponentFixture.h"
 #include "tests/TempRegistry.h"
+#include "tests/UnreadableRegistries.h"
 
 #include "platform/components/Registry.h"
 
@@ -65,5 +66,27 @@ TEST(Regsvr, FailsWithAMessage)
     }
     EXPECT_FALSE(QFile::exists(registry.FilePath())) << "a failed run writes nothing";
 }
+
+class RegsvrOnUnreadableRegistry : public testing::TestWithParam<UnreadableRegistry> {};
+
+// The register tool on a registry it cannot read says so, fails, and leaves the registry as it was.
+TEST_P(RegsvrOnUnreadableRegistry, FailsAndLeavesItAsItWas)
+{
+    TempRegistry registry;
+    ASSERT_TRUE(registry.Register(fixture::kLibraryPath));
+    GetParam().lay(registry.FilePath());
+    const QByteArray before = Fingerprint(registry.FilePath());
+    for (const QStringList &arguments :
+         {QStringList{fixture::kLibraryPath}, QStringList{"-u", fixture::kLibraryPath}}) {
+        const Outcome run = Regsvr(registry, arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.errors.contains(registry.FilePath() + QStringLiteral(" cannot be read")))
+            << run.errors.toStdString();
+    }
+    EXPECT_EQ(Fingerprint(registry.FilePath()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Registries, RegsvrOnUnreadableRegistry, testing::ValuesIn(UnreadableRegistries),
+                         casenames::Named(&UnreadableRegistry::name));
 
 } // namespace
