@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStringList>
 
 // A complete program folder of its own in a temporary directory: the built executable, the page engine's
 // module and the shipped data, with a window table of its own so that copies started by different tests
@@ -47,6 +48,24 @@ public:
         process.setWorkingDirectory(root.path());
         process.start(executable(), arguments);
         process.waitForStarted();
+    }
+
+    // The recent files that the last copy to end wrote into setting.ini, oldest first.
+    QStringList recentFiles() const
+    {
+        QStringList files;
+        for (const QString &line : QString::fromUtf8(root.read("setting.ini")).split("\r\n"))
+            if (line.startsWith("file="))
+                files.append(line.mid(5));
+        return files;
+    }
+
+    // Lists a main window titled `title` in the folder's window table for process `pid`, as a copy lists
+    // its windows; whether anything answers for it is the caller's.
+    void listWindow(qint64 pid, const QString &title) const
+    {
+        root.write(QStringLiteral(".windows/%1.windows").arg(pid),
+                   QStringLiteral("%1\tW\t%2\n").arg(pid * 256 + 1).arg(title).toUtf8());
     }
 
     TempFolder root;

@@ -125,15 +125,14 @@ void ArrangeMainToolbars()
     mdlFile::RefreshDocumentCommands();
 }
 
-void OpenOnStart(const QString &commandLine)
+void OpenOnStart(const QStringList &arguments)
 {
     frmMain *main = forms::frmMain.get();
     // The file panel's split as the user left it, as if its splitter were dragged there; a maximised frame
     // may still have its normal size here and takes the split once it has grown.
     main->RestoreFilesSplit(ServiseHeight);
-    QString path;
-    if (mdlProgram::GetCommandFile(path, commandLine)) {
-        mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileNameOf(path), 0, 0);
+    // The file panel shows the folder of the last file, which is the active document.
+    if (const QString path = mdlProgram::OpenCommandFiles(arguments); !path.isEmpty()) {
         const QString folder = mdlLibrary::GetFolderOf(path);
         if (mdlLibrary::IsFolderExist(folder)) {
             PathOpen = folder;

@@ -3,12 +3,14 @@
 #include "platform/forms/GlobalForm.h"
 
 #include <QString>
+#include <QStringList>
 
 // The start of a first copy: paths and loaders before the main window shows, the start actions after.
 namespace mdlLoad {
 
 void InitPathsAndLoad();
-void OpenOnStart(const QString &commandLine);
+// `arguments`: the command line, each argument one path.
+void OpenOnStart(const QStringList &arguments);
 // Places the main window as the stored position says.
 void RestoreMainWindow();
 // Fills the code-page menus, shows the bars that the settings ask for, docks the strip of open documents

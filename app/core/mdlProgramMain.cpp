@@ -2,7 +2,11 @@
 
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
+#include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
+#include "app/documents/mdlFileWindows.h"
 #include "app/mainwindow/frmMain.h"
+#include "platform/dialogs/MessageBox.h"
 #include "platform/application/Application.h"
 #include "platform/windows/WindowTable.h"
 
@@ -18,21 +22,22 @@ bool Main()
     // copy's main window it makes the two matches that tell a second start.
     const windows::Handle applicationWindow = windows::RegisterApplicationWindow(platform::application::Title());
     bool load = true;
-    if (windows::AnotherCopyRuns() && FindPrevInstance(platform::application::Title()) && PrevInstanceWnd > 0) {
-        load = false;
-        ActivatePrevInstance();
-        QString path;
-        if (GetCommandFile(path, platform::application::CommandLine())) {
-            const QString sendFile = SendFile();
-            // A path that could not be written would reach the running copy as nothing, and a copy that
-            // takes no message is not running after all: either way this one opens the file itself.
-            if (mdlLibrary::FileWriteText(sendFile, path, mdlLibrary::TextEncoding::Utf8)) {
-                load = !windows::SendMessage(PrevInstanceWnd, WM_LBUTTONDBLCLK, 0, 0);
-                // Emptied for the running copy's next plain double-click. Should that fail, the path left
-                // brings up this same file again at most, and this copy has no window to say so in.
-                mdlLibrary::FileWriteText(sendFile, QString(), mdlLibrary::TextEncoding::Utf8);
-            } else {
+    {
+        // A running copy that is stopped or busy is given up on: this copy opens its files itself then.
+        const windows::Patience patience(HandOverPatienceMs);
+        if (windows::AnotherCopyRuns() && FindPrevInstance(platform::application::Title()) && PrevInstanceWnd > 0) {
+            load = false;
+            ActivatePrevInstance();
+            QStringList paths;
+            for (const QString &argument : platform::application::Arguments())
+                if (const QString path = GetCommandFile(argument); !path.isEmpty())
+                    paths.append(path);
+            // The paths travel with the message. The running copy carries out exactly the hand-overs it
+            // took while their senders waited: what it did not take is this copy's to open.
+            if (!paths.isEmpty() && !windows::SendMessage(PrevInstanceWnd, WM_LBUTTONDBLCLK, 0, 0, paths)) {
                 load = true;
+                // Named from this copy's current folder, as they were for the running copy.
+                platform::application::SetArguments(paths);
             }
         }
     }
@@ -87,9 +92,30 @@ void ActivatePrevInstance()
     windows::ActivateByTitle(PrevInstanceTitle);
 }
 
-QString SendFile()
+QString OpenCommandFiles(const QStringList &arguments)
 {
-    return mdlLibrary::AsHostFolder(platform::application::Path()) + QStringLiteral("tmp/send.txt");
+    QString last;
+    QList<NotFile> notFiles;
+    for (const QString &argument : arguments) {
+        const QString path = GetCommandFile(argument);
+        if (path.isEmpty())
+            continue;
+        // An open document is activated through the document table, so its tab and Window-menu item follow.
+        if (const int open = mdlFile::FindDocumentByPath(path); open > 0) {
+            mdlFile::ActivateDocument(open, true, false);
+            last = path;
+        } else if (const platform::files::EntryKind kind = platform::files::KindOf(path);
+                   kind != platform::files::EntryKind::File) {
+            notFiles.append({path, kind});
+        } else if (mdlLibrary::IsTextFile(path)) {
+            mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileNameOf(path), 0, 0);
+            last = path;
+        }
+    }
+    if (!notFiles.isEmpty())
+        platform::dialogs::MsgBox(NotFilesMessage(notFiles), platform::dialogs::vbExclamation,
+                                  QStringLiteral("Ошибка чтения"), forms::frmMain.get());
+    return last;
 }
 
 } // namespace mdlProgram

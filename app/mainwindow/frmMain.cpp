@@ -57,14 +57,14 @@ frmMain::frmMain()
     CreateMenus();
     CreateCommandBars();
 
-    // Another copy's message is taken at once, so that the sender goes on (a hand-over's file is read now,
-    // so that its sender can empty it and end), and carried out in turn, never under a modal window.
-    hWnd = platform::windows::RegisterWindow(this, [this](unsigned message, qint32, qint32) {
+    // Another copy's message is taken at once, so that the sender goes on, and carried out in turn, never
+    // under a modal window. A hand-over's paths come with its message.
+    hWnd = platform::windows::RegisterWindow(this, [this](unsigned message, qint32, qint32, const QStringList &data) {
         const QPointer<frmMain> frame(this);
         if (message == mdlProgram::WM_LBUTTONDBLCLK)
-            platform::dialogs::RunOutsideModalScopes([frame, path = ReadHandOver()] {
+            platform::dialogs::RunOutsideModalScopes([frame, data] {
                 if (frame)
-                    frame->CarryOutHandOver(path);
+                    frame->CarryOutHandOver(data);
             });
         else if (message == mdlProgram::WM_CLOSE)
             platform::dialogs::RunOutsideModalScopes([frame] {
@@ -119,7 +119,7 @@ void frmMain::MDIForm_Load()
     mdlLoad::LoadFileTabImages();
     tbsTegs_Click();
     activateWindow();
-    mdlLoad::OpenOnStart(platform::application::CommandLine());
+    mdlLoad::OpenOnStart(platform::application::Arguments());
 }
 
 void frmMain::MDIForm_Activate()
@@ -144,26 +144,14 @@ void frmMain::mdiArea_SubWindowActivated(QMdiSubWindow *window)
 
 void frmMain::MDIForm_DblClick()
 {
-    CarryOutHandOver(ReadHandOver());
+    // A double-click by the user hands nothing over.
+    CarryOutHandOver({});
 }
 
-QString frmMain::ReadHandOver()
-{
-    const QString sendFile = mdlProgram::SendFile();
-    const QString path = mdlLibrary::IsTextFile(sendFile)
-                             ? mdlLibrary::FileReadText(sendFile, mdlLibrary::TextEncoding::Utf8)
-                             : QString();
-    return path.isEmpty() ? path : mdlLibrary::OutsidePath(path, mdlLoad::ProgramFolder);
-}
-
-void frmMain::CarryOutHandOver(const QString &path)
+void frmMain::CarryOutHandOver(const QStringList &paths)
 {
     const int previous = ActiveFileIndex;
-    // An open document is activated through the document table, so its tab and Window-menu item follow.
-    if (const int open = path.isEmpty() ? 0 : mdlFile::FindDocumentByPath(path); open > 0)
-        mdlFile::ActivateDocument(open, true, false);
-    else if (!path.isEmpty() && mdlLibrary::IsTextFile(path))
-        mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileNameOf(path), 0, 0);
+    mdlProgram::OpenCommandFiles(paths);
     // Also after an empty hand-over (a plain double-click), the focus goes back to a document.
     ReturnFocus(previous);
 }

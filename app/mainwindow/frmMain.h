@@ -451,10 +451,8 @@ private:
     // Runs `command` on the active document and gives it the focus back.
     void Forward(const std::function<void(frmContent &)> &command);
     void ReturnFocus(int previous);
-    // The path that the hand-over file names, absolute and clean; empty when it names none.
-    static QString ReadHandOver();
-    // Activates the document of `path`, or opens the file as one.
-    void CarryOutHandOver(const QString &path);
+    // Opens the handed-over paths as the command line's, in order; a path of an open document activates it.
+    void CarryOutHandOver(const QStringList &paths);
     // Shows the Save dialog for document `n` in `mode` and brings the window, its tab and the status bar
     // up to date.
     void ShowSaveDialog(int n, mdlFile::SaveMode mode);

@@ -7,11 +7,13 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <optional>
 #include <utility>
 
 namespace platform::application {
 namespace {
 QString pathOverride;
+std::optional<QStringList> argumentsOverride;
 EndHook endHook;
 
 // A paper size's name where Qt's Russian catalogue keeps the English one: the plain English words in it are
@@ -95,9 +97,14 @@ void UseRussian()
     QCoreApplication::installTranslator(new MissingRussianTexts(QCoreApplication::instance()));
 }
 
-QString CommandLine()
+QStringList Arguments()
 {
-    return QCoreApplication::arguments().mid(1).join(u' ');
+    return argumentsOverride ? *argumentsOverride : QCoreApplication::arguments().mid(1);
+}
+
+void SetArguments(const QStringList &arguments)
+{
+    argumentsOverride = arguments;
 }
 
 void End(int code)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,8 +20,10 @@ QString Title();
 // menus) take Qt's Russian catalogue, and the texts that it lacks come from the program. Called once,
 // after the application object is made and before the first window.
 void UseRussian();
-// The arguments after the program's name, joined by spaces, as one command line.
-QString CommandLine();
+// The arguments after the program's name, each one path as the shell split and unquoted them.
+QStringList Arguments();
+// Makes Arguments() answer `arguments` instead, for the rest of the run.
+void SetArguments(const QStringList &arguments);
 
 // Ends the program: the event loop returns and the process exits with `code`.
 void End(int code = 0);

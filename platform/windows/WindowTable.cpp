@@ -14,12 +14,16 @@
 #include <QThread>
 #include <QWidget>
 
+#include <algorithm>
+#include <limits>
 #include <map>
+#include <vector>
 
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -32,6 +36,25 @@ constexpr int ConnectTimeoutMs = 3000;
 constexpr int MessageTimeoutMs = 120000;
 // A starting copy that keeps its turn longer is taken to hang; the others go on without it.
 constexpr int StartTurnTimeoutMs = 30000;
+// A copy that took a connection this recently is taken to be there still, without asking again: a copy
+// that has stopped keeps every connection it has not accepted, and a start that looks at the table time
+// and again would fill its queue.
+constexpr int AnsweredMemoryMs = 5000;
+
+// The lines of the exchange that makes a request that acts happen exactly once: the asked copy offers to
+// act, the asker confirms while it still waits.
+constexpr char Offer[] = "?";
+constexpr char Confirm[] = "!";
+
+// The deadline of every question while a Patience lives.
+QDeadlineTimer patience(QDeadlineTimer::Forever);
+
+// The time left before `deadline`, and never more than `cap` milliseconds.
+int Remaining(const QDeadlineTimer &deadline, int cap)
+{
+    const qint64 left = deadline.remainingTime();
+    return int(left < 0 ? cap : std::min<qint64>(left, cap));
+}
 
 qint64 ProcessOf(Handle handle)
 {
@@ -71,9 +94,41 @@ QString SocketFile(qint64 pid)
 // process id that another process has been given since.
 bool Answers(qint64 pid)
 {
+    static std::map<qint64, QDeadlineTimer> answered;
+    if (const auto it = answered.find(pid); it != answered.end() && !it->second.hasExpired())
+        return true;
     QLocalSocket socket;
     socket.connectToServer(SocketFile(pid));
-    return socket.waitForConnected(ConnectTimeoutMs);
+    if (!socket.waitForConnected(Remaining(patience, ConnectTimeoutMs)))
+        return false;
+    answered[pid] = QDeadlineTimer(AnsweredMemoryMs);
+    return true;
+}
+
+// When the copy joined the table: its socket is made as it lists its first window. 0 when it has none.
+qint64 JoinedNs(qint64 pid)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(SocketFile(pid)).constData(), &info) != 0)
+        return 0;
+    return qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
+// The texts of a message as one field each of a request line, which holds no blank and no line end.
+QString EncodeData(const QStringList &data)
+{
+    QString fields;
+    for (const QString &text : data)
+        fields += u' ' + QString::fromLatin1(text.toUtf8().toPercentEncoding());
+    return fields;
+}
+
+QStringList DecodeData(const QStringList &fields)
+{
+    QStringList data;
+    for (const QString &field : fields)
+        data.append(QString::fromUtf8(QByteArray::fromPercentEncoding(field.toLatin1())));
+    return data;
 }
 
 struct OwnWindow {
@@ -189,29 +244,66 @@ private:
         });
     }
 
-    // One request a line: "send H M W L", "state H", "show H C", "activate TITLE"; one answer a line.
+    // One request a line: "send H M W L DATA...", "state H", "show H C", "activate TITLE"; one answer a
+    // line. A request that acts is offered first and carried out once its asker confirms it; one whose asker
+    // has gone meanwhile ends with the connection, undone.
     void serve(QLocalSocket *socket)
     {
         while (socket->canReadLine()) {
             const QString line = QString::fromUtf8(socket->readLine()).chopped(1);
-            const QString verb = line.section(u' ', 0, 0);
-            const QStringList args = line.section(u' ', 1).split(u' ');
-            QString answer = QStringLiteral("0");
-            if (verb == u"activate") {
-                answer = activate(line.section(u' ', 1)) ? QStringLiteral("1") : QStringLiteral("0");
-            } else if (OwnWindow *window = find(Handle(args.value(0).toInt()))) {
-                if (verb == u"send" && args.size() == 4 && window->handler) {
-                    window->handler(args[1].toUInt(), args[2].toInt(), args[3].toInt());
-                    answer = QStringLiteral("1");
-                } else if (verb == u"state") {
-                    answer = QString::number(stateOf(*window));
-                } else if (verb == u"show" && args.size() == 2) {
-                    answer = show(*window, args[1].toInt()) ? QStringLiteral("1") : QStringLiteral("0");
-                }
+            const QString offered = socket->property(OfferedRequest).toString();
+            QString answer;
+            if (!offered.isEmpty()) {
+                socket->setProperty(OfferedRequest, QVariant());
+                answer = line == QLatin1StringView(Confirm) ? carryOut(offered) : QStringLiteral("0");
+            } else if (acts(line)) {
+                socket->setProperty(OfferedRequest, line);
+                answer = QLatin1StringView(Offer);
+            } else {
+                answer = line.startsWith(QLatin1StringView("state ")) ? state(line) : QStringLiteral("0");
             }
             socket->write(answer.toUtf8() + '\n');
             socket->flush();
         }
+    }
+
+    static constexpr char OfferedRequest[] = "offeredRequest";
+
+    QString state(const QString &line)
+    {
+        const OwnWindow *window = find(Handle(line.section(u' ', 1, 1).toInt()));
+        return window ? QString::number(stateOf(*window)) : QStringLiteral("0");
+    }
+
+    // Whether the request acts on a window that is there.
+    bool acts(const QString &line)
+    {
+        const QString verb = line.section(u' ', 0, 0);
+        if (verb == u"activate")
+            return findByTitle(line.section(u' ', 1)) != nullptr;
+        const QStringList args = line.section(u' ', 1).split(u' ');
+        const OwnWindow *window = find(Handle(args.value(0).toInt()));
+        return window && ((verb == u"send" && args.size() >= 4 && window->handler) ||
+                          (verb == u"show" && args.size() == 2));
+    }
+
+    // The window may have gone while the asker confirmed.
+    QString carryOut(const QString &line)
+    {
+        bool done = false;
+        const QString verb = line.section(u' ', 0, 0);
+        const QStringList args = line.section(u' ', 1).split(u' ');
+        if (verb == u"activate") {
+            done = activate(line.section(u' ', 1));
+        } else if (OwnWindow *window = find(Handle(args.value(0).toInt()))) {
+            if (verb == u"send" && args.size() >= 4 && window->handler) {
+                window->handler(args[1].toUInt(), args[2].toInt(), args[3].toInt(), DecodeData(args.mid(4)));
+                done = true;
+            } else if (verb == u"show" && args.size() == 2) {
+                done = show(*window, args[1].toInt());
+            }
+        }
+        return done ? QStringLiteral("1") : QStringLiteral("0");
     }
 
     static int stateOf(const OwnWindow &window)
@@ -232,16 +324,22 @@ private:
         return true;
     }
 
+    OwnWindow *findByTitle(const QString &title)
+    {
+        for (auto &[handle, window] : windows_)
+            if (window.widget && window.title() == title)
+                return &window;
+        return nullptr;
+    }
+
     bool activate(const QString &title)
     {
-        for (auto &[handle, window] : windows_) {
-            if (window.widget && window.title() == title) {
-                window.widget->raise();
-                window.widget->activateWindow();
-                return true;
-            }
-        }
-        return false;
+        OwnWindow *window = findByTitle(title);
+        if (!window)
+            return false;
+        window->widget->raise();
+        window->widget->activateWindow();
+        return true;
     }
 
     std::map<Handle, OwnWindow> windows_;
@@ -264,21 +362,50 @@ QList<WindowEntry> ReadList(const QString &file)
     return entries;
 }
 
-// Asks the copy `pid`; empty when it cannot be reached.
-QString Ask(qint64 pid, const QString &request, int timeoutMs)
+struct Reply {
+    // The copy took the request: what it asks for has been done, or is done as soon as that copy goes on.
+    bool taken = false;
+    // Its answer; empty when none came in time.
+    QString answer;
+    // Taken and carried out, or to be carried out: the copy did not find the window meanwhile.
+    bool done() const { return taken && answer != u"0"; }
+};
+
+// Asks the copy `pid`, waiting `timeoutMs` at most, and less while a Patience ends sooner.
+Reply Ask(qint64 pid, const QString &request, int timeoutMs)
 {
+    QDeadlineTimer deadline(timeoutMs);
+    if (patience < deadline)
+        deadline = patience;
+    Reply reply;
+    if (deadline.hasExpired())
+        return reply;
     QLocalSocket socket;
     socket.connectToServer(SocketFile(pid));
-    if (!socket.waitForConnected(ConnectTimeoutMs))
-        return {};
+    if (!socket.waitForConnected(Remaining(deadline, ConnectTimeoutMs)))
+        return reply;
     socket.write(request.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(ConnectTimeoutMs))
-        return {};
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return {};
+    if (!socket.waitForBytesWritten(Remaining(deadline, ConnectTimeoutMs)))
+        return reply;
+    while (true) {
+        while (!socket.canReadLine()) {
+            if (!socket.waitForReadyRead(Remaining(deadline, timeoutMs))) {
+                // A copy that ended has done all it ever will, and it did not say that it had.
+                if (socket.state() != QLocalSocket::ConnectedState)
+                    reply.taken = false;
+                return reply;
+            }
+        }
+        const QString line = QString::fromUtf8(socket.readLine()).trimmed();
+        if (line != QLatin1StringView(Offer) || reply.taken) {
+            reply.answer = line;
+            return reply;
+        }
+        // From here on the request is the other copy's: this one no longer gives up on it.
+        reply.taken = true;
+        socket.write(QByteArray(Confirm) + '\n');
+        socket.flush();
     }
-    return QString::fromUtf8(socket.readLine()).trimmed();
 }
 
 } // namespace
@@ -312,7 +439,11 @@ void UnregisterWindow(Handle handle)
 
 QList<WindowEntry> EnumWindows()
 {
-    QList<WindowEntry> entries;
+    struct Copy {
+        qint64 joinedNs;
+        QString list;
+    };
+    std::vector<Copy> copies;
     const qint64 own = QCoreApplication::applicationPid();
     const QDir folder(TableFolder());
     for (const QString &name : folder.entryList({QStringLiteral("*.windows")}, QDir::Files, QDir::Name)) {
@@ -325,8 +456,13 @@ QList<WindowEntry> EnumWindows()
         // The list of a process that is no copy is left alone: it goes once that process has ended.
         if (pid != own && !Answers(pid))
             continue;
-        entries += ReadList(folder.filePath(name));
+        copies.push_back({pid == own ? std::numeric_limits<qint64>::max() : JoinedNs(pid), folder.filePath(name)});
     }
+    std::stable_sort(copies.begin(), copies.end(),
+                     [](const Copy &a, const Copy &b) { return a.joinedNs > b.joinedNs; });
+    QList<WindowEntry> entries;
+    for (const Copy &copy : copies)
+        entries += ReadList(copy.list);
     return entries;
 }
 
@@ -360,12 +496,12 @@ bool AnotherCopyRuns()
 
 int GetShowState(Handle handle)
 {
-    return Ask(ProcessOf(handle), QStringLiteral("state %1").arg(handle), ConnectTimeoutMs).toInt();
+    return Ask(ProcessOf(handle), QStringLiteral("state %1").arg(handle), ConnectTimeoutMs).answer.toInt();
 }
 
 bool ShowWindow(Handle handle, int command)
 {
-    return Ask(ProcessOf(handle), QStringLiteral("show %1 %2").arg(handle).arg(command), ConnectTimeoutMs) == u"1";
+    return Ask(ProcessOf(handle), QStringLiteral("show %1 %2").arg(handle).arg(command), ConnectTimeoutMs).done();
 }
 
 bool ActivateByTitle(const QString &title)
@@ -381,23 +517,60 @@ bool ActivateByTitle(const QString &title)
     return false;
 }
 
-bool SendMessage(Handle handle, unsigned message, qint32 wParam, qint32 lParam)
+bool SendMessage(Handle handle, unsigned message, qint32 wParam, qint32 lParam, const QStringList &data)
 {
-    const QString request = QStringLiteral("send %1 %2 %3 %4").arg(handle).arg(message).arg(wParam).arg(lParam);
-    return Ask(ProcessOf(handle), request, MessageTimeoutMs) == u"1";
+    const QString request =
+        QStringLiteral("send %1 %2 %3 %4").arg(handle).arg(message).arg(wParam).arg(lParam) + EncodeData(data);
+    return Ask(ProcessOf(handle), request, MessageTimeoutMs).done();
 }
+
+Patience::Patience(int milliseconds)
+{
+    patience = QDeadlineTimer(milliseconds);
+}
+
+Patience::~Patience()
+{
+    patience = QDeadlineTimer(QDeadlineTimer::Forever);
+}
+
+namespace {
+
+// The copy whose turn it is, as it wrote itself into the lock file.
+QByteArray TurnHolder(int fd)
+{
+    char holder[32];
+    const ssize_t n = ::pread(fd, holder, sizeof holder, 0);
+    return n > 0 ? QByteArray(holder, qsizetype(n)) : QByteArray();
+}
+
+} // namespace
 
 StartTurn::StartTurn()
 {
     QDir().mkpath(TableFolder());
     fd_ = ::open(QFile::encodeName(TableFolder() + QStringLiteral("/start.lock")).constData(),
                  O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    const QDeadlineTimer deadline(StartTurnTimeoutMs);
+    QByteArray holder = fd_ >= 0 ? TurnHolder(fd_) : QByteArray();
+    QDeadlineTimer deadline(StartTurnTimeoutMs);
     while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
+        if (errno != EWOULDBLOCK && errno != EINTR) {
             Release();
-        else
-            QThread::msleep(10);
+            continue;
+        }
+        // Each copy before this one has the whole time for its turn.
+        if (const QByteArray now = TurnHolder(fd_); now != holder) {
+            holder = now;
+            deadline = QDeadlineTimer(StartTurnTimeoutMs);
+        } else if (deadline.hasExpired()) {
+            Release();
+            continue;
+        }
+        QThread::msleep(10);
+    }
+    if (fd_ >= 0) {
+        const QByteArray own = QByteArray::number(QCoreApplication::applicationPid()).leftJustified(20, ' ');
+        (void)!::pwrite(fd_, own.constData(), size_t(own.size()), 0);
     }
 }
 

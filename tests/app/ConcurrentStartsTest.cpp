@@ -51,14 +51,11 @@ protected:
         return running;
     }
 
-    // The recent files that the copy wrote at its exit, oldest first.
+    // The recent files that the copy wrote at its exit.
     QSet<QString> RecentFiles() const
     {
-        QSet<QString> files;
-        for (const QString &line : QString::fromUtf8(folder.root.read("setting.ini")).split("\r\n"))
-            if (line.startsWith("file="))
-                files.insert(line.mid(5));
-        return files;
+        const QStringList files = folder.recentFiles();
+        return QSet<QString>(files.begin(), files.end());
     }
 
     ProgramFolder folder;

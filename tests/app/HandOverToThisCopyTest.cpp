@@ -16,13 +16,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace dialogs = platform::dialogs;
 
 namespace {
 
 // This process runs the program's windows on a program folder that holds the real executable as well:
-// copies started from there are second starts that hand their files over to this process, through its
-// tmp/send.txt and its window table.
+// copies started from there are second starts that hand their files over to this process through its
+// window table.
 class HandOverToThisCopy : public OpenDocuments {
 protected:
     void SetUp() override
@@ -31,20 +33,20 @@ protected:
         ASSERT_TRUE(QFile::copy(QStringLiteral(VELLICOR_EXECUTABLE), folder.path("Vellicor")));
     }
 
-    // Starts a copy with `argument` in `workingFolder` and serves this process's events until it ends.
-    void HandOver(const QString &argument, const QString &workingFolder)
+    // Starts a copy with `arguments` in `workingFolder` and serves this process's events until it ends.
+    void HandOver(const QStringList &arguments, const QString &workingFolder)
     {
+        const std::string argument = arguments.join(' ').toStdString();
         QProcess copy;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("VELLICOR_WINDOW_TABLE", platform::windows::TableFolder());
         copy.setProcessEnvironment(environment);
         copy.setWorkingDirectory(workingFolder);
-        copy.start(folder.path("Vellicor"), {argument});
+        copy.start(folder.path("Vellicor"), arguments);
         ServeUntilFinished(copy);
-        EXPECT_EQ(copy.exitStatus(), QProcess::NormalExit) << argument.toStdString();
-        EXPECT_EQ(copy.exitCode(), 0) << "the copy handed its file over and ended: " << argument.toStdString();
-        EXPECT_EQ(folder.read("tmp/send.txt"), QByteArray()) << argument.toStdString();
+        EXPECT_EQ(copy.exitStatus(), QProcess::NormalExit) << argument;
+        EXPECT_EQ(copy.exitCode(), 0) << "the copy handed its files over and ended: " << argument;
     }
 
     // A new document with typed text: it has no file and counts as changed.
@@ -89,7 +91,7 @@ TEST_F(HandOverToThisCopy, AHandOverDuringTheCloseQuestionIsCarriedOutAfterTheAn
         int openUnderTheBox = -1;
         dialogs::SetMessageBoxHook([&](const dialogs::MessageBoxCall &call) {
             questions << call.prompt;
-            HandOver(other, files.path());
+            HandOver({other}, files.path());
             activeUnderTheBox = active();
             openUnderTheBox = mdlFile::CountOpenDocuments();
             return int(dialogs::vbYes);
@@ -147,7 +149,7 @@ TEST_F(HandOverToThisCopy, AHandOverDuringAModalDialogIsCarriedOutOnceTheDialogH
             if (!dialog)
                 return;
             underTheDialog.stop();
-            HandOver(other, files.path());
+            HandOver({other}, files.path());
             activeUnderTheDialog = active();
             openUnderTheDialog = mdlFile::CountOpenDocuments();
             dialog->reject();
@@ -191,7 +193,7 @@ TEST_F(HandOverToThisCopy, EveryPathOfAnOpenFileActivatesItsDocument)
         mdlFile::ActivateDocument(other, true, false);
         settle();
         ASSERT_EQ(active(), other);
-        HandOver(c.argument, c.workingFolder);
+        HandOver({c.argument}, c.workingFolder);
         settle();
         EXPECT_EQ(active(), page) << c.argument;
         EXPECT_EQ(mdlFile::CountOpenDocuments(), 2) << c.argument;
@@ -201,16 +203,46 @@ TEST_F(HandOverToThisCopy, EveryPathOfAnOpenFileActivatesItsDocument)
 
     // A file that is not open yet opens under its clean path, which later hand-overs find.
     files.write("site/fresh.html", "<p>");
-    HandOver("/" + site + "//./fresh.html", files.path());
+    HandOver({"/" + site + "//./fresh.html"}, files.path());
     settle();
     const int fresh = mdlFile::DocumentCount();
     EXPECT_EQ(record(fresh).Path, files.path("site/fresh.html"));
     EXPECT_EQ(record(fresh).Name, "fresh.html");
     EXPECT_EQ(mdlLoad::Magazine[mdlLoad::Magazine.count()], (StringPair{"fresh.html", site + "/"}));
-    HandOver("./fresh.html", site);
+    HandOver({"./fresh.html"}, site);
     settle();
     EXPECT_EQ(mdlFile::DocumentCount(), fresh);
     EXPECT_EQ(active(), fresh);
+}
+
+// A FIFO, a device and a folder handed over among files: the files open in order, and the running copy
+// names the others, with what each is, in one message once they are open.
+TEST_F(HandOverToThisCopy, WhatIsNoFileIsNamedAndTheFilesAroundItOpenInOrder)
+{
+    const QString one = files.write("one.html", "<p>1</p>");
+    const QString two = files.write("two.html", "<p>2</p>");
+    const QString fifo = files.path("pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir().mkpath(files.path("folder"));
+    const int before = mdlFile::DocumentCount();
+    int openWhenTold = -1;
+    dialogs::SetMessageBoxHook([&](const dialogs::MessageBoxCall &call) {
+        boxes.append(call);
+        openWhenTold = mdlFile::CountOpenDocuments();
+        return int(dialogs::vbOK);
+    });
+
+    HandOver({one, "pipe", "/dev/zero", "folder/", two}, files.path());
+    settle();
+
+    ASSERT_EQ(mdlFile::DocumentCount(), before + 2);
+    EXPECT_EQ(record(before + 1).Path, one);
+    EXPECT_EQ(record(before + 2).Path, two);
+    EXPECT_EQ(active(), before + 2);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].prompt, "Открыть можно только файл, а это не файлы:\r\n" + fifo + " — канал (FIFO)\r\n" +
+                                   "/dev/zero — устройство\r\n" + files.path("folder") + " — папка");
+    EXPECT_EQ(openWhenTold, 2) << "told once both files are open";
 }
 
 } // namespace

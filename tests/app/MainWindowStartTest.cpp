@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace dialogs = platform::dialogs;
 
 namespace {
@@ -147,12 +149,51 @@ TEST_F(MainWindowStart, ACommandLineFileIsOpenedInsteadOfTheStartWindows)
     frmMain *main = forms::frmMain.get();
     mdlLoad::InitPathsAndLoad();
     mdlLoad::ProgramLoaded = true;
-    mdlLoad::OpenOnStart(QLatin1Char('"') + page + QLatin1Char('"'));
+    mdlLoad::OpenOnStart({QLatin1Char('"') + page + QLatin1Char('"')});
     ASSERT_EQ(mdlFile::DocumentCount(), 1);
     EXPECT_EQ(mdlFile::DocumentRecords[1].Path, page);
     EXPECT_EQ(mdlLoad::PathOpen, folder.path("docs") + u'/');
     EXPECT_TRUE(shown.isEmpty());
     EXPECT_EQ(main->ActiveFileIndex, 1);
+}
+
+// Each argument is one path: the files open in order; what is there but is no file is named in one
+// message once they are open, and when no file opens the start goes on with the configured new document.
+TEST_F(MainWindowStart, EachCommandLineFileOpensAndWhatIsNoFileIsNamed)
+{
+    settings("file_creat=True\r\nnew_file=1\r\n");
+    const QString one = folder.write("docs/one.html", "<p>1</p>");
+    const QString two = folder.write("docs/two words.html", "<p>2</p>");
+    const QString fifo = folder.path("docs/pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString told = "Открыть можно только файл, а это не файл:\r\n" + fifo + " — канал (FIFO)";
+    struct Case {
+        const char *name;
+        QStringList arguments;
+        QStringList documents; // the paths of the documents made, in order; empty for a new one
+    } cases[] = {
+        {"files around a FIFO", {one, fifo, two}, {one, two}},
+        {"a FIFO alone", {fifo}, {QString()}},
+        {"a file named twice", {one, "docs/../docs/one.html"}, {one}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        boxes.clear();
+        forms::frmMain.get();
+        mdlLoad::InitPathsAndLoad();
+        mdlLoad::ProgramLoaded = true;
+        mdlLoad::OpenOnStart(c.arguments);
+        QStringList documents;
+        for (int n = 1; n <= mdlFile::DocumentCount(); ++n)
+            documents.append(mdlFile::DocumentRecords[n].Path);
+        EXPECT_EQ(documents, c.documents);
+        EXPECT_EQ(forms::frmMain->ActiveFileIndex, mdlFile::DocumentCount());
+        QStringList prompts;
+        for (const dialogs::MessageBoxCall &box : boxes)
+            prompts.append(box.prompt);
+        EXPECT_EQ(prompts, c.arguments.contains(fifo) ? QStringList{told} : QStringList());
+        UnloadProgramWindows();
+    }
 }
 
 TEST_F(MainWindowStart, EveryTwentiethStartShowsTheSupportPageUnlessSwitchedOff)

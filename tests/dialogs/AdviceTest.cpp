@@ -428,7 +428,7 @@ TEST_F(TipsCommand, TheStartShowsTheTipsFirstWhenSoSet)
                 created->cmmCancel->click();
             return int(QDialog::Rejected);
         });
-        mdlLoad::OpenOnStart(c.commandFile ? file : QString());
+        mdlLoad::OpenOnStart(c.commandFile ? QStringList{file} : QStringList());
         dialogs::SetDialogHook(nullptr);
         EXPECT_EQ(shown, c.shown) << c.atStart << c.commandFile;
         EXPECT_EQ(mdlLoad::DialogAdvice, c.atStart) << "the window left its box as it found it";

@@ -421,7 +421,7 @@ TEST_F(FileNew, TheStartShowsTheDialogWhenTheSettingsSaySo)
                 created->cmmCancel->click();
             return int(QDialog::Rejected);
         });
-        mdlLoad::OpenOnStart(c.commandFile ? file : QString());
+        mdlLoad::OpenOnStart(c.commandFile ? QStringList{file} : QStringList());
         dialogs::SetDialogHook(nullptr);
         EXPECT_EQ(shown, c.shown) << c.dialogNew << c.dialogOpen << c.commandFile;
     }

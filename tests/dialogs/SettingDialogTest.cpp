@@ -348,7 +348,7 @@ TEST_F(SettingDialog, TheTemplateOptionWithoutTemplatesStoresNoNewDocument)
     EXPECT_EQ(mdlLoad::NewFile, 0);
 
     mdlLoad::DialogAdvice = mdlLoad::DialogNew = mdlLoad::DialogOpen = mdlLoad::Viewform = false;
-    mdlLoad::OpenOnStart(QString());
+    mdlLoad::OpenOnStart({});
     EXPECT_EQ(mdlFile::DocumentCount(), 0) << "no document at start";
 }
 

@@ -1,5 +1,6 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlProgram.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
 #include "app/documents/mdlFileOpen.h"
@@ -207,9 +208,8 @@ TEST_F(Activation, AHandedOverFileThatIsOpenBecomesActive)
     const int a = open("a.txt", "a");
     const int b = open("b.txt", "b");
     expectActive(b);
-    ASSERT_TRUE(mdlLibrary::FileWriteText(mdlLoad::TmpFolder + "send.txt", files.path("a.txt"),
-                                          mdlLibrary::TextEncoding::Utf8));
-    main()->MDIForm_DblClick();
+    // As the frame carries out a hand-over that names it.
+    mdlProgram::OpenCommandFiles({files.path("a.txt")});
     settle();
     expectActive(a);
     EXPECT_EQ(mdlLoad::Magazine[mdlLoad::Magazine.count()].First, "b.txt") << "the recent files stay as they were";
@@ -377,23 +377,26 @@ TEST_F(Activation, AClosedWindowHandsTheFrontToTheOneUsedBeforeIt)
     }
 }
 
-TEST_F(Activation, WithoutAHandedOverFileTheDoubleClickGivesTheFocusBackToTheActiveDocument)
+// The user's double-click hands nothing over, also when tmp/ holds a hand-over file that an older copy
+// left naming a file.
+TEST_F(Activation, TheUsersDoubleClickGivesTheFocusBackToTheActiveDocument)
 {
     open("a.txt");
     const int b = open("b.txt");
     const QString sendFile = mdlLoad::TmpFolder + "send.txt";
+    files.write("c.txt", "c");
     QWidget *viewport = main()->mdiArea->viewport();
     const QPoint empty = viewport->rect().bottomRight() - QPoint(4, 4);
     for (QMdiSubWindow *window : main()->mdiArea->subWindowList())
         ASSERT_FALSE(window->geometry().contains(empty));
     struct Case {
         const char *name;
-        bool exists;
-    } cases[] = {{"send.txt missing", false}, {"send.txt empty", true}};
+        bool left;
+    } cases[] = {{"no hand-over file", false}, {"a hand-over file left naming a file", true}};
     for (const Case &c : cases) {
         QFile::remove(sendFile);
-        if (c.exists) {
-            ASSERT_TRUE(mdlLibrary::FileWriteText(sendFile, QString(), mdlLibrary::TextEncoding::Utf8));
+        if (c.left) {
+            ASSERT_TRUE(mdlLibrary::FileWriteText(sendFile, files.path("c.txt"), mdlLibrary::TextEncoding::Utf8));
         }
         main()->setFocus();
         settle();

@@ -1,5 +1,6 @@
 #include "app/core/mdlLoad.h"
 #include "app/core/mdlLoadCodes.h"
+#include "app/core/mdlProgram.h"
 #include "app/dialogs/frmFileSave.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
@@ -305,16 +306,11 @@ TEST_F(DocumentSave, TheCloseQuestionsYesSavesTheClosingDocumentWhicheverIsActiv
 {
     const int other = open("other.html", "<p>other</p>");
     type(other, QStringLiteral("changed "));
-    const QString sendFile = mdlLoad::TmpFolder + "send.txt";
     const auto handOverDuringQuestion = [&] {
         dialogs::SetMessageBoxHook([&](const dialogs::MessageBoxCall &call) {
             boxes.append(call);
             if (call.prompt.contains("Сохранить")) {
-                QFile send(sendFile);
-                send.open(QIODevice::WriteOnly);
-                send.write(files.path("other.html").toUtf8());
-                send.close();
-                main()->MDIForm_DblClick();
+                mdlProgram::OpenCommandFiles({files.path("other.html")});
                 EXPECT_EQ(main()->ActiveFileIndex, other) << "the hand-over made the other document active";
             }
             return answers.isEmpty() ? int(dialogs::vbNo) : answers.takeFirst();

@@ -328,7 +328,7 @@ TEST_F(FilePanel, TheStartRestoresTheSplitAndShowsTheCommandLineFilesFolder)
     const QString dir = folder("site");
     const QString page = files.write("site/index.html", "<p>");
     mdlLoad::ServiseHeight = rect(main()->trvDir->place).top() + 1200;
-    mdlLoad::OpenOnStart('"' + page + '"');
+    mdlLoad::OpenOnStart({'"' + page + '"'});
     EXPECT_EQ(rect(main()->picSplFiles).top(), mdlLoad::ServiseHeight);
     EXPECT_EQ(mdlLoad::PathOpen, dir);
     EXPECT_EQ(paths(), QStringList({dir, dir, dir}));

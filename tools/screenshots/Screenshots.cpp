@@ -6,9 +6,11 @@
 // The work panel after a click on each of its tabs at the panel's start width, and the frame with its tag
 // panel switched off from the tool bar, each as the user's mouse does it.
 // tools/take-screenshots runs it under Xvfb.
-// Also Qt's own dialogs as the program shows them: the print dialog and the settings' folder picker.
-// The Open dialog is pictured in its details view too.
+// Also Qt's own dialogs as the program shows them: the print dialog and the settings' folder picker; and the
+// message that names a FIFO, a device and a folder handed over among files. The Open dialog is pictured in
+// its details view too.
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlProgram.h"
 #include "app/dialogs/FolderPane.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
@@ -45,6 +47,8 @@
 #include <QToolBar>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -122,6 +126,8 @@ int main(int argc, char **argv)
     qputenv("VELLICOR_COMPONENT_REGISTRY", scratch.filePath(QStringLiteral("components.json")).toUtf8());
     platform::components::RegisterServerLibrary(program + QStringLiteral("/MwFSO.so"));
     platform::application::SetPath(program);
+    // This tool's own argument is no path for the program to open.
+    platform::application::SetArguments({});
 
     const QString site = scratch.filePath(QStringLiteral("site"));
     QDir().mkpath(site);
@@ -321,6 +327,18 @@ int main(int argc, char **argv)
     mdlFile::Documents[pageIndex]->SetFocusForm();
     main->mnuFile_Print_Click();
     main->mnuServis_Setting_Click();
+
+    // The message that names what is no file among the paths handed over to the program.
+    platform::dialogs::SetDialogHook(nullptr);
+    const QString fifo = scratch.filePath(QStringLiteral("канал"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    QTimer::singleShot(500, [&] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            Picture(box, out + QStringLiteral("/not-a-file-message.png"));
+            box->close();
+        }
+    });
+    mdlProgram::OpenCommandFiles({fifo, QStringLiteral("/dev/zero"), site});
 
     mdlLoad::ProgramLoaded = false;
     // Straight out, the page engine's teardown left aside; the scratch folder goes first.
