@@ -28,7 +28,7 @@ bool AskToOverwriteChange(const QString &path, QWidget *owner)
 {
     return dialogs::MsgBox(QStringLiteral("Файл ") + path +
                                QStringLiteral(" был изменен другой программой.\r\n"
-                                              "Если записать его, эти изменения будут потеряны.\r\nЗаписать файл?"),
+                                              "Если его записать, эти изменения будут потеряны.\r\nЗаписать файл?"),
                            YesNoQuestion, QStringLiteral("Предупреждение"), owner) == dialogs::vbYes;
 }
 
@@ -113,7 +113,7 @@ QString WriteFailureReason(FileError error, const QString &path)
     case FileError::NoSpace:
         return QStringLiteral("так как на диске не хватает места.");
     case FileError::TooLarge:
-        return QStringLiteral("так как он больше, чем разрешено записать.");
+        return QStringLiteral("так как превышен допустимый размер файла.");
     case FileError::NoFolder:
     case FileError::Missing:
         return QStringLiteral("так как папки ") + mdlLibrary::GetFolderOf(path) + QStringLiteral(" нет.");
@@ -158,8 +158,8 @@ bool AskToLoseCharacters(const LostCharacters &lost, int code, const QString &co
     const QString page = mdlLoad::Codes.contains(code) ? mdlLoad::Codes[code].Name : QString::number(code);
     // The list and the count are kept from being broken across lines: no-break spaces join them.
     constexpr char16_t NoBreak = 0x00A0;
-    const QString prompt = QStringLiteral("В кодировке ") + page + QStringLiteral(" нет символов: ") +
-                           shown.join(NoBreak) + QStringLiteral(" (всего") + NoBreak + QString::number(lost.count) +
+    const QString prompt = QStringLiteral("В кодировке ") + page + QStringLiteral(" нет символов ") +
+                           shown.join(NoBreak) + QStringLiteral(" (в тексте их") + NoBreak + QString::number(lost.count) +
                            QStringLiteral(").\r\n") + consequence + QStringLiteral("\r\n") + question;
     return dialogs::MsgBox(prompt, YesNoQuestion, QStringLiteral("Предупреждение"), owner) == dialogs::vbYes;
 }

@@ -65,7 +65,7 @@ TEST_F(Exit, SettingFilesThatCannotBeWrittenAreReportedWithTheirReason)
                  mdlExit::ExitProgram();
              };
          },
-         {{"setting.ini", "так как он больше, чем разрешено записать."}},
+         {{"setting.ini", "так как превышен допустимый размер файла."}},
          true},
     };
     for (const Case &c : cases) {

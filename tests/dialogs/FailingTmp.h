@@ -29,7 +29,7 @@ inline const TmpFailure TmpFailures[] = {
     {"tmp/ lets the user read only", TmpFailure::ReadOnly, "так как он недоступен для записи."},
     {"a file stands where tmp/ belongs", TmpFailure::FileInItsPlace, "так как папки %1 нет."},
     {"the page outgrows what the process may write", TmpFailure::SizeLimit,
-     "так как он больше, чем разрешено записать."},
+     "так как превышен допустимый размер файла."},
 };
 
 // For its lifetime, the program folder `folder` (whose tmp/ exists) refuses what is written into tmp/ as

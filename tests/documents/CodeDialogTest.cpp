@@ -158,7 +158,7 @@ TEST_F(CodeDialog, ConvertAsksBeforeCharactersAreLost)
     const QString original = QStringLiteral("Тире — и номер №1, «кавычки», €5 — ещё раз\r\n");
     const int n = open(original, Windows1251);
     const QString question = QStringLiteral("В кодировке ") + mdlLoad::Codes[Koi8R].Name +
-                             QStringLiteral(u" нет символов: —\u00A0№\u00A0«\u00A0»\u00A0€ (всего\u00A06).\r\n"
+                             QStringLiteral(u" нет символов —\u00A0№\u00A0«\u00A0»\u00A0€ (в тексте их\u00A06).\r\n"
                                             "При переводе они будут заменены знаком \"?\".\r\nПеревести текст?");
 
     answers = {dialogs::vbNo};

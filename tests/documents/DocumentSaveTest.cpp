@@ -216,7 +216,7 @@ TEST_P(LossySave, AsksFirstAndNoWritesNothing)
     const QString target = path.dialog ? "another.html" : "page.html";
     AnswerSaveDialog(target, Koi8R);
     const QString question = QStringLiteral("В кодировке ") + mdlLoad::Codes[Koi8R].Name +
-                             QStringLiteral(u" нет символов: —\u00A0№\u00A0€\u00A0«\u00A0» (всего\u00A05).\r\nПри записи файла ") + target +
+                             QStringLiteral(u" нет символов —\u00A0№\u00A0€\u00A0«\u00A0» (в тексте их\u00A05).\r\nПри записи файла ") + target +
                              QStringLiteral(" они будут заменены знаком \"?\".\r\nЗаписать файл?");
 
     answers = path.closing ? QList<int>{dialogs::vbYes, dialogs::vbNo} : QList<int>{dialogs::vbNo};
@@ -270,7 +270,7 @@ TEST_F(DocumentSave, AFileChangedByAnotherProgramIsAskedAboutAndNoKeepsItsChange
     key(n, Qt::Key_S, Qt::ControlModifier);
     const QString question = QStringLiteral("Файл ") + files.path("page.html") +
                              QStringLiteral(" был изменен другой программой.\r\n"
-                                            "Если записать его, эти изменения будут потеряны.\r\nЗаписать файл?");
+                                            "Если его записать, эти изменения будут потеряны.\r\nЗаписать файл?");
     ASSERT_EQ(prompts(), QStringList{question});
     EXPECT_EQ(boxes[0].buttons, dialogs::vbYesNo | dialogs::vbQuestion | dialogs::vbDefaultButton2);
     EXPECT_EQ(files.read("page.html"), "<p>theirs, longer</p>");
@@ -522,7 +522,7 @@ const WriteFailure WriteFailures[] = {
      [](DocumentSave &, const QString &path) { return QFile::remove(path) && QDir().mkpath(path); },
      "так как под этим именем находится папка или устройство, а не файл."},
     {"a file too large to write", [](DocumentSave &, const QString &) { return true; },
-     "так как он больше, чем разрешено записать."},
+     "так как превышен допустимый размер файла."},
     {"a full disk", [](DocumentSave &, const QString &) { return true; }, "так как на диске не хватает места."},
 };
 
