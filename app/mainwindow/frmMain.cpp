@@ -3,6 +3,7 @@
 #include "app/core/mdlExit.h"
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadLeftBackups.h"
 #include "app/core/mdlLoadStart.h"
 #include "app/core/mdlProgram.h"
 #include "app/dialogs/frmAbout.h"
@@ -119,6 +120,8 @@ void frmMain::MDIForm_Load()
     mdlLoad::LoadFileTabImages();
     tbsTegs_Click();
     activateWindow();
+    // Before the command line's files: a file put back opens with its old content.
+    mdlLoad::ReportLeftBackups();
     mdlLoad::OpenOnStart(platform::application::Arguments());
 }
 

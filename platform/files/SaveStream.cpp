@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -238,6 +239,9 @@ FileError SaveStream::StartInPlace()
         ::close(in);
         return failure == ENOENT ? FileError::NoFolder : ErrorFromErrno(failure);
     }
+    // Held until the save ends, with the process at the latest: another copy's start, which reports the
+    // backups that killed saves left, passes this one by.
+    ::flock(backup, LOCK_EX);
     int failure = posix::CopyRest(in, backup);
     ::close(in);
     if (failure == 0 && ::fdatasync(backup) != 0)
@@ -317,9 +321,10 @@ FileError SaveStream::Commit()
         tempPath_.clear();
         posix::SyncFolder(FolderOf(target_));
     } else {
+        // Removed while still locked: no start takes a complete save's backup for one left behind.
+        ::unlink(NativePath(backupPath_).constData());
         ::close(backupFd_);
         backupFd_ = -1;
-        ::unlink(NativePath(backupPath_).constData());
         backupPath_.clear();
     }
     return FileError::None;

@@ -19,7 +19,8 @@ enum class SaveWay {
     // Into the file itself, where a new file would not be what the file is: another hard link shares it,
     // its owner or group cannot be given to a new file, or its folder takes no new file. The old bytes go
     // to a backup first, which is removed once the new ones are complete and on the disk; a failed write
-    // puts them back, and a killed save leaves the backup.
+    // puts them back, and a killed save leaves the backup. The save holds a lock on the backup while it
+    // runs (LeftBackups), which the system drops with a killed process.
     InPlace,
 };
 

@@ -7,9 +7,10 @@
 // panel switched off from the tool bar, each as the user's mouse does it.
 // tools/take-screenshots runs it under Xvfb.
 // Also Qt's own dialogs as the program shows them: the print dialog and the settings' folder picker; and the
-// message that names a FIFO, a device and a folder handed over among files. The Open dialog is pictured in
-// its details view too.
+// message that names a FIFO, a device and a folder handed over among files, and the start's report of the
+// old content that a killed save left. The Open dialog is pictured in its details view too.
 #include "app/core/mdlLoad.h"
+#include "app/core/mdlLoadLeftBackups.h"
 #include "app/core/mdlProgram.h"
 #include "app/dialogs/FolderPane.h"
 #include "app/dialogs/frmFileOpen.h"
@@ -339,6 +340,23 @@ int main(int argc, char **argv)
         }
     });
     mdlProgram::OpenCommandFiles({fifo, QStringLiteral("/dev/zero"), site});
+
+    // The report of the old content that a killed save of a page left in tmp/, as the next start shows it.
+    const QString backup = mdlLoad::TmpFolder + QStringLiteral("index.html.bak");
+    QFile::copy(page.fileName(), backup);
+    QFile record(backup + QStringLiteral(".path"));
+    record.open(QIODevice::WriteOnly);
+    record.write(page.fileName().toUtf8() + '\n');
+    record.close();
+    QTimer::singleShot(500, [&] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            Picture(box, out + QStringLiteral("/left-backup-message.png"));
+            for (QPushButton *button : box->findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("Нет"))
+                    button->click();
+        }
+    });
+    mdlLoad::ReportLeftBackups();
 
     mdlLoad::ProgramLoaded = false;
     // Straight out, the page engine's teardown left aside; the scratch folder goes first.
