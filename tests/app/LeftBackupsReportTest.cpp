@@ -7,6 +7,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QMap>
 #include <QProcess>
 #include <QThread>
@@ -14,6 +15,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <thread>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace windows = platform::windows;
 
@@ -264,6 +271,78 @@ TEST_F(LeftBackupsReport, ACopyThatHandsItsFileOverReportsNothing)
     ExpectNoBox();
     Close();
     EXPECT_EQ(TmpEntries(), left);
+}
+
+// A copy whose in-place save is stopped half way (SIGSTOP) still holds its backup: a copy started
+// meanwhile, which opens a window of its own once it has given up on the stopped one, does not take that
+// backup for one left behind. Let go on, the save completes and removes it.
+TEST_F(LeftBackupsReport, AStartPassesByTheBackupOfASaveThatIsStoppedHalfWay)
+{
+    const QByteArray line = "<p>\xcf\xf0\xe8\xe2\xe5\xf2, \xec\xe8\xf0! 0123456789 abcdefghijklmnopqrstuvwxyz</p>\r\n";
+    QByteArray large;
+    while (large.size() < (48 << 20))
+        large += line;
+    const QString page = folder.root.write("site/index.html", large);
+    // A second hard link: the file is saved in place.
+    ASSERT_EQ(::link(QFile::encodeName(page).constData(), QFile::encodeName(folder.path("site/second.html")).constData()), 0);
+    Start({page});
+    ExpectNoBox();
+    ASSERT_TRUE(user->Key("Ctrl+End", 60000)) << user->problem.toStdString();
+    ASSERT_TRUE(user->Type("X")) << user->problem.toStdString();
+
+    // Stopped as soon as the backup takes its name, well before the new content is all written.
+    const int watch = ::inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(folder.path("tmp")).constData(), IN_CREATE), 0);
+    const pid_t running = pid_t(copy->processId());
+    bool stopped = false;
+    std::thread stopper([&] {
+        alignas(inotify_event) char events[4096];
+        pollfd ready{watch, POLLIN, 0};
+        while (!stopped && ::poll(&ready, 1, 30000) > 0) {
+            const ssize_t size = ::read(watch, events, sizeof events);
+            for (ssize_t at = 0; at < size;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+                if (event->len > 0 && QByteArray(event->name) == "index.html.bak") {
+                    stopped = ::kill(running, SIGSTOP) == 0;
+                    break;
+                }
+                at += ssize_t(sizeof(inotify_event) + event->len);
+            }
+        }
+    });
+    user->Key("Ctrl+S", 2000);
+    stopper.join();
+    ::close(watch);
+    ASSERT_TRUE(stopped) << "the save made no backup";
+    ASSERT_EQ(TmpEntries().filter(".bak").size(), 1) << "the save was stopped half way";
+
+    // With a file of its own to open: a start without one only activates the running copy and ends.
+    const QString other = folder.root.write("site/other.html", "<p>other</p>");
+    QProcess second;
+    ProgramDriver secondUser(folder.path(".driver-second"));
+    QProcessEnvironment environment = folder.environment();
+    secondUser.AddTo(environment);
+    second.setProcessEnvironment(environment);
+    second.setWorkingDirectory(folder.path());
+    second.start(folder.executable(), {other});
+    const std::optional<QList<ProgramDriver::Box>> boxes = secondUser.Boxes(60000);
+    {
+        const ScopedEnvironment table = folder.useWindowTable();
+        EXPECT_NE(WaitForCopyTitle(second, "other.html - Marrowin Vellicor"), 0) << "a window of its own";
+    }
+    ::kill(running, SIGCONT);
+    ASSERT_TRUE(boxes) << secondUser.problem.toStdString();
+    EXPECT_TRUE(boxes->isEmpty()) << boxes->value(0).text.toStdString();
+
+    const QDeadlineTimer deadline(60000);
+    while ((!TmpEntries().isEmpty() || folder.root.read("site/index.html").size() != large.size() + 1) &&
+           !deadline.hasExpired())
+        QThread::msleep(50);
+    EXPECT_EQ(TmpEntries(), QStringList());
+    EXPECT_TRUE(folder.root.read("site/index.html") == large + "X") << "the save completed";
+    EndProcess(second);
+    Close();
 }
 
 } // namespace
