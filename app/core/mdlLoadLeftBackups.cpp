@@ -4,17 +4,22 @@
 #include "app/documents/mdlFileSave.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
+#include "platform/files/LeftBackups.h"
 
 namespace mdlLoad {
 
 namespace dialogs = platform::dialogs;
 namespace files = platform::files;
 
+namespace {
+
+// What the user is told of one backup: the file, or that it is unknown, where its old content is, and that
+// the file itself may be partial; for a known file, the question whether to put the old content back.
 QString LeftBackupMessage(const files::LeftBackup &left)
 {
     if (left.file.isEmpty())
-        return QStringLiteral("Запись файла была прервана. Прежнее содержимое файла, имя которого неизвестно, "
-                              "сохранено в файле\r\n") +
+        return QStringLiteral("Запись файла, имя которого неизвестно, была прервана: сам файл может быть пуст или "
+                              "записан не полностью.\r\nЕго прежнее содержимое сохранено в файле\r\n") +
                left.backup +
                QStringLiteral("\r\n\r\nКопия останется на месте, и программа напомнит о ней при следующем "
                               "запуске. Когда она станет не нужна, её можно удалить.");
@@ -25,6 +30,8 @@ QString LeftBackupMessage(const files::LeftBackup &left)
            QStringLiteral("\r\n\r\nВернуть файлу прежнее содержимое? Если нет, копия останется на месте, и "
                           "программа напомнит о ней при следующем запуске.");
 }
+
+} // namespace
 
 void ReportLeftBackups()
 {
