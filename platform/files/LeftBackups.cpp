@@ -41,16 +41,14 @@ bool IsLeftBehind(const QString &path)
     return free;
 }
 
-} // namespace
-
-QString BackupRecordPath(const QString &backup)
+QString RecordPath(const QString &backup)
 {
     return backup + QStringLiteral(".path");
 }
 
-QString ReadBackupRecord(const QString &backup)
+QString ReadRecord(const QString &backup)
 {
-    const ReadResult record = ReadWhole(BackupRecordPath(backup), MaxRecordSize);
+    const ReadResult record = ReadWhole(RecordPath(backup), MaxRecordSize);
     const QByteArray &bytes = record.bytes;
     // A record cut short by a kill could name another file: only a whole one is taken.
     if (!record.ok() || !bytes.endsWith('\n') || bytes.count('\n') != 1 || bytes.contains('\0'))
@@ -62,6 +60,8 @@ QString ReadBackupRecord(const QString &backup)
     return file;
 }
 
+} // namespace
+
 QList<LeftBackup> FindLeftBackups(const QString &folder)
 {
     QList<LeftBackup> left;
@@ -71,7 +71,7 @@ QList<LeftBackup> FindLeftBackups(const QString &folder)
     for (const QString &name : names) {
         const QString backup = dir.absoluteFilePath(name);
         if (IsLeftBehind(backup))
-            left.append({backup, ReadBackupRecord(backup)});
+            left.append({backup, ReadRecord(backup)});
     }
     return left;
 }
@@ -92,7 +92,7 @@ FileError PutBack(const LeftBackup &left, const QString &backupFolder)
         return error;
     // As a completed save leaves them: the backup first, then its record.
     ::unlink(posix::NativePath(left.backup).constData());
-    ::unlink(posix::NativePath(BackupRecordPath(left.backup)).constData());
+    ::unlink(posix::NativePath(RecordPath(left.backup)).constData());
     return FileError::None;
 }
 

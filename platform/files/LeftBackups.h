@@ -18,15 +18,11 @@ struct LeftBackup {
     QString file;
 };
 
-// The record beside `backup`.
-QString BackupRecordPath(const QString &backup);
-// The file that the record beside `backup` names; empty when the record is missing, no regular file, too
-// long, cut short (no line end) or names no absolute path.
-QString ReadBackupRecord(const QString &backup);
-
-// The backups in `folder` that no save runs on any more, in the order of their names. A save holds a lock
-// on its backup while it runs (SaveStream), so a backup still in use by another copy of the program is
-// never taken for one left behind. Only regular files count; a symbolic link is passed by.
+// The backups in `folder` that no save runs on any more, in the order of their names, each with the file
+// its record names. A save holds a lock on its backup while it runs (SaveStream), so a backup still in use
+// by another copy of the program is never taken for one left behind. Only regular files count; a symbolic
+// link is passed by. A record that is missing, no regular file, too long, cut short (no line end) or holds
+// no absolute path names no file.
 QList<LeftBackup> FindLeftBackups(const QString &folder);
 
 // Writes the backup's bytes over its file the way every save does (SaveStream, which keeps its own
