@@ -108,6 +108,56 @@ protected:
         EXPECT_EQ(copy->exitCode(), 0);
     }
 
+    // The backups in tmp/.
+    QStringList Backups() const { return QDir(folder.path("tmp")).entryList({"*.bak"}, QDir::Files, QDir::Name); }
+
+    // Lays a page of 48 MB with a second hard link, so that it is saved in place, and opens it in a new
+    // copy, with a character typed at its end; the page's content, empty when the copy did not take it.
+    QByteArray OpenLargeLinkedPage()
+    {
+        const QByteArray line = "<p>\xcf\xf0\xe8\xe2\xe5\xf2, \xec\xe8\xf0! 0123456789 abcdefghijklmnopqrstuvwxyz</p>\r\n";
+        QByteArray large;
+        while (large.size() < (48 << 20))
+            large += line;
+        const QString page = folder.root.write("site/index.html", large);
+        const QByteArray link = QFile::encodeName(folder.path("site/second.html"));
+        if (::link(QFile::encodeName(page).constData(), link.constData()) != 0)
+            return {};
+        Start({page});
+        ExpectNoBox();
+        if (!user->Key("Ctrl+End", 60000) || !user->Type("X"))
+            return {};
+        return large;
+    }
+
+    // Saves with Ctrl+S and sends the copy `signal` the moment the save's backup takes its name in tmp/,
+    // well before the new content is all written; whether it was sent.
+    bool SaveAndSignalOnBackup(int signal)
+    {
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        if (watch < 0 || ::inotify_add_watch(watch, QFile::encodeName(folder.path("tmp")).constData(), IN_CREATE) < 0)
+            return false;
+        const pid_t running = pid_t(copy->processId());
+        bool sent = false;
+        std::thread watcher([&] {
+            alignas(inotify_event) char events[4096];
+            pollfd ready{watch, POLLIN, 0};
+            while (!sent && ::poll(&ready, 1, 30000) > 0) {
+                const ssize_t size = ::read(watch, events, sizeof events);
+                for (ssize_t at = 0; at < size && !sent;) {
+                    const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+                    sent = event->len > 0 && QByteArray(event->name).endsWith(".bak") && ::kill(running, signal) == 0;
+                    at += ssize_t(sizeof(inotify_event) + event->len);
+                }
+            }
+        });
+        // The copy does not answer once the signal has stopped or ended it.
+        user->Key("Ctrl+S", 2000);
+        watcher.join();
+        ::close(watch);
+        return sent;
+    }
+
     // The backups and records in tmp/ (the preview's working copies left aside).
     QStringList TmpEntries() const
     {
@@ -279,45 +329,11 @@ TEST_F(LeftBackupsReport, ACopyThatHandsItsFileOverReportsNothing)
 // backup for one left behind. Let go on, the save completes and removes it.
 TEST_F(LeftBackupsReport, AStartPassesByTheBackupOfASaveThatIsStoppedHalfWay)
 {
-    const QByteArray line = "<p>\xcf\xf0\xe8\xe2\xe5\xf2, \xec\xe8\xf0! 0123456789 abcdefghijklmnopqrstuvwxyz</p>\r\n";
-    QByteArray large;
-    while (large.size() < (48 << 20))
-        large += line;
-    const QString page = folder.root.write("site/index.html", large);
-    // A second hard link: the file is saved in place.
-    const QByteArray link = QFile::encodeName(folder.path("site/second.html"));
-    ASSERT_EQ(::link(QFile::encodeName(page).constData(), link.constData()), 0);
-    Start({page});
-    ExpectNoBox();
-    ASSERT_TRUE(user->Key("Ctrl+End", 60000)) << user->problem.toStdString();
-    ASSERT_TRUE(user->Type("X")) << user->problem.toStdString();
-
-    // Stopped as soon as the backup takes its name, well before the new content is all written.
-    const int watch = ::inotify_init1(IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(folder.path("tmp")).constData(), IN_CREATE), 0);
+    const QByteArray large = OpenLargeLinkedPage();
+    ASSERT_FALSE(large.isEmpty());
+    ASSERT_TRUE(SaveAndSignalOnBackup(SIGSTOP)) << "the save made no backup";
     const pid_t running = pid_t(copy->processId());
-    bool stopped = false;
-    std::thread stopper([&] {
-        alignas(inotify_event) char events[4096];
-        pollfd ready{watch, POLLIN, 0};
-        while (!stopped && ::poll(&ready, 1, 30000) > 0) {
-            const ssize_t size = ::read(watch, events, sizeof events);
-            for (ssize_t at = 0; at < size;) {
-                const auto *event = reinterpret_cast<const inotify_event *>(events + at);
-                if (event->len > 0 && QByteArray(event->name) == "index.html.bak") {
-                    stopped = ::kill(running, SIGSTOP) == 0;
-                    break;
-                }
-                at += ssize_t(sizeof(inotify_event) + event->len);
-            }
-        }
-    });
-    user->Key("Ctrl+S", 2000);
-    stopper.join();
-    ::close(watch);
-    ASSERT_TRUE(stopped) << "the save made no backup";
-    ASSERT_EQ(TmpEntries().filter(".bak").size(), 1) << "the save was stopped half way";
+    ASSERT_EQ(Backups(), QStringList{"index.html.bak"}) << "the save was stopped half way";
 
     // With a file of its own to open: a start without one only activates the running copy and ends.
     const QString other = folder.root.write("site/other.html", "<p>other</p>");
