@@ -115,7 +115,7 @@ protected:
     // copy, with a character typed at its end; the page's content, empty when the copy did not take it.
     QByteArray OpenLargeLinkedPage()
     {
-        const QByteArray line = "<p>\xcf\xf0\xe8\xe2\xe5\xf2, \xec\xe8\xf0! 0123456789 abcdefghijklmnopqrstuvwxyz</p>\r\n";
+        const QByteArray line = "<p>\xcf\xf0\xe8\xe2\xe5\xf2, \xec\xe8\xf0! 0123456789 abcdefghijklmnopqrstuvwxyz</p>\n";
         QByteArray large;
         while (large.size() < (48 << 20))
             large += line;
