@@ -20,6 +20,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace windows = platform::windows;
@@ -116,7 +117,7 @@ protected:
     // empty when the copy did not take it.
     QByteArray OpenLargeLinkedPage()
     {
-        const QByteArray line = "<p>\xcf\xf0\xe8\xe2\xe5\xf2, \xec\xe8\xf0! 0123456789 abcdefghijklmnopqrstuvwxyz</p>\n";
+        const QByteArray line = "<p>\xcf\xf0\xe8\xe2\xe5\xf2, \xec\xe8\xf0! 0123456789 abcdefghijklmnopqrstuvw</p>\n";
         QByteArray large;
         while (large.size() < (48 << 20))
             large += line;
@@ -131,26 +132,37 @@ protected:
         return large;
     }
 
-    // Saves with Ctrl+S and sends the copy `signal` the moment the save's backup takes its name in tmp/,
-    // well before the new content is all written; whether it was sent.
-    bool SaveAndSignalOnBackup(int signal)
+    // Saves the page with Ctrl+S and sends the copy `signal` once the save has named its backup in tmp/ and
+    // begun to write the page itself (its modification time moves), well before the new content is all
+    // written; whether it was sent.
+    bool SaveAndSignalHalfWay(int signal)
     {
+        const QByteArray page = QFile::encodeName(folder.path("site/index.html"));
+        struct stat before;
         const int watch = ::inotify_init1(IN_CLOEXEC);
-        if (watch < 0 || ::inotify_add_watch(watch, QFile::encodeName(folder.path("tmp")).constData(), IN_CREATE) < 0)
+        if (::stat(page.constData(), &before) != 0 || watch < 0 ||
+            ::inotify_add_watch(watch, QFile::encodeName(folder.path("tmp")).constData(), IN_CREATE) < 0)
             return false;
         const pid_t running = pid_t(copy->processId());
         bool sent = false;
         std::thread watcher([&] {
             alignas(inotify_event) char events[4096];
             pollfd ready{watch, POLLIN, 0};
-            while (!sent && ::poll(&ready, 1, 30000) > 0) {
+            bool named = false;
+            while (!named && ::poll(&ready, 1, 30000) > 0) {
                 const ssize_t size = ::read(watch, events, sizeof events);
-                for (ssize_t at = 0; at < size && !sent;) {
+                for (ssize_t at = 0; at < size && !named;) {
                     const auto *event = reinterpret_cast<const inotify_event *>(events + at);
-                    sent = event->len > 0 && QByteArray(event->name).endsWith(".bak") && ::kill(running, signal) == 0;
+                    named = event->len > 0 && QByteArray(event->name).endsWith(".bak");
                     at += ssize_t(sizeof(inotify_event) + event->len);
                 }
             }
+            const QDeadlineTimer deadline(10000);
+            struct stat now;
+            while (named && !deadline.hasExpired() && ::stat(page.constData(), &now) == 0 &&
+                   now.st_mtim.tv_sec == before.st_mtim.tv_sec && now.st_mtim.tv_nsec == before.st_mtim.tv_nsec) {
+            }
+            sent = named && ::kill(running, signal) == 0;
         });
         // The copy does not answer once the signal has stopped or ended it.
         user->Key("Ctrl+S", 2000);
@@ -332,9 +344,11 @@ TEST_F(LeftBackupsReport, AStartPassesByTheBackupOfASaveThatIsStoppedHalfWay)
 {
     const QByteArray large = OpenLargeLinkedPage();
     ASSERT_FALSE(large.isEmpty());
-    ASSERT_TRUE(SaveAndSignalOnBackup(SIGSTOP)) << "the save made no backup";
+    ASSERT_TRUE(SaveAndSignalHalfWay(SIGSTOP)) << "the save made no backup";
     const pid_t running = pid_t(copy->processId());
     ASSERT_EQ(Backups(), QStringList{"index.html.bak"}) << "the save was stopped half way";
+    const QByteArray halfWay = folder.root.read("site/index.html");
+    EXPECT_TRUE(halfWay != large && halfWay != "X" + large) << "stopped while the page itself was written";
 
     // With a file of its own to open: a start without one only activates the running copy and ends.
     const QString other = folder.root.write("site/other.html", "<p>other</p>");
