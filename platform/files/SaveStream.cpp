@@ -170,6 +170,9 @@ int OpenNew(const QString &path, int access, mode_t mode)
 }
 
 constexpr int MaxBackups = 1000;
+// A backup being copied where the folder takes no file without a name; within the name limit, as a
+// backup's name leaves room for its record's ".path".
+const QString PartialSuffix = QStringLiteral(".part");
 
 } // namespace
 
@@ -296,11 +299,12 @@ void SaveStream::RemoveBackup()
 FileError SaveStream::MakeBackup()
 {
     // The record first, on the disk before any of the old bytes is copied; then the copy, into a file
-    // without a name that takes the backup's name only when it is complete and on the disk, so that a
-    // save killed while copying leaves no partial backup that could pass for the old content. (Where the
-    // folder has no files without a name, the backup is written under its name.)
+    // without a name (or, where the folder has none such, under a name of its own) that takes the backup's
+    // name only when it is complete and on the disk, so that a save killed while copying leaves no partial
+    // backup that could pass for the old content.
     int backup = ::open(NativePath(backupFolder_).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     const bool unnamed = backup >= 0;
+    QString partial;
     int failure = 0;
     for (int number = 1; number <= MaxBackups && backupPath_.isEmpty(); ++number) {
         const QString name = files::BackupPath(backupFolder_, NameOf(target_), number);
@@ -314,13 +318,14 @@ FileError SaveStream::MakeBackup()
             failure = errno;
             break;
         }
-        if (!unnamed && (backup = OpenNew(name, O_RDWR, 0600)) < 0) {
+        if (!unnamed && (backup = OpenNew(name + PartialSuffix, O_RDWR, 0600)) < 0) {
             failure = errno;
             RemoveBackup();
             if (failure == EEXIST)
                 continue;
             break;
         }
+        partial = unnamed ? QString() : name + PartialSuffix;
         backupPath_ = name;
     }
     if (backupPath_.isEmpty()) {
@@ -331,6 +336,8 @@ FileError SaveStream::MakeBackup()
     backupFd_ = backup;
     struct stat original, copy;
     failure = ::lseek(fd_, 0, SEEK_SET) == 0 ? posix::CopyRest(fd_, backupFd_) : errno;
+    if (failure == 0 && ::lseek(fd_, 0, SEEK_SET) != 0)
+        failure = errno;
     if (failure == 0 && ::fdatasync(backupFd_) != 0)
         failure = errno;
     // The file is given up only for a backup that holds all of it.
@@ -343,13 +350,16 @@ FileError SaveStream::MakeBackup()
                      AT_SYMLINK_FOLLOW) != 0)
             failure = errno;
     }
-    if (failure == 0 && ::lseek(fd_, 0, SEEK_SET) != 0)
+    if (failure == 0 && !unnamed &&
+        ::rename(NativePath(partial).constData(), NativePath(backupPath_).constData()) != 0)
         failure = errno;
     if (failure != 0) {
         ::close(backupFd_);
         backupFd_ = -1;
-        if (unnamed && failure == EEXIST)
-            backupPath_.clear();
+        if (!unnamed)
+            ::unlink(NativePath(partial).constData());
+        // Not named: the name is another's, or nobody's.
+        backupPath_.clear();
         RemoveBackup();
         return BackupFolderError(failure);
     }

@@ -641,7 +641,7 @@ const OwnFileCase OwnFileCases[] = {
          EXPECT_EQ(::symlink("page.html", QFile::encodeName(folder + "/link.html").constData()), 0);
          return QStringLiteral("link.html");
      }},
-    {"a new name through a linked folder", mdlFile::SaveMode::SaveAs,
+    {"a copy through a linked folder", mdlFile::SaveMode::SaveCopy,
      [](const QString &folder) {
          EXPECT_EQ(::symlink(".", QFile::encodeName(folder + "/alias").constData()), 0);
          return QStringLiteral("alias/page.html");

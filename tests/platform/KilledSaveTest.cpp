@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QThread>
 
@@ -151,5 +152,39 @@ INSTANTIATE_TEST_SUITE_P(Ways, KilledSave, testing::Values(SaveWay::Replace, Sav
                              return QString(way == SaveWay::Replace ? "Replace" : "InPlace");
                          }));
 
-} // namespace
+// Two files of one name in two folders, both killed while written in place, each in a process of its own:
+// two backups, each with the record that names its own file.
+TEST(KilledSaves, OfFilesOfOneNameLeaveTwoBackupsEachNamingItsFile)
+{
+    const TempFolder root;
+    const QString backups = root.path("tmp");
+    QDir().mkpath(backups);
+    const QByteArray large(1024 * 1024, 'n');
+    QMap<QString, QByteArray> olds;
+    for (const QString &folder : {QStringLiteral("one"), QStringLiteral("two")}) {
+        QDir().mkpath(root.path(folder));
+        const QString path = root.path(folder + "/index.html");
+        olds[path] = "the old content of " + folder.toUtf8();
+        Lay(path, olds[path], true);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SaveStream stream(path, backups);
+            if (stream.Open() != FileError::None)
+                _exit(1);
+            stream.Write(QByteArrayView(large).first(large.size() / 2));
+            ::raise(SIGKILL);
+            _exit(2);
+        }
+        const int status = Finish(child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    }
+    EXPECT_EQ(QDir(backups).entryList(QDir::Files),
+              (QStringList{"index.html.2.bak", "index.html.2.bak.path", "index.html.bak", "index.html.bak.path"}));
+    for (auto old = olds.cbegin(); old != olds.cend(); ++old) {
+        EXPECT_EQ(Content(old.key()), large.first(large.size() / 2));
+        EXPECT_TRUE(OldInRecordedBackup(backups, old.key(), old.value())) << old.key().toStdString();
+    }
+}
 
+} // namespace
