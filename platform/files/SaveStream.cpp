@@ -376,7 +376,8 @@ FileError SaveStream::Reserve(qint64 size)
         return error_ = FileError::TooLarge;
     // Blocks beyond the end are taken without changing the content or the size; a file system that
     // cannot take them ahead is left to fail, if it must, while writing.
-    if (size > 0 && ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+    reserved_ = size > 0;
+    if (reserved_ && ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
         error_ = ErrorFromErrno(errno);
     return error_;
 }
@@ -448,7 +449,13 @@ void SaveStream::Cancel()
         if (!tempPath_.isEmpty())
             ::unlink(NativePath(tempPath_).constData());
         tempPath_.clear();
-    } else if (!started_ || RestoreFromBackup()) {
+    } else if (!started_) {
+        // Cut to the size it has: the blocks taken ahead past its end go back to the disk.
+        struct stat info;
+        if (reserved_ && ::fstat(fd_, &info) == 0)
+            ::ftruncate(fd_, info.st_size);
+        RemoveBackup();
+    } else if (RestoreFromBackup()) {
         RemoveBackup();
     }
     if (fd_ >= 0 && way_ == SaveWay::InPlace)

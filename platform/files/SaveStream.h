@@ -81,6 +81,7 @@ private:
     int fd_ = -1;
     int backupFd_ = -1;
     bool started_ = false;
+    bool reserved_ = false;
     bool finished_ = false;
     FileError error_ = FileError::None;
     FileStamp stamp_;

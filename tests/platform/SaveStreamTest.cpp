@@ -629,4 +629,19 @@ TEST_F(SaveStreamTest, AReservationBeyondTheFileSizeLimitRefusesBeforeTheFileIsT
     EXPECT_EQ(Entries(backups), QStringList());
 }
 
+TEST_F(SaveStreamTest, RoomTakenAheadForASaveThatIsDroppedGoesBackToTheDisk)
+{
+    const QString path = Write(docs + "/page.html", OldContent);
+    ASSERT_EQ(::link(Native(path).constData(), Native(docs + "/second.html").constData()), 0);
+    SaveStream stream(path, backups);
+    ASSERT_EQ(Named(stream.Open()), "None");
+    ASSERT_EQ(Named(stream.Reserve(64 * 1024 * 1024)), "None");
+    stream.Cancel();
+    struct stat info;
+    ASSERT_EQ(::stat(Native(path).constData(), &info), 0);
+    EXPECT_LT(info.st_blocks * 512, 1024 * 1024) << "the file keeps no room beyond its end";
+    EXPECT_EQ(Content(path), OldContent);
+    EXPECT_EQ(Entries(backups), QStringList());
+}
+
 } // namespace
