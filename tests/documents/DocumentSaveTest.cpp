@@ -651,6 +651,50 @@ const OwnFileCase OwnFileCases[] = {
 INSTANTIATE_TEST_SUITE_P(Spellings, OwnFileByAnotherName, testing::ValuesIn(OwnFileCases),
                          casenames::Named(&OwnFileCase::name));
 
+// ---- Names the file system refuses -----------------------------------------------------------------------
+
+struct RefusedName {
+    const char *name;
+    // Lays out what the name meets in `folder`; the name the dialog is given.
+    std::function<QString(const QString &folder)> lay;
+    const char *reason;
+};
+
+void PrintTo(const RefusedName &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
+class RefusedSaveAs : public DocumentSave, public testing::WithParamInterface<RefusedName> {};
+
+TEST_P(RefusedSaveAs, SaysWhyInWordsOfItsOwn)
+{
+    NEED_CONTROLS();
+    const int n = open("page.html", "<p>old</p>");
+    type(n, QStringLiteral("new "));
+    AnswerSaveDialog(GetParam().lay(files.path()), Windows1251);
+    answers = {dialogs::vbCancel};
+    forms::frmMain->mnuFile_SaveAs->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(prompts(), QStringList{QStringLiteral("Файл не удалось записать,\r\n") + GetParam().reason});
+    EXPECT_EQ(record(n).Path, files.path("page.html"));
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
+}
+
+const RefusedName RefusedNames[] = {
+    {"a name of 256 bytes", [](const QString &) { return QString(126, u'ж') + QStringLiteral(".htm"); },
+     "так как имя файла или путь к нему слишком длинные."},
+    {"links that go round",
+     [](const QString &folder) {
+         EXPECT_EQ(::symlink("b.html", QFile::encodeName(folder + "/a.html").constData()), 0);
+         EXPECT_EQ(::symlink("a.html", QFile::encodeName(folder + "/b.html").constData()), 0);
+         return QStringLiteral("a.html");
+     },
+     "так как на пути к нему слишком много символических ссылок или они замкнуты в круг."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, RefusedSaveAs, testing::ValuesIn(RefusedNames), casenames::Named(&RefusedName::name));
+
 // ---- Names at the file system's limit -------------------------------------------------------------------
 
 // A name of 252 bytes, which the file system takes: saved as a new file, then in place.
