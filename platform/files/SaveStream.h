@@ -45,6 +45,8 @@ public:
     // process's file-size limit, and with the disk's room taken ahead. Nothing to do for the other way,
     // whose failures leave the file as it was.
     FileError Reserve(qint64 size);
+    // In place, the bytes go over the old ones from the start; what is left of the old ones past the new
+    // end goes at Commit.
     void Write(QByteArrayView bytes);
     // The reason of the first failure so far.
     FileError Error() const { return error_; }
