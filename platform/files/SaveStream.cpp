@@ -4,13 +4,13 @@
 #include "platform/files/SaveBackups.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -80,27 +80,34 @@ QString RandomSuffix()
            u'~';
 }
 
-bool IsTempOf(const QString &entry, const QString &stem)
+// Whether `entry` is a hidden file of a save of the file whose temporary names start with `stem`.
+bool IsTempOf(QByteArrayView entry, QByteArrayView stem)
 {
-    if (entry.size() != stem.size() + 7 || !entry.startsWith(stem) || !entry.endsWith(u'~'))
+    if (entry.size() != stem.size() + 7 || !entry.startsWith(stem) || !entry.endsWith('~'))
         return false;
-    for (const QChar c : QStringView(entry).sliced(stem.size(), 6))
-        if (!(c >= u'0' && c <= u'9') && !(c >= u'a' && c <= u'z'))
+    for (const char c : entry.sliced(stem.size(), 6))
+        if (!(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'z'))
             return false;
     return true;
 }
 
 // Removes the hidden files that earlier replacing saves of `target`, killed part way, left beside it.
+// The names are read as they are, without a look at each entry: a folder of many files costs little.
 void RemoveLeftTemps(const QString &target)
 {
     const QString folder = FolderOf(target);
-    const QString stem = TempStem(NameOf(target));
-    QDirIterator entries(folder, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    while (entries.hasNext()) {
-        const QString entry = entries.nextFileInfo().fileName();
-        if (IsTempOf(entry, stem))
-            ::unlink(NativePath(folder + u'/' + entry).constData());
+    const QByteArray stem = NativePath(TempStem(NameOf(target)));
+    DIR *entries = ::opendir(NativePath(folder).constData());
+    if (entries == nullptr)
+        return;
+    const int folderFd = ::dirfd(entries);
+    while (const dirent *entry = ::readdir(entries)) {
+        struct stat info;
+        if (IsTempOf(entry->d_name, stem) && ::fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode))
+            ::unlinkat(folderFd, entry->d_name, 0);
     }
+    ::closedir(entries);
 }
 
 // The absolute spelling of `path`, as a backup's record names its file.
