@@ -10,7 +10,8 @@ namespace mdlFile {
 
 // The editor control addresses its UTF-8 text with 32-bit positions, and one byte of a single-byte code
 // page takes up to three bytes there (€, №): three times this stays under 2 GiB. An open costs about
-// 2.1 MiB of memory for each MiB of the file, so a file of this size takes about 1.1 GB.
+// 2.1 MiB of memory for each MiB of that text: a Cyrillic page of this size takes about 1.7 GB, a file
+// whose every byte takes three bytes about 3.1 GB.
 inline constexpr qint64 MaxOpenFileSize = qint64(512) * 1024 * 1024;
 static_assert(3 * MaxOpenFileSize < (qint64(1) << 31));
 
