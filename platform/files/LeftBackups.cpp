@@ -1,13 +1,13 @@
 #include "platform/files/LeftBackups.h"
 
 #include "platform/files/PosixFile.h"
+#include "platform/files/SaveBackups.h"
 #include "platform/files/SaveStream.h"
 #include "platform/files/WholeFile.h"
 
 #include <QDir>
 
 #include <cerrno>
-#include <climits>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -15,8 +15,6 @@
 namespace platform::files {
 namespace {
 
-// The longest path the system takes, and its line end.
-constexpr qint64 MaxRecordSize = PATH_MAX + 1;
 constexpr qint64 PutBackSlice = 1 << 20;
 
 // Whether `path` is a regular file that no running save holds: the lock is free.
@@ -41,25 +39,6 @@ bool IsLeftBehind(const QString &path)
     return free;
 }
 
-QString RecordPath(const QString &backup)
-{
-    return backup + QStringLiteral(".path");
-}
-
-QString ReadRecord(const QString &backup)
-{
-    const ReadResult record = ReadWhole(RecordPath(backup), MaxRecordSize);
-    const QByteArray &bytes = record.bytes;
-    // A record cut short by a kill could name another file: only a whole one is taken.
-    if (!record.ok() || !bytes.endsWith('\n') || bytes.count('\n') != 1 || bytes.contains('\0'))
-        return {};
-    const QByteArray path = bytes.chopped(1);
-    const QString file = QString::fromUtf8(path);
-    if (!file.startsWith(u'/') || file.toUtf8() != path)
-        return {};
-    return file;
-}
-
 } // namespace
 
 QList<LeftBackup> FindLeftBackups(const QString &folder)
@@ -71,7 +50,7 @@ QList<LeftBackup> FindLeftBackups(const QString &folder)
     for (const QString &name : names) {
         const QString backup = dir.absoluteFilePath(name);
         if (IsLeftBehind(backup))
-            left.append({backup, ReadRecord(backup)});
+            left.append({backup, ReadBackupRecord(BackupRecordPath(backup))});
     }
     return left;
 }
@@ -92,7 +71,7 @@ FileError PutBack(const LeftBackup &left, const QString &backupFolder)
         return error;
     // As a completed save leaves them: the backup first, then its record.
     ::unlink(posix::NativePath(left.backup).constData());
-    ::unlink(posix::NativePath(RecordPath(left.backup)).constData());
+    ::unlink(posix::NativePath(BackupRecordPath(left.backup)).constData());
     return FileError::None;
 }
 

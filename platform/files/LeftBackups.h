@@ -6,8 +6,7 @@
 #include <QString>
 
 // The backups that in-place saves killed part way left in the backup folder, and putting their old content
-// back. A backup is named after its file, "<name>.bak" or "<name>.<n>.bak"; beside it a record, the
-// backup's name with ".path" added, holds the full path of the file, UTF-8, ending with a line end.
+// back. Backups and their records are named as SaveBackups.h says.
 namespace platform::files {
 
 struct LeftBackup {
@@ -21,8 +20,7 @@ struct LeftBackup {
 // The backups in `folder` that no save runs on any more, in the order of their names, each with the file
 // its record names. A save holds a lock on its backup while it runs (SaveStream), so a backup still in use
 // by another copy of the program is never taken for one left behind. Only regular files count; a symbolic
-// link is passed by. A record that is missing, no regular file, too long, cut short (no line end) or holds
-// no absolute path names no file.
+// link is passed by. A backup without a sound record (ReadBackupRecord) names no file.
 QList<LeftBackup> FindLeftBackups(const QString &folder);
 
 // Writes the backup's bytes over its file the way every save does (SaveStream, which keeps its own

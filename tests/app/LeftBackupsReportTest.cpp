@@ -377,4 +377,33 @@ TEST_F(LeftBackupsReport, AStartPassesByTheBackupOfASaveThatIsStoppedHalfWay)
     Close();
 }
 
+// The whole way: a real in-place save of a large page, killed (SIGKILL) while it writes the page, leaves
+// the backup and its record; the next start names the page and its backup, and "Да" puts
+// the old content back byte for byte and leaves nothing in tmp/.
+TEST_F(LeftBackupsReport, AKilledInPlaceSaveIsReportedAtTheNextStartAndPutBack)
+{
+    const QByteArray large = OpenLargeLinkedPage();
+    ASSERT_FALSE(large.isEmpty());
+    const QString page = folder.path("site/index.html");
+    ASSERT_TRUE(SaveAndSignalHalfWay(SIGKILL)) << "the save made no backup";
+    ASSERT_TRUE(copy->waitForFinished(30000));
+    ASSERT_EQ(Backups(), QStringList{"index.html.bak"});
+    const QByteArray halfWay = folder.root.read("site/index.html");
+    EXPECT_TRUE(halfWay != large && halfWay != "X" + large) << "killed while the page itself was written";
+    EXPECT_TRUE(folder.root.read("tmp/index.html.bak") == large) << "the backup holds the whole old content";
+    EXPECT_EQ(folder.root.read("tmp/index.html.bak.path"), page.toUtf8() + '\n');
+
+    Start();
+    const ProgramDriver::Box box = OneBox();
+    EXPECT_EQ(box.title, Title);
+    EXPECT_TRUE(box.text.contains(page + "\r\n")) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains(folder.path("tmp/index.html.bak") + "\r\n")) << box.text.toStdString();
+    Click("Да");
+    // The put-back runs before the copy takes its close.
+    Close();
+    EXPECT_TRUE(folder.root.read("site/index.html") == large) << "the old content is back";
+    EXPECT_TRUE(folder.root.read("site/second.html") == large) << "in the file itself, which both names share";
+    EXPECT_EQ(TmpEntries(), QStringList());
+}
+
 } // namespace

@@ -160,6 +160,7 @@ TEST(LeftBackups, LeaveOutTheBackupOfASaveThatStillRuns)
     const QList<LeftBackup> left = FindLeftBackups(tmp);
     ASSERT_EQ(left.size(), 1);
     EXPECT_EQ(left[0].backup, tmp + "/page.html.bak");
+    EXPECT_EQ(left[0].file, path);
 }
 
 // ---- Putting the old content back -----------------------------------------------------------------------
