@@ -7,6 +7,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -61,6 +62,9 @@ FileError PutBack(const LeftBackup &left, const QString &backupFolder)
         return FileError::Missing;
     SaveStream stream(left.file, backupFolder);
     if (const FileError error = stream.Open(); error != FileError::None)
+        return error;
+    // In place, the room is made sure of before the first of the file's bytes is given up.
+    if (const FileError error = stream.Reserve(std::max<qint64>(0, StampOf(left.backup).size)); error != FileError::None)
         return error;
     const FileError read = ReadSlices(left.backup, PutBackSlice, [&](QByteArrayView slice) { stream.Write(slice); });
     if (read != FileError::None) {

@@ -2,6 +2,7 @@
 
 #include "platform/files/SaveStream.h"
 #include "tests/CaseNames.h"
+#include "tests/FileSizeLimit.h"
 #include "tests/TempFolder.h"
 
 #include <QDir>
@@ -215,6 +216,17 @@ TEST_F(PutBackTest, KeepsTheBackupWhenTheFileCannotBeWritten)
     QDir().mkpath(folder.path("site/index.html"));
     const LeftBackup folderInPlace = Lay(folder.path("site/index.html"), "old");
     EXPECT_EQ(PutBack(folderInPlace, tmp()), FileError::NotRegular);
+    EXPECT_EQ(Entries(tmp()), (QStringList{"index.html.bak", "index.html.bak.path"}));
+
+    // Written in place, beyond the size this process may write: refused before the file is touched.
+    const QString page = folder.write("docs/page.html", "<p>ne");
+    ASSERT_EQ(::link(Native(page).constData(), Native(folder.path("docs/second.html")).constData()), 0);
+    const LeftBackup large = Lay(page, QByteArray(256 * 1024, 'o'));
+    {
+        const FileSizeLimit limit(64 * 1024);
+        EXPECT_EQ(PutBack(large, tmp()), FileError::TooLarge);
+    }
+    EXPECT_EQ(folder.read("docs/page.html"), "<p>ne");
     EXPECT_EQ(Entries(tmp()), (QStringList{"index.html.bak", "index.html.bak.path"}));
 }
 
