@@ -137,8 +137,10 @@ TEST_F(StateScan, PiecesThatDoNotMakeUpTheTextJoinToNothing)
 {
     const QByteArray page = Page();
     std::vector<LineStateScan::Piece> pieces;
-    for (qsizetype at = 0; at < page.size(); at += 1000)
-        pieces.push_back(LineStateScan::Scan(lexer, page.constData() + at, std::min<qsizetype>(1000, page.size() - at)));
+    for (qsizetype at = 0; at < page.size(); at += 1000) {
+        const qsizetype length = std::min<qsizetype>(1000, page.size() - at);
+        pieces.push_back(LineStateScan::Scan(lexer, page.constData() + at, length));
+    }
     pieces.erase(pieces.begin() + 3);
     EXPECT_TRUE(LineStateScan::Join(lexer, pieces, page.constData(), page.size()).empty());
 }
