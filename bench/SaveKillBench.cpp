@@ -3,7 +3,8 @@
 // the way Ctrl+S does; the child is killed (SIGKILL) at a random moment within the save's length,
 // measured first by a save that is let finish. After each kill the file must hold the old content or the
 // new one, byte for byte; written in place (the file has a second hard link), it may hold part of the new
-// content only while the old one is whole in the save's backup in tmp/.
+// content only while the old one is whole in a backup in tmp/ whose record names the file (the backup the
+// next start offers to put back).
 // Run by hand: build/bench/SaveKillBench [kills per way] [megabytes]
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
@@ -13,6 +14,7 @@
 #include "bench/InProcessProgram.h"
 #include "bench/LargePage.h"
 #include "platform/editor/Editor.h"
+#include "platform/files/SaveBackups.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -144,9 +146,10 @@ Outcome KillSaves(const QString &folder, bool inPlace, int kills, const QByteArr
         const QByteArray digest = Digest(page);
         QString backup;
         for (const QString &name : QDir(child.Tmp()).entryList({QStringLiteral("*.bak")}, QDir::Files))
-            if (Digest(child.Tmp() + name) == oldDigest)
+            if (platform::files::ReadBackupRecord(platform::files::BackupRecordPath(child.Tmp() + name)) == page &&
+                Digest(child.Tmp() + name) == oldDigest)
                 backup = name;
-        const char *what = "LOST: neither the old nor the new content";
+        const char *what = "LOST: neither the old nor the new content, nor the old in a recorded backup";
         if (digest == oldDigest) {
             what = "the old content";
             ++outcome.old;
@@ -154,7 +157,7 @@ Outcome KillSaves(const QString &folder, bool inPlace, int kills, const QByteArr
             what = "the new content";
             ++outcome.fresh;
         } else if (!backup.isEmpty()) {
-            what = "part of the new content, the old one whole in tmp/";
+            what = "part of the new content, the old one whole in a recorded backup in tmp/";
             ++outcome.oldInBackup;
         } else {
             ++outcome.lost;
@@ -179,7 +182,7 @@ int main(int argc, char **argv)
     const QByteArray original = MakeLargePage(megabytes * 1024 * 1024);
     for (const bool inPlace : {false, true}) {
         const Outcome o = KillSaves(folder.path(), inPlace, kills, original);
-        std::printf("%s, %d kills: old content %d, new content %d, old content in the backup %d, lost %d\n\n",
+        std::printf("%s, %d kills: old content %d, new content %d, restorable from the recorded backup %d, lost %d\n\n",
                     inPlace ? "in place" : "replacing", kills, o.old, o.fresh, o.oldInBackup, o.lost);
     }
     return 0;

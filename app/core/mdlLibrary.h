@@ -38,7 +38,8 @@ struct TextWritten {
 QString FileReadText(const QString &path, TextEncoding encoding = TextEncoding::Ansi);
 // The same, telling a failed read, and why it failed, from an empty file.
 TextRead TryReadText(const QString &path, TextEncoding encoding = TextEncoding::Ansi);
-// Writes `text` exactly as the whole file; a failed write leaves any old file untouched.
+// Writes `text` exactly as the whole file; a failed write leaves any old file untouched. A file written in
+// place keeps its backup in tmp/ while it is written.
 TextWritten FileWriteText(const QString &path, const QString &text, TextEncoding encoding = TextEncoding::Ansi);
 
 // Splits at CR LF, LF or a lone CR; a final line end does not start a further line.

@@ -1,5 +1,7 @@
 #include "app/core/mdlLibrary.h"
 
+#include "app/core/mdlLoad.h"
+
 #include "platform/files/WholeFile.h"
 #include "platform/text/AnsiCodePage.h"
 
@@ -39,7 +41,8 @@ QString FileReadText(const QString &path, TextEncoding encoding)
 TextWritten FileWriteText(const QString &path, const QString &text, TextEncoding encoding)
 {
     const QByteArray bytes = encoding == TextEncoding::Utf8 ? text.toUtf8() : platform::text::StringToAnsi(text);
-    return {files::WriteWhole(path, bytes)};
+    // A file written in place keeps its backup in the program's tmp/, as a document does.
+    return {files::WriteWhole(path, bytes, mdlLoad::TmpFolder)};
 }
 
 QStringList SplitLines(const QString &text)

@@ -46,7 +46,8 @@ QString NotFilesMessage(const QList<NotFile> &entries);
 
 // Opens each file that the arguments name, in order, as a new document without recoding; one already open
 // is activated instead. Paths that are no files are named in one message once the files are open. The path
-// of the last readable file named; empty when they name none.
+// of the last file opened or activated; empty when none was (a file too large to open is refused with a
+// message of its own).
 QString OpenCommandFiles(const QStringList &arguments);
 
 } // namespace mdlProgram

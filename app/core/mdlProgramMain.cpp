@@ -107,8 +107,8 @@ QString OpenCommandFiles(const QStringList &arguments)
         } else if (const platform::files::EntryKind kind = platform::files::KindOf(path);
                    kind != platform::files::EntryKind::File) {
             notFiles.append({path, kind});
-        } else if (mdlLibrary::IsTextFile(path)) {
-            mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileNameOf(path), 0, 0);
+        } else if (mdlLibrary::IsTextFile(path) &&
+                   mdlFile::OpenDocumentFile(path, mdlLibrary::GetFileNameOf(path), 0, 0)) {
             last = path;
         }
     }

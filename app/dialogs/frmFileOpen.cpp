@@ -3,6 +3,7 @@
 #include "app/core/mdlLibrary.h"
 #include "app/core/mdlLoad.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileOpen.h"
 #include "app/dialogs/DialogLists.h"
 #include "app/dialogs/FolderPane.h"
 #include "app/dialogs/MwFSOControls.h"
@@ -220,6 +221,8 @@ void frmFileOpen::cmmOpen_Click()
                                   QStringLiteral("Ошибка чтения"), this);
         return;
     }
+    if (mdlFile::RefuseTooLargeFile(path, this))
+        return;
     choice_ = mdlFile::OpenChoice{path, name, cmbCode->currentIndex() + 1, cmbCode2->currentIndex() + 1};
     Form_Deactivate();
     done(QDialog::Accepted);

@@ -177,8 +177,9 @@ void frmFileSave::cmmSave_Click()
         return;
 
     DocumentRecord &record = mdlFile::DocumentRecords[number_];
+    // A copy that lands on the document's own file leaves the document the name it has.
     if (mdlFile::SaveBindsDocument(mode_, path, record))
-        mdlFile::MarkSaved(record, path, code, stamp);
+        mdlFile::MarkSaved(record, mode_ == mdlFile::SaveMode::SaveCopy ? record.Path : path, code, stamp);
     written_ = path;
     mdlLoad::PathSave = mdlLibrary::GetFolderOf(path);
     mdlFile::AddToMagazine(path);

@@ -8,6 +8,7 @@
 #include "app/dialogs/frmFileNew.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileLimit.h"
 #include "app/documents/mdlFileRecode.h"
 #include "app/documents/mdlFileWindows.h"
 #include "app/documents/mdlLanguage.h"
@@ -173,6 +174,15 @@ QString PreviewCopyPath(int number, const QString &base)
     return mdlLoad::TmpFolder + u'~' + QString::number(number) + u'~' + base + QStringLiteral(".html");
 }
 
+bool RefuseTooLargeFile(const QString &path, QWidget *parent)
+{
+    const std::optional<qint64> size = OversizeOf(path);
+    if (size)
+        platform::dialogs::MsgBox(TooLargeMessage(path, *size), platform::dialogs::vbCritical,
+                                  QStringLiteral("Ошибка чтения"), parent);
+    return size.has_value();
+}
+
 void NewDocument(const QString &baseName, const QString &ext, const QString &languageName, const QString &text,
                  bool closeNewDialog)
 {
@@ -205,6 +215,8 @@ void NewDocumentFromPattern(const QString &baseName, const QString &ext, const Q
                             const QString &templateFile, bool closeNewDialog)
 {
     const QString path = mdlLoad::PatternFolder + templateFile;
+    if (RefuseTooLargeFile(path, forms::frmMain.get()))
+        return;
     const mdlLibrary::TextRead read = mdlLibrary::TryReadText(path);
     if (!read.ok()) {
         platform::dialogs::MsgBox(TemplateReadFailureText(read.error), platform::dialogs::vbCritical,
@@ -225,6 +237,8 @@ bool OpenDocumentFile(const QString &path, const QString &fileName, int fileCode
     // file at the next save.
     if (!mdlLibrary::IsTextFile(path))
         return readError();
+    if (RefuseTooLargeFile(path, forms::frmMain.get()))
+        return false;
     const int pages = mdlLoad::Codes.count();
     if (fileCode == 0 || fileCode > pages)
         fileCode = 1;

@@ -65,11 +65,18 @@ SaveResult WriteDocumentText(int number, const QString &path, int code, bool che
     if (const FileError error = stream.Open(); error != FileError::None)
         return SaveResult::Failure(error);
     // Written in place, the file's old bytes are given up as the writing starts: what would be lost is
-    // counted, and asked about, before. A new file beside it is only taken once it is complete, so the
-    // question can wait for the count that the writing makes.
+    // counted, and asked about, before, once the file is known to take the new bytes. A new file beside it
+    // is only taken once it is complete, so the question can wait for the count that the writing makes;
+    // a write that failed is not asked about.
     bool asked = false;
     if (stream.Way() == SaveWay::InPlace && recoder.CanLose()) {
-        editor.ReadAnsi([&](QByteArrayView slice) { recoder.Count(slice); });
+        qint64 size = 0;
+        editor.ReadAnsi([&](QByteArrayView slice) {
+            recoder.Count(slice);
+            size += slice.size();
+        });
+        if (const FileError error = stream.Reserve(size); error != FileError::None)
+            return SaveResult::Failure(error);
         if (recoder.Lost().count > 0 && !askToLose()) {
             stream.Cancel();
             return SaveResult::Refused();
@@ -77,7 +84,7 @@ SaveResult WriteDocumentText(int number, const QString &path, int code, bool che
         asked = true;
     }
     editor.ReadAnsi([&](QByteArrayView slice) { stream.Write(recoder.Recode(slice)); });
-    if (!asked && recoder.Lost().count > 0 && !askToLose()) {
+    if (!asked && stream.Error() == FileError::None && recoder.Lost().count > 0 && !askToLose()) {
         stream.Cancel();
         return SaveResult::Refused();
     }
@@ -114,6 +121,13 @@ QString WriteFailureReason(FileError error, const QString &path)
         return QStringLiteral("так как на диске не хватает места.");
     case FileError::TooLarge:
         return QStringLiteral("так как превышен допустимый размер файла.");
+    case FileError::NoSpaceForBackup:
+        return QStringLiteral("так как в папке ") + mdlLoad::TmpFolder +
+               QStringLiteral(" не хватает места для копии прежнего содержимого файла.");
+    case FileError::NameTooLong:
+        return QStringLiteral("так как имя файла или путь к нему слишком длинные.");
+    case FileError::TooManyLinks:
+        return QStringLiteral("так как на пути к нему слишком много символических ссылок или они замкнуты в круг.");
     case FileError::NoFolder:
     case FileError::Missing:
         return QStringLiteral("так как папки ") + mdlLibrary::GetFolderOf(path) + QStringLiteral(" нет.");

@@ -46,7 +46,7 @@ int SaveCodePage(const DocumentRecord &record)
 
 bool SaveBindsDocument(SaveMode mode, const QString &path, const DocumentRecord &record)
 {
-    return mode == SaveMode::SaveAs || path == record.Path;
+    return mode == SaveMode::SaveAs || mdlLibrary::IsSameFile(path, record.Path);
 }
 
 CloseQuestion CloseQuestionFor(const DocumentRecord &record, bool hasText)

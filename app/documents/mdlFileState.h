@@ -68,7 +68,8 @@ enum class SaveMode {
 };
 
 // Whether writing document `record` as `path` in `mode` makes the document that file's: always for Save
-// As; for a copy only when it lands on the document's own file, whose content it then is.
+// As; for a copy only when it lands on the document's own file (by any spelling or link), whose content it
+// then is.
 bool SaveBindsDocument(SaveMode mode, const QString &path, const DocumentRecord &record);
 
 // What closing a document asks first.

@@ -8,14 +8,17 @@ namespace platform::files {
 
 enum class FileError {
     None,
-    Missing,      // no such file; a reader also counts a folder, FIFO, device or socket as missing
-    NotRegular,   // a writer found a folder, FIFO, device or socket where the file should be
-    NoFolder,     // the folder that is to hold the file does not exist
-    NoPermission, // the file, its folder or the file system refuses the access
-    NoSpace,      // the disk, or the user's share of it, is full
-    TooLarge,     // the file would outgrow what the file system or this process may write, or is larger
-                  // than its reader takes
-    Failed,       // any other failure of the system: an input or output error
+    Missing,          // no such file; a reader also counts a folder, FIFO, device or socket as missing
+    NotRegular,       // a writer found a folder, FIFO, device or socket where the file should be
+    NoFolder,         // the folder that is to hold the file does not exist
+    NoPermission,     // the file, its folder or the file system refuses the access
+    NoSpace,          // the disk, or the user's share of it, is full
+    NoSpaceForBackup, // the folder that takes a save's backup of the old content is full
+    NameTooLong,      // a name on the path, or the whole path, is longer than the file system takes
+    TooManyLinks,     // the path's symbolic links go round in a circle or run too deep
+    TooLarge,         // the file would outgrow what the file system or this process may write, or is
+                      // larger than its reader takes
+    Failed,           // any other failure of the system: an input or output error
 };
 
 // The reason that the system's error number `error` gives.

@@ -31,6 +31,10 @@ FileError ErrorFromErrno(int error)
         return FileError::NoSpace;
     case EFBIG:
         return FileError::TooLarge;
+    case ENAMETOOLONG:
+        return FileError::NameTooLong;
+    case ELOOP:
+        return FileError::TooManyLinks;
     default:
         return FileError::Failed;
     }

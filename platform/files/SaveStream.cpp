@@ -1,6 +1,7 @@
 #include "platform/files/SaveStream.h"
 
 #include "platform/files/PosixFile.h"
+#include "platform/files/SaveBackups.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -62,9 +65,63 @@ QString FollowLinks(const QString &path, int &error)
     return target;
 }
 
+// The hidden file a replacing save writes beside the file: "." + the name (cut to fit) + "." + six letters
+// or digits + "~". The form is what tells a file left by a killed save of the file from any other file.
+constexpr qsizetype TempTailBytes = 9;
+
+QString TempStem(const QString &name)
+{
+    return u'.' + CutName(name, MaxNameBytes - TempTailBytes) + u'.';
+}
+
 QString RandomSuffix()
 {
-    return QString::number(QRandomGenerator::global()->generate64() % 2176782336ULL, 36).rightJustified(6, u'0');
+    return QString::number(QRandomGenerator::global()->generate64() % 2176782336ULL, 36).rightJustified(6, u'0') +
+           u'~';
+}
+
+// Whether `entry` is a hidden file of a save of the file whose temporary names start with `stem`.
+bool IsTempOf(QByteArrayView entry, QByteArrayView stem)
+{
+    if (entry.size() != stem.size() + 7 || !entry.startsWith(stem) || !entry.endsWith('~'))
+        return false;
+    for (const char c : entry.sliced(stem.size(), 6))
+        if (!(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'z'))
+            return false;
+    return true;
+}
+
+// Removes the hidden files that earlier replacing saves of `target`, killed part way, left beside it.
+// The names are read as they are, without a look at each entry: a folder of many files costs little.
+void RemoveLeftTemps(const QString &target)
+{
+    const QString folder = FolderOf(target);
+    const QByteArray stem = NativePath(TempStem(NameOf(target)));
+    DIR *entries = ::opendir(NativePath(folder).constData());
+    if (entries == nullptr)
+        return;
+    const int folderFd = ::dirfd(entries);
+    while (const dirent *entry = ::readdir(entries)) {
+        struct stat info;
+        if (IsTempOf(entry->d_name, stem) && ::fstatat(folderFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode))
+            ::unlinkat(folderFd, entry->d_name, 0);
+    }
+    ::closedir(entries);
+}
+
+// The absolute spelling of `path`, as a backup's record names its file.
+QString Absolute(const QString &path)
+{
+    return path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path;
+}
+
+// The backup folder's own reason for a failure in it: a full folder is not the file's disk.
+FileError BackupFolderError(int error)
+{
+    return error == ENOSPC || error == EDQUOT ? FileError::NoSpaceForBackup
+           : error == ENOENT                   ? FileError::NoFolder
+                                               : ErrorFromErrno(error);
 }
 
 // Gives the new file at `to` the extended attributes of `from` (access lists, labels); false when one of
@@ -119,14 +176,10 @@ int OpenNew(const QString &path, int access, mode_t mode)
     return fd;
 }
 
-// The backup's names: the file's own with ".bak", then numbered, so that a backup left by an earlier save
-// is never overwritten.
-QString BackupName(const QString &folder, const QString &name, int number)
-{
-    return folder + u'/' + name + (number == 1 ? QString() : u'.' + QString::number(number)) + QStringLiteral(".bak");
-}
-
 constexpr int MaxBackups = 1000;
+// A backup being copied where the folder takes no file without a name; within the name limit, as a
+// backup's name leaves room for its record's ".path".
+const QString PartialSuffix = QStringLiteral(".part");
 
 } // namespace
 
@@ -170,11 +223,11 @@ FileError SaveStream::Open()
 
 FileError SaveStream::OpenForReplace(bool exists, const struct stat &info)
 {
-    const QString folder = FolderOf(target_);
+    const QString stem = FolderOf(target_) + u'/' + TempStem(NameOf(target_));
     // A new file is readable by nobody else until it has the old one's mode.
     const mode_t mode = exists ? 0600 : 0666;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString temp = folder + QStringLiteral("/.") + NameOf(target_) + u'.' + RandomSuffix();
+        const QString temp = stem + RandomSuffix();
         const int fd = OpenNew(temp, O_WRONLY, mode);
         if (fd < 0 && errno == EEXIST)
             continue;
@@ -195,12 +248,11 @@ FileError SaveStream::OpenForReplace(bool exists, const struct stat &info)
 
 FileError SaveStream::OpenInPlace()
 {
-    // The old bytes must be read into the backup before any is overwritten.
-    if (::faccessat(AT_FDCWD, NativePath(target_).constData(), R_OK, AT_EACCESS) != 0)
-        return ErrorFromErrno(errno);
+    // Read as well as written through the one descriptor: the backup is copied from the very file that
+    // is then emptied, whatever is renamed meanwhile.
     int fd;
     do
-        fd = ::open(NativePath(target_).constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        fd = ::open(NativePath(target_).constData(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return ErrorFromErrno(errno);
@@ -212,74 +264,138 @@ FileError SaveStream::OpenInPlace()
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     way_ = SaveWay::InPlace;
     fd_ = fd;
+    if (const FileError error = MakeBackup(); error != FileError::None) {
+        ::close(fd_);
+        fd_ = -1;
+        return error;
+    }
     return FileError::None;
 }
 
-FileError SaveStream::StartInPlace()
+bool SaveStream::WriteRecord(const QString &backup)
 {
-    FileError error;
-    const int in = posix::OpenRegularForReading(target_, error);
-    if (in < 0)
-        return error;
-    // Copied into a file without a name, which takes its name only when it is complete and on the disk:
-    // a save killed while copying leaves no partial backup that could pass for the old content. It is
-    // read again when a failed write puts the old content back.
+    const QString record = BackupRecordPath(backup);
+    const int fd = OpenNew(record, O_WRONLY, 0600);
+    if (fd < 0)
+        return false;
+    const QByteArray text = BackupRecordText(Absolute(target_));
+    const int failure = posix::WriteAll(fd, text.constData(), text.size());
+    if (failure == 0 && ::fdatasync(fd) == 0 && posix::Close(fd) == 0) {
+        recordPath_ = record;
+        return true;
+    }
+    if (failure != 0)
+        ::close(fd);
+    const int error = failure != 0 ? failure : errno;
+    ::unlink(NativePath(record).constData());
+    errno = error;
+    return false;
+}
+
+void SaveStream::RemoveBackup()
+{
+    // The backup before its record: a backup is never left without the record that names its file.
+    if (!backupPath_.isEmpty())
+        ::unlink(NativePath(backupPath_).constData());
+    if (!recordPath_.isEmpty())
+        ::unlink(NativePath(recordPath_).constData());
+    backupPath_.clear();
+    recordPath_.clear();
+}
+
+FileError SaveStream::MakeBackup()
+{
+    // The record first, on the disk before any of the old bytes is copied; then the copy, into a file
+    // without a name (or, where the folder has none such, under a name of its own) that takes the backup's
+    // name only when it is complete and on the disk, so that a save killed while copying leaves no partial
+    // backup that could pass for the old content.
     int backup = ::open(NativePath(backupFolder_).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     const bool unnamed = backup >= 0;
-    QString name;
-    for (int number = 1; !unnamed && backup < 0 && number <= MaxBackups; ++number) {
-        name = BackupName(backupFolder_, NameOf(target_), number);
-        backup = OpenNew(name, O_RDWR, 0600);
-        if (backup < 0 && errno != EEXIST)
+    QString partial;
+    int failure = 0;
+    for (int number = 1; number <= MaxBackups && backupPath_.isEmpty(); ++number) {
+        const QString name = files::BackupPath(backupFolder_, NameOf(target_), number);
+        struct stat taken;
+        if (::lstat(NativePath(name).constData(), &taken) == 0 ||
+            ::lstat(NativePath(BackupRecordPath(name)).constData(), &taken) == 0)
+            continue;
+        if (!WriteRecord(name)) {
+            if (errno == EEXIST)
+                continue;
+            failure = errno;
             break;
-    }
-    if (backup < 0) {
-        const int failure = errno;
-        ::close(in);
-        return failure == ENOENT ? FileError::NoFolder : ErrorFromErrno(failure);
-    }
-    int failure = posix::CopyRest(in, backup);
-    ::close(in);
-    if (failure == 0 && ::fdatasync(backup) != 0)
-        failure = errno;
-    if (failure == 0 && unnamed) {
-        const QByteArray handle = "/proc/self/fd/" + QByteArray::number(backup);
-        failure = EEXIST;
-        for (int number = 1; failure == EEXIST && number <= MaxBackups; ++number) {
-            name = BackupName(backupFolder_, NameOf(target_), number);
-            failure = ::linkat(AT_FDCWD, handle.constData(), AT_FDCWD, NativePath(name).constData(),
-                               AT_SYMLINK_FOLLOW) == 0
-                          ? 0
-                          : errno;
         }
+        if (!unnamed && (backup = OpenNew(name + PartialSuffix, O_RDWR, 0600)) < 0) {
+            failure = errno;
+            RemoveBackup();
+            if (failure == EEXIST)
+                continue;
+            break;
+        }
+        partial = unnamed ? QString() : name + PartialSuffix;
+        backupPath_ = name;
     }
-    if (failure != 0) {
-        ::close(backup);
-        if (!unnamed)
-            ::unlink(NativePath(name).constData());
-        return ErrorFromErrno(failure);
+    if (backupPath_.isEmpty()) {
+        if (backup >= 0)
+            ::close(backup);
+        return BackupFolderError(failure != 0 ? failure : EEXIST);
     }
-    posix::SyncFolder(backupFolder_);
     backupFd_ = backup;
-    backupPath_ = name;
-    if (::ftruncate(fd_, 0) != 0) {
+    struct stat original, copy;
+    failure = ::lseek(fd_, 0, SEEK_SET) == 0 ? posix::CopyRest(fd_, backupFd_) : errno;
+    if (failure == 0 && ::lseek(fd_, 0, SEEK_SET) != 0)
         failure = errno;
+    if (failure == 0 && ::fdatasync(backupFd_) != 0)
+        failure = errno;
+    // The file is given up only for a backup that holds all of it.
+    if (failure == 0 && (::fstat(fd_, &original) != 0 || ::fstat(backupFd_, &copy) != 0 ||
+                         original.st_size != copy.st_size))
+        failure = EIO;
+    if (failure == 0 && unnamed) {
+        const QByteArray handle = "/proc/self/fd/" + QByteArray::number(backupFd_);
+        if (::linkat(AT_FDCWD, handle.constData(), AT_FDCWD, NativePath(backupPath_).constData(),
+                     AT_SYMLINK_FOLLOW) != 0)
+            failure = errno;
+    }
+    if (failure == 0 && !unnamed &&
+        ::rename(NativePath(partial).constData(), NativePath(backupPath_).constData()) != 0)
+        failure = errno;
+    if (failure != 0) {
         ::close(backupFd_);
         backupFd_ = -1;
-        ::unlink(NativePath(backupPath_).constData());
+        if (!unnamed)
+            ::unlink(NativePath(partial).constData());
+        // Not named: the name is another's, or nobody's.
         backupPath_.clear();
-        return ErrorFromErrno(failure);
+        RemoveBackup();
+        return BackupFolderError(failure);
     }
-    started_ = true;
+    posix::SyncFolder(backupFolder_);
     return FileError::None;
+}
+
+FileError SaveStream::Reserve(qint64 size)
+{
+    if (error_ != FileError::None || finished_ || fd_ < 0 || way_ != SaveWay::InPlace)
+        return error_;
+    struct rlimit limit;
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && rlim_t(size) > limit.rlim_cur)
+        return error_ = FileError::TooLarge;
+    // Blocks beyond the end are taken without changing the content or the size; a file system that
+    // cannot take them ahead is left to fail, if it must, while writing.
+    reserved_ = size > 0;
+    if (reserved_ && ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+        error_ = ErrorFromErrno(errno);
+    return error_;
 }
 
 void SaveStream::Write(QByteArrayView bytes)
 {
     if (error_ != FileError::None || finished_ || fd_ < 0)
         return;
-    if (way_ == SaveWay::InPlace && !started_ && (error_ = StartInPlace()) != FileError::None)
-        return;
+    // In place, the new bytes go over the old from the start, into the blocks the file has (and those
+    // reserved ahead); the old bytes past the new end go when the save is committed.
+    started_ = started_ || way_ == SaveWay::InPlace;
     if (const int failure = posix::WriteAll(fd_, bytes.constData(), bytes.size()))
         error_ = ErrorFromErrno(failure);
 }
@@ -292,8 +408,12 @@ FileError SaveStream::Commit()
         finished_ = true;
         return error_ != FileError::None ? error_ : FileError::Failed;
     }
-    if (error_ == FileError::None && way_ == SaveWay::InPlace && !started_)
-        error_ = StartInPlace();
+    if (error_ == FileError::None && way_ == SaveWay::InPlace) {
+        started_ = true;
+        const off_t end = ::lseek(fd_, 0, SEEK_CUR);
+        if (end < 0 || ::ftruncate(fd_, end) != 0)
+            error_ = ErrorFromErrno(errno);
+    }
     if (error_ == FileError::None && ::fdatasync(fd_) != 0)
         error_ = ErrorFromErrno(errno);
     struct stat info;
@@ -319,9 +439,9 @@ FileError SaveStream::Commit()
     } else {
         ::close(backupFd_);
         backupFd_ = -1;
-        ::unlink(NativePath(backupPath_).constData());
-        backupPath_.clear();
+        RemoveBackup();
     }
+    RemoveLeftTemps(target_);
     return FileError::None;
 }
 
@@ -336,9 +456,14 @@ void SaveStream::Cancel()
         if (!tempPath_.isEmpty())
             ::unlink(NativePath(tempPath_).constData());
         tempPath_.clear();
-    } else if (started_ && RestoreFromBackup()) {
-        ::unlink(NativePath(backupPath_).constData());
-        backupPath_.clear();
+    } else if (!started_) {
+        // Cut to the size it has: the blocks taken ahead past its end go back to the disk.
+        struct stat info;
+        if (reserved_ && ::fstat(fd_, &info) == 0)
+            ::ftruncate(fd_, info.st_size);
+        RemoveBackup();
+    } else if (RestoreFromBackup()) {
+        RemoveBackup();
     }
     if (fd_ >= 0 && way_ == SaveWay::InPlace)
         ::close(fd_);

@@ -18,8 +18,8 @@ enum class SaveWay {
     Replace,
     // Into the file itself, where a new file would not be what the file is: another hard link shares it,
     // its owner or group cannot be given to a new file, or its folder takes no new file. The old bytes go
-    // to a backup first, which is removed once the new ones are complete and on the disk; a failed write
-    // puts them back, and a killed save leaves the backup.
+    // to a backup first (see SaveBackups.h), which is removed once the new ones are complete and on the
+    // disk; a failed write puts them back, and a killed save leaves the backup and its record.
     InPlace,
 };
 
@@ -38,11 +38,19 @@ public:
     SaveStream(const SaveStream &) = delete;
     SaveStream &operator=(const SaveStream &) = delete;
 
-    // Chooses the way and gets ready to write; nothing of the file changes yet, in either way.
+    // Chooses the way and gets ready to write; in place, the old bytes are copied to the backup, whole
+    // and on the disk. Nothing of the file changes yet, in either way.
     FileError Open();
     SaveWay Way() const { return way_; }
-    // The first bytes written in place copy the old ones to the backup and empty the file.
+    // In place, makes sure before any old byte is given up that `size` bytes can be written: within this
+    // process's file-size limit, and with the disk's room taken ahead. Nothing to do for the other way,
+    // whose failures leave the file as it was.
+    FileError Reserve(qint64 size);
+    // In place, the bytes go over the old ones from the start; what is left of the old ones past the new
+    // end goes at Commit.
     void Write(QByteArrayView bytes);
+    // The reason of the first failure so far.
+    FileError Error() const { return error_; }
     // Makes the bytes written the file's content, on the disk; on failure the old content stays (put
     // back from the backup in place) and the reason of the first failure is returned.
     FileError Commit();
@@ -57,8 +65,12 @@ public:
 private:
     FileError OpenForReplace(bool exists, const struct stat &info);
     FileError OpenInPlace();
-    // Copies the old bytes to the backup, then empties the file.
-    FileError StartInPlace();
+    // Writes the record of the backup `backup` and takes its name; false, with errno set, when it cannot.
+    bool WriteRecord(const QString &backup);
+    // Copies the old bytes from the open file to a new backup with its record.
+    FileError MakeBackup();
+    // Removes the backup, then its record.
+    void RemoveBackup();
     bool RestoreFromBackup();
 
     QString path_;
@@ -67,10 +79,12 @@ private:
     QString target_;
     QString tempPath_;
     QString backupPath_;
+    QString recordPath_;
     SaveWay way_ = SaveWay::Replace;
     int fd_ = -1;
     int backupFd_ = -1;
     bool started_ = false;
+    bool reserved_ = false;
     bool finished_ = false;
     FileError error_ = FileError::None;
     FileStamp stamp_;

@@ -128,9 +128,9 @@ FileError CopyWhole(const QString &from, const QString &to)
     return ErrorFromErrno(failure);
 }
 
-FileError WriteWhole(const QString &path, QByteArrayView bytes)
+FileError WriteWhole(const QString &path, QByteArrayView bytes, const QString &backupFolder)
 {
-    SaveStream stream(path);
+    SaveStream stream(path, backupFolder);
     if (const FileError error = stream.Open(); error != FileError::None)
         return error;
     stream.Write(bytes);

@@ -41,8 +41,8 @@ FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<
 // the copy is not atomic and not forced to the disk, as a save is. May run on any thread.
 FileError CopyWhole(const QString &from, const QString &to);
 
-// Writes `bytes` as the whole file the way every save does (SaveStream): the file keeps what it is, and a
-// failure at any point leaves its old content.
-FileError WriteWhole(const QString &path, QByteArrayView bytes);
+// Writes `bytes` as the whole file the way every save does (SaveStream, with `backupFolder` for the backup
+// of a file written in place): the file keeps what it is, and a failure at any point leaves its old content.
+FileError WriteWhole(const QString &path, QByteArrayView bytes, const QString &backupFolder = QString());
 
 } // namespace platform::files

@@ -1,9 +1,11 @@
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileLimit.h"
 #include "app/documents/mdlFileWindows.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/windows/WindowTable.h"
 #include "tests/ProgramCopies.h"
+#include "tests/SparseFile.h"
 #include "tests/documents/OpenDocumentsFixture.h"
 
 #include <QApplication>
@@ -243,6 +245,36 @@ TEST_F(HandOverToThisCopy, WhatIsNoFileIsNamedAndTheFilesAroundItOpenInOrder)
     EXPECT_EQ(boxes[0].prompt, "Открыть можно только файл, а это не файлы:\r\n" + fifo + " — канал (FIFO)\r\n" +
                                    "/dev/zero — устройство\r\n" + files.path("folder") + " — папка");
     EXPECT_EQ(openWhenTold, 2) << "told once both files are open";
+}
+
+// A second start hands over a file too large to open, laid out sparse, then a page. Before any of the
+// large file is read, this copy refuses it by name and size, then opens the page; the document with unsaved
+// text that it held stays as it was.
+TEST_F(HandOverToThisCopy, AFileLargerThanTheLimitIsRefusedAndTheUnsavedDocumentSurvives)
+{
+    constexpr qint64 size = qint64(2) << 30;
+    const QString big = WriteSparse(files, "big.html", size);
+    ASSERT_FALSE(big.isEmpty());
+    const QString page = files.write("page.html", "<p>");
+    mdlFile::NewDocumentEmpty("new", "html", "HTML", false);
+    const int unsaved = mdlFile::DocumentCount();
+    type(unsaved, QStringLiteral("несохраненный текст"));
+    settle();
+    const int remembered = mdlLoad::Magazine.count();
+
+    HandOver({big, page}, files.path());
+    settle();
+
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].prompt, mdlFile::TooLargeMessage(big, size));
+    EXPECT_EQ(boxes[0].title, "Ошибка чтения");
+    ASSERT_EQ(mdlFile::DocumentCount(), unsaved + 1) << "only the page opened";
+    EXPECT_EQ(record(unsaved + 1).Path, page);
+    EXPECT_EQ(active(), unsaved + 1);
+    EXPECT_FALSE(record(unsaved).Closed);
+    EXPECT_EQ(record(unsaved).State, mdlFile::DocumentState::NewChanged);
+    EXPECT_EQ(editor(unsaved)->Text(), QStringLiteral("несохраненный текст"));
+    EXPECT_EQ(mdlLoad::Magazine.count(), remembered + 1) << "the refused file is not a recent file";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/core/mdlProgram.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileLimit.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/application/Application.h"
 #include "platform/dialogs/MessageBox.h"
@@ -8,9 +9,11 @@
 #include "tests/CaseNames.h"
 #include "tests/LoadedProgram.h"
 #include "tests/ProgramCopies.h"
+#include "tests/ProgramDriver.h"
 #include "tests/ProgramFolder.h"
 #include "tests/ScopedEnvironment.h"
 #include "tests/SmallFileSystem.h"
+#include "tests/SparseFile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -234,6 +237,55 @@ TEST_P(StartWithSeveralFiles, EachFileOpensInOrder)
 INSTANTIATE_TEST_SUITE_P(, StartWithSeveralFiles,
                          testing::Values(SeveralFiles{"InAFirstCopy", false}, SeveralFiles{"ThroughTheCopyThatRuns", true}),
                          casenames::Named(&SeveralFiles::name));
+
+// A first copy whose command line names a file too large to open, laid out sparse: before any of it is
+// read, the copy says so in a message box on its screen, and once the user has answered, the start goes on
+// to its window, with the file after it open or else with the new document the settings ask for.
+struct TooLargeOnTheCommandLine {
+    const char *name;
+    bool pageAfter;
+    const char *activeDocument;
+};
+
+void PrintTo(const TooLargeOnTheCommandLine &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
+class StartWithATooLargeFile : public StartAndHandOver,
+                               public testing::WithParamInterface<TooLargeOnTheCommandLine> {};
+
+TEST_P(StartWithATooLargeFile, TheFileIsRefusedAndTheStartGoesOnToItsWindow)
+{
+    constexpr qint64 size = qint64(2) << 30;
+    folder.root.write("setting.ini", "[start_program]\r\nfile_creat=True\r\nnew_file=1\r\n");
+    const QString big = WriteSparse(folder.root, "site/big.html", size);
+    ASSERT_FALSE(big.isEmpty());
+    QStringList arguments{big};
+    if (GetParam().pageAfter)
+        arguments << folder.root.write("site/page.html", "<p>");
+    QProcessEnvironment environment = folder.environment();
+    ProgramDriver user(folder.path(".driver"));
+    user.AddTo(environment);
+    first.setProcessEnvironment(environment);
+    first.setWorkingDirectory(folder.path());
+    first.start(folder.executable(), arguments);
+
+    const QList<ProgramDriver::Box> boxes = user.WaitForBoxes(30000);
+    ASSERT_EQ(boxes.size(), 1) << "no message: " << user.problem.toStdString();
+    EXPECT_EQ(boxes[0].title, "Ошибка чтения");
+    EXPECT_EQ(boxes[0].text, mdlFile::TooLargeMessage(big, size));
+    ASSERT_TRUE(user.Click(QStringLiteral("ОК"))) << user.problem.toStdString();
+    const windows::Handle window = WaitForCopyTitle(first, GetParam().activeDocument + QStringLiteral(" - ") + Title);
+    ASSERT_NE(window, 0) << "the start went on to its window";
+    CloseAndWait(window);
+    EXPECT_EQ(folder.recentFiles(), arguments.mid(1)) << "a refused file is not a recent file";
+}
+
+INSTANTIATE_TEST_SUITE_P(, StartWithATooLargeFile,
+                         testing::Values(TooLargeOnTheCommandLine{"AsItsOnlyFile", false, "new1.html"},
+                                         TooLargeOnTheCommandLine{"BeforeAPage", true, "page.html"}),
+                         casenames::Named(&TooLargeOnTheCommandLine::name));
 
 // A FIFO, a device and a folder among the arguments of a first copy: none holds the start up, and the file
 // after them opens. The copy then tells about them in a message box, which a real copy keeps on screen.

@@ -1,5 +1,7 @@
 #include "app/core/mdlLibrary.h"
 
+#include "app/core/mdlLoad.h"
+#include "tests/SmallFileSystem.h"
 #include "tests/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +74,26 @@ TEST(TextFiles, WriteIntoAMissingFolderFailsAndCreatesNothing)
     TempFolder folder;
     EXPECT_FALSE(FileWriteText(folder.path("no/such/a.txt"), "abc"));
     EXPECT_FALSE(QFileInfo::exists(folder.path("no")));
+}
+
+// A file with a second hard link is written in place; its old content waits in the program's tmp/, and a
+// tmp/ too full to take it is the reason given, not the file's disk.
+TEST(TextFiles, AFileWrittenInPlaceKeepsItsBackupInTheProgramsTmp)
+{
+    const SmallFileSystem tmp(64);
+    if (!tmp.ok())
+        GTEST_SKIP() << "mounting a small file system needs root, as the test machines run";
+    TempFolder folder;
+    const QByteArray old(256 * 1024, 'o');
+    const QString path = folder.write("setting.ini", old);
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(folder.path("shared.ini")).constData()), 0);
+    const QString programTmp = mdlLoad::TmpFolder;
+    mdlLoad::TmpFolder = tmp.path("tmp/");
+    QDir().mkpath(mdlLoad::TmpFolder);
+    const TextWritten written = FileWriteText(path, "a=1");
+    mdlLoad::TmpFolder = programTmp;
+    EXPECT_EQ(written.error, platform::files::FileError::NoSpaceForBackup);
+    EXPECT_EQ(folder.read("shared.ini"), old);
 }
 
 TEST(TextFiles, Utf8FilesHoldHostPaths)

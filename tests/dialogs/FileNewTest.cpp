@@ -4,12 +4,14 @@
 #include "app/dialogs/frmFileNew.h"
 #include "app/documents/frmContent.h"
 #include "app/documents/mdlFile.h"
+#include "app/documents/mdlFileLimit.h"
 #include "app/mainwindow/frmMain.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/editor/Editor.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/TabStrip.h"
 #include "tests/LoadedProgram.h"
+#include "tests/SparseFile.h"
 #include "tests/Unprivileged.h"
 #include "tests/UnprivilegedUser.h"
 
@@ -163,6 +165,30 @@ TEST_F(FileNew, AMissingTemplateIsReportedAndTheDialogStaysWithItsChoice)
     EXPECT_EQ(mdlFile::DocumentCount(), 0);
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes[0].prompt, "К сожалению, требуемый шаблон не найден.\r\nПроверьте настройки шаблонов.");
+    EXPECT_EQ(boxes[0].title, "Ошибка чтения");
+    EXPECT_EQ(boxes[0].buttons, dialogs::vbCritical);
+}
+
+// A template too large for a document, laid out sparse, is refused before any of it is read; the dialog
+// stays with its choice.
+TEST_F(FileNew, ATemplateLargerThanTheLimitIsRefusedAndTheDialogStays)
+{
+    constexpr qint64 size = mdlFile::MaxOpenFileSize + 1;
+    writeLists("html.png|HTML|new.html|Page\r\n", "page_html.png|HTML|a.html|Огромный|huge.html\r\n");
+    const QString path = WriteSparse(folder, "pattern/huge.html", size);
+    ASSERT_FALSE(path.isEmpty());
+    mdlLoad::NewDialog = 2;
+    bool stillShown = false;
+    showNew([&](frmFileNew &d) {
+        choose(d.lstPattern, "Огромный");
+        d.cmmCreat->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        stillShown = forms::frmFileNew.loaded() == &d && d.isVisible();
+    });
+    EXPECT_TRUE(stillShown);
+    EXPECT_EQ(mdlFile::DocumentCount(), 0);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].prompt, mdlFile::TooLargeMessage(mdlLoad::PatternFolder + "huge.html", size));
     EXPECT_EQ(boxes[0].title, "Ошибка чтения");
     EXPECT_EQ(boxes[0].buttons, dialogs::vbCritical);
 }

@@ -529,4 +529,197 @@ const WriteFailure WriteFailures[] = {
 INSTANTIATE_TEST_SUITE_P(Failures, WriteError, testing::ValuesIn(WriteFailures),
                          casenames::Named(&WriteFailure::name));
 
+// ---- A failed write shows only its error ----------------------------------------------------------------
+
+struct FailedWay {
+    const char *name;
+    // The file has a second hard link: it is written in place.
+    bool linked;
+};
+
+void PrintTo(const FailedWay &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
+class FailedLossyWrite : public DocumentSave, public testing::WithParamInterface<FailedWay> {};
+
+// Characters that the code page lacks would be asked about, but the file cannot take the text: the user is
+// not asked "Записать файл?" about a write that cannot be done.
+TEST_P(FailedLossyWrite, IsNotAskedAboutTheCharactersThatCannotBeWritten)
+{
+    mdlLoad::SaveCode = 1; // the file's own code page
+    const int n = open("page.html", KoiHello, Koi8R, Windows1251);
+    if (GetParam().linked) {
+        ASSERT_EQ(::link(QFile::encodeName(files.path("page.html")).constData(),
+                         QFile::encodeName(files.path("second name.html")).constData()),
+                  0);
+    }
+    type(n, Unwritable + QString(200 * 1024, u'x'));
+    answers = {dialogs::vbYes};
+    {
+        const FileSizeLimit limit(64 * 1024);
+        key(n, Qt::Key_S, Qt::ControlModifier);
+    }
+    EXPECT_EQ(prompts(), QStringList{"Файл нельзя записать,\r\nтак как превышен допустимый размер файла."});
+    EXPECT_EQ(files.read("page.html"), KoiHello);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
+    EXPECT_EQ(QDir(mdlLoad::TmpFolder).entryList({"*.bak*"}), QStringList());
+}
+
+const FailedWay FailedWays[] = {{"a new file beside it", false}, {"in place", true}};
+
+INSTANTIATE_TEST_SUITE_P(Ways, FailedLossyWrite, testing::ValuesIn(FailedWays), casenames::Named(&FailedWay::name));
+
+TEST_F(DocumentSave, AFullTmpFolderIsNamedNotTheDisk)
+{
+    const SmallFileSystem tmp(64);
+    if (!tmp.ok())
+        GTEST_SKIP() << "mounting a small file system needs root, as the test machines run";
+    const QByteArray old(256 * 1024, 'o');
+    const int n = open("page.html", old);
+    ASSERT_EQ(::link(QFile::encodeName(files.path("page.html")).constData(),
+                     QFile::encodeName(files.path("second name.html")).constData()),
+              0);
+    type(n, QStringLiteral("new "));
+    const QString programTmp = mdlLoad::TmpFolder;
+    mdlLoad::TmpFolder = tmp.path("tmp/");
+    QDir().mkpath(mdlLoad::TmpFolder);
+    key(n, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompts(), QStringList{QStringLiteral("Файл нельзя записать,\r\nтак как в папке ") + tmp.path("tmp/") +
+                                     QStringLiteral(" не хватает места для копии прежнего содержимого файла.")});
+    mdlLoad::TmpFolder = programTmp;
+    EXPECT_EQ(files.read("page.html"), old);
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
+}
+
+// ---- The document's own file by another name ---------------------------------------------------------------
+
+struct OwnFileCase {
+    const char *name;
+    mdlFile::SaveMode mode;
+    // Lays out another way to the document's file "page.html" in `folder`; the name the dialog is given.
+    std::function<QString(const QString &folder)> lay;
+};
+
+void PrintTo(const OwnFileCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
+class OwnFileByAnotherName : public DocumentSave, public testing::WithParamInterface<OwnFileCase> {};
+
+// Written through the Save dialog by another spelling, the document's own file is still its own: the next
+// Ctrl+S takes the program's write for no other program's change.
+TEST_P(OwnFileByAnotherName, BindsTheDocumentSoTheNextSaveAsksNothing)
+{
+    NEED_CONTROLS();
+    const OwnFileCase &c = GetParam();
+    const int n = open("page.html", "<p>old</p>");
+    const QString name = c.lay(files.path());
+    type(n, QStringLiteral("new "));
+    AnswerSaveDialog(name, Windows1251);
+    answers = {dialogs::vbYes}; // the file exists: overwrite it
+    (c.mode == mdlFile::SaveMode::SaveAs ? forms::frmMain->mnuFile_SaveAs : forms::frmMain->mnuFile_SaveCopy)
+        ->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(files.read("page.html"), "new <p>old</p>") << prompts().join("\n---\n").toStdString();
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::Saved);
+
+    boxes.clear();
+    QApplication::setActiveWindow(main());
+    type(n, QStringLiteral("more "));
+    key(n, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompts(), QStringList());
+    EXPECT_EQ(files.read("page.html"), "new more <p>old</p>");
+    EXPECT_TRUE(QFileInfo(files.path(name)).exists());
+}
+
+const OwnFileCase OwnFileCases[] = {
+    {"a copy through a symbolic link", mdlFile::SaveMode::SaveCopy,
+     [](const QString &folder) {
+         EXPECT_EQ(::symlink("page.html", QFile::encodeName(folder + "/link.html").constData()), 0);
+         return QStringLiteral("link.html");
+     }},
+    {"a copy through a linked folder", mdlFile::SaveMode::SaveCopy,
+     [](const QString &folder) {
+         EXPECT_EQ(::symlink(".", QFile::encodeName(folder + "/alias").constData()), 0);
+         return QStringLiteral("alias/page.html");
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Spellings, OwnFileByAnotherName, testing::ValuesIn(OwnFileCases),
+                         casenames::Named(&OwnFileCase::name));
+
+// ---- Names the file system refuses -----------------------------------------------------------------------
+
+struct RefusedName {
+    const char *name;
+    // Lays out what the name meets in `folder`; the name the dialog is given.
+    std::function<QString(const QString &folder)> lay;
+    const char *reason;
+};
+
+void PrintTo(const RefusedName &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
+class RefusedSaveAs : public DocumentSave, public testing::WithParamInterface<RefusedName> {};
+
+TEST_P(RefusedSaveAs, SaysWhyInWordsOfItsOwn)
+{
+    NEED_CONTROLS();
+    const int n = open("page.html", "<p>old</p>");
+    type(n, QStringLiteral("new "));
+    AnswerSaveDialog(GetParam().lay(files.path()), Windows1251);
+    answers = {dialogs::vbCancel};
+    forms::frmMain->mnuFile_SaveAs->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(prompts(), QStringList{QStringLiteral("Файл не удалось записать,\r\n") + GetParam().reason});
+    EXPECT_EQ(record(n).Path, files.path("page.html"));
+    EXPECT_EQ(record(n).State, mdlFile::DocumentState::SavedChanged);
+}
+
+const RefusedName RefusedNames[] = {
+    {"a name of 256 bytes", [](const QString &) { return QString(126, u'ж') + QStringLiteral(".htm"); },
+     "так как имя файла или путь к нему слишком длинные."},
+    {"links that go round",
+     [](const QString &folder) {
+         EXPECT_EQ(::symlink("b.html", QFile::encodeName(folder + "/a.html").constData()), 0);
+         EXPECT_EQ(::symlink("a.html", QFile::encodeName(folder + "/b.html").constData()), 0);
+         return QStringLiteral("a.html");
+     },
+     "так как на пути к нему слишком много символических ссылок или они замкнуты в круг."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, RefusedSaveAs, testing::ValuesIn(RefusedNames), casenames::Named(&RefusedName::name));
+
+// ---- Names at the file system's limit -------------------------------------------------------------------
+
+// A name of 252 bytes, which the file system takes: saved as a new file, then in place.
+TEST_F(DocumentSave, ANameAtTheLimitSavesAsANewFileAndInPlace)
+{
+    NEED_CONTROLS();
+    const QString name = QString(124, u'ж') + QStringLiteral(".htm");
+    const int n = open("page.html", "<p>old</p>");
+    type(n, QStringLiteral("new "));
+    AnswerSaveDialog(name, Windows1251);
+    forms::frmMain->mnuFile_SaveAs->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(prompts(), QStringList());
+    EXPECT_EQ(files.read(name), "new <p>old</p>");
+
+    ASSERT_EQ(::link(QFile::encodeName(files.path(name)).constData(),
+                     QFile::encodeName(files.path("second name.html")).constData()),
+              0);
+    QApplication::setActiveWindow(main());
+    type(n, QStringLiteral("more "));
+    key(n, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(prompts(), QStringList());
+    EXPECT_EQ(files.read("second name.html"), "new more <p>old</p>");
+    EXPECT_EQ(QDir(files.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    EXPECT_EQ(QDir(mdlLoad::TmpFolder).entryList({"*.bak*"}), QStringList());
+}
+
 } // namespace

@@ -3,10 +3,12 @@
 #include "app/dialogs/DialogLists.h"
 #include "app/dialogs/frmFileOpen.h"
 #include "app/dialogs/frmFileSave.h"
+#include "app/documents/mdlFileLimit.h"
 #include "platform/dialogs/MessageBox.h"
 #include "platform/text/AnsiCodePage.h"
 #include "platform/widgets/PictureBox.h"
 #include "tests/CaseNames.h"
+#include "tests/SparseFile.h"
 #include "tests/TempMountRoots.h"
 #include "tests/mainwindow/WorkPanelFixture.h"
 
@@ -248,6 +250,31 @@ TEST_F(FilePanel, AFileThatCannotBeReadIsReported)
     EXPECT_EQ(boxes[0].title, "Ошибка чтения");
     EXPECT_EQ(boxes[0].prompt, mdlLoad::CannotOpenMessage("gone.html"));
     EXPECT_EQ(mdlFile::CountOpenDocuments(), 0);
+}
+
+// A double-click on a file too large to open, laid out sparse: it is refused before any of it is read, and
+// the document that was open stays as it was, unsaved text and all.
+TEST_F(FilePanel, AFileLargerThanTheLimitIsRefusedAndTheOpenDocumentStays)
+{
+    constexpr qint64 size = qint64(2) << 30;
+    const QString dir = folder("large");
+    ASSERT_FALSE(WriteSparse(files, "large/big.html", size).isEmpty());
+    ASSERT_NE(newDocument(), nullptr);
+    const int unsaved = main()->ActiveFileIndex;
+    type(unsaved, QStringLiteral("несохраненный текст"));
+    const int remembered = mdlLoad::Magazine.count();
+
+    showFolder(dir);
+    doubleClick("big.html");
+
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0].prompt, mdlFile::TooLargeMessage(dir + "big.html", size));
+    EXPECT_EQ(boxes[0].title, "Ошибка чтения");
+    EXPECT_EQ(mdlFile::CountOpenDocuments(), 1);
+    EXPECT_EQ(main()->ActiveFileIndex, unsaved);
+    EXPECT_EQ(document(unsaved)->txtContent->Text(), QStringLiteral("несохраненный текст"));
+    EXPECT_EQ(record(unsaved).State, mdlFile::DocumentState::NewChanged);
+    EXPECT_EQ(mdlLoad::Magazine.count(), remembered) << "a refused file is not a recent file";
 }
 
 TEST_F(FilePanel, OnlyTheUsersChoiceIsStoredAndTheHeadingBringsTheStoredChoiceBack)

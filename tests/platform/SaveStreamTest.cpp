@@ -1,5 +1,7 @@
 #include "platform/files/SaveStream.h"
 
+#include "platform/files/SaveBackups.h"
+
 #include "app/core/mdlExit.h"
 #include "app/core/mdlLoad.h"
 #include "tests/CaseNames.h"
@@ -10,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,12 @@ QString Named(FileError error)
         return "NoSpace";
     case FileError::TooLarge:
         return "TooLarge";
+    case FileError::NoSpaceForBackup:
+        return "NoSpaceForBackup";
+    case FileError::NameTooLong:
+        return "NameTooLong";
+    case FileError::TooManyLinks:
+        return "TooManyLinks";
     case FileError::Failed:
         break;
     }
@@ -342,6 +351,14 @@ const RefusalCase RefusalCases[] = {
          EXPECT_EQ(::symlink("/dev/null", Native(docs + "/null.html").constData()), 0);
          return docs + "/null.html";
      }},
+    {"a name longer than the file system takes", false, "NameTooLong",
+     [](const QString &docs) { return docs + u'/' + QString(126, u'ж') + QStringLiteral(".htm"); }},
+    {"links that go round", false, "TooManyLinks",
+     [](const QString &docs) {
+         EXPECT_EQ(::symlink("b.html", Native(docs + "/a.html").constData()), 0);
+         EXPECT_EQ(::symlink("a.html", Native(docs + "/b.html").constData()), 0);
+         return docs + "/a.html";
+     }},
     {"a link into a missing folder", false, "NoFolder",
      [](const QString &docs) {
          EXPECT_EQ(::symlink("none/a.html", Native(docs + "/dangling.html").constData()), 0);
@@ -449,11 +466,17 @@ TEST_P(HalfWay, AKilledSaveLeavesTheOldContentInTheFileOrInItsBackup)
     if (GetParam() == SaveWay::Replace) {
         EXPECT_EQ(Content(path), OldContent);
         EXPECT_EQ(Entries(backups), QStringList());
+        const QStringList left = Entries(docs).filter(QRegularExpression("^\\.page\\.html\\.[0-9a-z]{6}~$"));
+        EXPECT_EQ(left.size(), 1) << Entries(docs).join(' ').toStdString();
+        // The next save of the file removes what the killed one left beside it, and only that.
+        EXPECT_EQ(Save(path, backups, NewContent), "Replace");
+        EXPECT_EQ(Entries(docs), QStringList{"page.html"});
         return;
     }
     EXPECT_EQ(Content(path), large.first(large.size() / 2)) << "the file was being written in place";
-    ASSERT_EQ(Entries(backups), QStringList{"page.html.bak"});
+    ASSERT_EQ(Entries(backups), (QStringList{"page.html.bak", "page.html.bak.path"}));
     EXPECT_EQ(Content(backups + "/page.html.bak"), OldContent);
+    EXPECT_EQ(ReadBackupRecord(backups + "/page.html.bak.path"), path);
 
     // The exit's clean-up of tmp/ leaves it, and a later save of a file of the same name takes another.
     mdlLoad::TmpFolder = backups + u'/';
@@ -461,11 +484,164 @@ TEST_P(HalfWay, AKilledSaveLeavesTheOldContentInTheFileOrInItsBackup)
     mdlLoad::TmpFolder.clear();
     EXPECT_EQ(Save(path, backups, NewContent), "InPlace");
     EXPECT_EQ(Content(path), NewContent);
-    EXPECT_EQ(Entries(backups), QStringList{"page.html.bak"});
+    EXPECT_EQ(Entries(backups), (QStringList{"page.html.bak", "page.html.bak.path"}));
     EXPECT_EQ(Content(backups + "/page.html.bak"), OldContent);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, HalfWay, testing::Values(SaveWay::Replace, SaveWay::InPlace),
                          casenames::Named([](SaveWay way) { return Named(way); }));
+
+// ---- Names at the file system's limit ------------------------------------------------------------------
+
+struct LongNameCase {
+    const char *name;
+    QString fileName;
+    SaveWay way;
+    bool exists;
+};
+
+void PrintTo(const LongNameCase &c, std::ostream *out)
+{
+    casenames::Print(out, c.name);
+}
+
+class LongName : public SaveStreamTest, public testing::WithParamInterface<LongNameCase> {};
+
+// The hidden file beside it and the backup in the backups' folder are named within the limit, the backup
+// and its record while the save runs.
+TEST_P(LongName, SavesAndTheFilesOfTheSaveFitTheLimit)
+{
+    const LongNameCase &c = GetParam();
+    const QString path = docs + u'/' + c.fileName;
+    ASSERT_LE(Native(c.fileName).size(), 255);
+    if (c.exists)
+        Write(path, OldContent);
+    if (c.way == SaveWay::InPlace) {
+        ASSERT_EQ(::link(Native(path).constData(), Native(docs + "/other.html").constData()), 0);
+    }
+    {
+        SaveStream stream(path, backups);
+        ASSERT_EQ(Named(stream.Open()), "None");
+        EXPECT_EQ(Named(stream.Way()), Named(c.way));
+        for (const QString &entry : Entries(docs) + Entries(backups))
+            EXPECT_LE(Native(entry).size(), 255) << entry.toStdString();
+        if (c.way == SaveWay::InPlace) {
+            ASSERT_EQ(Entries(backups).size(), 2);
+            EXPECT_EQ(ReadBackupRecord(BackupRecordPath(stream.BackupPath())), path);
+            EXPECT_EQ(Content(stream.BackupPath()), OldContent);
+        }
+        stream.Write(NewContent);
+        EXPECT_EQ(Named(stream.Commit()), "None");
+    }
+    EXPECT_EQ(Content(path), NewContent);
+    EXPECT_EQ(Entries(backups), QStringList());
+    EXPECT_EQ(Entries(docs).size(), c.way == SaveWay::InPlace ? 2 : 1);
+}
+
+const LongNameCase LongNameCases[] = {
+    {"a new file of 248 bytes", QString(122, u'ж') + QStringLiteral(".htm"), SaveWay::Replace, false},
+    {"a new file of 255 bytes", QString(127, u'ж') + u'x', SaveWay::Replace, false},
+    {"a file of 252 bytes replaced", QString(124, u'ж') + QStringLiteral(".htm"), SaveWay::Replace, true},
+    {"a file of 255 Latin bytes replaced", QString(250, u'a') + QStringLiteral(".html"), SaveWay::Replace, true},
+    {"a file of 252 bytes in place", QString(124, u'ж') + QStringLiteral(".htm"), SaveWay::InPlace, true},
+    {"a file of 255 bytes in place", QStringLiteral("€").repeated(85), SaveWay::InPlace, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, LongName, testing::ValuesIn(LongNameCases), casenames::Named(&LongNameCase::name));
+
+// ---- Backups and their records --------------------------------------------------------------------------
+
+TEST_F(SaveStreamTest, TheBackupRecordNamesTheFileALinkLeadsToAndGoesWithTheBackup)
+{
+    const QString target = Write(docs + "/сайт/index.html", OldContent);
+    ASSERT_EQ(::link(Native(target).constData(), Native(docs + "/second.html").constData()), 0);
+    ASSERT_EQ(::symlink("сайт/index.html", Native(docs + "/link.html").constData()), 0);
+    SaveStream stream(docs + "/link.html", backups);
+    ASSERT_EQ(Named(stream.Open()), "None");
+    ASSERT_EQ(Entries(backups), (QStringList{"index.html.bak", "index.html.bak.path"}));
+    EXPECT_EQ(Content(backups + "/index.html.bak.path"), target.toUtf8() + "\n");
+    EXPECT_EQ(Content(target), OldContent) << "nothing of the file changes before the first write";
+    stream.Cancel();
+    EXPECT_EQ(Content(target), OldContent);
+    EXPECT_EQ(Entries(backups), QStringList());
+}
+
+TEST_F(SaveStreamTest, FilesOfOneNameInTwoFoldersGetTwoBackupsEachNamingItsFile)
+{
+    const QString one = Write(docs + "/one/index.html", "one");
+    const QString two = Write(docs + "/two/index.html", "two");
+    for (const QString &path : {one, two})
+        ASSERT_EQ(::link(Native(path).constData(), Native(path + ".link").constData()), 0);
+    SaveStream first(one, backups);
+    SaveStream second(two, backups);
+    ASSERT_EQ(Named(first.Open()), "None");
+    ASSERT_EQ(Named(second.Open()), "None");
+    EXPECT_EQ(Entries(backups),
+              (QStringList{"index.html.2.bak", "index.html.2.bak.path", "index.html.bak", "index.html.bak.path"}));
+    EXPECT_EQ(ReadBackupRecord(backups + "/index.html.bak.path"), one);
+    EXPECT_EQ(Content(backups + "/index.html.bak"), "one");
+    EXPECT_EQ(ReadBackupRecord(backups + "/index.html.2.bak.path"), two);
+    EXPECT_EQ(Content(backups + "/index.html.2.bak"), "two");
+}
+
+TEST_F(SaveStreamTest, OnlyTheHiddenFilesOfEarlierSavesOfTheFileAreRemoved)
+{
+    const QString path = Write(docs + "/page.html", OldContent);
+    const QStringList others = {".other.html.k3j9x2~", ".page.html.backup", ".page.html.k3j9x2",
+                                ".page.html.k3J9x2~", "page.html.k3j9x2~"};
+    for (const QString &name : others + QStringList{".page.html.k3j9x2~", ".page.html.000000~"})
+        Write(docs + u'/' + name, "left");
+    EXPECT_EQ(Save(path, backups, NewContent), "Replace");
+    QStringList expected = others + QStringList{"page.html"};
+    QStringList left = Entries(docs);
+    expected.sort();
+    left.sort();
+    EXPECT_EQ(left, expected);
+}
+
+TEST_F(SaveStreamTest, AFullBackupFolderIsNamedAndTheFileIsUntouched)
+{
+    const SmallFileSystem tmp(64);
+    if (!tmp.ok())
+        GTEST_SKIP() << "mounting a small file system needs root, as the test machines run";
+    const QString path = Write(docs + "/page.html", QByteArray(256 * 1024, 'o'));
+    ASSERT_EQ(::link(Native(path).constData(), Native(docs + "/second.html").constData()), 0);
+    const QString identity = Identity(path);
+    EXPECT_EQ(Save(path, tmp.path("."), NewContent), "open NoSpaceForBackup");
+    EXPECT_EQ(Content(path), QByteArray(256 * 1024, 'o'));
+    EXPECT_EQ(Identity(path), identity);
+    EXPECT_EQ(Entries(tmp.path(".")), QStringList());
+}
+
+TEST_F(SaveStreamTest, AReservationBeyondTheFileSizeLimitRefusesBeforeTheFileIsTouched)
+{
+    const QString path = Write(docs + "/page.html", OldContent);
+    ASSERT_EQ(::link(Native(path).constData(), Native(docs + "/second.html").constData()), 0);
+    SaveStream stream(path, backups);
+    ASSERT_EQ(Named(stream.Open()), "None");
+    {
+        const FileSizeLimit limit(64 * 1024);
+        EXPECT_EQ(Named(stream.Reserve(128 * 1024)), "TooLarge");
+    }
+    stream.Write(NewContent);
+    EXPECT_EQ(Named(stream.Commit()), "TooLarge");
+    EXPECT_EQ(Content(path), OldContent);
+    EXPECT_EQ(Entries(backups), QStringList());
+}
+
+TEST_F(SaveStreamTest, RoomTakenAheadForASaveThatIsDroppedGoesBackToTheDisk)
+{
+    const QString path = Write(docs + "/page.html", OldContent);
+    ASSERT_EQ(::link(Native(path).constData(), Native(docs + "/second.html").constData()), 0);
+    SaveStream stream(path, backups);
+    ASSERT_EQ(Named(stream.Open()), "None");
+    ASSERT_EQ(Named(stream.Reserve(64 * 1024 * 1024)), "None");
+    stream.Cancel();
+    struct stat info;
+    ASSERT_EQ(::stat(Native(path).constData(), &info), 0);
+    EXPECT_LT(info.st_blocks * 512, 1024 * 1024) << "the file keeps no room beyond its end";
+    EXPECT_EQ(Content(path), OldContent);
+    EXPECT_EQ(Entries(backups), QStringList());
+}
 
 } // namespace
