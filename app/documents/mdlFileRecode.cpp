@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 
 namespace mdlFile {
 
@@ -63,20 +64,24 @@ bool Recodes(int fromCode, int toCode)
     return fromCode != toCode && Codes.contains(fromCode) && Codes.contains(toCode);
 }
 
-// Maps built for code-page pairs since the code table was last loaded.
-const CharMap &CharMapFor(int fromCode, int toCode)
+// Maps built for code-page pairs since the code table was last loaded. The open's reader thread recodes
+// too, so the maps are shared under a lock, and each caller holds its own on the map it uses: a newer code
+// table empties the list without taking a map from under another thread.
+std::shared_ptr<const CharMap> CharMapFor(int fromCode, int toCode)
 {
-    static QHash<quint64, std::shared_ptr<CharMap>> maps;
+    static std::mutex mutex;
+    static QHash<quint64, std::shared_ptr<const CharMap>> maps;
     static int revision = -1;
+    const std::lock_guard lock(mutex);
     if (revision != mdlLoad::CodesRevision()) {
         maps.clear();
         revision = mdlLoad::CodesRevision();
     }
     const quint64 key = (quint64(quint32(fromCode)) << 32) | quint32(toCode);
-    std::shared_ptr<CharMap> &map = maps[key];
+    std::shared_ptr<const CharMap> &map = maps[key];
     if (!map)
         map = BuildCharMap(fromCode, toCode);
-    return *map;
+    return map;
 }
 
 } // namespace
@@ -85,7 +90,8 @@ QString RecodeText(const QString &text, int fromCode, int toCode, const QString 
 {
     if (!Recodes(fromCode, toCode))
         return text;
-    const CharMap &map = CharMapFor(fromCode, toCode);
+    const std::shared_ptr<const CharMap> held = CharMapFor(fromCode, toCode);
+    const CharMap &map = *held;
     const bool dropMissing = missing.isEmpty();
     const char16_t missingChar = dropMissing ? Missing : missing[0].unicode();
     QString result(text.size(), Qt::Uninitialized);

@@ -9,7 +9,9 @@
 #include <bitset>
 
 // Recoding a text between two code pages of the code table. The text is single-byte text in the system
-// code page: each character stands for one byte of the file.
+// code page: each character stands for one byte of the file. RecodeText, and a ByteRecoder of its own, may
+// run on any thread, the open's reader thread among them; the code table must not be loaded again
+// meanwhile.
 namespace mdlFile {
 
 // Converts `text` from code page `fromCode` to code page `toCode` (1-based indices into the code table).

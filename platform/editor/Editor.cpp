@@ -29,7 +29,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <thread>
 
 namespace platform::editor {
 
@@ -206,56 +205,66 @@ void Editor::SetText(const QString &text)
 
 bool Editor::ReadText(qsizetype utf8Bytes, const std::function<bool(const SliceSink &)> &produce)
 {
-    BeginText(utf8Bytes);
     // Slices of a quarter megabyte of characters: few hand-overs, and little held beside the control.
     constexpr qsizetype sliceCharacters = 1 << 18;
     // The control takes each slice in on this thread; the lexer follows on threads of its own.
     constexpr int Scanners = 2;
     enum Taker { Control, Lexer };
     TextSlices slices(8, 1 + Scanners);
-    bool produced = false;
-    std::thread reader([&] {
-        TextSlices::Slice *slice = nullptr;
-        produced = produce([&](QByteArrayView bytes) {
-            for (qsizetype at = 0; at < bytes.size();) {
-                if (!slice)
-                    slice = &slices.Free();
-                const qsizetype part = std::min(bytes.size() - at, sliceCharacters - slice->characters);
-                text::AppendAnsiUtf8(bytes.sliced(at, part), slice->utf8);
-                slice->characters += part; // one character for each byte
-                at += part;
-                if (slice->characters == sliceCharacters) {
-                    slices.Filled();
-                    slice = nullptr;
-                }
-            }
-        });
-        if (slice)
-            slices.Filled();
-        slices.Close();
-    });
-    // Each slice is scanned apart, by one of the lexer's threads in turn.
     LineStateScan::Pieces pieces(*lexer_);
-    std::vector<std::thread> scanners;
-    for (int scanner = 0; scanner < Scanners; ++scanner) {
-        scanners.emplace_back([&, scanner] {
-            for (size_t index = 0; const TextSlices::Slice *slice = slices.Next(Lexer + scanner); ++index) {
-                if (index % Scanners == static_cast<size_t>(scanner))
-                    pieces.Scan(index, slice->utf8.constData(), slice->utf8.size());
-                slices.Done(Lexer + scanner);
-            }
+    bool produced = false;
+    std::vector<LineStates::Block> scanned;
+    SliceThreads threads(slices);
+    // Ends `produce` once the slices are stopped.
+    struct Stopped {};
+    threads.Run([&] {
+        BeginText(utf8Bytes);
+        threads.Start([&] {
+            TextSlices::Slice *slice = nullptr;
+            produced = produce([&](QByteArrayView bytes) {
+                for (qsizetype at = 0; at < bytes.size();) {
+                    if (!slice && !(slice = slices.Free()))
+                        throw Stopped();
+                    const qsizetype part = std::min(bytes.size() - at, sliceCharacters - slice->characters);
+                    text::AppendAnsiUtf8(bytes.sliced(at, part), slice->utf8);
+                    slice->characters += part; // one character for each byte
+                    at += part;
+                    if (slice->characters == sliceCharacters) {
+                        slices.Filled();
+                        slice = nullptr;
+                    }
+                }
+            });
+            if (slice)
+                slices.Filled();
+            slices.Close();
         });
-    }
-    while (const TextSlices::Slice *slice = slices.Next(Control)) {
-        AppendUtf8(slice->utf8, slice->characters);
-        slices.Done(Control);
-    }
-    reader.join();
-    for (std::thread &scanner : scanners)
-        scanner.join();
+        // Each slice is scanned apart, by one of the lexer's threads in turn.
+        for (int scanner = 0; scanner < Scanners; ++scanner) {
+            threads.Start([&, scanner] {
+                for (size_t index = 0; const TextSlices::Slice *slice = slices.Next(Lexer + scanner); ++index) {
+                    if (index % Scanners == static_cast<size_t>(scanner))
+                        pieces.Scan(index, slice->utf8.constData(), slice->utf8.size());
+                    slices.Done(Lexer + scanner);
+                }
+            });
+        }
+        while (const TextSlices::Slice *slice = slices.Next(Control)) {
+            AppendUtf8(slice->utf8, slice->characters);
+            slices.Done(Control);
+        }
+    });
+    const bool read = threads.Join() && produced;
+    // The lines that go on from one slice into the next are lexed from the control's own text: appended
+    // slice by slice, it lies whole before the control's gap, so asking for it whole moves nothing.
+    if (read)
+        threads.Run([&] {
+            scanned = pieces.Join(reinterpret_cast<const char *>(Sci(control_, Base::SCI_GETCHARACTERPOINTER)),
+                                  Sci(control_, Base::SCI_GETLENGTH));
+        });
     EndText();
-    lexer_->TextSet(produced ? pieces.Join() : std::vector<LineStates::Block>());
-    return produced;
+    lexer_->TextSet(std::move(scanned));
+    return read;
 }
 
 void Editor::BeginText(qsizetype utf8Bytes)

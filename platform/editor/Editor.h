@@ -125,7 +125,11 @@ public:
     // copy beside the control's own: `produce` hands the slices to its sink one after another, on a thread
     // of its own, while the control takes in those before them; ReadText returns what `produce` returns.
     // Room for `utf8Bytes`, the text's length in UTF-8, is made at once. The lexer follows the slices as
-    // they go by, so that it knows the state of every line of the text without reading it again.
+    // they go by, on threads of its own, so that it knows the state of every line of the text without
+    // reading it again. `produce` runs on the read's thread, so what it touches must be safe there.
+    // Whatever one of the read's threads throws (memory running out) fails the read: ReadText returns
+    // false once every thread has ended. The sink, too, may throw, to end a read that was cut short, so
+    // `produce` must let go of what it holds as the exception passes.
     using SliceSink = std::function<void(QByteArrayView)>;
     bool ReadText(qsizetype utf8Bytes, const std::function<bool(const SliceSink &)> &produce);
 

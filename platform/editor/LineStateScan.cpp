@@ -7,12 +7,6 @@ namespace platform::editor::LineStateScan {
 
 namespace {
 
-// A line longer than this is not joined: the scan gives up, and the lexer finds the states when they are
-// asked for, as for a text that was never scanned.
-constexpr qsizetype MaxJoined = 4 << 20;
-// Parts of long lines that pieces keep until they are joined, all together.
-constexpr qsizetype MaxKept = 16 << 20;
-
 // Lexes lines into blocks of BlockLines, from `state` on.
 class Blocks {
 public:
@@ -69,19 +63,21 @@ bool Complete(const char *text, long length, long end)
 Piece Scan(const SyntaxLexer &lexer, const char *text, qsizetype length)
 {
     Piece piece;
+    piece.length = length;
+    piece.tailStart = length;
     TextLines lines(text, length);
     long at = lines.EndOf(0);
     if (!Complete(text, length, at)) {
-        piece.head = QByteArray(text, length);
+        piece.headLength = length;
         piece.whole = true;
         return piece;
     }
-    piece.head = QByteArray(text, at);
+    piece.headLength = at;
     Blocks blocks(lexer, piece.blocks, 0);
     while (at < length) {
         const long end = lines.EndOf(at);
         if (!Complete(text, length, end)) {
-            piece.tail = QByteArray(text + at, end - at);
+            piece.tailStart = at;
             break;
         }
         blocks.Line(text + at, end - at);
@@ -91,71 +87,64 @@ Piece Scan(const SyntaxLexer &lexer, const char *text, qsizetype length)
     return piece;
 }
 
-std::vector<LineStates::Block> Join(const SyntaxLexer &lexer, const std::vector<Piece> &pieces)
+std::vector<LineStates::Block> Join(const SyntaxLexer &lexer, const std::vector<Piece> &pieces, const char *text,
+                                    qsizetype length)
 {
+    qsizetype total = 0;
+    for (const Piece &piece : pieces)
+        total += piece.length;
+    if (total != length)
+        return {};
     std::vector<LineStates::Block> joined;
-    QByteArray carried;
     int state = 0;
-    // The lines that `carried` holds, all complete, as a block of their own.
-    const auto lines = [&](bool last) {
+    // The lines from `from` to `to`, all complete unless they are the text's last, as blocks of their own.
+    const auto lines = [&](qsizetype from, qsizetype to, bool last) {
         Blocks blocks(lexer, joined, state);
-        TextLines found(carried.constData(), carried.size());
+        TextLines found(text + from, to - from);
         long at = 0;
-        while (at < carried.size()) {
+        while (at < to - from) {
             const long end = found.EndOf(at);
-            if (last && !EndsLine(carried.constData()[end - 1]))
+            if (last && !EndsLine(text[from + end - 1]))
                 break;
-            blocks.Line(carried.constData() + at, end - at);
+            blocks.Line(text + from + at, end - at);
             at = end;
         }
         if (last)
-            blocks.Last(carried.constData() + at, carried.size() - at);
+            blocks.Last(text + from + at, to - from - at);
         blocks.End();
         state = blocks.State();
-        carried.clear();
     };
+    // The start of the lines that went on from the pieces before, not lexed yet.
+    qsizetype carried = 0;
+    qsizetype start = 0;
     for (const Piece &piece : pieces) {
-        carried += piece.head;
-        if (carried.size() > MaxJoined)
-            return {};
-        if (piece.whole)
-            continue;
-        lines(false);
-        joined.insert(joined.end(), piece.blocks.begin(), piece.blocks.end());
-        if (!piece.blocks.empty())
-            state = piece.blocks.back().end;
-        carried = piece.tail;
+        if (!piece.whole) {
+            lines(carried, start + piece.headLength, false);
+            joined.insert(joined.end(), piece.blocks.begin(), piece.blocks.end());
+            if (!piece.blocks.empty())
+                state = piece.blocks.back().end;
+            carried = start + piece.tailStart;
+        }
+        start += piece.length;
     }
     // The text's last lines: a lone CR at its end ends one, and the last line follows it, empty.
-    lines(true);
+    lines(carried, length, true);
     return joined;
 }
 
 void Pieces::Scan(size_t index, const char *text, qsizetype length)
 {
-    {
-        const std::lock_guard lock(mutex_);
-        if (gaveUp_)
-            return;
-    }
     Piece piece = LineStateScan::Scan(lexer_, text, length);
     const std::lock_guard lock(mutex_);
-    if (piece.whole)
-        kept_ += piece.head.size();
-    gaveUp_ = gaveUp_ || kept_ > MaxKept;
-    if (gaveUp_) {
-        pieces_.clear();
-        return;
-    }
     if (pieces_.size() <= index)
         pieces_.resize(index + 1);
     pieces_[index] = std::move(piece);
 }
 
-std::vector<LineStates::Block> Pieces::Join()
+std::vector<LineStates::Block> Pieces::Join(const char *text, qsizetype length)
 {
     const std::lock_guard lock(mutex_);
-    return gaveUp_ ? std::vector<LineStates::Block>() : LineStateScan::Join(lexer_, pieces_);
+    return LineStateScan::Join(lexer_, pieces_, text, length);
 }
 
 } // namespace platform::editor::LineStateScan

@@ -86,13 +86,16 @@ void LineStates::Relex(size_t index, long first, int state, const Lex &lex)
 
 int LineStates::StateAt(long line, const Lex &lex)
 {
+    // A line past the end starts where the text ends.
+    line = std::clamp(line, 0L, lineCount_);
     int state = 0;
     long first = 0;
     for (size_t i = 0; i < blocks_.size(); ++i) {
         if (line < first + blocks_[i].lines || i + 1 == blocks_.size()) {
             // A long block (a text never scanned, a large paste) gives up its lines above the asked one as
             // blocks of their own, so that the next line asked for below them is found from there.
-            while (line - first >= BlockLines) {
+            // The block keeps at least the asked line, or its last one.
+            while (line - first >= BlockLines && blocks_[i].lines > BlockLines) {
                 const int end = lex(first, BlockLines, state);
                 Block &rest = blocks_[i];
                 rest.known = rest.known && rest.start == state;

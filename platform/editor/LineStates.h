@@ -10,7 +10,8 @@ namespace platform::editor {
 // that the block above it now leaves in another state, is lexed again when a line below it is asked for;
 // every other block is passed in one step. So the state of any line costs the lexing of the blocks changed
 // since (and of those below them whose state the change carried on into) and of the lines above it in its
-// own block, however far down the text it lies. The text starts in state 0.
+// own block, however far down the text it lies. The text starts in state 0. The states belong to the
+// window thread: the scan's threads only lay out blocks for Take.
 class LineStates {
 public:
     // Lines per block, as a scan of the whole text lays them out and as blocks lexed again are cut.
@@ -38,7 +39,8 @@ public:
     // Lines `first` to `last`, numbered as they were before the change, were edited, and the text now has
     // `lineCount` lines: lines that the edit added or removed lie among them.
     void Changed(long first, long last, long lineCount);
-    // The state at the start of `line`.
+    // The state at the start of `line`; a line past the end gives the state the text ends in, one before
+    // the first the text's first state.
     int StateAt(long line, const Lex &lex);
 
     long LineCount() const { return lineCount_; }

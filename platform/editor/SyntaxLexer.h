@@ -40,7 +40,9 @@ public:
     void styleText(int start, int end) override;
 
     // Styles one line (line end included) that begins in `state`; returns the state at its end. With
-    // `styles` null nothing is styled, and no word is looked up: only the end state is found.
+    // `styles` null nothing is styled, and no word is looked up: only the end state is found. The only
+    // function that may run on the open's threads, on several lines at once: it changes nothing and reads
+    // only the language, which the window thread must leave as it is meanwhile.
     int LexLine(const char *text, int length, int state, char *styles) const;
 
 private:

@@ -6,7 +6,8 @@ namespace platform::editor {
 
 // The lines of a text, one after another: each ends after its CR, LF or CR LF, the last one at the end
 // of the text. The next CR and LF are each looked for once, so a text with one kind of line end is not
-// searched again for the other at every line.
+// searched again for the other at every line. Each one reads only its own text, so the scan's threads use
+// one each.
 class TextLines {
 public:
     TextLines(const char *text, long length) : text_(text), length_(length) {}

@@ -14,14 +14,16 @@ size_t TextSlices::Slowest() const
     return *std::min_element(taken_.cbegin(), taken_.cend());
 }
 
-TextSlices::Slice &TextSlices::Free()
+TextSlices::Slice *TextSlices::Free()
 {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return filled_ - Slowest() < slices_.size(); });
+    changed_.wait(lock, [this] { return filled_ - Slowest() < slices_.size() || stopped_; });
+    if (stopped_)
+        return nullptr;
     Slice &slice = slices_[filled_ % slices_.size()];
     slice.utf8.resize(0);
     slice.characters = 0;
-    return slice;
+    return &slice;
 }
 
 void TextSlices::Filled()
@@ -42,12 +44,21 @@ void TextSlices::Close()
     changed_.notify_all();
 }
 
+void TextSlices::Stop()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        stopped_ = true;
+    }
+    changed_.notify_all();
+}
+
 const TextSlices::Slice *TextSlices::Next(int taker)
 {
     const auto index = static_cast<size_t>(taker);
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return taken_[index] < filled_ || closed_; });
-    return taken_[index] < filled_ ? &slices_[taken_[index] % slices_.size()] : nullptr;
+    changed_.wait(lock, [&] { return taken_[index] < filled_ || closed_ || stopped_; });
+    return taken_[index] < filled_ && !stopped_ ? &slices_[taken_[index] % slices_.size()] : nullptr;
 }
 
 void TextSlices::Done(int taker)
@@ -57,6 +68,35 @@ void TextSlices::Done(int taker)
         ++taken_[static_cast<size_t>(taker)];
     }
     changed_.notify_all();
+}
+
+SliceThreads::~SliceThreads()
+{
+    slices_.Stop();
+    Join();
+}
+
+void SliceThreads::Start(std::function<void()> work)
+{
+    Run([&] { threads_.emplace_back([this, work = std::move(work)] { Run(work); }); });
+}
+
+void SliceThreads::Run(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (...) {
+        failed_ = true;
+        slices_.Stop();
+    }
+}
+
+bool SliceThreads::Join()
+{
+    for (std::thread &thread : threads_)
+        if (thread.joinable())
+            thread.join();
+    return !failed_;
 }
 
 } // namespace platform::editor

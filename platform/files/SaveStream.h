@@ -24,7 +24,8 @@ enum class SaveWay {
     InPlace,
 };
 
-// A symbolic link is followed: its target is written and the link stays.
+// A symbolic link is followed: its target is written and the link stays. A stream may be used on any
+// thread, by one at a time: the open writes its preview copy on its reader thread.
 //
 //     SaveStream stream(path, backups);
 //     if (stream.Open() == FileError::None) { stream.Write(a); stream.Write(b); error = stream.Commit(); }

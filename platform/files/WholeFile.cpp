@@ -82,6 +82,11 @@ FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<
     const int fd = posix::OpenRegularForReading(path, error, &info);
     if (fd < 0)
         return error;
+    // Closed however the read ends: `take` may throw.
+    const struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
     if (stamp)
         *stamp = posix::StampOfStat(info);
     QByteArray buffer(sliceSize, Qt::Uninitialized);
@@ -95,7 +100,6 @@ FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<
         }
         take(QByteArrayView(buffer.constData(), n));
     }
-    ::close(fd);
     return error;
 }
 

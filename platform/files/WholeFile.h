@@ -32,12 +32,13 @@ ReadResult ReadWhole(const QString &path, qint64 maxSize = std::numeric_limits<q
 
 // Reads the whole file a slice of at most `sliceSize` bytes at a time, handing each to `take` in turn, so
 // that a large file is never held whole. The slice is valid only during the call: one buffer serves every
-// slice. `stamp`, when given, receives the stamp of the file as it was opened for this read.
+// slice. `stamp`, when given, receives the stamp of the file as it was opened for this read. May run on any
+// thread; what `take` throws ends the read and passes on, the file closed.
 FileError ReadSlices(const QString &path, qint64 sliceSize, const std::function<void(QByteArrayView)> &take,
                      FileStamp *stamp = nullptr);
 
 // Makes `to` a copy of the file `from`, byte for byte, replacing what was there. Meant for working copies:
-// the copy is not atomic and not forced to the disk, as a save is.
+// the copy is not atomic and not forced to the disk, as a save is. May run on any thread.
 FileError CopyWhole(const QString &from, const QString &to);
 
 // Writes `bytes` as the whole file the way every save does (SaveStream, with `backupFolder` for the backup

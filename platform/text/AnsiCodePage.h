@@ -9,7 +9,8 @@
 
 // The system's single-byte code page, Windows-1251. Every byte maps to one character and back, so a file
 // read and written without recoding keeps every byte: the bytes that Windows-1251 leaves undefined map to
-// the control character of the same value.
+// the control character of the same value. Every function may run on any thread, the open's reader
+// thread among them: the tables behind them are built once, on first use, and never change.
 namespace platform::text {
 
 // The character that byte `b` stands for.

@@ -6,6 +6,10 @@
 
 #include <QProcess>
 
+#include <thread>
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using mdlFile::RecodeText;
@@ -113,6 +117,34 @@ TEST_F(Recode, ReloadedTableIsUsedAtOnce)
     EXPECT_EQ(StringToAnsi(RecodeText(Bytes("\xC0"), 1, 2)), "\xF0");
     mdlLoad::LoadCodes(folder.path("missing.ini"));
     EXPECT_EQ(StringToAnsi(RecodeText(Bytes("\xC0"), 1, 2)), "\xC0");
+}
+
+TEST_F(Recode, SeveralThreadsAtOnceRecodeAsOneDoes)
+{
+    // A table loaded afresh has no maps built yet: the threads all ask for them at once, as the open's
+    // reader thread may while another document recodes.
+    mdlLoad::LoadCodes(folder.write("code.ini", SmallTable));
+    const QString text = Bytes(QByteArray("x\xC0\xC1\xC2\xE1y").repeated(1000));
+    const std::pair<int, int> pairs[] = {{1, 2}, {2, 1}, {1, 3}, {3, 2}};
+    std::vector<std::vector<QString>> recoded(8);
+    {
+        std::vector<std::thread> threads;
+        for (std::vector<QString> &out : recoded)
+            threads.emplace_back([&] {
+                for (int round = 0; round < 20; ++round)
+                    for (const auto &[from, to] : pairs)
+                        out.push_back(RecodeText(text, from, to));
+            });
+        for (std::thread &thread : threads)
+            thread.join();
+    }
+    for (const std::vector<QString> &out : recoded) {
+        ASSERT_EQ(out.size(), 20 * std::size(pairs));
+        for (size_t i = 0; i < out.size(); ++i) {
+            const auto &[from, to] = pairs[i % std::size(pairs)];
+            ASSERT_EQ(out[i], RecodeText(text, from, to)) << from << " to " << to;
+        }
+    }
 }
 
 // ---- The shipped table against iconv ------------------------------------------------------------------

@@ -60,7 +60,8 @@ protected:
         std::vector<LineStateScan::Piece> pieces;
         for (qsizetype at = 0; at < text.size(); at += pieceSize)
             pieces.push_back(LineStateScan::Scan(lexer, text.constData() + at, std::min(pieceSize, text.size() - at)));
-        return states.Take(LineStateScan::Join(lexer, pieces), static_cast<long>(lines.size()));
+        return states.Take(LineStateScan::Join(lexer, pieces, text.constData(), text.size()),
+                           static_cast<long>(lines.size()));
     }
 
     int StateAt(long line)
@@ -115,10 +116,33 @@ TEST_F(StateScan, AJumpToTheEndOfAPageLexesOnlyTheLinesOfItsLastBlock)
     }
 }
 
-TEST_F(StateScan, GivesUpOnALineTooLongToJoin)
+TEST_F(StateScan, JoinsLinesThatRunOverManyPieces)
 {
-    const QByteArray text = "<p>\n" + QByteArray(5 << 20, 'x') + "\n<!--\nend";
-    EXPECT_FALSE(Read(text, 1 << 16));
+    // Minified markup: lines far longer than a piece, some of them ending inside a comment or a tag, and
+    // one of megabytes.
+    QByteArray text;
+    for (int i = 0; i < 40; ++i) {
+        text += QByteArray("<p class=\"x\">Строка &amp; <b>text</b></p>").repeated(100 + 37 * i);
+        text += i % 5 == 0 ? "<!-- open\n" : i % 7 == 0 ? "<a href=\"x\n" : "\n";
+    }
+    text += "<p>\n" + QByteArray(5 << 20, 'x') + "\n<!--\nend";
+    for (const qsizetype pieceSize : {1000, 7001, 1 << 16}) {
+        SCOPED_TRACE(pieceSize);
+        ASSERT_TRUE(Read(text, pieceSize));
+        ExpectEveryLineAsLexedWhole();
+    }
+}
+
+TEST_F(StateScan, PiecesThatDoNotMakeUpTheTextJoinToNothing)
+{
+    const QByteArray page = Page();
+    std::vector<LineStateScan::Piece> pieces;
+    for (qsizetype at = 0; at < page.size(); at += 1000) {
+        const qsizetype length = std::min<qsizetype>(1000, page.size() - at);
+        pieces.push_back(LineStateScan::Scan(lexer, page.constData() + at, length));
+    }
+    pieces.erase(pieces.begin() + 3);
+    EXPECT_TRUE(LineStateScan::Join(lexer, pieces, page.constData(), page.size()).empty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -41,7 +42,8 @@ protected:
     LineStates::Lex Lexer()
     {
         return [this](long first, long count, int state) {
-            for (long line = first; line < first + count; ++line)
+            EXPECT_LE(first + count, static_cast<long>(lines.size())) << "lexed past the end";
+            for (long line = first; line < first + count && line < static_cast<long>(lines.size()); ++line)
                 state = LexLine(lines[static_cast<size_t>(line)], state);
             lexed += count;
             return state;
@@ -196,6 +198,29 @@ TEST_F(KeptStates, ManyEditsAnywhereKeepEveryLineAsAScanFindsIt)
         ASSERT_EQ(StateAt(asked), Scanned(asked)) << "round " << round << ", line " << asked;
     }
     ExpectEveryLineAsScanned();
+}
+
+TEST_F(KeptStates, ALinePastTheEndStartsInTheStateTheTextEndsInAndKeepsTheBlocksWhole)
+{
+    const long count = static_cast<long>(lines.size());
+    lines.back() = "<b";
+    for (const bool scanned : {false, true}) {
+        SCOPED_TRACE(scanned ? "scanned" : "never scanned");
+        if (scanned)
+            Scan();
+        else
+            states.Reset(count);
+        for (const long line : {count, count + 1, count + 1000, -5L}) {
+            EXPECT_EQ(StateAt(line), Scanned(std::clamp(line, 0L, count))) << line;
+            long total = 0;
+            for (const LineStates::Block &block : states.Blocks()) {
+                ASSERT_GT(block.lines, 0) << line;
+                total += block.lines;
+            }
+            EXPECT_EQ(total, count) << line;
+        }
+        ExpectEveryLineAsScanned();
+    }
 }
 
 TEST_F(KeptStates, BlocksThatDoNotMakeUpTheTextAreRefused)
