@@ -28,7 +28,7 @@ namespace windows = platform::windows;
 namespace {
 
 const QString Title = QStringLiteral("Прежнее содержимое файла");
-const QString Partial = QStringLiteral("сам файл может быть пуст или записан не полностью");
+const QString Partial = QStringLiteral("Сам файл может быть пуст или записан не полностью");
 
 // The old content of a page in the system code page: Cyrillic bytes, both kinds of line end.
 const QByteArray OldPage = "<html>\r\n<p>\xcf\xf0\xe8\xe2\xe5\xf2, \xec\xe8\xf0!</p>\n</html>\r\n";
