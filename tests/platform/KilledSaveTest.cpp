@@ -2,6 +2,7 @@
 #include "platform/files/SaveStream.h"
 
 #include "tests/CaseNames.h"
+#include "tests/platform/HalfWaySave.h"
 #include "tests/TempFolder.h"
 
 #include <QDir>
@@ -166,17 +167,7 @@ TEST(KilledSaves, OfFilesOfOneNameLeaveTwoBackupsEachNamingItsFile)
         const QString path = root.path(folder + "/index.html");
         olds[path] = "the old content of " + folder.toUtf8();
         Lay(path, olds[path], true);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            SaveStream stream(path, backups);
-            if (stream.Open() != FileError::None)
-                _exit(1);
-            stream.Write(QByteArrayView(large).first(large.size() / 2));
-            ::raise(SIGKILL);
-            _exit(2);
-        }
-        const int status = Finish(child);
+        const int status = KillSaveHalfWay(path, backups, large);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
     }
     EXPECT_EQ(QDir(backups).entryList(QDir::Files),

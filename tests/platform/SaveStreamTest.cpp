@@ -9,6 +9,7 @@
 #include "tests/SmallFileSystem.h"
 #include "tests/TempFolder.h"
 #include "tests/Unprivileged.h"
+#include "tests/platform/HalfWaySave.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +17,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -449,18 +448,7 @@ TEST_P(HalfWay, AKilledSaveLeavesTheOldContentInTheFileOrInItsBackup)
 {
     const QString path = Lay(docs);
     const QByteArray large = Large();
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        SaveStream stream(path, backups);
-        if (stream.Open() != FileError::None)
-            _exit(1);
-        stream.Write(QByteArrayView(large).first(large.size() / 2));
-        ::raise(SIGKILL);
-        _exit(2);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    const int status = KillSaveHalfWay(path, backups, large);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
 
     if (GetParam() == SaveWay::Replace) {
