@@ -50,6 +50,7 @@
 #include <QTreeWidget>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -329,17 +330,26 @@ int main(int argc, char **argv)
     main->mnuFile_Print_Click();
     main->mnuServis_Setting_Click();
 
-    // The message that names what is no file among the paths handed over to the program.
+    // The messages of the paths handed over to the program that it does not open: what is no file, and a
+    // file too large to open.
     platform::dialogs::SetDialogHook(nullptr);
+    const auto pictureOfNextMessage = [&](const QString &name) {
+        QTimer::singleShot(500, [&, name] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                Picture(box, out + u'/' + name);
+                box->close();
+            }
+        });
+    };
     const QString fifo = scratch.filePath(QStringLiteral("канал"));
     ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
-    QTimer::singleShot(500, [&] {
-        if (QWidget *box = QApplication::activeModalWidget()) {
-            Picture(box, out + QStringLiteral("/not-a-file-message.png"));
-            box->close();
-        }
-    });
+    pictureOfNextMessage(QStringLiteral("not-a-file-message.png"));
     mdlProgram::OpenCommandFiles({fifo, QStringLiteral("/dev/zero"), site});
+    const QString large = scratch.filePath(QStringLiteral("большая.html"));
+    QFile(large).open(QIODevice::WriteOnly);
+    ::truncate(QFile::encodeName(large).constData(), qint64(2) * 1024 * 1024 * 1024);
+    pictureOfNextMessage(QStringLiteral("too-large-file-message.png"));
+    mdlProgram::OpenCommandFiles({large});
 
     // The report of the old content that a killed save of a page left in tmp/, as the next start shows it.
     const QString backup = mdlLoad::TmpFolder + QStringLiteral("index.html.bak");
