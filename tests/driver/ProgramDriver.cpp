@@ -133,9 +133,9 @@ class ProgramDriverPlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "ProgramDriver.json")
 
 public:
-    QObject *create(const QString &key, const QString &specification) override
+    QObject *create(const QString &key, const QString &socketName) override
     {
-        return key.compare(u"vellicordriver", Qt::CaseInsensitive) == 0 ? new Driver(specification) : nullptr;
+        return key.compare(u"vellicordriver", Qt::CaseInsensitive) == 0 ? new Driver(socketName) : nullptr;
     }
 };
 
