@@ -10,7 +10,7 @@
 namespace mdlProgram {
 namespace {
 
-// The command line as the design's single string was cleaned: blanks trimmed, a quote removed at either
+// An argument cleaned as a whole command line in one string is: blanks trimmed, a quote removed at either
 // end; two characters or fewer name nothing.
 QString Unquoted(const QString &argument)
 {
