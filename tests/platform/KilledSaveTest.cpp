@@ -3,6 +3,7 @@
 
 #include "tests/CaseNames.h"
 #include "tests/platform/HalfWaySave.h"
+#include "tests/platform/SavedFiles.h"
 #include "tests/TempFolder.h"
 
 #include <QDir>
@@ -21,15 +22,6 @@
 
 using namespace platform::files;
 
-namespace platform::files {
-
-static void PrintTo(SaveWay way, std::ostream *out)
-{
-    casenames::Print(out, QString(way == SaveWay::Replace ? "Replace" : "InPlace"));
-}
-
-} // namespace platform::files
-
 namespace {
 
 constexpr qsizetype PageBytes = 100 * 1024 * 1024;
@@ -43,12 +35,6 @@ QByteArray Page(char mark)
     for (qsizetype at = 0; at < page.size(); at += 1024 * 1024)
         page.replace(at, 16, QByteArray::number(at).rightJustified(16, '0'));
     return page;
-}
-
-QByteArray Content(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void Lay(const QString &path, const QByteArray &bytes, bool linked)
@@ -149,9 +135,7 @@ TEST_P(KilledSave, AtAnyMomentLeavesTheOldOrTheNewContentWholeOrTheOldInItsRecor
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, KilledSave, testing::Values(SaveWay::Replace, SaveWay::InPlace),
-                         casenames::Named([](SaveWay way) {
-                             return QString(way == SaveWay::Replace ? "Replace" : "InPlace");
-                         }));
+                         casenames::Named([](SaveWay way) { return Named(way); }));
 
 // Two files of one name in two folders, both killed while written in place, each in a process of its own:
 // two backups, each with the record that names its own file.

@@ -4,6 +4,7 @@
 #include "tests/CaseNames.h"
 #include "tests/FileSizeLimit.h"
 #include "tests/TempFolder.h"
+#include "tests/platform/SavedFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,16 +20,6 @@
 using namespace platform::files;
 
 namespace {
-
-QByteArray Native(const QString &path)
-{
-    return QFile::encodeName(path);
-}
-
-QStringList Entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 // Every byte value, and the line ends of both kinds.
 QByteArray EveryByte()

@@ -10,6 +10,7 @@
 #include "tests/TempFolder.h"
 #include "tests/Unprivileged.h"
 #include "tests/platform/HalfWaySave.h"
+#include "tests/platform/SavedFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,11 +32,6 @@ constexpr gid_t NoGroup = 65534;
 
 const QByteArray OldContent = "old content\r\n";
 const QByteArray NewContent = "the new content, longer than the old one\r\n";
-
-QByteArray Native(const QString &path)
-{
-    return QFile::encodeName(path);
-}
 
 QString Named(FileError error)
 {
@@ -66,25 +62,6 @@ QString Named(FileError error)
     return "Failed";
 }
 
-QString Named(SaveWay way)
-{
-    return way == SaveWay::Replace ? "Replace" : "InPlace";
-}
-
-} // namespace
-
-// A print of an enum is found beside the enum; this one is this file's own.
-namespace platform::files {
-
-static void PrintTo(SaveWay way, std::ostream *out)
-{
-    casenames::Print(out, Named(way));
-}
-
-} // namespace platform::files
-
-namespace {
-
 // What a file is apart from its content: owner, group, mode, links and extended attributes.
 QString Identity(const QString &path)
 {
@@ -106,17 +83,6 @@ QString Identity(const QString &path)
         identity += " " + QString::fromLatin1(name) + "=" + QString::fromLatin1(value.left(qMax<ssize_t>(length, 0)));
     }
     return identity;
-}
-
-QByteArray Content(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-QStringList Entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
 QString Write(const QString &path, const QByteArray &bytes)
